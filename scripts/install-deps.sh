@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Veltano need, when it is missing.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ ccache pkg-config clang-format
+  qt6-base-dev qt6-multimedia-dev qt6-webengine-dev qt6-pdf-dev qt6-tools-dev-tools libgl1-mesa-dev
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
+  gstreamer1.0-tools timgm6mb-soundfont
+  fonts-noto-cjk fortunes-zh
+  libreoffice-writer-nogui libreoffice-impress-nogui poppler-utils
+  xvfb xauth xdotool x11-apps imagemagick
+  nodejs npm
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo_cmd[@]}" apt-get update -qq
+  # --no-install-recommends keeps LibreOffice's -nogui core instead of pulling the GUI one.
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

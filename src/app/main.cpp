@@ -1,0 +1,76 @@
+// The composition root: real platform back ends, the shared state and the
+// first screen.
+
+#include "platform/detachedlauncher.h"
+#include "platform/qtchoicedialogs.h"
+#include "platform/qtfiledialog.h"
+#include "platform/qtmessagebox.h"
+#include "shell/appcontext.h"
+#include "shell/screenflow.h"
+#include "shell/screenregistry.h"
+#include "shell/sharedstate.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QScreen>
+#include <QStandardPaths>
+#include <unistd.h>
+
+namespace {
+
+QString programFolder()
+{
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -2);
+}
+
+// Set before Qt starts, so widgets, the web engine and the document converter
+// all see the program's font aliases and the web engine can run as root.
+void prepareEnvironment(const QString &folder)
+{
+    const QString fonts = folder + QStringLiteral("/set/fonts/fonts.conf");
+    if (qEnvironmentVariableIsEmpty("FONTCONFIG_FILE") && QFileInfo::exists(fonts))
+        qputenv("FONTCONFIG_FILE", QFile::encodeName(fonts));
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const QString folder = programFolder();
+    prepareEnvironment(folder);
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Veltano"));
+    QApplication::setApplicationVersion(QStringLiteral(VELTANO_VERSION));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtFileDialog fileDialog;
+    QtMessageBox messageBox;
+    QtChoiceDialogs choiceDialogs;
+    DetachedLauncher launcher;
+    PlatformServices platform;
+    platform.fileDialog = &fileDialog;
+    platform.messageBox = &messageBox;
+    platform.choiceDialogs = &choiceDialogs;
+    platform.launcher = &launcher;
+
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const TwipsScale scale(screen ? screen->logicalDotsPerInchX() : 96.0,
+                           screen ? screen->logicalDotsPerInchY() : 96.0);
+    const QString settingsPath = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                                 QStringLiteral("/Veltano/Dravik.dll");
+
+    SharedState state;
+    ScreenFlow flow;
+    AppContext context{state, platform, LessonBook(folder), settingsPath, flow, scale};
+    registerScreens(context);
+    QObject::connect(&flow, &ScreenFlow::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+
+    flow.load(ScreenId::Home);
+    if (flow.isLoaded(ScreenId::Home))
+        flow.show(ScreenId::Home);
+    return app.exec();
+}

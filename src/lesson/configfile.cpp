@@ -1,0 +1,65 @@
+#include "configfile.h"
+
+#include "lineconfigfile.h"
+#include "recordtexts.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace configfile {
+
+Form formOf(const QString &path, const QStringList &lineEndings)
+{
+    const QString ending = path.right(3);
+    if (lineEndings.contains(ending))
+        return Form::Line;
+    if (ending == QLatin1String("gsx"))
+        return Form::Record;
+    return Form::Unknown;
+}
+
+bool readLineFile(QIODevice &device, LessonRecord &fields)
+{
+    const QStringList lines = lineconfig::readLines(device, kLineFileSlots);
+    for (int i = 0; i < lines.size(); ++i)
+        fields[i] = lines.at(i);
+    return true;
+}
+
+bool readRecordFile(QIODevice &device, LessonRecord &fields)
+{
+    static const int recordSlots[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 13, 14};
+    const QByteArray record = device.read(recordtexts::kRecordSize);
+    QStringList texts;
+    if (!recordtexts::unpack(record, 11, &texts))
+        return false;
+    for (int i = 0; i < 11; ++i)
+        fields[recordSlots[i]] = texts.at(i);
+    return true;
+}
+
+bool read(const QString &path, LessonRecord &fields, QString *error, const QStringList &lineEndings)
+{
+    const Form form = formOf(path, lineEndings);
+    if (form == Form::Unknown)
+        return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    const bool ok = form == Form::Line ? readLineFile(file, fields) : readRecordFile(file, fields);
+    if (!ok)
+        *error = QCoreApplication::translate("configfile", "文件内容不完整或已损坏");
+    return ok;
+}
+
+bool encodeLineFile(const LessonRecord &fields, QByteArray *out, int *badSlot)
+{
+    QStringList lines;
+    for (int i = 0; i < kLineFileSlots; ++i)
+        lines.append(fields[i]);
+    return lineconfig::encodeLines(lines, out, badSlot);
+}
+
+} // namespace configfile

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Every file of the program holds its texts in code page 936 (GBK).
+namespace gbk {
+
+QString decode(const QByteArray &bytes);
+
+// Returns false (and leaves `out` unspecified) when a character has no GBK form,
+// so callers can refuse the text instead of storing a "?".
+bool encode(const QString &text, QByteArray *out);
+
+// Byte length of the text in GBK; characters without a GBK form count as one byte.
+int byteLength(const QString &text);
+
+} // namespace gbk

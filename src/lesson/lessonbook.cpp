@@ -1,0 +1,93 @@
+#include "lessonbook.h"
+
+#include <QDir>
+
+LessonBook::LessonBook(QString programFolder) : m_programFolder(std::move(programFolder))
+{}
+
+QString LessonBook::lessonBook() const
+{
+    return m_programFolder + QStringLiteral("/备课本");
+}
+
+QString LessonBook::configArea() const
+{
+    return lessonBook() + QStringLiteral("/配置区");
+}
+
+QString LessonBook::setFolder(const QString &sub) const
+{
+    const QString set = m_programFolder + QStringLiteral("/set");
+    return sub.isEmpty() ? set : set + QLatin1Char('/') + sub;
+}
+
+QString LessonBook::sayingsFile() const
+{
+    return setFolder(QStringLiteral("GoodWords.sys"));
+}
+
+bool LessonBook::ensureConfigArea() const
+{
+    QDir dir;
+    if (!dir.exists(lessonBook()) && !dir.mkdir(lessonBook()))
+        return false;
+    return dir.exists(configArea()) || dir.mkdir(configArea());
+}
+
+QString LessonBook::savedLessonFolder(const QString &documentRoot, const QString &chapterTitle)
+{
+    const QString area = toNativeSeparators(documentRoot) + QStringLiteral("/配置区");
+    return chapterTitle.isEmpty() ? area : area + QLatin1Char('/') + chapterTitle;
+}
+
+QString LessonBook::savedLessonPath(const QString &documentRoot, const QString &chapterTitle,
+                                    const QString &lessonTitle)
+{
+    return savedLessonFolder(documentRoot, chapterTitle) + QLatin1Char('/') + lessonTitle +
+           QStringLiteral(".spz");
+}
+
+bool LessonBook::liesBelow(const QString &folder, const QString &root)
+{
+    return folder.startsWith(root, Qt::CaseSensitive);
+}
+
+QString LessonBook::relativeName(const QString &root, const QString &fullPath)
+{
+    QString rest = fullPath.mid(root.size());
+    if (rest.startsWith(QLatin1Char('/')) || rest.startsWith(QLatin1Char('\\')))
+        rest.remove(0, 1);
+    return toStoredSeparators(rest);
+}
+
+QString LessonBook::toNativeSeparators(const QString &storedName)
+{
+    QString path = storedName;
+    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
+QString LessonBook::toStoredSeparators(const QString &path)
+{
+    QString stored = path;
+    return stored.replace(QLatin1Char('/'), QLatin1Char('\\'));
+}
+
+bool LessonBook::isAbsoluteName(const QString &storedName)
+{
+    if (storedName.startsWith(QLatin1Char('/')))
+        return true;
+    if (storedName.size() < 2 || storedName.at(1) != QLatin1Char(':'))
+        return false;
+    const QChar drive = storedName.at(0).toLower();
+    return drive >= QLatin1Char('c') && drive <= QLatin1Char('i');
+}
+
+QString LessonBook::resolve(const QString &root, const QString &storedName)
+{
+    if (isAbsoluteName(storedName))
+        return toNativeSeparators(storedName);
+    QString base = toNativeSeparators(root);
+    if (!base.endsWith(QLatin1Char('/')))
+        base += QLatin1Char('/');
+    return base + toNativeSeparators(storedName);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+// The folder tree beside the program and the rules for names stored in a lesson.
+// In memory paths use "/"; stored relative names keep "\" between folders, as
+// the Windows version writes them.
+class LessonBook
+{
+public:
+    explicit LessonBook(QString programFolder);
+
+    const QString &programFolder() const { return m_programFolder; }
+    QString lessonBook() const;                              // <program>/备课本
+    QString configArea() const;                              // <program>/备课本/配置区
+    QString setFolder(const QString &sub = QString()) const; // <program>/set[/sub]
+    QString sayingsFile() const;                             // <program>/set/GoodWords.sys
+
+    // Creates the lesson book and its configuration area when missing.
+    bool ensureConfigArea() const;
+
+    // Where the editor saves a lesson: <documentRoot>/配置区[/<chapter>]/<title>.spz
+    static QString savedLessonFolder(const QString &documentRoot, const QString &chapterTitle);
+    static QString savedLessonPath(const QString &documentRoot, const QString &chapterTitle,
+                                   const QString &lessonTitle);
+
+    // Plain, case-sensitive prefix test of the folder holding a file against a root.
+    static bool liesBelow(const QString &folder, const QString &root);
+
+    // The stored form of a file below a root: the part after the root and its
+    // separator, with "/" turned into "\". A file directly in the root is its bare name.
+    static QString relativeName(const QString &root, const QString &fullPath);
+
+    // A stored name turned into a path that can be opened: "\" becomes "/".
+    static QString toNativeSeparators(const QString &storedName);
+    // A native path turned into the stored form: "/" becomes "\".
+    static QString toStoredSeparators(const QString &path);
+
+    // Joins a root with a stored relative name, unless the name is already absolute
+    // (a drive "c:" to "i:" or a path beginning with "/").
+    static QString resolve(const QString &root, const QString &storedName);
+    static bool isAbsoluteName(const QString &storedName);
+
+private:
+    QString m_programFolder;
+};

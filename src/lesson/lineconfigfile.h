@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+
+// The line form of a lesson (.spz and .txt): up to 15 GBK lines, each ended by CR LF.
+namespace lineconfig {
+
+// Reads up to `maxLines` lines. A line ends at CR; an LF right after a CR is
+// skipped; an LF alone is part of the line. Missing lines are simply absent.
+QStringList readLines(QIODevice &device, int maxLines);
+
+// Encodes the lines, each followed by CR LF. Fails (with the index of the first
+// line GBK cannot hold) without writing anything.
+bool encodeLines(const QStringList &lines, QByteArray *out, int *badLine = nullptr);
+
+} // namespace lineconfig

@@ -1,0 +1,78 @@
+#include "settingsfile.h"
+
+#include "recordtexts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+SettingsFile::SettingsFile(QString path) : m_path(std::move(path))
+{}
+
+bool SettingsFile::exists() const
+{
+    return QFileInfo::exists(m_path);
+}
+
+QByteArray SettingsFile::reservedRecord()
+{
+    return QByteArray(recordtexts::kRecordSize, '\0');
+}
+
+bool SettingsFile::create() const
+{
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(reservedRecord());
+    return file.commit();
+}
+
+Settings SettingsFile::read() const
+{
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.read(2 * recordtexts::kRecordSize);
+    QStringList texts;
+    if (!recordtexts::unpack(bytes.mid(recordtexts::kRecordSize), 3, &texts))
+        return {};
+    return {texts.at(0), texts.at(1), texts.at(2)};
+}
+
+SettingsFile::WriteResult SettingsFile::write(const Settings &settings, int *badField, QString *error) const
+{
+    QByteArray record2;
+    switch (recordtexts::pack({settings.UnitName, settings.StageSubject, settings.TeacherName}, &record2,
+                              badField)) {
+    case recordtexts::PackResult::NotGbk:
+        return WriteResult::NotGbk;
+    case recordtexts::PackResult::TooLong:
+        return WriteResult::TooLong;
+    case recordtexts::PackResult::Ok:
+        break;
+    }
+
+    QByteArray contents;
+    QFile old(m_path);
+    if (old.open(QIODevice::ReadOnly))
+        contents = old.readAll();
+    old.close();
+    if (contents.size() < recordtexts::kRecordSize)
+        contents = reservedRecord();
+    // Bytes past record 2 (none written by this program) are kept as they are.
+    contents.replace(recordtexts::kRecordSize,
+                     qMin<qsizetype>(contents.size() - recordtexts::kRecordSize, recordtexts::kRecordSize),
+                     record2);
+
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return WriteResult::IoError;
+    }
+    return WriteResult::Ok;
+}

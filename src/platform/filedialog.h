@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What an open-file dialog is asked.
+struct OpenFileRequest {
+    QString title;
+    // "description|patterns|description|patterns…", patterns separated by ";".
+    QString filter;
+    QString startFolder;
+    QString fileName;
+    bool multiple = false;
+};
+
+// What it answers. `text` is the choice in the several-files form the
+// selected-files parser reads: one file is its full path; several files are the
+// folder followed by NUL-separated names.
+struct OpenFileResult {
+    bool cancelled = true;
+    QString text;
+    QStringList paths; // the chosen full paths, in order
+};
+
+// Contract: shows a modal open-file dialog; cancel is reported as `cancelled`,
+// never as an empty choice.
+class FileDialog
+{
+public:
+    virtual ~FileDialog() = default;
+    virtual OpenFileResult getOpenFile(const OpenFileRequest &request) = 0;
+};
+
+// Turns the "description|patterns|…" filter into the name filters of a Qt dialog.
+QStringList qtNameFilters(const QString &filter);

@@ -1,0 +1,15 @@
+#pragma once
+
+class FileDialog;
+class MessageBox;
+class ChoiceDialogs;
+class ProgramLauncher;
+
+// The hosted components the windows reach, handed down from the composition
+// root: the real back ends in the program, test doubles in tests.
+struct PlatformServices {
+    FileDialog *fileDialog = nullptr;
+    MessageBox *messageBox = nullptr;
+    ChoiceDialogs *choiceDialogs = nullptr;
+    ProgramLauncher *launcher = nullptr;
+};

@@ -1,0 +1,93 @@
+#include "closingscreen.h"
+
+#include "appcontext.h"
+#include "closingrules.h"
+#include "lesson/lineconfigfile.h"
+#include "sharedstate.h"
+#include "startup.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QRandomGenerator>
+
+ClosingScreen::ClosingScreen(AppContext &context, Random random, QWidget *parent)
+    : QWidget(parent), m_context(context), m_random(std::move(random)), m_sayingWidth(closing::kSayingWidth)
+{
+    if (!m_random)
+        m_random = [] { return QRandomGenerator::global()->generateDouble(); };
+    setObjectName(QStringLiteral("Form4"));
+    setStyleSheet(QStringLiteral("ClosingScreen { background: #000040; }"));
+    setAttribute(Qt::WA_StyledBackground);
+    const TwipsScale &scale = context.scale;
+
+    m_label2 = new QLabel(QStringLiteral("名家名言录："), this);
+    m_label2->setObjectName(QStringLiteral("Label2"));
+    m_label2->setGeometry(scale.toPixels(360, 120, 2895, 495));
+    QFont small(QStringLiteral("宋体"));
+    small.setPointSizeF(21.75);
+    m_label2->setFont(small);
+    m_label2->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+
+    m_frame1 = new QWidget(this);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    m_frame1->setGeometry(scale.toPixels(360, 720, 12495, 9975));
+
+    m_image1 = new QLabel(m_frame1);
+    m_image1->setObjectName(QStringLiteral("Image1"));
+    m_image1->setGeometry(scale.toPixels(0, 0, 12480, 9960));
+    m_image1->setScaledContents(true);
+    m_image1->setPixmap(QPixmap(context.book.setFolder(QStringLiteral("image/closing.jpg"))));
+    m_image1->installEventFilter(this);
+
+    m_label1 = new QLabel(m_frame1);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    QFont big(QStringLiteral("宋体"));
+    big.setPointSize(36);
+    big.setBold(true);
+    m_label1->setFont(big);
+    m_label1->setWordWrap(true);
+    m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Yellow: colour value &H0000FFFF.
+    m_label1->setStyleSheet(QStringLiteral("color: #FFFF00; background: transparent;"));
+    m_label1->installEventFilter(this);
+    placeSaying();
+}
+
+void ClosingScreen::placeSaying()
+{
+    m_label1->setGeometry(m_context.scale.toPixels(closing::kSayingLeft, 2160, m_sayingWidth, 6615));
+}
+
+void ClosingScreen::load()
+{
+    setWindowTitle(m_context.state.SettingsRecord.StageSubject + QLatin1String(kProductTitle));
+    m_sayingWidth = closing::sayingWidth(m_context.state.screenWidth());
+    placeSaying();
+    m_label1->setText(readSaying(closing::sayingLine(m_random())));
+}
+
+QString ClosingScreen::readSaying(int line) const
+{
+    QFile file(m_context.book.sayingsFile());
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    const QStringList lines = lineconfig::readLines(file, line);
+    return lines.size() == line ? lines.last() : QString();
+}
+
+bool ClosingScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == m_image1 || watched == m_label1) && event->type() == QEvent::MouseButtonRelease) {
+        m_context.flow.endProgram();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ClosingScreen::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    m_context.flow.endProgram();
+}

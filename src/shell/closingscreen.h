@@ -1,0 +1,42 @@
+#pragma once
+
+#include "screenflow.h"
+
+#include <functional>
+#include <QWidget>
+
+struct AppContext;
+class QLabel;
+
+// The closing screen (Form4): a saying over a picture; a click on either ends
+// the program.
+class ClosingScreen : public QWidget, public Screen
+{
+    Q_OBJECT
+public:
+    using Random = std::function<double()>;
+    explicit ClosingScreen(AppContext &context, Random random = {}, QWidget *parent = nullptr);
+
+    void load() override;
+
+    QLabel *saying() const { return m_label1; }
+    QLabel *picture() const { return m_image1; }
+    // Width of the saying label in twips, as the load step set it.
+    double sayingWidthTwips() const { return m_sayingWidth; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void placeSaying();
+    QString readSaying(int line) const;
+
+    AppContext &m_context;
+    Random m_random;
+    QLabel *m_label1;
+    QLabel *m_label2;
+    QWidget *m_frame1;
+    QLabel *m_image1;
+    double m_sayingWidth;
+};

@@ -1,0 +1,170 @@
+#include "homescreen.h"
+
+#include "appcontext.h"
+#include "editor/lessoneditor.h"
+#include "platform/filedialog.h"
+#include "sharedstate.h"
+#include "startup.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace {
+
+const char *const kTitleFirstPart = "Vel";
+const char *const kTitleRest = "tano";
+const double kClientWidth = 8550;
+const double kClientHeight = 5640;
+
+QFont songFont(double points, bool bold)
+{
+    QFont font(QStringLiteral("宋体"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+HomeScreen::HomeScreen(AppContext &context, QWidget *parent) : QWidget(parent), m_context(context)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromUtf8(kHomeBaseCaption));
+    setFixedSize(context.scale.toPixelsX(kClientWidth), context.scale.toPixelsY(kClientHeight));
+
+    const QFont titleFont = songFont(36, true);
+    m_label1 = makeLabel("Label1", 1680, 1200, 5535, 975, titleFont);
+    m_label3 = makeLabel("Label3", 2880, 2400, 3135, 975, titleFont);
+    m_label2 = makeLabel("Label2", 2880, 4320, 4095, 495, songFont(15, false));
+    m_label1->setText(QStringLiteral("高中数学") + QLatin1String(kTitleFirstPart));
+    m_label3->setText(QLatin1String(kTitleRest));
+    m_label2->setText(QStringLiteral("课堂多媒体教学演示"));
+    // Orange title: colour value &H000080FF.
+    const QString orange = QStringLiteral("color: #FF8000; background: transparent;");
+    m_label1->setStyleSheet(orange);
+    m_label3->setStyleSheet(orange);
+    m_label2->setStyleSheet(QStringLiteral("background: transparent;"));
+
+    m_statusBar = new QStatusBar(this);
+    m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    m_statusBar->setSizeGripEnabled(false);
+    m_statusBar->showMessage(QStringLiteral("右击打开菜单：打开配置文件或设置；选好课件后单击进入"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch();
+    layout->addWidget(m_statusBar);
+
+    m_myfile = new QMenu(QStringLiteral("文件"), this);
+    m_myfile->setObjectName(QStringLiteral("myfile"));
+    QAction *open = m_myfile->addAction(QStringLiteral("打开配置文件"));
+    open->setObjectName(QStringLiteral("MyFileOpen"));
+    QAction *separator = m_myfile->addSeparator();
+    separator->setObjectName(QStringLiteral("clin"));
+    QAction *reset = m_myfile->addAction(QStringLiteral("设置"));
+    reset->setObjectName(QStringLiteral("Reset"));
+    connect(open, &QAction::triggered, this, &HomeScreen::MyFileOpen_Click);
+    connect(reset, &QAction::triggered, this, &HomeScreen::Reset_Click);
+
+    m_background.load(context.book.setFolder(QStringLiteral("bj/home.jpg")));
+}
+
+QLabel *HomeScreen::makeLabel(const char *name, double left, double top, double width, double height,
+                              const QFont &font)
+{
+    auto *label = new QLabel(this);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(m_context.scale.toPixels(left, top, width, height));
+    label->setFont(font);
+    // Releases over a label act as releases over the window.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
+}
+
+void HomeScreen::load()
+{
+    m_baseCaption = QString::fromUtf8(kHomeBaseCaption);
+    if (runStartUp(m_context)) {
+        openEditorOnSystemPage();
+        return;
+    }
+    const QString &stageSubject = m_context.state.SettingsRecord.StageSubject;
+    if (!stageSubject.isEmpty()) {
+        m_label1->setText(stageSubject + QLatin1String(kTitleFirstPart));
+        setWindowTitle(stageSubject + QLatin1String(kProductTitle));
+    }
+}
+
+void HomeScreen::openEditorOnSystemPage()
+{
+    auto *editor = qobject_cast<LessonEditor *>(m_context.flow.load(ScreenId::Editor));
+    if (editor)
+        editor->prepareSystemPageForFirstStart();
+    m_context.flow.show(ScreenId::Editor);
+    m_context.flow.unload(ScreenId::Home);
+}
+
+void HomeScreen::mouseReleaseEvent(QMouseEvent *event)
+{
+    goOn(event->button(), event->globalPosition().toPoint());
+}
+
+void HomeScreen::goOn(Qt::MouseButton button, const QPoint &globalPos)
+{
+    if (!m_context.state.ConfigPath.isEmpty() && button == Qt::LeftButton) {
+        m_context.flow.load(ScreenId::Cover);
+        // The cover page stays away when it could not read the lesson.
+        if (!m_context.flow.isLoaded(ScreenId::Cover))
+            return;
+        m_context.flow.unload(ScreenId::Home);
+        m_context.flow.show(ScreenId::Cover);
+        return;
+    }
+    m_myfile->popup(globalPos);
+}
+
+void HomeScreen::MyFileOpen_Click()
+{
+    OpenFileRequest request;
+    request.filter = QStringLiteral("配置文件（*.spz）|*.spz|系统配置文件（*.gsx）|*.gsx");
+    m_context.book.ensureConfigArea();
+    request.startFolder = m_context.book.configArea();
+    const OpenFileResult chosen = m_context.platform.fileDialog->getOpenFile(request);
+    if (chosen.cancelled)
+        return;
+    m_context.state.ConfigPath = chosen.paths.first();
+    const QString fileName = QFileInfo(m_context.state.ConfigPath).fileName();
+    if (fileName.size() < 4)
+        return;
+    setWindowTitle(m_baseCaption + QStringLiteral("-------") + fileName.left(fileName.size() - 4));
+}
+
+void HomeScreen::Reset_Click()
+{
+    m_context.flow.show(ScreenId::Editor);
+    m_context.flow.unload(ScreenId::Home);
+}
+
+void HomeScreen::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    if (!m_background.isNull()) {
+        painter.drawPixmap(0, 0, m_background);
+        return;
+    }
+    QLinearGradient gradient(0, 0, 0, height());
+    gradient.setColorAt(0, QColor(0x10, 0x3a, 0x6e));
+    gradient.setColorAt(1, QColor(0x06, 0x14, 0x2c));
+    painter.fillRect(rect(), gradient);
+}
+
+void HomeScreen::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    m_context.flow.unload(ScreenId::Home);
+}

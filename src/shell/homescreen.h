@@ -1,0 +1,50 @@
+#pragma once
+
+#include "screenflow.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+struct AppContext;
+class QLabel;
+class QMenu;
+class QStatusBar;
+
+// The home screen (Form1): the product title, the choice of a lesson file, and
+// the way on to the cover page or the lesson editor. Its load step is the
+// program's start-up.
+class HomeScreen : public QWidget, public Screen
+{
+    Q_OBJECT
+public:
+    explicit HomeScreen(AppContext &context, QWidget *parent = nullptr);
+
+    void load() override;
+
+    QMenu *fileMenu() const { return m_myfile; }
+    const QString &baseCaption() const { return m_baseCaption; }
+
+    // Mouse released over the window or a label.
+    void goOn(Qt::MouseButton button, const QPoint &globalPos);
+    void MyFileOpen_Click();
+    void Reset_Click();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QLabel *makeLabel(const char *name, double left, double top, double width, double height,
+                      const QFont &font);
+    void openEditorOnSystemPage();
+
+    AppContext &m_context;
+    QString m_baseCaption;
+    QLabel *m_label1;
+    QLabel *m_label2;
+    QLabel *m_label3;
+    QStatusBar *m_statusBar;
+    QMenu *m_myfile;
+    QPixmap m_background;
+};
