@@ -60,5 +60,6 @@ PlatformServices FakePlatform::services()
     services.messageBox = &messageBox;
     services.choiceDialogs = &choiceDialogs;
     services.launcher = &launcher;
+    services.mediaPlayers = &mediaPlayers;
     return services;
 }

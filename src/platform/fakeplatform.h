@@ -4,6 +4,7 @@
 // what they were asked. For tests only; the program always uses the real ones.
 
 #include "choicedialogs.h"
+#include "fakemediaplayer.h"
 #include "filedialog.h"
 #include "messagebox.h"
 #include "platformservices.h"
@@ -72,5 +73,6 @@ struct FakePlatform {
     FakeMessageBox messageBox;
     FakeChoiceDialogs choiceDialogs;
     FakeLauncher launcher;
+    FakeMediaPlayerFactory mediaPlayers;
     PlatformServices services();
 };

@@ -4,6 +4,7 @@ class FileDialog;
 class MessageBox;
 class ChoiceDialogs;
 class ProgramLauncher;
+class MediaPlayerFactory;
 
 // The hosted components the windows reach, handed down from the composition
 // root: the real back ends in the program, test doubles in tests.
@@ -12,4 +13,5 @@ struct PlatformServices {
     MessageBox *messageBox = nullptr;
     ChoiceDialogs *choiceDialogs = nullptr;
     ProgramLauncher *launcher = nullptr;
+    MediaPlayerFactory *mediaPlayers = nullptr;
 };
