@@ -1,0 +1,76 @@
+#include "pane.h"
+
+#include <QEvent>
+#include <QWidget>
+
+Pane::Pane(QString kind, QWidget *control, const TwipsScale &scale, QObject *parent)
+    : QObject(parent), m_kind(std::move(kind)), m_control(control), m_scale(scale)
+{
+    m_control->hide();
+    recordOnFocus(control);
+}
+
+void Pane::setGeometry(const TwipsRect &rect)
+{
+    m_geometry = rect;
+    apply();
+}
+
+void Pane::setLeft(float left)
+{
+    m_geometry.left = left;
+    apply();
+}
+
+void Pane::setTop(float top)
+{
+    m_geometry.top = top;
+    apply();
+}
+
+void Pane::setWidth(float width)
+{
+    m_geometry.width = width;
+    apply();
+}
+
+void Pane::setHeight(float height)
+{
+    m_geometry.height = height;
+    apply();
+}
+
+void Pane::setVisible(bool visible)
+{
+    m_visible = visible;
+    if (m_control)
+        m_control->setVisible(visible);
+}
+
+void Pane::place(Position position, const FullArea &area)
+{
+    if (!m_visible)
+        return;
+    setGeometry(standardPlacement(m_geometry, position, area));
+}
+
+void Pane::recordOnFocus(QWidget *watched)
+{
+    watched->installEventFilter(this);
+}
+
+bool Pane::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn)
+        emit recorded(m_kind);
+    return QObject::eventFilter(watched, event);
+}
+
+void Pane::apply()
+{
+    if (!m_control)
+        return;
+    const QRect pixels =
+        m_scale.toPixels(m_geometry.left, m_geometry.top, m_geometry.width, m_geometry.height);
+    m_control->setGeometry(pixels.x(), pixels.y(), qMax(0, pixels.width()), qMax(0, pixels.height()));
+}

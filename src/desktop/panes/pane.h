@@ -1,0 +1,56 @@
+#pragma once
+
+#include "desktop/placement.h"
+#include "shell/twips.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QWidget;
+
+// One pane of the desktop: its control widget, its kind tag ("Word", "Ppt",
+// "Flash", "Image", "Txt", "Draw", "Video") and its geometry in twips. The
+// geometry lives here and is only turned into pixels when applied, so the
+// placement formulas never read pixel values back.
+class Pane : public QObject
+{
+    Q_OBJECT
+public:
+    Pane(QString kind, QWidget *control, const TwipsScale &scale, QObject *parent = nullptr);
+
+    const QString &kind() const { return m_kind; }
+    QWidget *control() const { return m_control; }
+
+    const TwipsRect &geometry() const { return m_geometry; }
+    void setGeometry(const TwipsRect &rect);
+    void setLeft(float left);
+    void setTop(float top);
+    void setWidth(float width);
+    void setHeight(float height);
+
+    bool isVisible() const { return m_visible; }
+    void setVisible(bool visible);
+
+    // A standard placement item: a hidden pane is never moved.
+    void place(Position position, const FullArea &area);
+
+    // Makes the control report focus as a recording of this pane's kind.
+    void recordOnFocus(QWidget *watched);
+
+signals:
+    // The pane took the focus: the desktop makes its kind the current pane kind.
+    void recorded(const QString &kind);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void apply();
+
+    QString m_kind;
+    QPointer<QWidget> m_control;
+    TwipsScale m_scale;
+    TwipsRect m_geometry;
+    bool m_visible = false;
+};

@@ -1,0 +1,35 @@
+#include "placement.h"
+
+TwipsRect standardPlacement(const TwipsRect &current, Position position, const FullArea &area)
+{
+    const double L = area.Left;
+    const double T = area.Top;
+    const double W = area.Width;
+    const double H = area.Height;
+    TwipsRect r = current;
+    switch (position) {
+    case Position::Full:
+        r = {float(L), float(T), float(W), float(H)};
+        break;
+    case Position::Centre:
+        r = {float(W / 4), float(H / 4), float(W / 2), float(H / 2)};
+        break;
+    case Position::Left:
+        r.left = float(L);
+        r.width = float(W / 2);
+        break;
+    case Position::Right:
+        r.left = float(W / 2);
+        r.width = float(W / 2);
+        break;
+    case Position::Top:
+        r.top = float(T);
+        r.height = float(H / 2);
+        break;
+    case Position::Bottom:
+        r.top = float(H / 2);
+        r.height = float(H / 2);
+        break;
+    }
+    return r;
+}

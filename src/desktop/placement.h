@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QtGlobal>
+
+// A pane's place in twips, single precision, as its widget is told.
+struct TwipsRect {
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+
+    bool operator==(const TwipsRect &o) const
+    {
+        return left == o.left && top == o.top && width == o.width && height == o.height;
+    }
+};
+
+// The desktop's work area, read once from the document container at start-up.
+// 32-bit, so screens wider than 2184 pixels still fit.
+struct FullArea {
+    qint32 Left = 0;
+    qint32 Width = 0;
+    qint32 Top = 0;
+    qint32 Height = 0;
+};
+
+// The positions every pane family knows.
+enum class Position { Full, Centre, Left, Right, Top, Bottom };
+
+// The standard geometry of a position: Full and Centre set all four values;
+// Left/Right change only the horizontal extent, Top/Bottom only the vertical.
+// Right, Centre and Bottom offsets come from W and H alone, without L or T.
+TwipsRect standardPlacement(const TwipsRect &current, Position position, const FullArea &area);
