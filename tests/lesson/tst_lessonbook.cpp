@@ -1,0 +1,71 @@
+#include "lesson/lessonbook.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+class LessonBookTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void foldersLieBesideTheProgram()
+    {
+        const LessonBook book(QStringLiteral("/opt/v"));
+        QCOMPARE(book.lessonBook(), QStringLiteral("/opt/v/备课本"));
+        QCOMPARE(book.configArea(), QStringLiteral("/opt/v/备课本/配置区"));
+        QCOMPARE(book.setFolder(QStringLiteral("music")), QStringLiteral("/opt/v/set/music"));
+        QCOMPARE(book.sayingsFile(), QStringLiteral("/opt/v/set/GoodWords.sys"));
+    }
+
+    void ensureConfigAreaCreatesBothLevels()
+    {
+        QTemporaryDir dir;
+        const LessonBook book(dir.path());
+        QVERIFY(book.ensureConfigArea());
+        QVERIFY(QFileInfo(book.configArea()).isDir());
+        QVERIFY(book.ensureConfigArea());
+    }
+
+    void savedLessonGoesIntoChapterFolder()
+    {
+        QCOMPARE(LessonBook::savedLessonPath(QStringLiteral("/v/备课本"), QStringLiteral("第一章"),
+                                             QStringLiteral("集合")),
+                 QStringLiteral("/v/备课本/配置区/第一章/集合.spz"));
+        QCOMPARE(LessonBook::savedLessonPath(QStringLiteral("/v/备课本"), QString(), QStringLiteral("集合")),
+                 QStringLiteral("/v/备课本/配置区/集合.spz"));
+    }
+
+    void relativeNamesUseBackslashes()
+    {
+        QCOMPARE(
+            LessonBook::relativeName(QStringLiteral("/v/备课本"), QStringLiteral("/v/备课本/高中/a.txt")),
+            QStringLiteral("高中\\a.txt"));
+        QCOMPARE(LessonBook::relativeName(QStringLiteral("/v"), QStringLiteral("/v/备课本/高中/a.jpg")),
+                 QStringLiteral("备课本\\高中\\a.jpg"));
+        QCOMPARE(LessonBook::relativeName(QStringLiteral("/v/备课本"), QStringLiteral("/v/备课本/a.doc")),
+                 QStringLiteral("a.doc"));
+    }
+
+    void locationTestIsAPlainPrefix()
+    {
+        QVERIFY(LessonBook::liesBelow(QStringLiteral("/v/备课本/高中"), QStringLiteral("/v/备课本")));
+        QVERIFY(!LessonBook::liesBelow(QStringLiteral("/v/set/image"), QStringLiteral("/v/备课本")));
+        QVERIFY(!LessonBook::liesBelow(QStringLiteral("/V/备课本"), QStringLiteral("/v/备课本")));
+        // A sibling whose name begins with the root's name passes the plain prefix test.
+        QVERIFY(LessonBook::liesBelow(QStringLiteral("/v/备课本2"), QStringLiteral("/v/备课本")));
+    }
+
+    void resolveKeepsAbsoluteNames()
+    {
+        QCOMPARE(LessonBook::resolve(QStringLiteral("/v/备课本"), QStringLiteral("高中\\a.txt")),
+                 QStringLiteral("/v/备课本/高中/a.txt"));
+        QCOMPARE(LessonBook::resolve(QStringLiteral("/v"), QStringLiteral("/home/t/a.avi")),
+                 QStringLiteral("/home/t/a.avi"));
+        QVERIFY(LessonBook::isAbsoluteName(QStringLiteral("D:\\a.doc")));
+        QVERIFY(LessonBook::isAbsoluteName(QStringLiteral("i:x")));
+        QVERIFY(!LessonBook::isAbsoluteName(QStringLiteral("j:\\a.doc")));
+        QVERIFY(!LessonBook::isAbsoluteName(QStringLiteral("高中\\a.doc")));
+    }
+};
+
+QTEST_GUILESS_MAIN(LessonBookTest)
+#include "tst_lessonbook.moc"

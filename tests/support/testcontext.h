@@ -1,0 +1,59 @@
+#pragma once
+
+// A program set up for window tests: a temporary program folder and settings
+// folder, the fake platform, the shared state and the screen flow with the
+// program's screens registered.
+
+#include "platform/fakeplatform.h"
+#include "shell/appcontext.h"
+#include "shell/screenflow.h"
+#include "shell/screenregistry.h"
+#include "shell/sharedstate.h"
+
+#include <memory>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+class TestContext
+{
+public:
+    TestContext()
+        : context{state,
+                  fakes.services(),
+                  LessonBook(programDir.path()),
+                  configDir.filePath(QStringLiteral("Veltano/Dravik.dll")),
+                  flow,
+                  TwipsScale(96, 96)}
+    {
+        registerScreens(context);
+        QObject::connect(&flow, &ScreenFlow::programEnded, [this] { ended = true; });
+    }
+
+    // Writes a settings file whose record 2 holds the three texts.
+    void writeSettings(const Settings &settings)
+    {
+        const SettingsFile file(context.settingsPath);
+        file.create();
+        file.write(settings);
+    }
+
+    // Copies a file into the program folder, creating folders on the way.
+    QString install(const QString &source, const QString &relative)
+    {
+        const QString target = programDir.filePath(relative);
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::copy(source, target);
+        return target;
+    }
+
+    QString programFolder() const { return programDir.path(); }
+
+    QTemporaryDir programDir;
+    QTemporaryDir configDir;
+    FakePlatform fakes;
+    SharedState state;
+    ScreenFlow flow;
+    AppContext context;
+    bool ended = false;
+};
