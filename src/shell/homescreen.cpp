@@ -49,11 +49,12 @@ HomeScreen::HomeScreen(AppContext &context, QWidget *parent) : QWidget(parent), 
     const QString orange = QStringLiteral("color: #FF8000; background: transparent;");
     m_label1->setStyleSheet(orange);
     m_label3->setStyleSheet(orange);
-    m_label2->setStyleSheet(QStringLiteral("background: transparent;"));
+    m_label2->setStyleSheet(QStringLiteral("color: #E0E8F0; background: transparent;"));
 
     m_statusBar = new QStatusBar(this);
     m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
     m_statusBar->setSizeGripEnabled(false);
+    m_statusBar->setStyleSheet(QStringLiteral("color: #C0CCD8;"));
     m_statusBar->showMessage(QStringLiteral("右击打开菜单：打开配置文件或设置；选好课件后单击进入"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Runs a command on a private Xvfb display (1024x768, 96 DPI) and stops the
+# display afterwards. Usage: xvfb-session.sh COMMAND [ARGS...]
+set -euo pipefail
+fdfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$fdfile" 2>/dev/null &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; rm -f "$fdfile"' EXIT
+for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$fdfile")"
+unset QT_QPA_PLATFORM
+"$@"
