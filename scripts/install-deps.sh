@@ -10,7 +10,6 @@ packages=(
   fonts-noto-cjk fortunes-zh
   libreoffice-writer-nogui libreoffice-impress-nogui poppler-utils
   xvfb xauth xdotool x11-apps imagemagick
-  nodejs npm
 )
 
 missing=()

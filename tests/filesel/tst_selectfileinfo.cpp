@@ -1,4 +1,6 @@
+#include "filesel/dialogchoice.h"
 #include "filesel/selectfileinfo.h"
+#include "platform/fakeplatform.h"
 
 #include <QtTest>
 
@@ -51,6 +53,15 @@ private slots:
         QVERIFY(!ok);
         GetDlgSelectFileInfo(QChar(0) + QStringLiteral("a.txt"), &ok);
         QVERIFY(!ok);
+
+        FakeMessageBox messages;
+        QCOMPARE(parseDialogChoice(QStringLiteral("/v/a.txt"), messages).FileCount, 1);
+        QVERIFY(messages.shown.isEmpty());
+        QCOMPARE(parseDialogChoice(QString(), messages).FileCount, 0);
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.shown.first().text, QStringLiteral("GetDlgSelectFileInfo函数执行错误！"));
+        QCOMPARE(messages.shown.first().title, QStringLiteral("自定义函数错误"));
+        QCOMPARE(messages.shown.first().icon, MessageBox::Icon::Critical);
     }
 };
 
