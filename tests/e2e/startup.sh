@@ -31,12 +31,20 @@ printf '\0%.0s' $(seq 128) >"$XDG_CONFIG_HOME/Veltano/Dravik.dll"
 "$work/app/veltano" >"$work/second.log" 2>&1 & pid=$!
 win=$(wait_window '高中物理Veltano' || true)
 check test -n "$win"
-if [ -n "$win" ]; then
-  sleep 1
+orange_share() {
   import -window root "$work/shot.png"
-  orange=$(convert "$work/shot.png" -crop 570x376+0+0 -fuzz 15% -fill white -opaque '#FF8000' \
-           -fill black +opaque white -format '%[fx:mean]' info:)
-  check awk -v m="$orange" 'BEGIN { exit !(m > 0.005) }'
+  convert "$work/shot.png" -crop 570x376+0+0 -fuzz 15% -fill white -opaque '#FF8000' \
+    -fill black +opaque white -format '%[fx:mean]' info:
+}
+title_drawn() { # the window may be mapped before its first paint
+  for _ in $(seq 50); do
+    awk -v m="$(orange_share)" 'BEGIN { exit !(m > 0.005) }' && return 0
+    sleep 0.2
+  done
+  return 1
+}
+if [ -n "$win" ]; then
+  check title_drawn
   [ -n "${VELTANO_SHOT:-}" ] && cp "$work/shot.png" "$VELTANO_SHOT"
 fi
 echo "$pass passed, $fail failed"
