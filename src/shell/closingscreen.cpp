@@ -8,9 +8,11 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRandomGenerator>
+#include <QScreen>
 
 ClosingScreen::ClosingScreen(AppContext &context, Random random, QWidget *parent)
     : QWidget(parent), m_context(context), m_random(std::move(random)), m_sayingWidth(closing::kSayingWidth)
@@ -20,6 +22,10 @@ ClosingScreen::ClosingScreen(AppContext &context, Random random, QWidget *parent
     setObjectName(QStringLiteral("Form4"));
     setStyleSheet(QStringLiteral("ClosingScreen { background: #000040; }"));
     setAttribute(Qt::WA_StyledBackground);
+    // Maximized; without a window manager the screen's size does the same.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    setWindowState(Qt::WindowMaximized);
     const TwipsScale &scale = context.scale;
 
     m_label2 = new QLabel(QStringLiteral("名家名言录："), this);
