@@ -4,6 +4,7 @@
 #include "platform/detachedlauncher.h"
 #include "platform/qtchoicedialogs.h"
 #include "platform/qtfiledialog.h"
+#include "platform/qtmediaplayer.h"
 #include "platform/qtmessagebox.h"
 #include "shell/appcontext.h"
 #include "shell/screenflow.h"
@@ -33,6 +34,7 @@ void prepareEnvironment(const QString &folder)
         qputenv("FONTCONFIG_FILE", QFile::encodeName(fonts));
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QtMediaPlayer::chooseBackEnd();
 }
 
 } // namespace
@@ -51,11 +53,13 @@ int main(int argc, char *argv[])
     QtMessageBox messageBox;
     QtChoiceDialogs choiceDialogs;
     DetachedLauncher launcher;
+    QtMediaPlayerFactory mediaPlayers;
     PlatformServices platform;
     platform.fileDialog = &fileDialog;
     platform.messageBox = &messageBox;
     platform.choiceDialogs = &choiceDialogs;
     platform.launcher = &launcher;
+    platform.mediaPlayers = &mediaPlayers;
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     const TwipsScale scale(screen ? screen->logicalDotsPerInchX() : 96.0,

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QStyle>
+#include <QWidget>
+
+class QSlider;
+class QToolButton;
+class QVideoWidget;
+
+// What the media player looks like: the video picture with a control bar
+// (position slider, play, pause, stop) under it. The bar goes away when the
+// player is too small to use it. Reports presses with their button code.
+class PlayerView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PlayerView(QWidget *parent);
+
+    QVideoWidget *video() const { return m_video; }
+    QWidget *controlBar() const { return m_bar; }
+
+    void setDuration(qint64 ms);
+    void setPosition(qint64 ms);
+
+    void setFullScreen(bool on);
+    bool isFullScreen() const;
+
+signals:
+    void playClicked();
+    void pauseClicked();
+    void stopClicked();
+    void seekRequested(qint64 ms);
+    void pressed(int button);
+    void focusIn();
+    void shown();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QToolButton *makeButton(const char *name, QStyle::StandardPixmap icon, const QString &tip);
+
+    QVideoWidget *m_video;
+    QWidget *m_bar;
+    QSlider *m_slider;
+};

@@ -1,0 +1,170 @@
+#include "qtmediaplayer.h"
+
+#include "lesson/lessonbook.h"
+#include "playerview.h"
+
+#include <QAudioOutput>
+#include <QMediaPlayer>
+#include <QUrl>
+#include <QVideoWidget>
+
+namespace {
+
+// Starting playback right after the video widget appears stalls the video
+// now and then with GStreamer; a short settling time avoids it.
+constexpr int kSettleMs = 300;
+constexpr int kDefaultVolume = 50;
+
+// A lesson names local files, possibly with Windows separators; anything with
+// a scheme ("http://…") is taken as an address.
+QUrl sourceOf(const QString &url)
+{
+    if (url.contains(QLatin1String("://")))
+        return QUrl(url);
+    return QUrl::fromLocalFile(LessonBook::toNativeSeparators(url));
+}
+
+} // namespace
+
+QtMediaPlayer::QtMediaPlayer(QWidget *parent)
+    : MediaPlayer(parent), m_view(new PlayerView(parent)), m_player(new QMediaPlayer(this)),
+      m_audio(new QAudioOutput(this))
+{
+    m_player->setAudioOutput(m_audio);
+    m_player->setVideoOutput(m_view->video());
+    setVolume(kDefaultVolume);
+    m_startTimer.setSingleShot(true);
+    connect(&m_startTimer, &QTimer::timeout, this, &QtMediaPlayer::startPendingPlay);
+
+    connect(m_player, &QMediaPlayer::playbackStateChanged, this, [this] { emit stateChanged(state()); });
+    connect(m_player, &QMediaPlayer::durationChanged, m_view, &PlayerView::setDuration);
+    connect(m_player, &QMediaPlayer::positionChanged, m_view, &PlayerView::setPosition);
+    connect(m_player, &QMediaPlayer::errorOccurred, this,
+            [this](QMediaPlayer::Error, const QString &message) {
+                // Errors of a medium arrive queued and may come after the next one was
+                // set: only a medium that is invalid now leaves the player stopped.
+                if (m_player->mediaStatus() == QMediaPlayer::InvalidMedia) {
+                    m_playPending = false;
+                    m_player->stop();
+                }
+                emit error(message);
+            });
+
+    connect(m_view, &PlayerView::playClicked, this, &QtMediaPlayer::play);
+    connect(m_view, &PlayerView::pauseClicked, this, &QtMediaPlayer::pause);
+    connect(m_view, &PlayerView::stopClicked, this, &QtMediaPlayer::stop);
+    connect(m_view, &PlayerView::seekRequested, m_player, &QMediaPlayer::setPosition);
+    connect(m_view, &PlayerView::pressed, this, &MediaPlayer::mouseDown);
+    connect(m_view, &PlayerView::focusIn, this, &MediaPlayer::focusIn);
+    connect(m_view, &PlayerView::shown, this, &QtMediaPlayer::onShown);
+}
+
+QtMediaPlayer::~QtMediaPlayer()
+{
+    m_player->stop();
+    delete m_player;
+    delete m_view.data();
+}
+
+void QtMediaPlayer::chooseBackEnd()
+{
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "gstreamer");
+}
+
+QWidget *QtMediaPlayer::widget()
+{
+    return m_view;
+}
+
+void QtMediaPlayer::setURL(const QString &url)
+{
+    m_url = url;
+    m_playPending = false;
+    m_player->stop();
+    m_player->setSource(url.isEmpty() ? QUrl() : sourceOf(url));
+    if (m_autoStart && !url.isEmpty())
+        schedulePlay();
+}
+
+void QtMediaPlayer::setVolume(int volume)
+{
+    m_audio->setVolume(float(qBound(0, volume, 100)) / 100.0f);
+}
+
+void QtMediaPlayer::play()
+{
+    if (!m_url.isEmpty())
+        schedulePlay();
+}
+
+void QtMediaPlayer::pause()
+{
+    m_playPending = false;
+    m_player->pause();
+}
+
+void QtMediaPlayer::stop()
+{
+    m_playPending = false;
+    m_player->stop();
+}
+
+// Playback starts once the caller's handler has finished (it may still place
+// or show the player) and not before the widget has settled after showing.
+// A player that is never shown (background music) starts right away.
+void QtMediaPlayer::schedulePlay()
+{
+    m_playPending = true;
+    const qint64 settled = m_sinceShown.isValid() ? m_sinceShown.elapsed() : kSettleMs;
+    m_startTimer.start(int(qMax<qint64>(0, kSettleMs - settled)));
+}
+
+void QtMediaPlayer::startPendingPlay()
+{
+    if (!m_playPending)
+        return;
+    m_playPending = false;
+    // Playing a medium that failed to load would only report "playing" in silence.
+    if (m_player->mediaStatus() != QMediaPlayer::InvalidMedia)
+        m_player->play();
+}
+
+void QtMediaPlayer::onShown()
+{
+    m_sinceShown.start();
+    if (m_playPending)
+        m_startTimer.start(kSettleMs);
+}
+
+void QtMediaPlayer::setFullScreen(bool on)
+{
+    m_view->setFullScreen(on);
+}
+
+bool QtMediaPlayer::fullScreen() const
+{
+    return m_view->isFullScreen();
+}
+
+MediaPlayer::State QtMediaPlayer::state() const
+{
+    switch (m_player->playbackState()) {
+    case QMediaPlayer::PlayingState:
+        return State::Playing;
+    case QMediaPlayer::PausedState:
+        return State::Paused;
+    default:
+        return State::Stopped;
+    }
+}
+
+qint64 QtMediaPlayer::positionMs() const
+{
+    return m_player->position();
+}
+
+MediaPlayer *QtMediaPlayerFactory::create(QWidget *parent)
+{
+    return new QtMediaPlayer(parent);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "mediaplayer.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTimer>
+
+class PlayerView;
+class QAudioOutput;
+class QMediaPlayer;
+
+// The media player on Qt Multimedia (GStreamer back end): mp3, wav, mid, avi,
+// mpg, wmv, mp4. Works without a sound card (GStreamer then plays into a fake
+// sink and the position still advances).
+class QtMediaPlayer : public MediaPlayer
+{
+    Q_OBJECT
+public:
+    explicit QtMediaPlayer(QWidget *parent);
+    ~QtMediaPlayer() override;
+
+    // GStreamer plays MIDI, the other back end does not. Call before the
+    // application object exists; a back end chosen by the user is kept.
+    static void chooseBackEnd();
+
+    QWidget *widget() override;
+    void setURL(const QString &url) override;
+    QString URL() const override { return m_url; }
+    void setAutoStart(bool on) override { m_autoStart = on; }
+    void setVolume(int volume) override;
+    void play() override;
+    void pause() override;
+    void stop() override;
+    void setFullScreen(bool on) override;
+    bool fullScreen() const override;
+    void setWindowlessVideo(bool on) override { m_windowless = on; }
+    bool windowlessVideo() const override { return m_windowless; }
+    State state() const override;
+    qint64 positionMs() const override;
+
+private:
+    void schedulePlay();
+    void startPendingPlay();
+    void onShown();
+
+    QPointer<PlayerView> m_view;
+    QMediaPlayer *m_player;
+    QAudioOutput *m_audio;
+    QTimer m_startTimer;
+    QElapsedTimer m_sinceShown;
+    bool m_playPending = false;
+    QString m_url;
+    bool m_autoStart = true;
+    bool m_windowless = false;
+};
+
+class QtMediaPlayerFactory : public MediaPlayerFactory
+{
+public:
+    MediaPlayer *create(QWidget *parent) override;
+};

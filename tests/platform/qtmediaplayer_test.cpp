@@ -1,0 +1,243 @@
+// The real media player, end to end on an X server: files really play (into
+// GStreamer's fake sink when there is no sound card).
+
+#include "platform/qtmediaplayer.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+#include <QVideoWidget>
+#include <QWidget>
+
+namespace {
+
+// Generous: the watchdog only guards against a hang, it does not time anything.
+constexpr int kWatchdogMs = 15000;
+
+void appendLe(QByteArray &out, quint32 value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out.append(char((value >> (8 * i)) & 0xff));
+}
+
+// Three seconds of a 440 Hz tone, 8 kHz mono 8-bit.
+QByteArray toneWav()
+{
+    const int rate = 8000;
+    QByteArray samples;
+    for (int i = 0; i < 3 * rate; ++i)
+        samples.append(char(128 + ((i * 440 * 2 / rate) % 2 ? 40 : -40)));
+    QByteArray wav("RIFF");
+    appendLe(wav, 36 + samples.size(), 4);
+    wav.append("WAVEfmt ");
+    appendLe(wav, 16, 4);
+    appendLe(wav, 1, 2); // PCM
+    appendLe(wav, 1, 2); // mono
+    appendLe(wav, rate, 4);
+    appendLe(wav, rate, 4);
+    appendLe(wav, 1, 2);
+    appendLe(wav, 8, 2);
+    wav.append("data");
+    appendLe(wav, samples.size(), 4);
+    return wav + samples;
+}
+
+// A scale of 16 quarter notes at 120 beats a minute: eight seconds.
+QByteArray scaleMidi()
+{
+    QByteArray track;
+    const int notes[] = {60, 62, 64, 65, 67, 69, 71, 72};
+    for (int round = 0; round < 2; ++round) {
+        for (int note : notes) {
+            track.append(QByteArray::fromHex("00") + char(0x90) + char(note) + char(100));
+            track.append(QByteArray::fromHex("8360") + char(0x80) + char(note) + char(0)); // delta 480
+        }
+    }
+    track.append(QByteArray::fromHex("00ff2f00"));
+    QByteArray midi = QByteArray("MThd") + QByteArray::fromHex("00000006000000010"
+                                                               "1e0");
+    midi += QByteArray("MTrk");
+    quint32 size = qToBigEndian(quint32(track.size()));
+    midi.append(reinterpret_cast<const char *>(&size), 4);
+    return midi + track;
+}
+
+} // namespace
+
+class QtMediaPlayerTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void playsWithoutBeingShown_data();
+    void playsWithoutBeingShown();
+    void playsInAShownWindowWithControls();
+    void missingOrBrokenFileStaysSilent_data();
+    void missingOrBrokenFileStaysSilent();
+    void reportsPressesAndFocus();
+    void fullScreenIsLeftByEscapeOrDoubleClick();
+
+private:
+    QString writeFile(const QString &name, const QByteArray &bytes);
+    QString shippedOr(const QString &shipped, const QString &standIn);
+
+    QTemporaryDir m_dir;
+};
+
+void QtMediaPlayerTest::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    writeFile(QStringLiteral("tone.wav"), toneWav());
+    writeFile(QStringLiteral("scale.mid"), scaleMidi());
+}
+
+QString QtMediaPlayerTest::writeFile(const QString &name, const QByteArray &bytes)
+{
+    QFile file(m_dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(file.fileName()));
+    return file.fileName();
+}
+
+// The program's own music when the program folder has it, else a file made here.
+QString QtMediaPlayerTest::shippedOr(const QString &shipped, const QString &standIn)
+{
+    const QString path = QStringLiteral(VELTANO_APP_DIR "/set/music/") + shipped;
+    return QFile::exists(path) ? path : m_dir.filePath(standIn);
+}
+
+void QtMediaPlayerTest::playsWithoutBeingShown_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("midi") << shippedOr(QStringLiteral("tn.mid"), QStringLiteral("scale.mid"));
+    QTest::newRow("mp3") << shippedOr(QStringLiteral("gaoshanls.mp3"), QStringLiteral("tone.wav"));
+}
+
+// Background music: the player is never shown, yet it plays.
+void QtMediaPlayerTest::playsWithoutBeingShown()
+{
+    QFETCH(QString, path);
+    QWidget window;
+    QtMediaPlayer player(&window);
+    player.widget()->hide();
+    QSignalSpy states(&player, &MediaPlayer::stateChanged);
+    player.setURL(path);
+    QCOMPARE(player.URL(), path);
+    QTRY_COMPARE_WITH_TIMEOUT(player.state(), MediaPlayer::State::Playing, kWatchdogMs);
+    QVERIFY(!states.isEmpty());
+    const qint64 start = player.positionMs();
+    QTRY_VERIFY_WITH_TIMEOUT(player.positionMs() > start, kWatchdogMs);
+
+    player.pause();
+    QTRY_COMPARE_WITH_TIMEOUT(player.state(), MediaPlayer::State::Paused, kWatchdogMs);
+    player.play();
+    QTRY_COMPARE_WITH_TIMEOUT(player.state(), MediaPlayer::State::Playing, kWatchdogMs);
+    player.stop();
+    QTRY_COMPARE_WITH_TIMEOUT(player.state(), MediaPlayer::State::Stopped, kWatchdogMs);
+}
+
+void QtMediaPlayerTest::playsInAShownWindowWithControls()
+{
+    QWidget window;
+    window.resize(640, 480);
+    QtMediaPlayer player(&window);
+    player.widget()->setGeometry(0, 0, 320, 240);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *bar = player.widget()->findChild<QWidget *>(QStringLiteral("controlBar"));
+    QVERIFY(bar);
+    QVERIFY(bar->isVisible());
+
+    player.setURL(m_dir.filePath(QStringLiteral("tone.wav")));
+    QTRY_COMPARE_WITH_TIMEOUT(player.state(), MediaPlayer::State::Playing, kWatchdogMs);
+    const qint64 start = player.positionMs();
+    QTRY_VERIFY_WITH_TIMEOUT(player.positionMs() > start, kWatchdogMs);
+
+    // A player a few twips high is only a strip: no room for the bar.
+    player.widget()->setGeometry(0, 0, 320, 1);
+    QVERIFY(!bar->isVisible());
+}
+
+void QtMediaPlayerTest::missingOrBrokenFileStaysSilent_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("missing") << m_dir.filePath(QStringLiteral("nowhere/gone.mp3"));
+    QTest::newRow("broken") << writeFile(QStringLiteral("broken.mid"), QByteArray(4000, '\x5a'));
+}
+
+void QtMediaPlayerTest::missingOrBrokenFileStaysSilent()
+{
+    QFETCH(QString, path);
+    QWidget window;
+    QtMediaPlayer player(&window);
+    QSignalSpy errors(&player, &MediaPlayer::error);
+    player.setURL(path);
+    QTRY_VERIFY_WITH_TIMEOUT(!errors.isEmpty(), kWatchdogMs);
+    QTRY_COMPARE_WITH_TIMEOUT(player.state(), MediaPlayer::State::Stopped, kWatchdogMs);
+    QCOMPARE(player.positionMs(), 0);
+
+    // The player still takes the next file.
+    player.setURL(m_dir.filePath(QStringLiteral("tone.wav")));
+    QTRY_COMPARE_WITH_TIMEOUT(player.state(), MediaPlayer::State::Playing, kWatchdogMs);
+}
+
+void QtMediaPlayerTest::reportsPressesAndFocus()
+{
+    QWidget window;
+    window.resize(640, 480);
+    QtMediaPlayer player(&window);
+    player.widget()->setGeometry(0, 0, 320, 240);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy presses(&player, &MediaPlayer::mouseDown);
+    QSignalSpy focus(&player, &MediaPlayer::focusIn);
+
+    auto *video = player.widget()->findChild<QVideoWidget *>();
+    QTest::mousePress(video, Qt::LeftButton, {}, QPoint(50, 50));
+    QTest::mouseRelease(video, Qt::LeftButton, {}, QPoint(50, 50));
+    QTest::mousePress(video, Qt::RightButton, {}, QPoint(50, 50));
+    QTest::mouseRelease(video, Qt::RightButton, {}, QPoint(50, 50));
+    QCOMPARE(presses.size(), 2);
+    QCOMPARE(presses.at(0).at(0).toInt(), 1);
+    QCOMPARE(presses.at(1).at(0).toInt(), 2);
+
+    window.activateWindow();
+    player.widget()->setFocus();
+    QTRY_VERIFY(!focus.isEmpty());
+}
+
+void QtMediaPlayerTest::fullScreenIsLeftByEscapeOrDoubleClick()
+{
+    QWidget window;
+    window.resize(640, 480);
+    QtMediaPlayer player(&window);
+    player.widget()->setGeometry(0, 0, 320, 240);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *video = player.widget()->findChild<QVideoWidget *>();
+
+    player.setFullScreen(true);
+    QVERIFY(player.fullScreen());
+    QVERIFY(video->isWindow());
+    QTest::keyClick(video, Qt::Key_Escape);
+    QVERIFY(!player.fullScreen());
+    QVERIFY(!video->isWindow());
+
+    player.setFullScreen(true);
+    QTest::mouseDClick(video, Qt::LeftButton, {}, QPoint(10, 10));
+    QVERIFY(!player.fullScreen());
+    QVERIFY(!video->isWindow());
+}
+
+int main(int argc, char *argv[])
+{
+    QtMediaPlayer::chooseBackEnd();
+    QApplication app(argc, argv);
+    QtMediaPlayerTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "qtmediaplayer_test.moc"
