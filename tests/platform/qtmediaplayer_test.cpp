@@ -64,6 +64,18 @@ QByteArray scaleMidi()
     return midi + track;
 }
 
+// A player of 320 by 240 pixels in a shown window.
+struct ShownPlayer {
+    ShownPlayer() : player(&window)
+    {
+        window.resize(640, 480);
+        player.widget()->setGeometry(0, 0, 320, 240);
+        window.show();
+    }
+    QWidget window;
+    QtMediaPlayer player;
+};
+
 } // namespace
 
 class QtMediaPlayerTest : public QObject
@@ -120,9 +132,7 @@ void QtMediaPlayerTest::playsWithoutBeingShown_data()
 void QtMediaPlayerTest::playsWithoutBeingShown()
 {
     QFETCH(QString, path);
-    QWidget window;
-    QtMediaPlayer player(&window);
-    player.widget()->hide();
+    QtMediaPlayer player(nullptr);
     QSignalSpy states(&player, &MediaPlayer::stateChanged);
     player.setURL(path);
     QCOMPARE(player.URL(), path);
@@ -141,12 +151,9 @@ void QtMediaPlayerTest::playsWithoutBeingShown()
 
 void QtMediaPlayerTest::playsInAShownWindowWithControls()
 {
-    QWidget window;
-    window.resize(640, 480);
-    QtMediaPlayer player(&window);
-    player.widget()->setGeometry(0, 0, 320, 240);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ShownPlayer shown;
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+    QtMediaPlayer &player = shown.player;
     auto *bar = player.widget()->findChild<QWidget *>(QStringLiteral("controlBar"));
     QVERIFY(bar);
     QVERIFY(bar->isVisible());
@@ -171,8 +178,7 @@ void QtMediaPlayerTest::missingOrBrokenFileStaysSilent_data()
 void QtMediaPlayerTest::missingOrBrokenFileStaysSilent()
 {
     QFETCH(QString, path);
-    QWidget window;
-    QtMediaPlayer player(&window);
+    QtMediaPlayer player(nullptr);
     QSignalSpy errors(&player, &MediaPlayer::error);
     player.setURL(path);
     QTRY_VERIFY_WITH_TIMEOUT(!errors.isEmpty(), kWatchdogMs);
@@ -186,12 +192,9 @@ void QtMediaPlayerTest::missingOrBrokenFileStaysSilent()
 
 void QtMediaPlayerTest::reportsPressesAndFocus()
 {
-    QWidget window;
-    window.resize(640, 480);
-    QtMediaPlayer player(&window);
-    player.widget()->setGeometry(0, 0, 320, 240);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ShownPlayer shown;
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+    QtMediaPlayer &player = shown.player;
     QSignalSpy presses(&player, &MediaPlayer::mouseDown);
     QSignalSpy focus(&player, &MediaPlayer::focusIn);
 
@@ -204,19 +207,16 @@ void QtMediaPlayerTest::reportsPressesAndFocus()
     QCOMPARE(presses.at(0).at(0).toInt(), 1);
     QCOMPARE(presses.at(1).at(0).toInt(), 2);
 
-    window.activateWindow();
+    shown.window.activateWindow();
     player.widget()->setFocus();
     QTRY_VERIFY(!focus.isEmpty());
 }
 
 void QtMediaPlayerTest::fullScreenIsLeftByEscapeOrDoubleClick()
 {
-    QWidget window;
-    window.resize(640, 480);
-    QtMediaPlayer player(&window);
-    player.widget()->setGeometry(0, 0, 320, 240);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ShownPlayer shown;
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+    QtMediaPlayer &player = shown.player;
     auto *video = player.widget()->findChild<QVideoWidget *>();
 
     player.setFullScreen(true);
