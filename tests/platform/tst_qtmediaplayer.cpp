@@ -240,4 +240,4 @@ int main(int argc, char *argv[])
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "qtmediaplayer_test.moc"
+#include "tst_qtmediaplayer.moc"
