@@ -11,6 +11,8 @@ struct OpenFileRequest {
     QString startFolder;
     QString fileName;
     bool multiple = false;
+    // Lists only files that may be run (programs have no fixed ending here).
+    bool executablesOnly = false;
 };
 
 // What it answers. `text` is the choice in the several-files form the

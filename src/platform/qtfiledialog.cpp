@@ -3,6 +3,7 @@
 #include "filesel/selectfileinfo.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -26,6 +27,8 @@ OpenFileResult QtFileDialog::getOpenFile(const OpenFileRequest &request)
     dialog.setNameFilters(qtNameFilters(request.filter));
     // The Qt dialog keeps Chinese file names readable and works the same everywhere.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (request.executablesOnly)
+        dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDotAndDotDot);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     OpenFileResult result;

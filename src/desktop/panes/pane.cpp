@@ -1,6 +1,6 @@
 #include "pane.h"
 
-#include <QEvent>
+#include <QFocusEvent>
 #include <QWidget>
 
 Pane::Pane(QString kind, QWidget *control, const TwipsScale &scale, QObject *parent)
@@ -61,7 +61,10 @@ void Pane::recordOnFocus(QWidget *watched)
 
 bool Pane::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn)
+    // A window getting active again hands the focus back to its pane; that is
+    // not the teacher touching the pane.
+    if (event->type() == QEvent::FocusIn &&
+        static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason)
         emit recorded(m_kind);
     return QObject::eventFilter(watched, event);
 }

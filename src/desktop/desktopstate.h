@@ -1,0 +1,13 @@
+#pragma once
+
+#include "desktop/medialists.h"
+#include "desktop/placement.h"
+
+// What the desktop's commands share for the life of one desktop window.
+struct DesktopState {
+    FullArea fullArea;
+    MediaLists lists;
+    int PictureCount = 0;
+    int CurrentPicture = -1;
+    int ZoomStep = 200;
+};

@@ -1,0 +1,116 @@
+#include "desktoptoolbar.h"
+
+#include <QAction>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const int kButtonHeightPixels = 38;
+// Position 10, counted from 1.
+const int kBlankIndex = 9;
+
+} // namespace
+
+DesktopToolbar::DesktopToolbar(const TwipsScale &scale, int widthPixels, QWidget *parent)
+    : QWidget(parent), m_scale(scale), m_width(widthPixels)
+{
+    setObjectName(QStringLiteral("Toolbar1"));
+    m_layout = new QVBoxLayout(this);
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setSpacing(0);
+    QFont small = font();
+    small.setPointSizeF(7.5);
+    setFont(small);
+
+    const struct {
+        const char *caption;
+        const char *key;
+        const char *toolTip;
+    } kButtons[] = {
+        {"Word", "word", "Word文档显示"},
+        {"播放", "ppt", "Powerpoint播放文件"},
+        {"播放", "flash", "Flash 播放"},
+        {"Txt", "txt", "文本显示"},
+        {"Paint", "paint", "画出任意曲线"},
+        {"Picture", "Picture", "图片"},
+        {"Video", "video", "音视频播放"},
+        {"Google", "google", "网络搜索"},
+        {"外接程序", "MyProgram", "外接程序"},
+        {"", "", ""},
+        {"", "", ""},
+        {"", "", ""},
+        {"输入", "Input", "文本输入"},
+        {"退出", "Exit", "退出"},
+    };
+    for (const auto &entry : kButtons)
+        addButton(int(m_buttons.size()), QString::fromUtf8(entry.caption), QString::fromUtf8(entry.key),
+                  QString::fromUtf8(entry.toolTip));
+    button(QStringLiteral("paint"))->setCheckable(true);
+    fitHeight();
+}
+
+QAction *DesktopToolbar::addButton(int index, const QString &caption, const QString &key,
+                                   const QString &toolTip)
+{
+    auto *action = new QAction(caption, this);
+    action->setObjectName(key);
+    action->setData(key);
+    action->setToolTip(toolTip);
+    connect(action, &QAction::triggered, this, [this, key] { emit ButtonClick(key); });
+    auto *tool = new QToolButton(this);
+    tool->setDefaultAction(action);
+    tool->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tool->setFixedSize(m_width, kButtonHeightPixels);
+    tool->setAutoRaise(false);
+    m_layout->insertWidget(index, tool);
+    m_buttons.insert(index, action);
+    return action;
+}
+
+QAction *DesktopToolbar::button(const QString &key) const
+{
+    for (QAction *action : m_buttons) {
+        if (!key.isEmpty() && action->data().toString() == key)
+            return action;
+    }
+    return nullptr;
+}
+
+QList<QAction *> DesktopToolbar::buttons() const
+{
+    return m_buttons;
+}
+
+float DesktopToolbar::heightTwips() const
+{
+    return m_scale.toTwipsY(int(m_buttons.size()) * kButtonHeightPixels);
+}
+
+float DesktopToolbar::buttonHeightTwips() const
+{
+    return m_scale.toTwipsY(kButtonHeightPixels);
+}
+
+void DesktopToolbar::insertBlankAtTen()
+{
+    addButton(kBlankIndex, QString(), QString(), QString());
+    fitHeight();
+}
+
+void DesktopToolbar::removeAtTen()
+{
+    if (m_buttons.size() <= kBlankIndex)
+        return;
+    QAction *gone = m_buttons.takeAt(kBlankIndex);
+    QLayoutItem *item = m_layout->takeAt(kBlankIndex);
+    delete item->widget();
+    delete item;
+    delete gone;
+    fitHeight();
+}
+
+void DesktopToolbar::fitHeight()
+{
+    resize(m_width, int(m_buttons.size()) * kButtonHeightPixels);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "shell/twips.h"
+
+#include <QList>
+#include <QWidget>
+
+class QAction;
+class QToolButton;
+class QVBoxLayout;
+
+// Toolbar1: one column of buttons in the strip at the right edge. Each button
+// carries its key (as objectName and data); blank buttons have none and only
+// reserve the room that Text1 covers.
+class DesktopToolbar : public QWidget
+{
+    Q_OBJECT
+public:
+    DesktopToolbar(const TwipsScale &scale, int widthPixels, QWidget *parent = nullptr);
+
+    // The button with this key (case-sensitive), nullptr when there is none.
+    QAction *button(const QString &key) const;
+    // All buttons in toolbar order, blanks included.
+    QList<QAction *> buttons() const;
+
+    // Real sizes in twips: all buttons together, and one button.
+    float heightTwips() const;
+    float buttonHeightTwips() const;
+
+    // Adds a blank button at position 10, or removes the button there.
+    void insertBlankAtTen();
+    void removeAtTen();
+
+signals:
+    // A button was clicked; blanks report an empty key.
+    void ButtonClick(const QString &key);
+
+private:
+    QAction *addButton(int index, const QString &caption, const QString &key, const QString &toolTip);
+    void fitHeight();
+
+    TwipsScale m_scale;
+    int m_width;
+    QVBoxLayout *m_layout;
+    QList<QAction *> m_buttons;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "desktop/placement.h"
+
+#include <array>
+#include <optional>
+#include <QString>
+
+// The seven menu-bar commands that place the pane touched last.
+enum class BarCommand { AllCenter, AllLeft, AllRight, AllTop, AllButtom, AllFull, AllHidden };
+
+constexpr std::array<BarCommand, 7> kBarCommands = {
+    BarCommand::AllCenter, BarCommand::AllLeft, BarCommand::AllRight, BarCommand::AllTop,
+    BarCommand::AllButtom, BarCommand::AllFull, BarCommand::AllHidden};
+
+// The command's item name, e.g. "AllCenter".
+QString barCommandName(BarCommand command);
+
+// The position a command stands for; none for AllHidden.
+std::optional<Position> barCommandPosition(BarCommand command);
+
+// The placement item a command runs for the current pane kind (exact,
+// case-sensitive match of the tags "Word", "Ppt", "Flash", "Image", "Txt",
+// "Draw", "Video"); empty when nothing is to be done.
+QString placementItemFor(const QString &paneKind, BarCommand command);

@@ -1,0 +1,389 @@
+#include "teachingdesktop.h"
+
+#include "desktop/backgroundpalette.h"
+#include "desktop/desktoplayout.h"
+#include "desktop/desktopmenus.h"
+#include "desktop/desktoptoolbar.h"
+#include "desktop/panes/documentcontainer.h"
+#include "desktop/panes/pane.h"
+#include "desktop/toolbarfitting.h"
+#include "lesson/lessonbook.h"
+#include "platform/choicedialogs.h"
+#include "platform/filedialog.h"
+#include "platform/messagebox.h"
+#include "platform/programlauncher.h"
+#include "shell/appcontext.h"
+#include "shell/sharedstate.h"
+#include "shell/startup.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRandomGenerator>
+
+namespace {
+
+// Blank buttons start at position 10, so Text1 starts nine buttons down.
+const int kButtonsAboveText1 = 9;
+
+} // namespace
+
+TeachingDesktop::TeachingDesktop(AppContext &context, Random random, QWidget *parent)
+    : QMainWindow(parent), m_context(context), m_random(std::move(random))
+{
+    if (!m_random)
+        m_random = [] { return QRandomGenerator::global()->generateDouble(); };
+    setObjectName(QStringLiteral("Form3"));
+    setWindowState(Qt::WindowFullScreen);
+    m_menus = new DesktopMenus(menuBar());
+    buildFrames();
+    createPanes();
+    wireCommands();
+}
+
+void TeachingDesktop::buildFrames()
+{
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(m_client);
+
+    m_frame1 = new QWidget(m_client);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    m_frame2 = new QWidget(m_client);
+    m_frame2->setObjectName(QStringLiteral("Frame2"));
+    for (QWidget *frame : {static_cast<QWidget *>(this), m_frame1, m_frame2})
+        frame->setAutoFillBackground(true);
+
+    m_image2 = new QLabel(m_frame1);
+    m_image2->setObjectName(QStringLiteral("Image2"));
+    m_image2->setScaledContents(true);
+    m_image2->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    const TwipsScale &scale = m_context.scale;
+    m_toolbar = new DesktopToolbar(scale, scale.toPixelsX(desktopdesign::kStripWidth), m_frame2);
+    m_toolbar->move(0, scale.toPixelsY(desktopdesign::kToolbarTop));
+    connect(m_toolbar, &DesktopToolbar::ButtonClick, this, &TeachingDesktop::Toolbar1_ButtonClick);
+
+    m_text1 = new QPlainTextEdit(m_frame2);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setFont(QFont(QStringLiteral("宋体")));
+    m_text1Height = desktopdesign::kText1Height;
+}
+
+void TeachingDesktop::createPanes()
+{
+    const TwipsScale &scale = m_context.scale;
+    auto *ole1 = new DocumentContainer(QStringLiteral("OLE1"), m_frame1);
+    auto *ole2 = new DocumentContainer(QStringLiteral("OLE2"), m_frame1);
+    m_ole1 = new Pane(QStringLiteral("Word"), ole1, scale, this);
+    m_ole2 = new Pane(QStringLiteral("Word"), ole2, scale, this);
+    m_ole1->setVisible(true);
+    connect(m_ole1, &Pane::recorded, this, &TeachingDesktop::setCurrentPaneKind);
+    registerPane(m_ole2);
+    for (DocumentContainer *container : {ole1, ole2}) {
+        connect(container, &DocumentContainer::released, this,
+                [this](Qt::MouseButton button, const QPoint &globalPos) {
+                    if (button == Qt::LeftButton)
+                        m_menus->menu(QStringLiteral("WordLocation"))->popup(globalPos);
+                });
+    }
+}
+
+void TeachingDesktop::wireCommands()
+{
+    for (BarCommand command : kBarCommands)
+        connect(m_menus->item(barCommandName(command)), &QAction::triggered, this,
+                [this, command] { runBarCommand(command); });
+    const auto on = [this](const char *name, void (TeachingDesktop::*handler)()) {
+        connect(m_menus->item(QLatin1String(name)), &QAction::triggered, this, handler);
+    };
+    on("Backcolour", &TeachingDesktop::Backcolour_Click);
+    on("BackImage", &TeachingDesktop::BackImage_Click);
+    on("Myfont", &TeachingDesktop::Myfont_Click);
+    on("ExeOpen", &TeachingDesktop::ExeOpen_Click);
+    on("AboutMe", &TeachingDesktop::AboutMe_Click);
+    on("SysEnd", &TeachingDesktop::SysEnd_Click);
+    setToolbarAction(QStringLiteral("MyProgram"), [this] { MyProgram(); });
+    setToolbarAction(QStringLiteral("Exit"), [this] { Form_Unload(); });
+}
+
+void TeachingDesktop::load()
+{
+    const SharedState &shared = m_context.state;
+    const TwipsScale &scale = m_context.scale;
+    LessonRecord &fields = m_context.state.LessonFields;
+
+    // 1. Caption.
+    setWindowTitle(shared.SettingsRecord.UnitName + shared.SettingsRecord.StageSubject +
+                   QLatin1String(kProductTitle) + QString(19, QLatin1Char(' ')) + fields[slot::ChapterTitle] +
+                   QStringLiteral("之") + fields[slot::LessonTitle]);
+
+    // 2. Work area and strip.
+    const DesktopFrames frames = layoutFrames(shared.screenWidth(), shared.screenHeight(),
+                                              desktopdesign::kStripWidth, desktopdesign::kToolbarWidth);
+    const TwipsRect &f = frames.frame1;
+    m_frame1->setGeometry(scale.toPixels(f.left, f.top, f.width, f.height));
+    placeStrip(frames.frame2);
+
+    // 3. Background picture.
+    m_image2->setGeometry(0, 0, m_frame1->width(), m_frame1->height());
+    m_menus->item(QStringLiteral("Backcolour"))->setChecked(false);
+    const QString &backgroundPicture = fields[slot::Picture2];
+    if (!backgroundPicture.isEmpty())
+        m_image2->setPixmap(QPixmap(LessonBook::toNativeSeparators(backgroundPicture)));
+
+    // 4. Panes sized from the work area.
+    const WorkAreaPlaces fromWorkArea = workAreaPlaces(f);
+    m_ole1->setGeometry(fromWorkArea.ole1);
+    applyPlace(QStringLiteral("Txt"), fromWorkArea.richText);
+    applyPlace(QStringLiteral("Flash"), fromWorkArea.flash);
+    applyPlace(QStringLiteral("Ppt"), fromWorkArea.web);
+    if (Pane *web = pane(QStringLiteral("Ppt")))
+        web->setVisible(false);
+
+    // 5. Shared desktop state.
+    m_state = DesktopState();
+
+    // 6. The drawing pane starts hidden.
+    if (Pane *drawing = pane(QStringLiteral("Draw")))
+        drawing->setVisible(false);
+
+    // 7. Random background colour from the standard palette.
+    setBackColour(QColor::fromRgb(standardPaletteRgb(backgroundPaletteIndex(m_random()))));
+
+    // 8. The work area as the document container covers it.
+    m_state.fullArea = fullAreaOf(m_ole1->geometry());
+
+    // 9. Panes placed from FullArea.
+    const FullAreaPlaces fromFullArea = fullAreaPlaces(m_state.fullArea);
+    applyPlace(QStringLiteral("Video"), fromFullArea.player);
+    applyPlace(QStringLiteral("Draw"), fromFullArea.drawing);
+    m_ole2->setGeometry(fromFullArea.ole2);
+    m_ole2->control()->setEnabled(false);
+    if (Pane *player = pane(QStringLiteral("Video")))
+        player->setVisible(false);
+    applyPlace(QStringLiteral("Image"), fromFullArea.image0);
+
+    // 10. Toolbar fitting.
+    fitToolbar();
+
+    // 12. Media lists.
+    if (buildMediaLists(fields, m_context.book.programFolder(), m_state.lists))
+        m_state.PictureCount = 1;
+
+    // 13. Text and Flash panes start hidden.
+    for (const char *kind : {"Txt", "Flash"}) {
+        if (Pane *hidden = pane(QLatin1String(kind)))
+            hidden->setVisible(false);
+    }
+
+    // The document container takes the keyboard; taking it here is not the
+    // teacher touching a pane, so the current pane kind stays as it is.
+    m_ole1->control()->setFocus(Qt::OtherFocusReason);
+}
+
+void TeachingDesktop::placeStrip(const TwipsRect &frame2)
+{
+    const TwipsScale &scale = m_context.scale;
+    m_frame2->setGeometry(scale.toPixels(frame2.left, frame2.top, frame2.width, frame2.height));
+    m_text1Top = desktopdesign::kToolbarTop + kButtonsAboveText1 * m_toolbar->buttonHeightTwips();
+    m_text1->setGeometry(scale.toPixels(0, m_text1Top, frame2.width, m_text1Height));
+}
+
+void TeachingDesktop::applyPlace(const QString &kind, const TwipsRect &rect)
+{
+    if (Pane *target = pane(kind))
+        target->setGeometry(rect);
+}
+
+void TeachingDesktop::fitToolbar()
+{
+    const float b = m_toolbar->buttonHeightTwips();
+    const ToolbarFit fit = ::fitToolbar(m_toolbar->heightTwips(), b, m_state.fullArea.Height);
+    for (int i = 0; i < fit.blanks; ++i)
+        m_toolbar->insertBlankAtTen();
+    for (int i = 0; i > fit.blanks; --i)
+        m_toolbar->removeAtTen();
+    if (fit.text1Buttons)
+        m_text1Height = *fit.text1Buttons * b;
+    const TwipsScale &scale = m_context.scale;
+    m_text1->setGeometry(scale.toPixels(0, m_text1Top, scale.toTwipsX(m_frame2->width()), m_text1Height));
+}
+
+void TeachingDesktop::setBackColour(const QColor &colour)
+{
+    m_backColour = colour;
+    for (QWidget *frame : {static_cast<QWidget *>(this), m_frame1, m_frame2}) {
+        QPalette palette = frame->palette();
+        palette.setColor(QPalette::Window, colour);
+        frame->setPalette(palette);
+    }
+}
+
+QString TeachingDesktop::currentPaneKind() const
+{
+    return m_menus->clickTs()->text();
+}
+
+void TeachingDesktop::setCurrentPaneKind(const QString &kind)
+{
+    m_menus->clickTs()->setText(kind);
+}
+
+void TeachingDesktop::registerPane(Pane *pane)
+{
+    m_panes.insert(pane->kind(), pane);
+    connect(pane, &Pane::recorded, this, &TeachingDesktop::setCurrentPaneKind);
+}
+
+Pane *TeachingDesktop::pane(const QString &kind) const
+{
+    return m_panes.value(kind);
+}
+
+void TeachingDesktop::connectStandardPlacement(Pane *pane, bool standardHideItem)
+{
+    for (BarCommand command : kBarCommands) {
+        const QString name = placementItemFor(pane->kind(), command);
+        QAction *item = name.isEmpty() ? nullptr : m_menus->item(name);
+        if (!item)
+            continue;
+        if (const std::optional<Position> position = barCommandPosition(command))
+            connect(item, &QAction::triggered, pane,
+                    [this, pane, at = *position] { pane->place(at, fullArea()); });
+        else if (standardHideItem)
+            connect(item, &QAction::triggered, pane, [pane] { pane->setVisible(false); });
+    }
+}
+
+void TeachingDesktop::setToolbarAction(const QString &key, std::function<void()> action)
+{
+    m_toolbarActions.insert(key, std::move(action));
+}
+
+void TeachingDesktop::runBarCommand(BarCommand command)
+{
+    const QString name = placementItemFor(currentPaneKind(), command);
+    if (QAction *item = name.isEmpty() ? nullptr : m_menus->item(name))
+        item->trigger();
+}
+
+void TeachingDesktop::Toolbar1_ButtonClick(const QString &key)
+{
+    const auto action = m_toolbarActions.constFind(key);
+    if (action != m_toolbarActions.constEnd())
+        (*action)();
+}
+
+void TeachingDesktop::MyProgram()
+{
+    const QString &program = m_context.state.LessonFields[slot::OtherProgram];
+    if (program.isEmpty()) {
+        ExeOpen_Click();
+        return;
+    }
+    m_context.platform.launcher->start(LessonBook::toNativeSeparators(program));
+}
+
+void TeachingDesktop::Backcolour_Click()
+{
+    QAction *backcolour = m_menus->item(QStringLiteral("Backcolour"));
+    // The menu has already toggled the mark: it was checked if it is not now.
+    const bool wasChecked = !backcolour->isChecked();
+    if (!wasChecked) {
+        m_image2->hide();
+        backcolour->setChecked(true);
+        m_menus->item(QStringLiteral("BackImage"))->setChecked(false);
+        return;
+    }
+    backcolour->setChecked(true);
+    if (const std::optional<QColor> colour = m_context.platform.choiceDialogs->chooseColor(m_backColour))
+        setBackColour(*colour);
+}
+
+void TeachingDesktop::BackImage_Click()
+{
+    QAction *backImage = m_menus->item(QStringLiteral("BackImage"));
+    const bool wasChecked = !backImage->isChecked();
+    backImage->setChecked(true);
+    if (!wasChecked) {
+        m_image2->show();
+        m_menus->item(QStringLiteral("Backcolour"))->setChecked(false);
+        return;
+    }
+    OpenFileRequest request;
+    request.filter = QStringLiteral("Jpg文件|*.jpg|Bmp文件|*.bmp|Jpeg文件|*.jpeg|Gif文件|*.gif|所有文件|*.*");
+    request.startFolder = m_context.book.setFolder(QStringLiteral("bj"));
+    const OpenFileResult chosen = m_context.platform.fileDialog->getOpenFile(request);
+    if (chosen.cancelled)
+        return;
+    const QPixmap picture(chosen.paths.first());
+    if (picture.isNull())
+        return;
+    m_image2->show();
+    m_image2->setPixmap(picture);
+}
+
+void TeachingDesktop::Myfont_Click()
+{
+    Pane *text = pane(QStringLiteral("Txt"));
+    if (!text || !text->control())
+        return;
+    QWidget *control = text->control();
+    const std::optional<QFont> chosen = m_context.platform.choiceDialogs->chooseFont(control->font());
+    if (!chosen)
+        return;
+    QFont font = control->font();
+    font.setFamily(chosen->family());
+    font.setPointSizeF(chosen->pointSizeF());
+    font.setBold(chosen->bold());
+    font.setUnderline(chosen->underline());
+    control->setFont(font);
+}
+
+void TeachingDesktop::ExeOpen_Click()
+{
+    OpenFileRequest request;
+    // Programs here are executable files of any name; Windows programs come second.
+    request.filter = QStringLiteral("可执行程序|*|程序（*.Exe）|*.exe");
+    request.executablesOnly = true;
+    request.startFolder = QDir::rootPath();
+    const OpenFileResult chosen = m_context.platform.fileDialog->getOpenFile(request);
+    if (chosen.cancelled)
+        return;
+    m_context.platform.launcher->start(chosen.paths.first());
+}
+
+void TeachingDesktop::AboutMe_Click()
+{
+    m_context.flow.show(ScreenId::About);
+}
+
+void TeachingDesktop::SysEnd_Click()
+{
+    Form_Unload();
+}
+
+bool TeachingDesktop::Form_Unload()
+{
+    const QString question = QStringLiteral("确定要退出“") + m_context.state.SettingsRecord.StageSubject +
+                             QLatin1String(kProductTitle) + QStringLiteral("”吗？”");
+    const MessageBox::Answer answer = m_context.platform.messageBox->show(
+        question, QStringLiteral("退出"), MessageBox::Icon::Question, MessageBox::Buttons::YesNo);
+    if (answer != MessageBox::Answer::Yes)
+        return false;
+    m_context.flow.show(ScreenId::Closing);
+    m_context.flow.unload(ScreenId::Desktop);
+    return true;
+}
+
+void TeachingDesktop::closeEvent(QCloseEvent *event)
+{
+    // The flow decides when the window goes; the question comes first.
+    event->ignore();
+    Form_Unload();
+}

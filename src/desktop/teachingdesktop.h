@@ -1,0 +1,101 @@
+#pragma once
+
+#include "desktop/desktopstate.h"
+#include "desktop/placementdispatch.h"
+#include "shell/screenflow.h"
+
+#include <functional>
+#include <QColor>
+#include <QHash>
+#include <QMainWindow>
+
+struct AppContext;
+class DesktopMenus;
+class DesktopToolbar;
+class DocumentContainer;
+class Pane;
+class QLabel;
+class QPlainTextEdit;
+
+// The teaching desktop (Form3): the work area Frame1 with the panes, the strip
+// Frame2 with the toolbar and the input box, the menu tree, the current pane
+// kind and the commands that belong to the desktop as a whole. Panes plug in
+// through registerPane() and setToolbarAction().
+class TeachingDesktop : public QMainWindow, public Screen
+{
+    Q_OBJECT
+public:
+    using Random = std::function<double()>;
+    explicit TeachingDesktop(AppContext &context, Random random = {}, QWidget *parent = nullptr);
+
+    // Desktop start-up.
+    void load() override;
+
+    AppContext &context() const { return m_context; }
+    DesktopState &desktopState() { return m_state; }
+    const FullArea &fullArea() const { return m_state.fullArea; }
+    QWidget *workArea() const { return m_frame1; }
+    QWidget *strip() const { return m_frame2; }
+    DesktopMenus &menus() const { return *m_menus; }
+    DesktopToolbar *toolbar() const { return m_toolbar; }
+    QPlainTextEdit *inputBox() const { return m_text1; }
+    QLabel *backgroundPicture() const { return m_image2; }
+    QColor backColour() const { return m_backColour; }
+
+    // The current pane kind: the caption of ClickTs.
+    QString currentPaneKind() const;
+    void setCurrentPaneKind(const QString &kind);
+
+    // A pane of the desktop: it records itself as the current pane kind, gets
+    // its start-up place, and is what the kind's commands act on.
+    void registerPane(Pane *pane);
+    Pane *pane(const QString &kind) const;
+    // Wires the kind's position items (and its hide item, when that is the
+    // plain Visible = false) to the pane's standard placement.
+    void connectStandardPlacement(Pane *pane, bool standardHideItem = true);
+
+    // What a toolbar button with this key does.
+    void setToolbarAction(const QString &key, std::function<void()> action);
+
+    void runBarCommand(BarCommand command);
+    void Toolbar1_ButtonClick(const QString &key);
+    void Backcolour_Click();
+    void BackImage_Click();
+    void Myfont_Click();
+    void ExeOpen_Click();
+    void AboutMe_Click();
+    void SysEnd_Click();
+    // Asks the exit question; true when the desktop went away.
+    bool Form_Unload();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildFrames();
+    void createPanes();
+    void wireCommands();
+    void setBackColour(const QColor &colour);
+    void fitToolbar();
+    void placeStrip(const TwipsRect &frame2);
+    void applyPlace(const QString &kind, const TwipsRect &rect);
+    void MyProgram();
+
+    AppContext &m_context;
+    Random m_random;
+    DesktopState m_state;
+    QWidget *m_client;
+    QWidget *m_frame1;
+    QWidget *m_frame2;
+    QLabel *m_image2;
+    DesktopToolbar *m_toolbar;
+    QPlainTextEdit *m_text1;
+    DesktopMenus *m_menus;
+    Pane *m_ole1 = nullptr;
+    Pane *m_ole2 = nullptr;
+    QHash<QString, Pane *> m_panes;
+    QHash<QString, std::function<void()>> m_toolbarActions;
+    QColor m_backColour;
+    float m_text1Top = 0;
+    float m_text1Height = 0;
+};

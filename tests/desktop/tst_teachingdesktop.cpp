@@ -1,0 +1,357 @@
+// The teaching desktop window driven through its real menus and toolbar, with
+// the fake platform answering the dialogs.
+
+#include "desktop/desktopmenus.h"
+#include "desktop/desktoptoolbar.h"
+#include "desktop/panes/pane.h"
+#include "desktop/teachingdesktop.h"
+#include "platform/fakeplatform.h"
+#include "shell/appcontext.h"
+#include "shell/screenflow.h"
+#include "shell/screenregistry.h"
+#include "shell/sharedstate.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// A program with the desktop's screens registered and a 1024 x 768 screen.
+struct DesktopFixture {
+    DesktopFixture()
+        : context{state, fakes.services(),  LessonBook(programDir.path()), programDir.filePath("Dravik.dll"),
+                  flow,  TwipsScale(96, 96)}
+    {
+        registerScreens(context);
+        state.ScreenWidthText = QStringLiteral("15360");
+        state.ScreenHeightText = QStringLiteral("11520");
+        state.SettingsRecord.UnitName = QStringLiteral("实验中学");
+        state.SettingsRecord.StageSubject = QStringLiteral("高中数学");
+        state.LessonFields[0] = QStringLiteral("第一章");
+        state.LessonFields[1] = QStringLiteral("集合");
+    }
+
+    TeachingDesktop *showDesktop()
+    {
+        auto *desktop = qobject_cast<TeachingDesktop *>(flow.show(ScreenId::Desktop));
+        if (desktop && QTest::qWaitForWindowActive(desktop))
+            return desktop;
+        return desktop;
+    }
+
+    QTemporaryDir programDir;
+    FakePlatform fakes;
+    SharedState state;
+    ScreenFlow flow;
+    AppContext context;
+};
+
+// A focusable stand-in for a pane control.
+QWidget *paneControl(TeachingDesktop *desktop, const char *name)
+{
+    auto *control = new QWidget(desktop->workArea());
+    control->setObjectName(QLatin1String(name));
+    control->setFocusPolicy(Qt::StrongFocus);
+    return control;
+}
+
+// Every menu item in tree order: name, caption and marks (h hidden, c checked, d disabled).
+void describe(const QList<QAction *> &actions, int depth, QStringList &lines)
+{
+    for (QAction *action : actions) {
+        QString marks;
+        if (!action->isVisible())
+            marks += QLatin1Char('h');
+        if (action->isChecked())
+            marks += QLatin1Char('c');
+        if (!action->isEnabled())
+            marks += QLatin1Char('d');
+        const QString line = action->isSeparator() ? QStringLiteral("-")
+                                                   : action->objectName() + QLatin1Char(' ') + action->text();
+        lines.append(QString(depth * 2, QLatin1Char(' ')) + line +
+                     (marks.isEmpty() ? QString() : " [" + marks + "]"));
+        if (action->menu())
+            describe(action->menu()->actions(), depth + 1, lines);
+    }
+}
+
+} // namespace
+
+class TeachingDesktopTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void menuTree()
+    {
+        DesktopFixture fixture;
+        TeachingDesktop *desktop = fixture.showDesktop();
+        QStringList lines;
+        describe(desktop->menuBar()->actions(), 0, lines);
+        QFile expected(QStringLiteral(VELTANO_TEST_DATA "/desktop/menutree.txt"));
+        QVERIFY(expected.open(QIODevice::ReadOnly | QIODevice::Text));
+        QCOMPARE(lines.join(QLatin1Char('\n')), QString::fromUtf8(expected.readAll()).trimmed());
+    }
+
+    void startUpLaysOutTheDesktop()
+    {
+        DesktopFixture fixture;
+        fixture.state.LessonFields[5] = QStringLiteral("a.ppt b.ppt ");
+        fixture.state.LessonFields[8] = QStringLiteral("p.jpg ");
+        TeachingDesktop desktop(fixture.context, [] { return 5.5 / 9; });
+        desktop.load();
+        QCOMPARE(desktop.windowTitle(),
+                 QStringLiteral("实验中学高中数学Veltano                   第一章之集合"));
+        QCOMPARE(desktop.workArea()->geometry(), QRect(0, 0, 983, 711));
+        QCOMPARE(desktop.strip()->geometry(), QRect(983, 0, 41, 711));
+        const FullArea &area = desktop.fullArea();
+        QCOMPARE(QList<int>({area.Left, area.Width, area.Top, area.Height}),
+                 QList<int>({0, 14745, 0, 10665}));
+        QCOMPARE(desktop.backColour(), QColor(0, 128, 128));
+        QVERIFY(!desktop.menus().item("Backcolour")->isChecked());
+        QVERIFY(desktop.menus().item("BackImage")->isChecked());
+        QCOMPARE(desktop.currentPaneKind(), QStringLiteral("提示"));
+
+        // 14 buttons of 570 twips leave room for four more blanks; Text1 covers seven.
+        DesktopToolbar *toolbar = desktop.toolbar();
+        QCOMPARE(toolbar->buttons().size(), 18);
+        QCOMPARE(toolbar->buttons().at(8)->objectName(), QStringLiteral("MyProgram"));
+        QCOMPARE(toolbar->buttons().at(16)->objectName(), QStringLiteral("Input"));
+        QCOMPARE(desktop.inputBox()->height(), 7 * 38);
+        QCOMPARE(desktop.inputBox()->y(), 8 + 9 * 38);
+
+        const DesktopState &state = desktop.desktopState();
+        QCOMPARE(state.lists.presentations.count, 2);
+        QCOMPARE(state.PictureCount, 1);
+        QCOMPARE(state.CurrentPicture, -1);
+        QCOMPARE(state.ZoomStep, 200);
+    }
+
+    void toolbarButtons()
+    {
+        DesktopFixture fixture;
+        TeachingDesktop desktop(fixture.context);
+        DesktopToolbar *toolbar = desktop.toolbar();
+        const QStringList keys{"word",   "ppt",       "flash", "txt", "paint", "Picture", "video",
+                               "google", "MyProgram", "",      "",    "",      "Input",   "Exit"};
+        QStringList seen;
+        for (QAction *button : toolbar->buttons())
+            seen.append(button->data().toString());
+        QCOMPARE(seen, keys);
+        QCOMPARE(toolbar->button("ppt")->text(), QStringLiteral("播放"));
+        QCOMPARE(toolbar->button("flash")->toolTip(), QStringLiteral("Flash 播放"));
+        QCOMPARE(toolbar->button("Exit")->text(), QStringLiteral("退出"));
+        QVERIFY(toolbar->button("paint")->isCheckable());
+        QVERIFY(!toolbar->button("word")->isCheckable());
+        QVERIFY(!toolbar->button("Word"));
+    }
+
+    void focusRecordsTheCurrentPaneKind()
+    {
+        DesktopFixture fixture;
+        TeachingDesktop *desktop = fixture.showDesktop();
+        QCOMPARE(desktop->currentPaneKind(), QStringLiteral("提示"));
+        auto *text = new Pane(QStringLiteral("Txt"), paneControl(desktop, "RichTextBox1"),
+                              fixture.context.scale, desktop);
+        desktop->registerPane(text);
+        text->setGeometry({0, 0, 3000, 3000});
+        text->setVisible(true);
+        QTest::mouseClick(text->control(), Qt::LeftButton);
+        QCOMPARE(desktop->currentPaneKind(), QStringLiteral("Txt"));
+        QTest::mouseClick(desktop->findChild<QWidget *>("OLE1"), Qt::LeftButton, {}, QPoint(800, 600));
+        QCOMPARE(desktop->currentPaneKind(), QStringLiteral("Word"));
+    }
+
+    void barCommandsPlaceThePaneTouchedLast()
+    {
+        DesktopFixture fixture;
+        TeachingDesktop *desktop = fixture.showDesktop();
+        const TwipsScale &scale = fixture.context.scale;
+        auto *text = new Pane(QStringLiteral("Txt"), paneControl(desktop, "RichTextBox1"), scale, desktop);
+        auto *draw = new Pane(QStringLiteral("Draw"), paneControl(desktop, "Picture1"), scale, desktop);
+        for (Pane *pane : {text, draw}) {
+            desktop->registerPane(pane);
+            desktop->connectStandardPlacement(pane);
+            pane->setGeometry({1500, 1500, 3000, 3000});
+            pane->setVisible(true);
+        }
+        QAction *allLeft = desktop->menus().item("AllLeft");
+        allLeft->trigger();
+        QCOMPARE(text->geometry(), (TwipsRect{1500, 1500, 3000, 3000}));
+
+        text->control()->setFocus(Qt::MouseFocusReason);
+        desktop->menus().item("AllTop")->trigger();
+        allLeft->trigger();
+        QCOMPARE(text->geometry(), (TwipsRect{0, 0, 7372.5f, 5332.5f}));
+        QCOMPARE(draw->geometry(), (TwipsRect{1500, 1500, 3000, 3000}));
+        QCOMPARE(text->control()->geometry(), QRect(0, 0, 492, 356));
+
+        draw->control()->setFocus(Qt::MouseFocusReason);
+        desktop->menus().item("AllCenter")->trigger();
+        QCOMPARE(draw->geometry(), (TwipsRect{3686.25f, 2666.25f, 7372.5f, 5332.5f}));
+        desktop->menus().item("AllHidden")->trigger();
+        QVERIFY(!draw->isVisible());
+        // Still the current pane: a hidden pane is not moved.
+        desktop->menus().item("AllFull")->trigger();
+        QCOMPARE(draw->geometry(), (TwipsRect{3686.25f, 2666.25f, 7372.5f, 5332.5f}));
+        QCOMPARE(desktop->currentPaneKind(), QStringLiteral("Draw"));
+    }
+
+    void lowerCaseKindMatchesNothing()
+    {
+        DesktopFixture fixture;
+        TeachingDesktop *desktop = fixture.showDesktop();
+        auto *text = new Pane(QStringLiteral("Txt"), paneControl(desktop, "RichTextBox1"),
+                              fixture.context.scale, desktop);
+        desktop->registerPane(text);
+        desktop->connectStandardPlacement(text);
+        text->setVisible(true);
+        desktop->setCurrentPaneKind(QStringLiteral("txt"));
+        desktop->menus().item("AllHidden")->trigger();
+        QVERIFY(text->isVisible());
+    }
+
+    void exitQuestionAnsweredNo()
+    {
+        DesktopFixture fixture;
+        TeachingDesktop *desktop = fixture.showDesktop();
+        fixture.fakes.messageBox.answer(MessageBox::Answer::No);
+        desktop->menus().item("SysEnd")->trigger();
+        QCOMPARE(fixture.fakes.messageBox.shown.size(), 1);
+        const FakeMessageBox::Shown &asked = fixture.fakes.messageBox.shown.first();
+        QCOMPARE(asked.text, QStringLiteral("确定要退出“高中数学Veltano”吗？”"));
+        QCOMPARE(asked.title, QStringLiteral("退出"));
+        QCOMPARE(asked.icon, MessageBox::Icon::Question);
+        QCOMPARE(asked.buttons, MessageBox::Buttons::YesNo);
+        QVERIFY(fixture.flow.isLoaded(ScreenId::Desktop));
+        QVERIFY(!fixture.flow.isLoaded(ScreenId::Closing));
+        QVERIFY(desktop->isVisible());
+
+        // The close box asks the same question.
+        fixture.fakes.messageBox.answer(MessageBox::Answer::No);
+        QVERIFY(!desktop->close());
+        QCOMPARE(fixture.fakes.messageBox.shown.size(), 2);
+        QVERIFY(fixture.flow.isLoaded(ScreenId::Desktop));
+    }
+
+    void exitQuestionAnsweredYes()
+    {
+        DesktopFixture fixture;
+        TeachingDesktop *desktop = fixture.showDesktop();
+        QPointer<TeachingDesktop> watched(desktop);
+        fixture.fakes.messageBox.answer(MessageBox::Answer::Yes);
+        desktop->toolbar()->button("Exit")->trigger();
+        QVERIFY(fixture.flow.isLoaded(ScreenId::Closing));
+        QVERIFY(fixture.flow.window(ScreenId::Closing)->isVisible());
+        QVERIFY(!fixture.flow.isLoaded(ScreenId::Desktop));
+        QTRY_VERIFY(watched.isNull());
+    }
+
+    void myProgramStartsTheLessonsProgram()
+    {
+        DesktopFixture fixture;
+        fixture.state.LessonFields[14] = QStringLiteral("/usr/bin/tool");
+        TeachingDesktop desktop(fixture.context);
+        desktop.load();
+        desktop.toolbar()->button("MyProgram")->trigger();
+        QCOMPARE(fixture.fakes.launcher.started, QStringList{"/usr/bin/tool"});
+        QVERIFY(fixture.fakes.fileDialog.requests.isEmpty());
+    }
+
+    void myProgramWithoutOneAsksForAProgram()
+    {
+        DesktopFixture fixture;
+        TeachingDesktop desktop(fixture.context);
+        desktop.load();
+        fixture.fakes.fileDialog.answerCancel();
+        desktop.toolbar()->button("MyProgram")->trigger();
+        QCOMPARE(fixture.fakes.fileDialog.requests.size(), 1);
+        const OpenFileRequest &request = fixture.fakes.fileDialog.requests.first();
+        QVERIFY(request.filter.contains(QStringLiteral("程序（*.Exe）|*.exe")));
+        QVERIFY(request.executablesOnly);
+        QVERIFY(fixture.fakes.launcher.started.isEmpty());
+
+        fixture.fakes.fileDialog.answer({QStringLiteral("/usr/bin/xeyes")});
+        desktop.menus().item("ExeOpen")->trigger();
+        QCOMPARE(fixture.fakes.launcher.started, QStringList{"/usr/bin/xeyes"});
+    }
+
+    void backgroundModes()
+    {
+        DesktopFixture fixture;
+        TeachingDesktop desktop(fixture.context, [] { return 0.0; });
+        desktop.load();
+        QAction *colour = desktop.menus().item("Backcolour");
+        QAction *image = desktop.menus().item("BackImage");
+
+        // The first click on the other mode only switches.
+        colour->trigger();
+        QVERIFY(colour->isChecked());
+        QVERIFY(!image->isChecked());
+        QVERIFY(desktop.backgroundPicture()->isHidden());
+        QCOMPARE(fixture.fakes.choiceDialogs.colorRequests, 0);
+
+        // A click on the current mode opens its dialog; cancelling changes nothing.
+        colour->trigger();
+        QCOMPARE(fixture.fakes.choiceDialogs.colorRequests, 1);
+        QCOMPARE(desktop.backColour(), QColor(Qt::black));
+        fixture.fakes.choiceDialogs.nextColor = QColor(10, 20, 30);
+        colour->trigger();
+        QCOMPARE(desktop.backColour(), QColor(10, 20, 30));
+        QCOMPARE(desktop.strip()->palette().color(QPalette::Window), QColor(10, 20, 30));
+        QVERIFY(colour->isChecked());
+
+        image->trigger();
+        QVERIFY(image->isChecked());
+        QVERIFY(!colour->isChecked());
+        QVERIFY(!desktop.backgroundPicture()->isHidden());
+        QVERIFY(fixture.fakes.fileDialog.requests.isEmpty());
+
+        const QString picture = fixture.programDir.filePath("bj.png");
+        QImage(4, 4, QImage::Format_RGB32).save(picture);
+        fixture.fakes.fileDialog.answer({picture});
+        image->trigger();
+        QCOMPARE(fixture.fakes.fileDialog.requests.size(), 1);
+        const OpenFileRequest &request = fixture.fakes.fileDialog.requests.first();
+        QCOMPARE(request.filter,
+                 QStringLiteral("Jpg文件|*.jpg|Bmp文件|*.bmp|Jpeg文件|*.jpeg|Gif文件|*.gif|所有文件|*.*"));
+        QCOMPARE(request.startFolder, fixture.context.book.setFolder("bj"));
+        QCOMPARE(desktop.backgroundPicture()->pixmap().size(), QSize(4, 4));
+        QVERIFY(image->isChecked());
+    }
+
+    void fontGoesToTheTextPane()
+    {
+        DesktopFixture fixture;
+        TeachingDesktop desktop(fixture.context);
+        auto *text = new Pane(QStringLiteral("Txt"), paneControl(&desktop, "RichTextBox1"),
+                              fixture.context.scale, &desktop);
+        desktop.registerPane(text);
+        QFont chosen(QStringLiteral("Noto Serif CJK SC"));
+        chosen.setPointSizeF(28);
+        chosen.setBold(true);
+        chosen.setUnderline(true);
+        fixture.fakes.choiceDialogs.nextFont = chosen;
+        desktop.menus().item("Myfont")->trigger();
+        const QFont font = text->control()->font();
+        QCOMPARE(font.family(), chosen.family());
+        QCOMPARE(font.pointSizeF(), 28.0);
+        QVERIFY(font.bold());
+        QVERIFY(font.underline());
+    }
+
+    void aboutBoxOpens()
+    {
+        DesktopFixture fixture;
+        TeachingDesktop *desktop = fixture.showDesktop();
+        desktop->menus().item("AboutMe")->trigger();
+        QVERIFY(fixture.flow.isLoaded(ScreenId::About));
+    }
+};
+
+QTEST_MAIN(TeachingDesktopTest)
+#include "tst_teachingdesktop.moc"
