@@ -5,37 +5,196 @@
 
 namespace {
 
-QString text(const char *utf8)
+enum Flag { Plain = 0, Hidden = 1, Checked = 2, Disabled = 4 };
+
+// The tree, one entry per line in menu order: nesting depth, name (none for a
+// separator line), caption, flags. An entry followed by deeper ones is a menu.
+const struct Entry {
+    int depth;
+    const char *name;
+    const char *caption;
+    int flags;
+} kTree[] = {
+    {0, "Tools", "文件（File）", Plain},
+    {1, "WordFileOpen", "文档打开", Plain},
+    {1, "Wordstar", "文档", Hidden},
+    {1, "Flashstar", "Flash导入", Plain},
+    {1, "Powerpointstar", "Powerpoint打开", Plain},
+    {1, "PictureStar", "图片导入", Plain},
+    {1, "VideoStar", "视频导入", Plain},
+    {1, "ExeOpen", "其他程序导入", Plain},
+    {1, nullptr, "", Plain},
+    {1, "SysEnd", "退出", Plain},
+    {0, "mywindows", "窗口", Plain},
+    {1, "WordLocation", "文档(Word)", Plain},
+    {2, "WordOpen", "打开文档(Open)", Plain},
+    {2, nullptr, "", Plain},
+    {2, "WordInmiddle", "居中(Center)", Plain},
+    {2, "WordInleft", "左侧(Left)", Plain},
+    {2, "WordInright", "右侧(Right)", Plain},
+    {2, "WordIntop", "上端(Top)", Plain},
+    {2, "WordInButtom", "下端(Bottom)", Plain},
+    {2, nullptr, "", Plain},
+    {2, "WordFull", "全屏(Full)", Plain},
+    {1, "PPtLocation", "PowerPoint", Plain},
+    {2, "PptFull", "全屏", Plain},
+    {2, nullptr, "", Plain},
+    {2, "PPtInCenter", "居中（center）", Plain},
+    {2, "PPtInLeft", "左侧(Left)", Plain},
+    {2, "PPtInRight", "右侧(Right)", Plain},
+    {2, "PPtInTop", "上端(Top)", Plain},
+    {2, "PPtInBottom", "下端(Bottom)", Plain},
+    {2, nullptr, "", Plain},
+    {2, "PPthidden", "隐藏", Plain},
+    {1, "FlashLocation", "Flash", Plain},
+    {2, "FlashFull", "全屏", Plain},
+    {2, nullptr, "", Plain},
+    {2, "FlashInMiddle", "居中(Center)", Plain},
+    {2, "FlashInLeft", "左侧(Left)", Plain},
+    {2, "FlashInRight", "右侧(Right)", Plain},
+    {2, "FlashInTop", "上端(Top)", Plain},
+    {2, "FlashInbuttom", "下端(Bottom)", Plain},
+    {2, nullptr, "", Plain},
+    {2, "FlashHidden", "隐藏", Plain},
+    {1, "TxtLocation", "文本(txt)", Plain},
+    {2, "TxtFull", "全屏", Plain},
+    {2, nullptr, "", Plain},
+    {2, "TxtInMiddle", "居中(Center)", Plain},
+    {2, "TxtInleft", "左侧(Left)", Plain},
+    {2, "TxTInright", "右侧(Right)", Plain},
+    {2, "TxTIntop", "上端(Top)", Plain},
+    {2, "TxtInbuttom", "下端(Bottom)", Plain},
+    {2, nullptr, "", Plain},
+    {2, "TxtHidden", "隐藏", Plain},
+    {1, "PicDraw", "画板(Paint)", Plain},
+    {2, "PaintFull", "全屏", Plain},
+    {2, nullptr, "", Plain},
+    {2, "PicDrawInmiddle", "居中(Center)", Plain},
+    {2, "PicDrawInleft", "左侧(Left)", Plain},
+    {2, "PicDrawInright", "右侧(Right)", Plain},
+    {2, "PicDrawIntop", "上端(Top)", Plain},
+    {2, "PicDrawInbuttom", "下端(Bottom)", Plain},
+    {2, nullptr, "", Plain},
+    {2, "PaintHidden", "隐藏", Plain},
+    {1, "Video", "视频(Video)", Plain},
+    {2, "VideoOpen", "打开(Open)", Plain},
+    {2, "VideoPlay", "播放(Play)", Plain},
+    {2, "VideoPause", "暂停(Pause)", Plain},
+    {2, "VideoStop", "停止(Stop)", Plain},
+    {2, nullptr, "", Plain},
+    {2, "VideoPrevious", "上一曲", Plain},
+    {2, "VideoNext", "下一曲", Plain},
+    {2, nullptr, "", Plain},
+    {2, "MediaFull", "全屏", Hidden},
+    {2, nullptr, "", Hidden},
+    {2, "VideoInmiddle", "居中(Center)", Plain},
+    {2, "VideoInleft", "左侧(Left)", Plain},
+    {2, "VideoInRight", "右侧(Right)", Plain},
+    {2, "VideoIntop", "上端(Top)", Plain},
+    {2, "VideoInbuttom", "下端(Bottom)", Plain},
+    {2, nullptr, "", Plain},
+    {2, "Videohidden", "隐藏", Plain},
+    {1, "PictureLocation", "图片(Picture)", Plain},
+    {2, "SingPicture", "单图片", Plain},
+    {3, "PictureLoad", "导入图片(Load)", Plain},
+    {3, nullptr, "", Plain},
+    {3, "PictureCenter", "居中(Center)", Plain},
+    {3, "PictureLeft", "左侧(Left)", Plain},
+    {3, "PictureRight", "右侧(Right)", Plain},
+    {3, "PictureTop", "上端(Top)", Plain},
+    {3, "PictureBottom", "下端(Bottom)", Plain},
+    {2, "ManyPicture", "画面切换", Plain},
+    {3, "PictureOne", "单画面", Plain},
+    {3, "PictureTwo", "二画面", Plain},
+    {3, "PictureThree", "三画面", Plain},
+    {3, "PictureFour", "四画面", Plain},
+    {3, "PictureFive", "五画面", Plain},
+    {3, "PictureSix", "六画面", Plain},
+    {2, nullptr, "", Plain},
+    {2, "PicEnlarge", "放大", Plain},
+    {2, "PicShrink", "缩小", Plain},
+    {2, nullptr, "", Plain},
+    {2, "PictureHidden", "隐藏", Plain},
+    {1, nullptr, "", Plain},
+    {1, "IEinternet", "浏览器", Plain},
+    {0, "Moption", "格式", Plain},
+    {1, "Myfont", "字体(Font)", Plain},
+    {1, nullptr, "", Plain},
+    {1, "FrontColor", "前景色(FrontColor)", Hidden},
+    {1, "Backcolour", "背景色(BackColor)", Checked},
+    {1, "BackImage", "背景图(BackImage)", Checked},
+    {1, "PictDraw", "画图", Hidden},
+    {2, "PictLine", "直线", Plain},
+    {2, "PictRectangle", "矩形", Plain},
+    {2, "PictCircle", "圆", Plain},
+    {0, "flashline", "|", Disabled},
+    {0, "IE", "浏览器", Plain},
+    {0, "AllCenter", "居中", Plain},
+    {0, "AllLeft", "左侧", Plain},
+    {0, "AllRight", "右侧", Plain},
+    {0, "AllTop", "上端", Plain},
+    {0, "AllButtom", "下端", Plain},
+    {0, "AllFull", "全屏", Plain},
+    {0, "AllHidden", "隐藏", Plain},
+    {0, "flashline2", "|", Disabled},
+    {0, "MyGame", "休闲GAME", Plain},
+    {1, "GameWar", "机器人战争", Plain},
+    {1, "GameMulan", "新木兰传奇", Plain},
+    {1, "GameJiandie", "间谍通缉令", Plain},
+    {1, "GameJuezhan", "决战沙场", Plain},
+    {1, "OtherGame", "其他……", Plain},
+    {1, nullptr, "", Plain},
+    {1, "GameHide", "隐藏", Plain},
+    {0, "SoftHelp", "帮助", Plain},
+    {1, "AboutMe", "关于", Plain},
+    {1, "MyHelp", "帮助主题", Plain},
+    {0, "ClickTs", "提示", Disabled},
+};
+
+void applyFlags(QAction *action, int flags)
 {
-    return QString::fromUtf8(utf8);
+    if (flags & Checked) {
+        action->setCheckable(true);
+        action->setChecked(true);
+    }
+    action->setVisible(!(flags & Hidden));
+    action->setEnabled(!(flags & Disabled));
 }
 
 } // namespace
 
-DesktopMenus::DesktopMenus(QMenuBar *bar) : QObject(bar), m_bar(bar)
+DesktopMenus::DesktopMenus(QMenuBar *bar) : QObject(bar)
 {
-    buildFileMenu();
-    buildWindowMenu();
-    buildFormatMenu();
-    addItem(nullptr, "flashline", QStringLiteral("|"), Disabled);
-    addItem(nullptr, "IE", text("浏览器"));
-    buildBarCommands();
-    addItem(nullptr, "flashline2", QStringLiteral("|"), Disabled);
-
-    QMenu *game = addMenu(nullptr, "MyGame", text("休闲GAME"));
-    addItem(game, "GameWar", text("机器人战争"));
-    addItem(game, "GameMulan", text("新木兰传奇"));
-    addItem(game, "GameJiandie", text("间谍通缉令"));
-    addItem(game, "GameJuezhan", text("决战沙场"));
-    addItem(game, "OtherGame", text("其他……"));
-    addSeparator(game);
-    addItem(game, "GameHide", text("隐藏"));
-
-    QMenu *help = addMenu(nullptr, "SoftHelp", text("帮助"));
-    addItem(help, "AboutMe", text("关于"));
-    addItem(help, "MyHelp", text("帮助主题"));
-
-    m_clickTs = addItem(nullptr, "ClickTs", text("提示"), Disabled);
+    // The menu that receives entries of each depth; depth 0 goes to the bar.
+    QList<QMenu *> parents{nullptr};
+    const int entries = int(std::size(kTree));
+    for (int i = 0; i < entries; ++i) {
+        const Entry &entry = kTree[i];
+        parents.resize(entry.depth + 1);
+        QMenu *parent = parents.at(entry.depth);
+        QWidget *owner = parent ? static_cast<QWidget *>(parent) : bar;
+        const QString caption = QString::fromUtf8(entry.caption);
+        QAction *action = nullptr;
+        if (!entry.name) {
+            action = parent->addSeparator();
+        } else if (i + 1 < entries && kTree[i + 1].depth > entry.depth) {
+            auto *menu = new QMenu(caption, owner);
+            menu->setObjectName(QLatin1String(entry.name));
+            action = menu->menuAction();
+            owner->addAction(action);
+            m_menus.insert(menu->objectName(), menu);
+            parents.append(menu);
+        } else {
+            action = new QAction(caption, owner);
+            owner->addAction(action);
+        }
+        applyFlags(action, entry.flags);
+        if (entry.name) {
+            action->setObjectName(QLatin1String(entry.name));
+            m_items.insert(action->objectName(), action);
+        }
+    }
+    m_clickTs = item(QStringLiteral("ClickTs"));
 }
 
 QAction *DesktopMenus::item(const QString &name) const
@@ -46,185 +205,4 @@ QAction *DesktopMenus::item(const QString &name) const
 QMenu *DesktopMenus::menu(const QString &name) const
 {
     return m_menus.value(name);
-}
-
-QAction *DesktopMenus::finish(QAction *action, const char *name, int flags)
-{
-    action->setObjectName(QLatin1String(name));
-    if (flags & Checked) {
-        action->setCheckable(true);
-        action->setChecked(true);
-    }
-    action->setVisible(!(flags & Hidden));
-    action->setEnabled(!(flags & Disabled));
-    m_items.insert(action->objectName(), action);
-    return action;
-}
-
-QMenu *DesktopMenus::addMenu(QMenu *parent, const char *name, const QString &caption, int flags)
-{
-    auto *menu = new QMenu(caption, parent ? static_cast<QWidget *>(parent) : m_bar);
-    menu->setObjectName(QLatin1String(name));
-    if (parent)
-        parent->addMenu(menu);
-    else
-        m_bar->addMenu(menu);
-    finish(menu->menuAction(), name, flags);
-    m_menus.insert(menu->objectName(), menu);
-    return menu;
-}
-
-QAction *DesktopMenus::addItem(QMenu *parent, const char *name, const QString &caption, int flags)
-{
-    return finish(parent ? parent->addAction(caption) : m_bar->addAction(caption), name, flags);
-}
-
-void DesktopMenus::addSeparator(QMenu *parent, int flags)
-{
-    parent->addSeparator()->setVisible(!(flags & Hidden));
-}
-
-void DesktopMenus::buildFileMenu()
-{
-    QMenu *tools = addMenu(nullptr, "Tools", text("文件（File）"));
-    addItem(tools, "WordFileOpen", text("文档打开"));
-    addItem(tools, "Wordstar", text("文档"), Hidden);
-    addItem(tools, "Flashstar", text("Flash导入"));
-    addItem(tools, "Powerpointstar", text("Powerpoint打开"));
-    addItem(tools, "PictureStar", text("图片导入"));
-    addItem(tools, "VideoStar", text("视频导入"));
-    addItem(tools, "ExeOpen", text("其他程序导入"));
-    addSeparator(tools);
-    addItem(tools, "SysEnd", text("退出"));
-}
-
-void DesktopMenus::addPositionItems(QMenu *menu, const char *const names[5])
-{
-    addItem(menu, names[0], text("居中(Center)"));
-    addItem(menu, names[1], text("左侧(Left)"));
-    addItem(menu, names[2], text("右侧(Right)"));
-    addItem(menu, names[3], text("上端(Top)"));
-    addItem(menu, names[4], text("下端(Bottom)"));
-}
-
-void DesktopMenus::buildWindowMenu()
-{
-    QMenu *windows = addMenu(nullptr, "mywindows", text("窗口"));
-
-    QMenu *word = addMenu(windows, "WordLocation", text("文档(Word)"));
-    addItem(word, "WordOpen", text("打开文档(Open)"));
-    addSeparator(word);
-    static const char *const wordPositions[] = {"WordInmiddle", "WordInleft", "WordInright", "WordIntop",
-                                                "WordInButtom"};
-    addPositionItems(word, wordPositions);
-    addSeparator(word);
-    addItem(word, "WordFull", text("全屏(Full)"));
-
-    QMenu *ppt = addMenu(windows, "PPtLocation", QStringLiteral("PowerPoint"));
-    addItem(ppt, "PptFull", text("全屏"));
-    addSeparator(ppt);
-    addItem(ppt, "PPtInCenter", text("居中（center）"));
-    addItem(ppt, "PPtInLeft", text("左侧(Left)"));
-    addItem(ppt, "PPtInRight", text("右侧(Right)"));
-    addItem(ppt, "PPtInTop", text("上端(Top)"));
-    addItem(ppt, "PPtInBottom", text("下端(Bottom)"));
-    addSeparator(ppt);
-    addItem(ppt, "PPthidden", text("隐藏"));
-
-    const struct {
-        const char *menu;
-        QString caption;
-        const char *full;
-        const char *positions[5];
-        const char *hide;
-    } standardMenus[] = {
-        {"FlashLocation",
-         QStringLiteral("Flash"),
-         "FlashFull",
-         {"FlashInMiddle", "FlashInLeft", "FlashInRight", "FlashInTop", "FlashInbuttom"},
-         "FlashHidden"},
-        {"TxtLocation",
-         text("文本(txt)"),
-         "TxtFull",
-         {"TxtInMiddle", "TxtInleft", "TxTInright", "TxTIntop", "TxtInbuttom"},
-         "TxtHidden"},
-        {"PicDraw",
-         text("画板(Paint)"),
-         "PaintFull",
-         {"PicDrawInmiddle", "PicDrawInleft", "PicDrawInright", "PicDrawIntop", "PicDrawInbuttom"},
-         "PaintHidden"},
-    };
-    for (const auto &entry : standardMenus) {
-        QMenu *menu = addMenu(windows, entry.menu, entry.caption);
-        addItem(menu, entry.full, text("全屏"));
-        addSeparator(menu);
-        addPositionItems(menu, entry.positions);
-        addSeparator(menu);
-        addItem(menu, entry.hide, text("隐藏"));
-    }
-
-    QMenu *video = addMenu(windows, "Video", text("视频(Video)"));
-    addItem(video, "VideoOpen", text("打开(Open)"));
-    addItem(video, "VideoPlay", text("播放(Play)"));
-    addItem(video, "VideoPause", text("暂停(Pause)"));
-    addItem(video, "VideoStop", text("停止(Stop)"));
-    addSeparator(video);
-    addItem(video, "VideoPrevious", text("上一曲"));
-    addItem(video, "VideoNext", text("下一曲"));
-    addSeparator(video);
-    addItem(video, "MediaFull", text("全屏"), Hidden);
-    addSeparator(video, Hidden);
-    static const char *const videoPositions[] = {"VideoInmiddle", "VideoInleft", "VideoInRight", "VideoIntop",
-                                                 "VideoInbuttom"};
-    addPositionItems(video, videoPositions);
-    addSeparator(video);
-    addItem(video, "Videohidden", text("隐藏"));
-
-    QMenu *picture = addMenu(windows, "PictureLocation", text("图片(Picture)"));
-    QMenu *single = addMenu(picture, "SingPicture", text("单图片"));
-    addItem(single, "PictureLoad", text("导入图片(Load)"));
-    addSeparator(single);
-    static const char *const picturePositions[] = {"PictureCenter", "PictureLeft", "PictureRight",
-                                                   "PictureTop", "PictureBottom"};
-    addPositionItems(single, picturePositions);
-    QMenu *many = addMenu(picture, "ManyPicture", text("画面切换"));
-    addItem(many, "PictureOne", text("单画面"));
-    addItem(many, "PictureTwo", text("二画面"));
-    addItem(many, "PictureThree", text("三画面"));
-    addItem(many, "PictureFour", text("四画面"));
-    addItem(many, "PictureFive", text("五画面"));
-    addItem(many, "PictureSix", text("六画面"));
-    addSeparator(picture);
-    addItem(picture, "PicEnlarge", text("放大"));
-    addItem(picture, "PicShrink", text("缩小"));
-    addSeparator(picture);
-    addItem(picture, "PictureHidden", text("隐藏"));
-
-    addSeparator(windows);
-    addItem(windows, "IEinternet", text("浏览器"));
-}
-
-void DesktopMenus::buildFormatMenu()
-{
-    QMenu *format = addMenu(nullptr, "Moption", text("格式"));
-    addItem(format, "Myfont", text("字体(Font)"));
-    addSeparator(format);
-    addItem(format, "FrontColor", text("前景色(FrontColor)"), Hidden);
-    addItem(format, "Backcolour", text("背景色(BackColor)"), Checked);
-    addItem(format, "BackImage", text("背景图(BackImage)"), Checked);
-    QMenu *draw = addMenu(format, "PictDraw", text("画图"), Hidden);
-    addItem(draw, "PictLine", text("直线"));
-    addItem(draw, "PictRectangle", text("矩形"));
-    addItem(draw, "PictCircle", text("圆"));
-}
-
-void DesktopMenus::buildBarCommands()
-{
-    addItem(nullptr, "AllCenter", text("居中"));
-    addItem(nullptr, "AllLeft", text("左侧"));
-    addItem(nullptr, "AllRight", text("右侧"));
-    addItem(nullptr, "AllTop", text("上端"));
-    addItem(nullptr, "AllButtom", text("下端"));
-    addItem(nullptr, "AllFull", text("全屏"));
-    addItem(nullptr, "AllHidden", text("隐藏"));
 }

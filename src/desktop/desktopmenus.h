@@ -26,23 +26,6 @@ public:
     QAction *clickTs() const { return m_clickTs; }
 
 private:
-    enum Flag { Plain = 0, Hidden = 1, Checked = 2, Disabled = 4 };
-
-    // A null parent means the menu bar itself.
-    QMenu *addMenu(QMenu *parent, const char *name, const QString &caption, int flags = Plain);
-    QAction *addItem(QMenu *parent, const char *name, const QString &caption, int flags = Plain);
-    void addSeparator(QMenu *parent, int flags = Plain);
-    QAction *finish(QAction *action, const char *name, int flags);
-
-    void buildFileMenu();
-    void buildWindowMenu();
-    void buildFormatMenu();
-    void buildBarCommands();
-
-    // A location menu of the standard shape: full, separator, five positions, separator, hide.
-    void addPositionItems(QMenu *menu, const char *const names[5]);
-
-    QMenuBar *m_bar;
     QAction *m_clickTs = nullptr;
     QHash<QString, QAction *> m_items;
     QHash<QString, QMenu *> m_menus;
