@@ -20,7 +20,7 @@ DesktopToolbar::DesktopToolbar(const TwipsScale &scale, int widthPixels, QWidget
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
     QFont small = font();
-    small.setPointSizeF(7.5);
+    small.setPointSizeF(7);
     setFont(small);
 
     const struct {

@@ -38,7 +38,6 @@ TeachingDesktop::TeachingDesktop(AppContext &context, Random random, QWidget *pa
     if (!m_random)
         m_random = [] { return QRandomGenerator::global()->generateDouble(); };
     setObjectName(QStringLiteral("Form3"));
-    setWindowState(Qt::WindowFullScreen);
     m_menus = new DesktopMenus(menuBar());
     buildFrames();
     createPanes();
@@ -55,7 +54,7 @@ void TeachingDesktop::buildFrames()
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     m_frame2 = new QWidget(m_client);
     m_frame2->setObjectName(QStringLiteral("Frame2"));
-    for (QWidget *frame : {static_cast<QWidget *>(this), m_frame1, m_frame2})
+    for (QWidget *frame : {m_client, m_frame1, m_frame2})
         frame->setAutoFillBackground(true);
 
     m_image2 = new QLabel(m_frame1);
@@ -121,6 +120,10 @@ void TeachingDesktop::load()
     setWindowTitle(shared.SettingsRecord.UnitName + shared.SettingsRecord.StageSubject +
                    QLatin1String(kProductTitle) + QString(19, QLatin1Char(' ')) + fields[slot::ChapterTitle] +
                    QStringLiteral("之") + fields[slot::LessonTitle]);
+
+    // The window covers the screen even where no window manager honours full screen.
+    setGeometry(scale.toPixels(0, 0, shared.screenWidth(), shared.screenHeight()));
+    setWindowState(Qt::WindowFullScreen);
 
     // 2. Work area and strip.
     const DesktopFrames frames = layoutFrames(shared.screenWidth(), shared.screenHeight(),
@@ -214,10 +217,11 @@ void TeachingDesktop::fitToolbar()
     m_text1->setGeometry(scale.toPixels(0, m_text1Top, scale.toTwipsX(m_frame2->width()), m_text1Height));
 }
 
+// The window's own colour is its client area; the menu bar keeps the system's.
 void TeachingDesktop::setBackColour(const QColor &colour)
 {
     m_backColour = colour;
-    for (QWidget *frame : {static_cast<QWidget *>(this), m_frame1, m_frame2}) {
+    for (QWidget *frame : {m_client, m_frame1, m_frame2}) {
         QPalette palette = frame->palette();
         palette.setColor(QPalette::Window, colour);
         frame->setPalette(palette);

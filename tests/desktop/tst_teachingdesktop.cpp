@@ -123,6 +123,76 @@ private slots:
         QCOMPARE(state.ZoomStep, 200);
     }
 
+    void toolbarFitsSmallerScreens_data()
+    {
+        QTest::addColumn<QString>("screenHeight");
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<int>("text1Height");
+        // Buttons of 570 twips (38 pixels); the toolbar alone is 7980 twips.
+        QTest::newRow("800 x 600: no rule matches") << "9000" << 14 << 113;
+        QTest::newRow("640 x 480: two blanks go") << "7200" << 12 << 2 * 38;
+    }
+
+    void toolbarFitsSmallerScreens()
+    {
+        QFETCH(QString, screenHeight);
+        QFETCH(int, buttons);
+        QFETCH(int, text1Height);
+        DesktopFixture fixture;
+        fixture.state.ScreenHeightText = screenHeight;
+        TeachingDesktop desktop(fixture.context);
+        desktop.load();
+        QCOMPARE(desktop.toolbar()->buttons().size(), buttons);
+        QCOMPARE(desktop.toolbar()->buttons().at(buttons - 2)->objectName(), QStringLiteral("Input"));
+        QCOMPARE(desktop.inputBox()->height(), text1Height);
+    }
+
+    void startUpPlacesThePanes()
+    {
+        DesktopFixture fixture;
+        TeachingDesktop desktop(fixture.context);
+        const TwipsScale &scale = fixture.context.scale;
+        QHash<QString, Pane *> panes;
+        for (const char *kind : {"Txt", "Draw", "Video", "Flash", "Ppt"}) {
+            auto *pane = new Pane(QLatin1String(kind), paneControl(&desktop, kind), scale, &desktop);
+            pane->setVisible(true);
+            desktop.registerPane(pane);
+            panes.insert(QLatin1String(kind), pane);
+        }
+        desktop.load();
+        QCOMPARE(panes["Txt"]->geometry(), (TwipsRect{0, 120, 14745, 10665}));
+        QCOMPARE(panes["Draw"]->geometry(), (TwipsRect{7372.5f, 5332.5f, 7372.5f, 5332.5f}));
+        QCOMPARE(panes["Video"]->geometry(), (TwipsRect{0, 5332.5f, 3015, 2175}));
+        QCOMPARE(panes["Flash"]->geometry(), (TwipsRect{7372.5f, 5332.5f, 7372.5f, 5332.5f}));
+        QCOMPARE(panes["Ppt"]->geometry(), (TwipsRect{0, 0, 7372.5f, 5332.5f}));
+        for (Pane *pane : panes)
+            QVERIFY2(!pane->isVisible(), qPrintable(pane->kind()));
+
+        auto *ole1 = desktop.findChild<QWidget *>(QStringLiteral("OLE1"));
+        auto *ole2 = desktop.findChild<QWidget *>(QStringLiteral("OLE2"));
+        QCOMPARE(ole1->geometry(), desktop.workArea()->rect());
+        QVERIFY(!ole1->isHidden());
+        QVERIFY(ole2->isHidden());
+        QVERIFY(!ole2->isEnabled());
+        QVERIFY(desktop.windowState() & Qt::WindowFullScreen);
+    }
+
+    void documentContainerTakesTheKeyboard()
+    {
+        DesktopFixture fixture;
+        TeachingDesktop *desktop = fixture.showDesktop();
+        auto *ole1 = desktop->findChild<QWidget *>(QStringLiteral("OLE1"));
+        QCOMPARE(QApplication::focusWidget(), ole1);
+        // Taking it at start-up is not the teacher touching the pane.
+        QCOMPARE(desktop->currentPaneKind(), QStringLiteral("提示"));
+        QMenu *wordMenu = desktop->menus().menu(QStringLiteral("WordLocation"));
+        QTest::mouseClick(ole1, Qt::RightButton, {}, QPoint(300, 300));
+        QVERIFY(!wordMenu->isVisible());
+        QTest::mouseClick(ole1, Qt::LeftButton, {}, QPoint(300, 300));
+        QVERIFY(wordMenu->isVisible());
+        wordMenu->close();
+    }
+
     void toolbarButtons()
     {
         DesktopFixture fixture;
