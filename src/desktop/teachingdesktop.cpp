@@ -4,6 +4,7 @@
 #include "desktop/desktoplayout.h"
 #include "desktop/desktopmenus.h"
 #include "desktop/desktoptoolbar.h"
+#include "desktop/mediapanes.h"
 #include "desktop/panes/documentcontainer.h"
 #include "desktop/panes/pane.h"
 #include "desktop/toolbarfitting.h"
@@ -90,6 +91,7 @@ void TeachingDesktop::createPanes()
                         m_menus->menu(QStringLiteral("WordLocation"))->popup(globalPos);
                 });
     }
+    installMediaPanes(*this);
 }
 
 void TeachingDesktop::wireCommands()

@@ -1,0 +1,65 @@
+#include "mediapanes.h"
+
+#include "desktop/desktopmenus.h"
+#include "desktop/desktoptoolbar.h"
+#include "desktop/panes/drawingpane.h"
+#include "desktop/panes/textpane.h"
+#include "desktop/panes/videopane.h"
+#include "desktop/teachingdesktop.h"
+#include "platform/mediaplayer.h"
+#include "shell/appcontext.h"
+
+#include <QAction>
+
+namespace {
+
+void installTextPane(TeachingDesktop &desktop)
+{
+    auto *text = new TextPane(desktop.context(), desktop.workArea(), desktop.inputBox(),
+                              desktop.menus().menu(QStringLiteral("TxtLocation")), &desktop);
+    desktop.registerPane(text);
+    desktop.connectStandardPlacement(text);
+    MediaList &textFiles = desktop.desktopState().lists.textFiles;
+    desktop.setToolbarAction(QStringLiteral("txt"), [text, &textFiles] { text->txtButton(textFiles); });
+    desktop.setToolbarAction(QStringLiteral("Input"), [text, &desktop] {
+        // With nothing typed the text pane goes, and a showing deck is what the
+        // teacher faces next.
+        const Pane *web = desktop.pane(QStringLiteral("Ppt"));
+        if (!text->Input() && web && web->isVisible())
+            desktop.setCurrentPaneKind(QStringLiteral("Ppt"));
+    });
+}
+
+void installDrawingPane(TeachingDesktop &desktop)
+{
+    auto *drawing = new DrawingPane(desktop.context(), desktop.workArea(), &desktop);
+    desktop.registerPane(drawing);
+    desktop.connectStandardPlacement(drawing);
+    const QAction *paint = desktop.toolbar()->button(QStringLiteral("paint"));
+    desktop.setToolbarAction(QStringLiteral("paint"),
+                             [drawing, paint] { drawing->paintButton(paint->isChecked()); });
+}
+
+void installVideoPane(TeachingDesktop &desktop)
+{
+    AppContext &context = desktop.context();
+    DesktopState &state = desktop.desktopState();
+    MediaPlayer *player = context.platform.mediaPlayers->create(desktop.workArea());
+    auto *video = new VideoPane(context, state.fullArea, state.lists.media, player,
+                                desktop.menus().menu(QStringLiteral("Video")), &desktop);
+    desktop.registerPane(video);
+    // Its hide item is the toggle of its own.
+    desktop.connectStandardPlacement(video, false);
+    desktop.setToolbarAction(QStringLiteral("video"), [video] { video->videoButton(); });
+    QObject::connect(desktop.menus().item(QStringLiteral("VideoStar")), &QAction::triggered, video,
+                     &VideoPane::VideoOpen);
+}
+
+} // namespace
+
+void installMediaPanes(TeachingDesktop &desktop)
+{
+    installTextPane(desktop);
+    installDrawingPane(desktop);
+    installVideoPane(desktop);
+}

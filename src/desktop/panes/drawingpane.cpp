@@ -1,0 +1,19 @@
+#include "drawingpane.h"
+
+#include "drawingboard.h"
+#include "shell/appcontext.h"
+
+DrawingPane::DrawingPane(AppContext &context, QWidget *workArea, QObject *parent)
+    : Pane(QStringLiteral("Draw"), new DrawingBoard(context.scale, workArea), context.scale, parent),
+      m_context(context), m_board(static_cast<DrawingBoard *>(control()))
+{}
+
+void DrawingPane::paintButton(bool pressed)
+{
+    if (!pressed) {
+        setVisible(false);
+        return;
+    }
+    setVisible(true);
+    m_board->usePointerIcon(m_context.book.setFolder(QStringLiteral("image/pencil11.ico")));
+}

@@ -1,0 +1,131 @@
+#include "textpane.h"
+
+#include "desktop/medialists.h"
+#include "desktop/textfiledecoding.h"
+#include "platform/filedialog.h"
+#include "platform/messagebox.h"
+#include "shell/appcontext.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+namespace {
+
+const double kDesignPoints = 28;
+const QString kEnlarge = QStringLiteral("=");
+const QString kReduce = QStringLiteral("-");
+
+QTextEdit *makeRichTextBox(QWidget *workArea)
+{
+    auto *edit = new QTextEdit(workArea);
+    edit->setObjectName(QStringLiteral("RichTextBox1"));
+    QFont font(QStringLiteral("宋体"));
+    font.setPointSizeF(kDesignPoints);
+    edit->setFont(font);
+    edit->setAcceptRichText(false);
+    // The right button opens the pane's location menu instead of the editing menu.
+    edit->setContextMenuPolicy(Qt::PreventContextMenu);
+    edit->viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
+    return edit;
+}
+
+} // namespace
+
+TextPane::TextPane(AppContext &context, QWidget *workArea, QPlainTextEdit *input, QMenu *location,
+                   QObject *parent)
+    : Pane(QStringLiteral("Txt"), makeRichTextBox(workArea), context.scale, parent), m_context(context),
+      m_richText(static_cast<QTextEdit *>(control())), m_input(input), m_location(location)
+{
+    m_richText->viewport()->installEventFilter(this);
+    m_input->installEventFilter(this);
+}
+
+FontSize TextPane::fontSize() const
+{
+    return FontSize::fromPoints(m_richText->font().pointSizeF());
+}
+
+void TextPane::txtButton(MediaList &textFiles)
+{
+    m_richText->clear();
+    if (textFiles.count > 0) {
+        if (!loadFile(LessonBook::toNativeSeparators(textFiles.stepOn())))
+            return;
+    } else {
+        OpenFileRequest request;
+        request.filter = QStringLiteral("文本文件(*.txt)|*.txt|RichText文件(*.rtf)|*.rtf");
+        request.startFolder = m_context.book.lessonBook();
+        const OpenFileResult chosen = m_context.platform.fileDialog->getOpenFile(request);
+        if (chosen.cancelled || !loadFile(chosen.paths.first()))
+            return;
+    }
+    setVisible(true);
+}
+
+bool TextPane::Input()
+{
+    const QString typed = m_input->toPlainText();
+    if (typed.isEmpty()) {
+        setVisible(false);
+        return false;
+    }
+    m_richText->setPlainText(typed);
+    setVisible(true);
+    m_input->clear();
+    return true;
+}
+
+bool TextPane::loadFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        tell(QStringLiteral("找不到文本文件：\n") + path);
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    // Decided by the content, as the rich-text control does, not by the name.
+    if (bytes.startsWith("{\\rtf")) {
+        tell(QStringLiteral("RichText文件暂时不能显示：\n") + path);
+        return false;
+    }
+    m_richText->setPlainText(decodeTextFile(bytes));
+    return true;
+}
+
+bool TextPane::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && (watched == m_richText || watched == m_input)) {
+        const QString key = static_cast<QKeyEvent *>(event)->text();
+        if (isVisible() && (key == kEnlarge || key == kReduce)) {
+            // In the input box the key is still typed afterwards, so the box
+            // then holds just that character.
+            if (watched == m_input)
+                m_input->clear();
+            setFontSize(key == kEnlarge ? fontSize().enlarged() : fontSize().reduced());
+            // In the pane the size keys change the type, not the lesson text.
+            if (watched == m_richText)
+                return true;
+        }
+    } else if (event->type() == QEvent::MouseButtonRelease && watched == m_richText->viewport()) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::RightButton)
+            m_location->popup(mouse->globalPosition().toPoint());
+    }
+    return Pane::eventFilter(watched, event);
+}
+
+void TextPane::setFontSize(const FontSize &size)
+{
+    QFont font = m_richText->font();
+    font.setPointSizeF(size.points());
+    m_richText->setFont(font);
+}
+
+void TextPane::tell(const QString &message)
+{
+    m_context.platform.messageBox->show(message, QStringLiteral("提示"), MessageBox::Icon::Information,
+                                        MessageBox::Buttons::Ok);
+}

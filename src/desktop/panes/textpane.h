@@ -1,0 +1,55 @@
+#pragma once
+
+#include "desktop/fontsize.h"
+#include "pane.h"
+
+struct AppContext;
+struct MediaList;
+class QMenu;
+class QPlainTextEdit;
+class QTextEdit;
+
+// The text pane ("Txt"): the rich-text control `RichTextBox1` showing a lesson
+// text file or typed text in large type, and the toolbar's "txt" and "Input"
+// buttons. "=" and "-" typed in the pane or in the input box `Text1` enlarge or
+// reduce the pane's type while the pane is visible. The right button pops up
+// the location menu `TxtLocation` (standard placement items, wired by the desktop).
+class TextPane : public Pane
+{
+    Q_OBJECT
+public:
+    // `input` is the desktop's input box `Text1`, `location` its menu `TxtLocation`.
+    TextPane(AppContext &context, QWidget *workArea, QPlainTextEdit *input, QMenu *location,
+             QObject *parent = nullptr);
+
+    QTextEdit *RichTextBox1() const { return m_richText; }
+
+    // The pane's type size, read from its font: whoever set the font (the
+    // size keys or the font dialog), the steps stay exact decimal.
+    FontSize fontSize() const;
+
+    // Toolbar "txt": clears the pane, then shows the next file of the lesson's
+    // text-file list, or a file chosen in the open dialog when the lesson
+    // names none (cancel leaves the pane cleared and as visible as it was).
+    void txtButton(MediaList &textFiles);
+    // Toolbar "Input": moves the typed text into the pane and shows it; with
+    // nothing typed it hides the pane and returns false.
+    bool Input();
+
+    // Loads a ".txt" file (GBK, or UTF-8 when its bytes are valid UTF-8).
+    // A file that cannot be read, or a rich-text file, is reported and the
+    // pane keeps what it had.
+    bool loadFile(const QString &path);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void setFontSize(const FontSize &size);
+    void tell(const QString &message);
+
+    AppContext &m_context;
+    QTextEdit *m_richText;
+    QPlainTextEdit *m_input;
+    QMenu *m_location;
+};

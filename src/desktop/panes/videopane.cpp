@@ -1,0 +1,133 @@
+#include "videopane.h"
+
+#include "desktop/liststepping.h"
+#include "desktop/medialists.h"
+#include "platform/filedialog.h"
+#include "platform/mediaplayer.h"
+#include "shell/appcontext.h"
+
+#include <QCursor>
+#include <QMenu>
+
+namespace {
+const int kLeftButton = 1;
+}
+
+VideoPane::VideoPane(AppContext &context, const FullArea &area, MediaList &media, MediaPlayer *player,
+                     QMenu *menu, QObject *parent)
+    : Pane(QStringLiteral("Video"), player->widget(), context.scale, parent), m_context(context),
+      m_area(area), m_media(media), m_player(player), m_menu(menu), m_hideItem(item("Videohidden"))
+{
+    m_player->widget()->setObjectName(QStringLiteral("WindowsMediaPlayer1"));
+    connect(m_player, &MediaPlayer::focusIn, this, [this] { emit recorded(kind()); });
+    connect(m_player, &MediaPlayer::mouseDown, this, [this](int button) {
+        if (button == kLeftButton)
+            m_menu->popup(QCursor::pos());
+    });
+    const struct {
+        const char *name;
+        void (VideoPane::*command)();
+    } commands[] = {
+        {"VideoOpen", &VideoPane::VideoOpen},         {"VideoPlay", &VideoPane::VideoPlay},
+        {"VideoPause", &VideoPane::VideoPause},       {"VideoStop", &VideoPane::VideoStop},
+        {"VideoPrevious", &VideoPane::VideoPrevious}, {"VideoNext", &VideoPane::VideoNext},
+        {"MediaFull", &VideoPane::MediaFull},         {"Videohidden", &VideoPane::Videohidden},
+    };
+    for (const auto &entry : commands)
+        connect(item(entry.name), &QAction::triggered, this, entry.command);
+}
+
+QAction *VideoPane::item(const char *name) const
+{
+    return m_menu->findChild<QAction *>(QLatin1String(name));
+}
+
+void VideoPane::VideoOpen()
+{
+    OpenFileRequest request;
+    request.filter = QStringLiteral(
+        "MP3文件|*.mp3;*.M3u|Midi文件|*.mid;*.midi;*.rmi|Windows视音频文件|*.avi;*.wav|电影文件|*.mpg;*.mpeg;"
+        "*.mpa;*.mpv2;*.mp2v;*.mpe;*.mp2;*.dat|Windows Media音视频文件|*.wma;*.wax;*.wmv;*.wvx|所有文件|*.*");
+    request.startFolder = m_context.book.programFolder();
+    const OpenFileResult chosen = m_context.platform.fileDialog->getOpenFile(request);
+    if (chosen.cancelled)
+        return;
+    showMedium(chosen.paths.first());
+}
+
+void VideoPane::videoButton()
+{
+    if (m_media.count < 1) {
+        VideoOpen();
+        return;
+    }
+    showMedium(LessonBook::toNativeSeparators(m_media.elements.value(0)));
+}
+
+void VideoPane::showMedium(const QString &path)
+{
+    // Any newly opened medium shows the player, so the hide item offers hiding.
+    m_hide.reset();
+    m_hideItem->setText(m_hide.caption());
+    setWidth(float(double(m_area.Width) / 2));
+    setHeight(float(double(m_area.Height) / 2));
+    m_player->setWindowlessVideo(false);
+    // Shown before the medium is set: playback starts more reliably in a visible player.
+    setVisible(true);
+    m_player->setURL(path);
+}
+
+void VideoPane::VideoPlay()
+{
+    m_player->play();
+}
+
+void VideoPane::VideoPause()
+{
+    m_player->pause();
+}
+
+void VideoPane::VideoStop()
+{
+    m_player->stop();
+}
+
+void VideoPane::VideoPrevious()
+{
+    if (!isVisible() || m_media.count < 1)
+        return;
+    m_media.position = liststep::previous(m_media.position, m_media.count);
+    playListed();
+}
+
+void VideoPane::VideoNext()
+{
+    if (!isVisible() || m_media.count < 1)
+        return;
+    m_media.position = liststep::next(m_media.position, m_media.count);
+    playListed();
+}
+
+void VideoPane::playListed()
+{
+    m_player->setURL(LessonBook::toNativeSeparators(m_media.elements.value(m_media.position)));
+    m_player->play();
+}
+
+void VideoPane::MediaFull()
+{
+    m_player->setFullScreen(true);
+}
+
+void VideoPane::Videohidden()
+{
+    if (m_hide.hides()) {
+        m_player->stop();
+        setVisible(false);
+        setHeight(m_hide.hide(geometry().height));
+    } else {
+        setVisible(true);
+        setHeight(m_hide.show());
+    }
+    m_hideItem->setText(m_hide.caption());
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+// The teaching desktop on a 1024 x 768 screen with the fake platform, for
+// driving its panes through the real menus and toolbar.
+
+#include "desktop/desktopmenus.h"
+#include "desktop/desktoptoolbar.h"
+#include "desktop/teachingdesktop.h"
+#include "support/testcontext.h"
+
+#include <QAction>
+#include <QtTest>
+
+struct PaneDesktop : TestContext {
+    PaneDesktop()
+    {
+        state.ScreenWidthText = QStringLiteral("15360");
+        state.ScreenHeightText = QStringLiteral("11520");
+    }
+
+    // Loads and shows the desktop; lesson fields are read here.
+    TeachingDesktop *show()
+    {
+        desktop = qobject_cast<TeachingDesktop *>(flow.show(ScreenId::Desktop));
+        if (desktop)
+            QTest::qWaitForWindowActive(desktop);
+        return desktop;
+    }
+
+    template<class P>
+    P *pane(const char *kind) const
+    {
+        return qobject_cast<P *>(desktop->pane(QLatin1String(kind)));
+    }
+
+    void button(const char *key) const { desktop->toolbar()->button(QLatin1String(key))->trigger(); }
+    void item(const char *name) const { desktop->menus().item(QLatin1String(name))->trigger(); }
+    QString current() const { return desktop->currentPaneKind(); }
+
+    // Writes a file below the program folder.
+    QString write(const QString &relative, const QByteArray &bytes)
+    {
+        const QString path = programDir.filePath(relative);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return path;
+    }
+
+    TeachingDesktop *desktop = nullptr;
+};

@@ -1,0 +1,206 @@
+#include "desktop/panes/textpane.h"
+#include "lesson/gbktext.h"
+#include "panedesktop.h"
+
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+namespace {
+
+struct TextDesktop : PaneDesktop {
+    TextPane *text = nullptr;
+    QTextEdit *rich = nullptr;
+    QPlainTextEdit *input = nullptr;
+
+    void open()
+    {
+        show();
+        text = pane<TextPane>("Txt");
+        rich = text->RichTextBox1();
+        input = desktop->inputBox();
+    }
+
+    // Shows typed text in the pane through the "输入" button.
+    void showTyped(const QString &typed)
+    {
+        input->setPlainText(typed);
+        button("Input");
+    }
+};
+
+} // namespace
+
+class TextPaneTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void sizeKeysInTheVisiblePane()
+    {
+        TextDesktop d;
+        d.open();
+        d.showTyped(QStringLiteral("集合"));
+        QVERIFY(d.rich->isVisible());
+        QTest::mouseClick(d.rich->viewport(), Qt::LeftButton);
+        QCOMPARE(d.current(), QStringLiteral("Txt"));
+
+        QCOMPARE(d.text->fontSize().points(), 28.0);
+        QTest::keyClicks(d.rich, QStringLiteral("==="));
+        QCOMPARE(d.text->fontSize().points(), 34.0);
+        QCOMPARE(d.rich->font().pointSizeF(), 34.0);
+        QTest::keyClick(d.rich, '-');
+        QCOMPARE(d.text->fontSize().points(), 32.0);
+        // The size keys leave the lesson text alone; other keys type.
+        QCOMPARE(d.rich->toPlainText(), QStringLiteral("集合"));
+        QTest::keyClick(d.rich, Qt::Key_End);
+        QTest::keyClicks(d.rich, QStringLiteral("a"));
+        QCOMPARE(d.rich->toPlainText(), QStringLiteral("集合a"));
+        QVERIFY(d.rich->isEnabled());
+    }
+
+    void reducingFromTheFontDialogsSize()
+    {
+        TextDesktop d;
+        d.open();
+        d.showTyped(QStringLiteral("x"));
+        QFont seven(QStringLiteral("宋体"));
+        seven.setPointSize(7);
+        d.fakes.choiceDialogs.nextFont = seven;
+        d.item("Myfont");
+        QTest::keyClick(d.rich, '-');
+        QCOMPARE(d.text->fontSize().points(), 5.0);
+        QTest::keyClick(d.rich, '-');
+        QCOMPARE(d.text->fontSize().points(), 5.0);
+    }
+
+    void inputBoxKeys()
+    {
+        TextDesktop d;
+        d.open();
+        // Hidden pane: "=" is just typed.
+        QTest::keyClicks(d.input, QStringLiteral("ab="));
+        QCOMPARE(d.input->toPlainText(), QStringLiteral("ab="));
+        QCOMPARE(d.text->fontSize().points(), 28.0);
+        QTest::keyClick(d.rich, '=');
+        QCOMPARE(d.text->fontSize().points(), 28.0);
+
+        d.showTyped(QStringLiteral("x"));
+        QTest::keyClicks(d.input, QStringLiteral("ab="));
+        QCOMPARE(d.input->toPlainText(), QStringLiteral("="));
+        QCOMPARE(d.text->fontSize().points(), 30.0);
+        QTest::keyClick(d.input, '-');
+        QCOMPARE(d.input->toPlainText(), QStringLiteral("-"));
+        QCOMPARE(d.text->fontSize().points(), 28.0);
+    }
+
+    void inputButtonMovesTypedTextOrHidesThePane()
+    {
+        TextDesktop d;
+        d.open();
+        d.showTyped(QStringLiteral("第一行\n第二行"));
+        QCOMPARE(d.rich->toPlainText(), QStringLiteral("第一行\n第二行"));
+        QVERIFY(d.text->isVisible());
+        QVERIFY(d.input->toPlainText().isEmpty());
+        d.button("Input");
+        QVERIFY(!d.text->isVisible());
+        QVERIFY(!d.rich->isVisible());
+    }
+
+    void txtButtonStepsThroughTheLessonsTextFiles()
+    {
+        TextDesktop d;
+        QByteArray gbkBytes;
+        gbk::encode(QStringLiteral("集合的含义\r\n"), &gbkBytes);
+        d.write(QStringLiteral("备课本/文本/a.txt"), gbkBytes);
+        d.write(QStringLiteral("备课本/文本/b.txt"), QStringLiteral("集合的表示").toUtf8());
+        d.state.LessonFields[4] = QStringLiteral("文本\\a.txt 文本\\b.txt ");
+        d.open();
+        d.button("txt");
+        QCOMPARE(d.rich->toPlainText(), QStringLiteral("集合的含义\n"));
+        QVERIFY(d.rich->isVisible());
+        d.button("txt");
+        QCOMPARE(d.rich->toPlainText(), QStringLiteral("集合的表示"));
+        d.button("txt");
+        QCOMPARE(d.rich->toPlainText(), QStringLiteral("集合的含义\n"));
+        QVERIFY(d.fakes.fileDialog.requests.isEmpty());
+        // The pane keeps the place and size start-up gave it.
+        QCOMPARE(d.text->geometry(), (TwipsRect{0, 120, 14745, 10665}));
+    }
+
+    void txtButtonWithoutListAsksForAFile()
+    {
+        TextDesktop d;
+        d.open();
+        d.showTyped(QStringLiteral("旧"));
+        d.item("TxtHidden");
+        d.fakes.fileDialog.answerCancel();
+        d.button("txt");
+        const OpenFileRequest &request = d.fakes.fileDialog.requests.first();
+        QCOMPARE(request.filter, QStringLiteral("文本文件(*.txt)|*.txt|RichText文件(*.rtf)|*.rtf"));
+        QCOMPARE(request.startFolder, d.context.book.lessonBook());
+        QVERIFY(request.fileName.isEmpty());
+        QVERIFY(d.rich->toPlainText().isEmpty());
+        QVERIFY(!d.text->isVisible());
+
+        d.fakes.fileDialog.answer({d.write(QStringLiteral("备课本/c.txt"), "abc")});
+        d.button("txt");
+        QCOMPARE(d.rich->toPlainText(), QStringLiteral("abc"));
+        QVERIFY(d.text->isVisible());
+    }
+
+    void unreadableFilesAreReported()
+    {
+        TextDesktop d;
+        d.write(QStringLiteral("备课本/r.rtf"), "{\\rtf1\\ansi hello}");
+        d.state.LessonFields[4] = QStringLiteral("r.rtf missing.txt ");
+        d.open();
+        d.button("txt");
+        d.button("txt");
+        QCOMPARE(d.fakes.messageBox.shown.size(), 2);
+        QVERIFY(d.fakes.messageBox.shown.at(0).text.contains(QStringLiteral("RichText")));
+        QVERIFY(d.fakes.messageBox.shown.at(1).text.contains(QStringLiteral("missing.txt")));
+        QCOMPARE(d.fakes.messageBox.shown.at(1).title, QStringLiteral("提示"));
+        QVERIFY(!d.text->isVisible());
+    }
+
+    void rightButtonPopsUpTheLocationMenu()
+    {
+        TextDesktop d;
+        d.open();
+        d.showTyped(QStringLiteral("x"));
+        QMenu *location = d.desktop->menus().menu(QStringLiteral("TxtLocation"));
+        QTest::mouseClick(d.rich->viewport(), Qt::LeftButton);
+        QVERIFY(!location->isVisible());
+        QTest::mouseClick(d.rich->viewport(), Qt::RightButton);
+        QVERIFY(location->isVisible());
+        location->close();
+    }
+
+    void placementItemsMoveOnlyAVisiblePane()
+    {
+        TextDesktop d;
+        d.open();
+        const TwipsRect start = d.text->geometry();
+        d.item("TxtInMiddle");
+        QCOMPARE(d.text->geometry(), start);
+
+        d.showTyped(QStringLiteral("x"));
+        d.item("TxTInright");
+        QCOMPARE(d.text->geometry(), (TwipsRect{7372.5f, 120, 7372.5f, 10665}));
+        d.item("TxTIntop");
+        d.item("TxtInleft");
+        QCOMPARE(d.text->geometry(), (TwipsRect{0, 0, 7372.5f, 5332.5f}));
+        d.item("TxtInMiddle");
+        QCOMPARE(d.text->geometry(), (TwipsRect{3686.25f, 2666.25f, 7372.5f, 5332.5f}));
+        QTest::mouseClick(d.rich->viewport(), Qt::LeftButton);
+        d.item("AllFull");
+        QCOMPARE(d.text->geometry(), (TwipsRect{0, 0, 14745, 10665}));
+        d.item("AllButtom");
+        QCOMPARE(d.text->geometry(), (TwipsRect{0, 5332.5f, 14745, 5332.5f}));
+        d.item("AllHidden");
+        QVERIFY(!d.text->isVisible());
+    }
+};
+
+QTEST_MAIN(TextPaneTest)
+#include "tst_textpane.moc"
