@@ -48,24 +48,19 @@ private slots:
         QCOMPARE(size.points(), 6.0);
     }
 
-    void nextWrapsToTheFirstElement()
+    void stepsWrapBothWays()
     {
-        int position = 0;
-        QList<int> played;
-        for (int i = 0; i < 3; ++i)
-            played.append(position = liststep::next(position, 3));
-        QCOMPARE(played, QList<int>({1, 2, 0}));
+        // The positions played by three steps from start-up in a list of three.
+        const auto walk = [](int (*step)(int, int)) {
+            QList<int> played;
+            int position = 0;
+            for (int i = 0; i < 3; ++i)
+                played.append(position = step(position, 3));
+            return played;
+        };
+        QCOMPARE(walk(liststep::next), QList<int>({1, 2, 0}));
+        QCOMPARE(walk(liststep::previous), QList<int>({2, 1, 0}));
         QCOMPARE(liststep::next(0, 1), 0);
-        QCOMPARE(liststep::next(0, 1), 0);
-    }
-
-    void previousWrapsToTheLastElement()
-    {
-        int position = 0;
-        QList<int> played;
-        for (int i = 0; i < 3; ++i)
-            played.append(position = liststep::previous(position, 3));
-        QCOMPARE(played, QList<int>({2, 1, 0}));
         QCOMPARE(liststep::previous(0, 1), 0);
         QCOMPARE(liststep::previous(0, 0), 0);
     }
