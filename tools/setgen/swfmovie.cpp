@@ -58,7 +58,7 @@ QByteArray SwfMovie::render() const
             const SwfMatrix m = placement(actor, frame);
             if (frame == 0)
                 swf.placeObject(uint16_t(i + 1), uint16_t(i + 1), m);
-            else if (!actor.swing.isNull() || actor.turnsPerLoop != 0)
+            else if (!actor.swing.isNull() || actor.turnsPerLoop != 0) // still ones stay put
                 swf.moveObject(uint16_t(i + 1), m);
         }
         swf.showFrame();
@@ -96,19 +96,18 @@ QVector<SwfMovie> SwfMovie::catalogue()
                   0,
                   0.25}));
 
-    // Mulan: a rider's red banner and a pale moon over rolling hills.
+    // Mulan: a rider's red banner on its pole and a pale moon over rolling hills.
     movies.append(
         SwfMovie(QStringLiteral("flash/新木兰传奇.swf"), QColor(0xf6, 0xd6, 0xc8))
             .add({SwfShape::ellipse(1400, 1400, QColor(0xff, 0xf4, 0xe0)), {8600, 1800}, {0, 200}, 0, 0})
             .add({SwfShape::ellipse(7000, 2400, QColor(0x7d, 0xa3, 0x6a)), {3000, 8000}, {}, 0, 0})
             .add({SwfShape::ellipse(6000, 2000, QColor(0x5e, 0x87, 0x52)), {8500, 8200}, {}, 0, 0})
+            .add({SwfShape::rectangle(200, 2400, QColor(0x5a, 0x3a, 0x22)), {5500, 5600}, {3600, 400}, 0, 0})
             .add({SwfShape::polygon(triangle(900), QColor(0xc8, 0x10, 0x2e)).withOutline(40, black),
                   {5500, 4800},
                   {3600, 400},
                   0,
-                  0})
-            .add(
-                {SwfShape::rectangle(200, 2400, QColor(0x5a, 0x3a, 0x22)), {5500, 5600}, {3600, 400}, 0, 0}));
+                  0}));
 
     // Spy: a searchlight sweeping a night street, a green target turning.
     movies.append(
