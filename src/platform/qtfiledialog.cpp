@@ -1,9 +1,9 @@
 #include "qtfiledialog.h"
 
+#include "executablefilter.h"
 #include "filesel/selectfileinfo.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -28,7 +28,7 @@ OpenFileResult QtFileDialog::getOpenFile(const OpenFileRequest &request)
     // The Qt dialog keeps Chinese file names readable and works the same everywhere.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (request.executablesOnly)
-        dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDotAndDotDot);
+        dialog.setProxyModel(new ExecutableFilter(&dialog));
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     OpenFileResult result;
