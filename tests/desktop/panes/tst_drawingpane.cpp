@@ -71,16 +71,6 @@ private slots:
         QCOMPARE(b.board->grab().toImage().pixelColor(41, 31), DrawingBoard::penColour());
     }
 
-    void paintButtonShowsAndHidesTheBoard()
-    {
-        Board b;
-        QVERIFY(!b.board->isVisible());
-        b.pane.paintButton(true);
-        QVERIFY(b.pane.isVisible() && b.board->isVisible());
-        b.pane.paintButton(false);
-        QVERIFY(!b.pane.isVisible() && !b.board->isVisible());
-    }
-
     void pencilPointerComesFromTheSetFolder()
     {
         Board b;
