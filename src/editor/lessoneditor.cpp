@@ -1,40 +1,75 @@
 #include "lessoneditor.h"
 
+#include "backgroundcommands.h"
+#include "backgroundpage.h"
+#include "editorlineedit.h"
+#include "editorstyle.h"
+#include "lessoncommands.h"
+#include "lessonpage.h"
+#include "mediapicker.h"
+#include "pickerbutton.h"
+#include "platform/messagebox.h"
+#include "settingscommand.h"
 #include "shell/appcontext.h"
+#include "systempage.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
+#include <QDir>
+#include <QPushButton>
 #include <QToolBar>
-
-namespace {
-
-const QStringList kStages = {QStringLiteral("高中"), QStringLiteral("初中"), QStringLiteral("小学")};
-const QStringList kHighSchoolSubjects = {
-    QStringLiteral("语文"), QStringLiteral("数学"), QStringLiteral("英语"),     QStringLiteral("物理"),
-    QStringLiteral("化学"), QStringLiteral("生物"), QStringLiteral("政治"),     QStringLiteral("历史"),
-    QStringLiteral("地理"), QStringLiteral("历史"), QStringLiteral("信息科学"), QStringLiteral("音乐"),
-    QStringLiteral("美术")};
-
-} // namespace
 
 LessonEditor::LessonEditor(AppContext &context, QWidget *parent) : QWidget(parent), m_context(context)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Veltano设置"));
+    // A fixed dialog: no minimise or maximise button.
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
     const TwipsScale &scale = context.scale;
     setFixedSize(scale.toPixelsX(8400), scale.toPixelsY(8115));
+    setFont(editorstyle::songFont());
+    editorstyle::fill(this, editorstyle::kWhite);
 
     m_frame1 = new QWidget(this);
-    m_frame1->setObjectName(QStringLiteral("Frame1"));
-    m_frame1->setGeometry(scale.toPixels(0, 0, 8415, 8175));
+    editorstyle::place(m_frame1, QStringLiteral("Frame1"), scale, 0, 0, 8415, 8175);
+    buildToolbar();
 
+    const QCursor cursor = editorstyle::pickerCursor(context.book);
+    m_frame2 = new LessonPage(scale, cursor, m_frame1);
+    editorstyle::place(m_frame2, QStringLiteral("Frame2"), scale, 0, 480, 8055, 7575);
+    m_frame3 = new SystemPage(scale, m_frame1);
+    editorstyle::place(m_frame3, QStringLiteral("Frame3"), scale, 0, 480, 8415, 7575);
+    m_frame4 = new BackgroundPage(scale, cursor, m_frame1);
+    editorstyle::place(m_frame4, QStringLiteral("Frame4"), scale, 0, 480, 8415, 7575);
+    for (QFrame *frame : {static_cast<QFrame *>(m_frame2), static_cast<QFrame *>(m_frame3),
+                          static_cast<QFrame *>(m_frame4)}) {
+        frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        editorstyle::fill(frame, editorstyle::kPanel);
+    }
+    for (QCheckBox *box : {m_frame4->check1(), m_frame4->check2()})
+        editorstyle::fill(box, editorstyle::kPanel);
+
+    m_lessonCommands = std::make_unique<LessonCommands>(context, *m_frame2);
+    m_settingsCommand = std::make_unique<SettingsCommand>(context, *m_frame3);
+    m_backgroundCommands = std::make_unique<BackgroundCommands>(context, *m_frame4);
+    m_picker = std::make_unique<MediaPicker>(context, *m_frame2, *m_frame4);
+    connectCommands();
+    setFocusOrder();
+    showPage(1);
+}
+
+LessonEditor::~LessonEditor() = default;
+
+void LessonEditor::buildToolbar()
+{
     m_toolbar1 = new QToolBar(m_frame1);
-    m_toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    m_toolbar1->setGeometry(scale.toPixels(0, 120, 3375, 390));
+    editorstyle::place(m_toolbar1, QStringLiteral("Toolbar1"), m_context.scale, 0, 120, 3375, 390);
+    m_toolbar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_toolbar1->setFocusPolicy(Qt::NoFocus);
     m_pageButtons = new QActionGroup(this);
     m_pageButtons->setExclusive(true);
     const QStringList captions = {QStringLiteral("课题设置"), QStringLiteral("系统设置"),
@@ -45,59 +80,67 @@ LessonEditor::LessonEditor(AppContext &context, QWidget *parent) : QWidget(paren
         button->setObjectName(keys.at(i));
         button->setCheckable(true);
         m_pageButtons->addAction(button);
-        connect(button, &QAction::triggered, this, [this, i] { showPage(i + 1); });
+        const QString key = keys.at(i);
+        connect(button, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
     }
-
-    auto makePage = [&](const char *name, double width) {
-        auto *page = new QWidget(m_frame1);
-        page->setObjectName(QLatin1String(name));
-        page->setGeometry(scale.toPixels(0, 480, width, 7575));
-        return page;
-    };
-    m_frame2 = makePage("Frame2", 8055);
-    m_frame3 = makePage("Frame3", 8415);
-    m_frame4 = makePage("Frame4", 8415);
-    buildSystemPage();
-    showPage(1);
 }
 
-void LessonEditor::buildSystemPage()
+void LessonEditor::connectCommands()
 {
-    const TwipsScale &scale = m_context.scale;
-    auto place = [&](QWidget *widget, const char *name, double l, double t, double w, double h) {
-        widget->setObjectName(QLatin1String(name));
-        widget->setGeometry(scale.toPixels(l, t, w, h));
-    };
-    place(new QLabel(QStringLiteral("单位"), m_frame3), "Label3", 1440, 1320, 855, 375);
-    place(new QLabel(QStringLiteral("学科"), m_frame3), "Label2", 1320, 2880, 855, 375);
-    place(new QLabel(QStringLiteral("执教"), m_frame3), "Label4", 1320, 4320, 855, 375);
-    m_text2 = new QLineEdit(m_frame3);
-    place(m_text2, "Text2", 2520, 1320, 3495, 375);
-    m_combo1 = new QComboBox(m_frame3);
-    m_combo1->setEditable(true);
-    place(m_combo1, "Combo1", 2400, 2880, 1455, 330);
-    m_combo2 = new QComboBox(m_frame3);
-    m_combo2->setEditable(true);
-    place(m_combo2, "Combo2", 4080, 2880, 1935, 330);
-    m_text3 = new QLineEdit(m_frame3);
-    place(m_text3, "Text3", 2400, 4320, 3495, 375);
+    LessonCommands *lesson = m_lessonCommands.get();
+    connect(m_frame2->readButton(), &QPushButton::clicked, this, [lesson] { lesson->Command6_Click(); });
+    connect(m_frame2->saveButton(), &QPushButton::clicked, this, [lesson] { lesson->Command1_Click(); });
+    connect(m_frame2->resetButton(), &QPushButton::clicked, this, [lesson] { lesson->Command2_Click(); });
+    SettingsCommand *settings = m_settingsCommand.get();
+    connect(m_frame3->confirmButton(), &QPushButton::clicked, this,
+            [settings] { settings->Command7_Click(); });
+    BackgroundCommands *background = m_backgroundCommands.get();
+    connect(m_frame4->applyButton(), &QPushButton::clicked, this,
+            [background] { background->applyToLesson(); });
+    connect(m_frame4->resetButton(), &QPushButton::clicked, this, [background] { background->reset(); });
+    for (QPushButton *exit : {m_frame2->exitButton(), m_frame3->exitButton(), m_frame4->exitButton()})
+        connect(exit, &QPushButton::clicked, this, &QWidget::close);
+
+    MediaPicker *picker = m_picker.get();
+    QList<PickerButton *> pickers = m_frame2->pickers();
+    for (int row = 0; row < 4; ++row)
+        pickers.append(m_frame4->picker(row));
+    for (PickerButton *button : pickers)
+        connect(button, &PickerButton::clicked, this, [picker](int index) { picker->Image1_Click(index); });
+}
+
+void LessonEditor::setFocusOrder()
+{
+    QList<QWidget *> order;
+    for (int field = 0; field <= 8; ++field)
+        order.append(m_frame2->text1(field));
+    order << m_frame2->saveButton() << m_frame2->resetButton() << m_frame2->exitButton()
+          << m_frame2->readButton() << m_frame2->text1(9) << m_frame2->text1(10);
+    order << m_frame3->confirmButton() << m_frame3->exitButton() << m_frame3->text2() << m_frame3->combo1()
+          << m_frame3->combo2() << m_frame3->text3();
+    for (int row = 0; row < 4; ++row)
+        order.append(m_frame4->text4(row));
+    order << m_frame4->check1() << m_frame4->check2() << m_frame4->applyButton() << m_frame4->resetButton()
+          << m_frame4->exitButton();
+    for (int i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order.at(i), order.at(i + 1));
 }
 
 void LessonEditor::load()
-{}
+{
+    const QString lessonBook = m_context.book.lessonBook();
+    if (!QDir().exists(lessonBook) && !QDir().mkdir(lessonBook))
+        m_context.platform.messageBox->show(
+            QStringLiteral("无法建立备课本文件夹“") + lessonBook + QStringLiteral("”，课件将无法保存。"),
+            QStringLiteral("提示"), MessageBox::Icon::Warning, MessageBox::Buttons::Ok);
+    m_frame2->text1(slot::DocumentFolder)->setText(lessonBook);
+    showPage(1);
+}
 
 void LessonEditor::prepareSystemPageForFirstStart()
 {
-    m_frame2->hide();
-    m_frame3->show();
-    m_frame4->hide();
-    m_combo1->clear();
-    m_combo1->addItems(kStages);
-    m_combo1->setCurrentText(kStages.first());
-    m_combo2->clear();
-    m_combo2->addItems(kHighSchoolSubjects);
-    m_combo2->setCurrentText(kHighSchoolSubjects.first());
-    pageButton(2)->setChecked(true);
+    showPage(2);
+    m_frame3->fillLists();
 }
 
 QAction *LessonEditor::pageButton(int page) const
@@ -113,10 +156,31 @@ void LessonEditor::showPage(int page)
     pageButton(page)->setChecked(true);
 }
 
+void LessonEditor::Toolbar1_ButtonClick(const QString &key)
+{
+    if (key == QLatin1String("KtSet")) {
+        showPage(1);
+    } else if (key == QLatin1String("XkSet")) {
+        showPage(2);
+        m_frame3->fillLists();
+        m_frame3->text2()->setFocus();
+    } else if (key == QLatin1String("BackSet")) {
+        showPage(3);
+    }
+}
+
 void LessonEditor::closeEvent(QCloseEvent *event)
 {
+    // The window goes through the screen flow, never by Qt's own close.
     event->ignore();
-    m_context.flow.load(ScreenId::Home);
+    const MessageBox::Answer answer = m_context.platform.messageBox->show(
+        QStringLiteral("  确定要返回到系统首页吗？"), QStringLiteral("Veltano"), MessageBox::Icon::Question,
+        MessageBox::Buttons::YesNoCancel);
+    if (answer == MessageBox::Answer::Cancel)
+        return;
+    if (answer == MessageBox::Answer::Yes)
+        m_context.flow.load(ScreenId::Home);
     m_context.flow.unload(ScreenId::Editor);
-    m_context.flow.show(ScreenId::Home);
+    if (answer == MessageBox::Answer::Yes)
+        m_context.flow.show(ScreenId::Home);
 }

@@ -1,0 +1,29 @@
+#include "backgroundcommands.h"
+
+#include "backgroundpage.h"
+#include "lessonfiles.h"
+#include "noticebox.h"
+#include "platform/filedialog.h"
+#include "shell/appcontext.h"
+
+BackgroundCommands::BackgroundCommands(AppContext &context, BackgroundPage &page)
+    : m_context(context), m_page(page)
+{}
+
+void BackgroundCommands::applyToLesson()
+{
+    OpenFileRequest request;
+    request.title = QStringLiteral("应用于");
+    request.filter = QStringLiteral("系统配置文件（*.spz）|*.spz");
+    request.startFolder = m_context.book.configArea();
+    const OpenFileResult chosen = m_context.platform.fileDialog->getOpenFile(request);
+    if (chosen.cancelled)
+        return;
+    if (const auto notice = lessonfiles::applyBackgrounds(chosen.paths.first(), m_page.backgrounds()))
+        showNotice(*m_context.platform.messageBox, *notice);
+}
+
+void BackgroundCommands::reset()
+{
+    m_page.clearBackgrounds();
+}

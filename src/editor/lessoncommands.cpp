@@ -1,0 +1,67 @@
+#include "lessoncommands.h"
+
+#include "editorlineedit.h"
+#include "lessonfiles.h"
+#include "lessonpage.h"
+#include "lessonsaver.h"
+#include "noticebox.h"
+#include "platform/filedialog.h"
+#include "shell/appcontext.h"
+#include "shell/sharedstate.h"
+
+namespace {
+
+void clearLineSlots(LessonRecord &fields)
+{
+    for (int i = 0; i < kLineFileSlots; ++i)
+        fields[i].clear();
+}
+
+editorfields::PageTexts emptyPage()
+{
+    editorfields::PageTexts page;
+    page[editorfields::WebAddressField] = QString::fromUtf8(editorfields::kDefaultWebAddress);
+    return page;
+}
+
+} // namespace
+
+LessonCommands::LessonCommands(AppContext &context, LessonPage &page) : m_context(context), m_page(page)
+{}
+
+void LessonCommands::Command6_Click()
+{
+    clearLineSlots(m_context.state.LessonFields);
+    m_page.setTexts(emptyPage());
+
+    OpenFileRequest request;
+    request.filter =
+        QStringLiteral("系统配置文件(*.spz)|*.spz|文本配置文件(*.txt)|*.txt|配置文件（*.gsx）|*.gsx");
+    request.startFolder = m_context.book.configArea();
+    const OpenFileResult chosen = m_context.platform.fileDialog->getOpenFile(request);
+    if (chosen.cancelled)
+        return;
+    m_page.setTexts(lessonfiles::readLesson(chosen.paths.first(), m_context.state.LessonFields));
+    m_keepFileBackgrounds = false;
+}
+
+void LessonCommands::Command1_Click()
+{
+    LessonRecord &fields = m_context.state.LessonFields;
+    const LessonSaver::Outcome outcome =
+        LessonSaver::save(m_page.texts(), editorfields::backgroundsOf(fields), m_keepFileBackgrounds);
+    showNotice(*m_context.platform.messageBox, outcome.notice);
+    if (outcome.lessonTitleMissing)
+        m_page.text1(slot::LessonTitle)->setFocus();
+    if (!outcome.saved)
+        return;
+    clearLineSlots(fields);
+    m_keepFileBackgrounds = true;
+}
+
+void LessonCommands::Command2_Click()
+{
+    editorfields::PageTexts page = emptyPage();
+    page[slot::DocumentFolder] = m_context.book.lessonBook();
+    m_page.setTexts(page);
+}

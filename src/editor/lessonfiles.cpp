@@ -1,0 +1,66 @@
+#include "lessonfiles.h"
+
+#include "lesson/configfile.h"
+#include "lesson/lineconfigfile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace lessonfiles {
+
+editorfields::PageTexts readLesson(const QString &path, LessonRecord &fields)
+{
+    for (int i = 0; i < kLineFileSlots; ++i)
+        fields[i].clear();
+    const QStringList lineEndings = {QStringLiteral("spz"), QStringLiteral("txt")};
+    QString error;
+    editorfields::PageTexts page;
+    switch (configfile::formOf(path, lineEndings)) {
+    case configfile::Form::Line:
+        configfile::read(path, fields, &error, lineEndings);
+        page = editorfields::pageFromRecord(fields);
+        break;
+    case configfile::Form::Record: {
+        LessonRecord record;
+        configfile::read(path, record, &error, lineEndings);
+        page = editorfields::pageFromRecord(record);
+        break;
+    }
+    case configfile::Form::Unknown:
+        break;
+    }
+    if (page[editorfields::WebAddressField].isEmpty())
+        page[editorfields::WebAddressField] = QString::fromUtf8(editorfields::kDefaultWebAddress);
+    return page;
+}
+
+std::optional<EditorNotice> applyBackgrounds(const QString &path,
+                                             const editorfields::Backgrounds &backgrounds)
+{
+    QFile source(path);
+    if (!source.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QStringList lines = lineconfig::readLines(source, kLineFileSlots);
+    source.close();
+    while (lines.size() < kLineFileSlots)
+        lines.append(QString());
+    for (int i = 0; i < 4; ++i)
+        lines[slot::Music1 + i] = backgrounds[i];
+
+    const QString title = QStringLiteral("提示");
+    QByteArray bytes;
+    int badLine = -1;
+    if (!lineconfig::encodeLines(lines, &bytes, &badLine))
+        return EditorNotice{QStringLiteral("无法应用于“") + path + QStringLiteral("”：“") +
+                                editorfields::slotLabel(badLine) +
+                                QStringLiteral("”中有系统编码无法保存的字符，请修改后再试"),
+                            title, EditorNotice::Icon::Exclamation};
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return EditorNotice{QStringLiteral("无法应用于“") + path + QStringLiteral("”：") + file.errorString(),
+                            title, EditorNotice::Icon::Exclamation};
+    return EditorNotice{QStringLiteral("设置已应用于“") + path + QStringLiteral("中”"), title,
+                        EditorNotice::Icon::Exclamation};
+}
+
+} // namespace lessonfiles

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "editornotice.h"
+
+class MessageBox;
+
+// Shows an editor notice in the platform's message box, with an OK button.
+void showNotice(MessageBox &box, const EditorNotice &notice);

@@ -1,0 +1,101 @@
+#include "pickerrules.h"
+
+#include "lesson/lessonbook.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const char *const kMusicFilter =
+    "MP3文件|*.mp3;*.M3u|Midi文件|*.mid;*.midi;*.rmi|Windows视音频文件|*.avi;*.wav|电影文件|*.mpg;*.mpeg;"
+    "*.mpa;*.mpv2;*.mp2v;*.mpe;*.mp2;*.dat|Windows Media音视频文件|*.wma;*.wax;*.wmv;*.wvx|所有文件|*.*";
+const char *const kBackgroundFilter =
+    "Jpg文件|*.jpg|Bmp文件|*.bmp|Jpeg文件|*.jpeg|Gif文件|*.gif|所有文件|*.*";
+const char *const kProgramFilter = "应用程序(*.exe)|*.exe";
+const char *const kDocumentFilter = "文档文件|*.doc|RichTex文件|*.rtf";
+const char *const kTextFilter = "文本文件|*.txt|Richtxt文件|*.rtf";
+const char *const kPresentationFilter = "PowerPointView文件|*.ppt|Powerpoint文件|*.pps";
+const char *const kFlashFilter = "Flash播放文件|*.swf";
+const char *const kPictureFilter =
+    "图片文件|*.bmp;*.ico;*.cur;*.jpg;*.jpeg;*.gif|Jpg文件|*.jpeg;*.jpg|Gif文件|*.gif|所有文件|*.*";
+
+} // namespace
+
+QString PickerRule::startFolder(const LessonBook &book) const
+{
+    switch (start) {
+    case Start::Music:
+        return book.setFolder(QStringLiteral("music"));
+    case Start::Backgrounds:
+        return book.setFolder(QStringLiteral("bj"));
+    case Start::LessonBook:
+        return book.lessonBook();
+    case Start::ProgramFolder:
+        break;
+    }
+    return book.programFolder();
+}
+
+namespace pickerrules {
+
+std::optional<PickerRule> rule(int index)
+{
+    using P = PickerRule;
+    const auto make = [index](P::Page page, int field, bool several, const char *filter, P::Start start,
+                              P::Root root, P::Ending ending = P::Ending::OrBelow) {
+        return PickerRule{index, page, field, several, QString::fromUtf8(filter), start, root, ending};
+    };
+    switch (index) {
+    case 0:
+    case 1:
+        return make(P::Page::Background, index, false, kMusicFilter, P::Start::Music, P::Root::None);
+    case 2:
+    case 3:
+        return make(P::Page::Background, index, false, kBackgroundFilter, P::Start::Backgrounds,
+                    P::Root::None);
+    case 4:
+        return make(P::Page::Lesson, 10, false, kProgramFilter, P::Start::ProgramFolder, P::Root::None);
+    case 6:
+        return make(P::Page::Lesson, 3, false, kDocumentFilter, P::Start::LessonBook, P::Root::Document);
+    case 7:
+        return make(P::Page::Lesson, 4, true, kTextFilter, P::Start::LessonBook, P::Root::Document);
+    case 8:
+        return make(P::Page::Lesson, 5, true, kPresentationFilter, P::Start::LessonBook, P::Root::Document,
+                    P::Ending::Below);
+    case 9:
+        return make(P::Page::Lesson, 6, true, kFlashFilter, P::Start::LessonBook, P::Root::Document);
+    case 10:
+        return make(P::Page::Lesson, 7, true, kMusicFilter, P::Start::ProgramFolder, P::Root::Program);
+    case 11:
+        return make(P::Page::Lesson, 8, true, kPictureFilter, P::Start::ProgramFolder, P::Root::Program);
+    default:
+        return std::nullopt;
+    }
+}
+
+QString locationMessage(const QString &root, PickerRule::Ending ending)
+{
+    return QStringLiteral("请将文件移动到文件夹“") + root +
+           (ending == PickerRule::Ending::Below ? QStringLiteral("”子目录下")
+                                                : QStringLiteral("”或其子目录下"));
+}
+
+std::optional<QString> documentName(const QString &root, const QString &chosenPath)
+{
+    if (!LessonBook::liesBelow(QFileInfo(chosenPath).path(), root))
+        return std::nullopt;
+    return LessonBook::relativeName(root, chosenPath);
+}
+
+std::optional<QString> listEntries(const QString &root, const SelectFileInfo &choice)
+{
+    if (choice.FileCount == 0 || !LessonBook::liesBelow(choice.FilePath, root))
+        return std::nullopt;
+    const QString folder = LessonBook::relativeName(root, choice.FilePath);
+    QString entries;
+    for (const QString &name : choice.FileNames)
+        entries += folder + name + QLatin1Char(' ');
+    return entries;
+}
+
+} // namespace pickerrules

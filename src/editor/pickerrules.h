@@ -1,0 +1,46 @@
+#pragma once
+
+#include "filesel/selectfileinfo.h"
+
+#include <optional>
+#include <QString>
+
+class LessonBook;
+
+// What each of the editor's eleven file pickers `Image1`(k) does.
+struct PickerRule {
+    enum class Page { Lesson, Background };
+    enum class Start { Music, Backgrounds, LessonBook, ProgramFolder };
+    enum class Root { None, Document, Program };
+    enum class Ending { OrBelow, Below };
+
+    int index;
+    Page page;
+    int field; // `Text1`(field) on the lesson page, `Text4`(field) on the background page
+    bool several;
+    QString filter;
+    Start start;
+    Root root;
+    Ending ending;
+
+    QString startFolder(const LessonBook &book) const;
+};
+
+namespace pickerrules {
+
+// The rule of `Image1`(k); none for an index without a picker (5, or beyond 11).
+std::optional<PickerRule> rule(int index);
+
+// The pickers with a root are satisfied only by files whose folder begins with the root's
+// text: a plain, case-sensitive prefix test, so a sibling folder named like the root passes.
+QString locationMessage(const QString &root, PickerRule::Ending ending);
+
+// One document: the chosen path relative to the root (with "\" between folders), or
+// nothing when its folder does not lie below the root.
+std::optional<QString> documentName(const QString &root, const QString &chosenPath);
+
+// Several files: the text appended to a list field — for each name the relative folder
+// below the root, the name and one space — or nothing when the folder is outside the root.
+std::optional<QString> listEntries(const QString &root, const SelectFileInfo &choice);
+
+} // namespace pickerrules

@@ -1,0 +1,91 @@
+// The pickers' table, location check and stored names, without a window.
+
+#include "editor/pickerrules.h"
+#include "lesson/lessonbook.h"
+
+#include <QTest>
+
+class TestPickerRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void elevenPickersWithTheirDialogs()
+    {
+        const LessonBook book(QStringLiteral("/opt/v"));
+        int count = 0;
+        for (int k = 0; k < 16; ++k)
+            count += pickerrules::rule(k).has_value();
+        QCOMPARE(count, 11);
+        QVERIFY(!pickerrules::rule(5));
+
+        const auto music = *pickerrules::rule(0);
+        QCOMPARE(music.startFolder(book), QStringLiteral("/opt/v/set/music"));
+        QVERIFY(!music.several);
+        QVERIFY(music.filter.startsWith(QStringLiteral("MP3文件|*.mp3;*.M3u|Midi文件")));
+        QCOMPARE(pickerrules::rule(3)->startFolder(book), QStringLiteral("/opt/v/set/bj"));
+        QCOMPARE(pickerrules::rule(4)->filter, QStringLiteral("应用程序(*.exe)|*.exe"));
+        QCOMPARE(pickerrules::rule(4)->field, 10);
+
+        const auto deck = *pickerrules::rule(8);
+        QVERIFY(deck.several);
+        QCOMPARE(deck.root, PickerRule::Root::Document);
+        QCOMPARE(deck.startFolder(book), QStringLiteral("/opt/v/备课本"));
+        QCOMPARE(deck.filter, QStringLiteral("PowerPointView文件|*.ppt|Powerpoint文件|*.pps"));
+        const auto pictures = *pickerrules::rule(11);
+        QCOMPARE(pictures.root, PickerRule::Root::Program);
+        QCOMPARE(pictures.startFolder(book), QStringLiteral("/opt/v"));
+        QCOMPARE(pictures.field, 8);
+    }
+
+    void locationMessagesHaveTwoEndings()
+    {
+        QCOMPARE(pickerrules::locationMessage(QStringLiteral("/v/备课本"), PickerRule::Ending::Below),
+                 QStringLiteral("请将文件移动到文件夹“/v/备课本”子目录下"));
+        QCOMPARE(pickerrules::locationMessage(QStringLiteral("/v/备课本"), pickerrules::rule(9)->ending),
+                 QStringLiteral("请将文件移动到文件夹“/v/备课本”或其子目录下"));
+        QCOMPARE(pickerrules::rule(8)->ending, PickerRule::Ending::Below);
+    }
+
+    void documentNamesBelowTheRoot()
+    {
+        const QString root = QStringLiteral("/v/备课本");
+        QCOMPARE(pickerrules::documentName(root, QStringLiteral("/v/备课本/高中/一/a.doc")),
+                 QStringLiteral("高中\\一\\a.doc"));
+        QCOMPARE(pickerrules::documentName(root, QStringLiteral("/v/备课本/a.doc")), QStringLiteral("a.doc"));
+        QVERIFY(!pickerrules::documentName(root, QStringLiteral("/v/set/image/a.doc")));
+        // Letter case counts.
+        QVERIFY(!pickerrules::documentName(QStringLiteral("/V/lessons"), QStringLiteral("/v/lessons/a.doc")));
+    }
+
+    void listEntriesAppendOneSpaceAfterEachName()
+    {
+        const QString root = QStringLiteral("/v/备课本");
+        const SelectFileInfo two =
+            GetDlgSelectFileInfo(selectionText(QStringLiteral("/v/备课本/高中"), {"a.txt", "b.txt"}));
+        QCOMPARE(pickerrules::listEntries(root, two), QStringLiteral("高中\\a.txt 高中\\b.txt "));
+
+        const SelectFileInfo inProgram = GetDlgSelectFileInfo(QStringLiteral("/v/p.jpg"));
+        QCOMPARE(pickerrules::listEntries(QStringLiteral("/v"), inProgram), QStringLiteral("p.jpg "));
+        // A video in the lesson book is stored below the program folder.
+        const SelectFileInfo video = GetDlgSelectFileInfo(QStringLiteral("/v/备课本/高中/x.avi"));
+        QCOMPARE(pickerrules::listEntries(QStringLiteral("/v"), video),
+                 QStringLiteral("备课本\\高中\\x.avi "));
+
+        QVERIFY(!pickerrules::listEntries(root, GetDlgSelectFileInfo(QStringLiteral("/w/x.ppt"))));
+        QVERIFY(!pickerrules::listEntries(root, SelectFileInfo()));
+    }
+
+    void siblingFolderNamedLikeTheRootPasses()
+    {
+        // The check is a plain prefix test, as in the Windows version: "备课本2" begins with "备课本".
+        const QString root = QStringLiteral("/v/备课本");
+        QVERIFY(pickerrules::listEntries(root, GetDlgSelectFileInfo(QStringLiteral("/v/备课本2/a.swf"))));
+        QVERIFY(pickerrules::documentName(root, QStringLiteral("/v/备课本旧/a.doc")));
+        QCOMPARE(*pickerrules::documentName(root, QStringLiteral("/v/备课本旧/a.doc")),
+                 QStringLiteral("旧\\a.doc"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPickerRules)
+#include "tst_pickerrules.moc"
