@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolBar>
 
 LessonEditor::LessonEditor(AppContext &context, QWidget *parent) : QWidget(parent), m_context(context)
@@ -36,6 +37,7 @@ LessonEditor::LessonEditor(AppContext &context, QWidget *parent) : QWidget(paren
 
     m_frame1 = new QWidget(this);
     editorstyle::place(m_frame1, QStringLiteral("Frame1"), scale, 0, 0, 8415, 8175);
+    editorstyle::fill(m_frame1, editorstyle::kPanel);
     buildToolbar();
 
     const QCursor cursor = editorstyle::pickerCursor(context.book);
@@ -70,6 +72,11 @@ void LessonEditor::buildToolbar()
     editorstyle::place(m_toolbar1, QStringLiteral("Toolbar1"), m_context.scale, 0, 120, 3375, 390);
     m_toolbar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_toolbar1->setFocusPolicy(Qt::NoFocus);
+    m_toolbar1->setMovable(false);
+    m_toolbar1->setContentsMargins(0, 0, 0, 0);
+    // Three captions must fit the bar's 3375 twips.
+    m_toolbar1->setStyleSheet(QStringLiteral("QToolBar { border: none; spacing: 1px; padding: 0px; }"
+                                             "QToolButton { padding: 1px 3px; }"));
     m_pageButtons = new QActionGroup(this);
     m_pageButtons->setExclusive(true);
     const QStringList captions = {QStringLiteral("课题设置"), QStringLiteral("系统设置"),
@@ -135,6 +142,8 @@ void LessonEditor::load()
             QStringLiteral("提示"), MessageBox::Icon::Warning, MessageBox::Buttons::Ok);
     m_frame2->text1(slot::DocumentFolder)->setText(lessonBook);
     showPage(1);
+    if (const QScreen *shown = screen())
+        move(shown->availableGeometry().center() - rect().center());
 }
 
 void LessonEditor::prepareSystemPageForFirstStart()

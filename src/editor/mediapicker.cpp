@@ -2,6 +2,7 @@
 
 #include "backgroundpage.h"
 #include "editorlineedit.h"
+#include "filesel/dialogchoice.h"
 #include "lessonpage.h"
 #include "pickerrules.h"
 #include "platform/filedialog.h"

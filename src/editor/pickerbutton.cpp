@@ -16,7 +16,9 @@ void PickerButton::resizeEvent(QResizeEvent *event)
 {
     QLabel::resizeEvent(event);
     const int side = qMax(8, qMin(width(), height()) - 4);
-    setPixmap(style()->standardIcon(QStyle::SP_DirOpenIcon).pixmap(side, side));
+    // The style's folder icon is small; drawn larger it reads as a button.
+    const QPixmap folder = style()->standardIcon(QStyle::SP_DirOpenIcon).pixmap(64, 64);
+    setPixmap(folder.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void PickerButton::mousePressEvent(QMouseEvent *event)

@@ -261,7 +261,8 @@ private slots:
         QFETCH(QString, unit);
         QFETCH(QString, teacher);
         QFETCH(QString, message);
-        const QString path = m_dir.filePath(QStringLiteral("refused/Dravik.dll"));
+        const QString path =
+            m_dir.filePath(QLatin1String(QTest::currentDataTag()) + QStringLiteral("/Dravik.dll"));
         const auto outcome =
             settingswriter::write(path, {unit, QStringLiteral("高中"), QStringLiteral("数学"), teacher});
         QVERIFY(!outcome.written);
