@@ -227,6 +227,37 @@ private slots:
         QCOMPARE(text1(8), QStringLiteral("elsewhere\\p.jpg "));
     }
 
+    void pickersShowTheirBorderWhilePressed()
+    {
+        PickerButton *documents = lesson()->picker(6);
+        QTest::mousePress(documents, Qt::LeftButton);
+        QCOMPARE(documents->frameShape(), QFrame::Box);
+        m_f->fakes.fileDialog.answerCancel();
+        QTest::mouseRelease(documents, Qt::LeftButton);
+        QCOMPARE(documents->frameShape(), QFrame::NoFrame);
+
+        PickerButton *program = lesson()->picker(4);
+        QTest::mousePress(program, Qt::LeftButton);
+        QCOMPARE(program->frameShape(), QFrame::NoFrame);
+        m_f->fakes.fileDialog.answerCancel();
+        QTest::mouseRelease(program, Qt::LeftButton);
+        QCOMPARE(m_f->fakes.fileDialog.requests.size(), 2);
+        // No pointer icon in this program folder: the pickers fall back to a pointing hand.
+        QCOMPARE(program->cursor().shape(), Qt::PointingHandCursor);
+    }
+
+    void pickerPointerComesFromTheProgramsIcon()
+    {
+        // The pointer is loaded when the window is built: open it afresh with the icon in place.
+        m_f->flow.unload(ScreenId::Editor);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        m_f->install(QStringLiteral(VELTANO_APP_DIR "/set/image/small.ico"),
+                     QStringLiteral("set/image/small.ico"));
+        m_editor = qobject_cast<LessonEditor *>(m_f->flow.show(ScreenId::Editor));
+        QCOMPARE(lesson()->picker(9)->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(background()->applyButton()->cursor().shape(), Qt::BitmapCursor);
+    }
+
     void backgroundAndProgramPickersStoreFullPaths()
     {
         const QString music = makeFile(*m_f, QStringLiteral("set/music/tn.mid"));
