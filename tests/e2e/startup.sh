@@ -4,20 +4,7 @@
 # settings for 高中物理: the home screen shows its title, in orange.
 set -euo pipefail
 app_dir=$1
-work=$(mktemp -d)
-trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
-cp -r "$app_dir" "$work/app"
-export XDG_CONFIG_HOME="$work/config"
-pass=0 fail=0
-check() { if "$@"; then pass=$((pass+1)); else echo "FAILED: $*"; fail=$((fail+1)); fi; }
-
-wait_window() { # name
-  for _ in $(seq 150); do
-    xdotool search --name "^$1\$" 2>/dev/null | head -n1 && return 0
-    sleep 0.2
-  done
-  return 1
-}
+source "$(dirname "$0")/common.sh"
 
 "$work/app/veltano" >"$work/first.log" 2>&1 & pid=$!
 check wait_window 'Veltano设置' >/dev/null
