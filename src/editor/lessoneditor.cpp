@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QScreen>
 #include <QToolBar>
@@ -136,7 +137,7 @@ void LessonEditor::setFocusOrder()
 void LessonEditor::load()
 {
     const QString lessonBook = m_context.book.lessonBook();
-    if (!QDir().exists(lessonBook) && !QDir().mkdir(lessonBook))
+    if (!QFileInfo(lessonBook).isDir() && !QDir().mkdir(lessonBook))
         m_context.platform.messageBox->show(
             QStringLiteral("无法建立备课本文件夹“") + lessonBook + QStringLiteral("”，课件将无法保存。"),
             QStringLiteral("提示"), MessageBox::Icon::Warning, MessageBox::Buttons::Ok);

@@ -79,5 +79,11 @@ void MediaPicker::Image1_Click(int index)
         refuse(*rule, root);
         return;
     }
+    const QString spaced = pickerrules::nameWithSpace(root, choice);
+    if (!spaced.isEmpty()) {
+        m_context.platform.messageBox->show(pickerrules::nameWithSpaceMessage(spaced), QStringLiteral("提示"),
+                                            MessageBox::Icon::Information, MessageBox::Buttons::Ok);
+        return;
+    }
     field->setText(field->text() + *entries);
 }

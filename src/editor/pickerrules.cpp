@@ -19,6 +19,16 @@ const char *const kFlashFilter = "Flash播放文件|*.swf";
 const char *const kPictureFilter =
     "图片文件|*.bmp;*.ico;*.cur;*.jpg;*.jpeg;*.gif|Jpg文件|*.jpeg;*.jpg|Gif文件|*.gif|所有文件|*.*";
 
+// The names as a list stores them: the folder below the root, then the file name.
+QStringList storedNames(const QString &root, const SelectFileInfo &choice)
+{
+    const QString folder = LessonBook::relativeName(root, choice.FilePath);
+    QStringList names;
+    for (const QString &name : choice.FileNames)
+        names.append(folder + name);
+    return names;
+}
+
 } // namespace
 
 QString PickerRule::startFolder(const LessonBook &book) const
@@ -91,11 +101,25 @@ std::optional<QString> listEntries(const QString &root, const SelectFileInfo &ch
 {
     if (choice.FileCount == 0 || !LessonBook::liesBelow(choice.FilePath, root))
         return std::nullopt;
-    const QString folder = LessonBook::relativeName(root, choice.FilePath);
     QString entries;
-    for (const QString &name : choice.FileNames)
-        entries += folder + name + QLatin1Char(' ');
+    for (const QString &name : storedNames(root, choice))
+        entries += name + QLatin1Char(' ');
     return entries;
+}
+
+QString nameWithSpace(const QString &root, const SelectFileInfo &choice)
+{
+    for (const QString &name : storedNames(root, choice)) {
+        if (name.contains(QLatin1Char(' ')))
+            return name;
+    }
+    return QString();
+}
+
+QString nameWithSpaceMessage(const QString &name)
+{
+    return QStringLiteral("“") + name +
+           QStringLiteral("”中含有空格。列表中的文件名以空格分开，请将文件或文件夹改名后再选择。");
 }
 
 } // namespace pickerrules

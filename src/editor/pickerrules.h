@@ -43,4 +43,9 @@ std::optional<QString> documentName(const QString &root, const QString &chosenPa
 // below the root, the name and one space — or nothing when the folder is outside the root.
 std::optional<QString> listEntries(const QString &root, const SelectFileInfo &choice);
 
+// Lists separate their names by spaces, so a name holding one would come back as two:
+// the first stored name with a space, or "" when there is none.
+QString nameWithSpace(const QString &root, const SelectFileInfo &choice);
+QString nameWithSpaceMessage(const QString &name);
+
 } // namespace pickerrules

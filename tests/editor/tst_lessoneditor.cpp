@@ -221,10 +221,27 @@ private slots:
         QVERIFY(lastMessage().text.endsWith(QStringLiteral("”或其子目录下")));
         QVERIFY(text1(3).isEmpty());
 
+        // A name with a space would split in two: refused, nothing added.
+        m_f->fakes.fileDialog.answer({makeFile(*m_f, QStringLiteral("备课本/课 件/y.ppt"))});
+        QTest::mouseClick(lesson()->picker(8), Qt::LeftButton);
+        QVERIFY(lastMessage().text.startsWith(QStringLiteral("“课 件\\y.ppt”中含有空格")));
+        QCOMPARE(text1(5), QStringLiteral("old.ppt "));
+
         // Pictures have the program folder as their root.
         m_f->fakes.fileDialog.answer({makeFile(*m_f, QStringLiteral("elsewhere/p.jpg"))});
         QTest::mouseClick(lesson()->picker(11), Qt::LeftButton);
         QCOMPARE(text1(8), QStringLiteral("elsewhere\\p.jpg "));
+    }
+
+    void missingLessonBookThatCannotBeMadeIsReported()
+    {
+        m_f->flow.unload(ScreenId::Editor);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QDir(lessonBook()).removeRecursively();
+        makeFile(*m_f, QStringLiteral("备课本"), "a file where the folder should be");
+        m_editor = qobject_cast<LessonEditor *>(m_f->flow.show(ScreenId::Editor));
+        QVERIFY(lastMessage().text.contains(lessonBook()));
+        QCOMPARE(text1(2), lessonBook());
     }
 
     void pickersShowTheirBorderWhilePressed()

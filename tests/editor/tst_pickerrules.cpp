@@ -76,6 +76,18 @@ private slots:
         QVERIFY(!pickerrules::listEntries(root, SelectFileInfo()));
     }
 
+    void namesWithSpacesAreFound()
+    {
+        const QString root = QStringLiteral("/v/备课本");
+        const auto choice = [](const char *folder) {
+            return GetDlgSelectFileInfo(selectionText(QString::fromUtf8(folder), {"a.txt", "b c.txt"}));
+        };
+        QCOMPARE(pickerrules::nameWithSpace(root, choice("/v/备课本/高中")), QStringLiteral("高中\\b c.txt"));
+        QCOMPARE(pickerrules::nameWithSpace(root, choice("/v/备课本/一 班")), QStringLiteral("一 班\\a.txt"));
+        QVERIFY(pickerrules::nameWithSpace(root, GetDlgSelectFileInfo(QStringLiteral("/v/备课本/a.txt")))
+                    .isEmpty());
+    }
+
     void siblingFolderNamedLikeTheRootPasses()
     {
         // The check is a plain prefix test, as in the Windows version: "备课本2" begins with "备课本".
