@@ -10,7 +10,7 @@ pass=0 fail=0
 check() { if "$@"; then pass=$((pass+1)); else echo "FAILED: $*"; fail=$((fail+1)); fi; }
 
 wait_window() { # name
-  for _ in $(seq 150); do
+  for _ in $(seq 300); do # a minute, for a loaded machine
     xdotool search --name "^$1\$" 2>/dev/null | head -n1 && return 0
     sleep 0.2
   done
