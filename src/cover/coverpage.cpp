@@ -14,6 +14,7 @@
 #include <QCursor>
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
@@ -154,6 +155,8 @@ bool CoverPage::readLesson()
     QString error;
     if (configfile::read(path, m_context.state.LessonFields, &error))
         return true;
+    if (!QFileInfo::exists(path))
+        error = QStringLiteral("文件不存在。");
     m_context.platform.messageBox->show(
         QStringLiteral("无法读取配置文件：%1\n%2").arg(QDir::toNativeSeparators(path), error),
         QStringLiteral("提示"), MessageBox::Icon::Warning, MessageBox::Buttons::Ok);

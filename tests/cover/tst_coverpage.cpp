@@ -278,16 +278,20 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("missing") << QStringLiteral("不在.spz") << QByteArray();
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << QStringLiteral("不在.spz") << QByteArray()
+                                 << QStringLiteral("文件不存在");
         QByteArray overlong(128, '\0');
         overlong[0] = char(200); // the first text would run past the record
-        QTest::newRow("gsx past its record") << QStringLiteral("坏.gsx") << overlong;
+        QTest::newRow("gsx past its record")
+            << QStringLiteral("坏.gsx") << overlong << QStringLiteral("损坏");
     }
 
     void unreadableConfigurationKeepsTheHomeScreen()
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
         CoverFixture f;
         f.t.writeSettings(f.t.state.SettingsRecord);
         auto *home = qobject_cast<HomeScreen *>(f.t.flow.show(ScreenId::Home));
@@ -300,6 +304,7 @@ private slots:
         QCOMPARE(f.t.fakes.messageBox.shown.size(), 1);
         QCOMPARE(f.t.fakes.messageBox.shown.first().title, QStringLiteral("提示"));
         QVERIFY(f.t.fakes.messageBox.shown.first().text.contains(path));
+        QVERIFY(f.t.fakes.messageBox.shown.first().text.contains(reason));
         QVERIFY(!f.t.flow.isLoaded(ScreenId::Cover));
         QVERIFY(f.t.flow.isLoaded(ScreenId::Home));
         QVERIFY(!f.t.ended);
