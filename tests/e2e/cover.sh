@@ -47,7 +47,7 @@ home=$(wait_window '高中数学Veltano' || true)
 check test -n "$home"
 [ -n "$home" ] || { echo "$pass passed, $fail failed"; exit 1; }
 xdotool mousemove --window "$home" 100 100 click 3
-sleep 0.5
+sleep 1 # the pop-up menu opens
 xdotool mousemove --window "$home" 130 111 click 1 # 打开配置文件
 dialog=$(wait_window 'Open' || true)
 check test -n "$dialog"
@@ -62,7 +62,7 @@ check test -n "$cover"
 check until_share_above 1024x300+0+150 '#FFFF00' 0.005 # the yellow titles
 check picture_shown
 xdotool mousemove 100 100 click 3
-sleep 0.5
+sleep 1 # the pop-up menu opens
 xdotool mousemove 130 203 click 1 # 可视(Visible)
 check bar_moves
 xdotool mousemove 100 100 click 1
