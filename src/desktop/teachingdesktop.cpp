@@ -387,6 +387,14 @@ bool TeachingDesktop::Form_Unload()
     return true;
 }
 
+void TeachingDesktop::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The keyboard belongs to the desktop once it shows, also on a bare X
+    // server (a classroom kiosk) where no window manager hands it over.
+    activateWindow();
+}
+
 void TeachingDesktop::closeEvent(QCloseEvent *event)
 {
     // The flow decides when the window goes; the question comes first.

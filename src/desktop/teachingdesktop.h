@@ -69,6 +69,7 @@ public:
     bool Form_Unload();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
