@@ -14,8 +14,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTranslator>
 #include <unistd.h>
 
 namespace {
@@ -47,6 +49,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veltano"));
     QApplication::setApplicationVersion(QStringLiteral(VELTANO_VERSION));
+    // Dialog buttons and labels speak the teacher's language ("是"/"否", not "Yes"/"No").
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     QApplication::setQuitOnLastWindowClosed(false);
 
     QtFileDialog fileDialog;
