@@ -49,7 +49,7 @@ check test -n "$home"
 xdotool mousemove --window "$home" 100 100 click 3
 sleep 1 # the pop-up menu opens
 xdotool mousemove --window "$home" 130 111 click 1 # 打开配置文件
-dialog=$(wait_window 'Open' || true)
+dialog=$(wait_window '打开' || true)
 check test -n "$dialog"
 xdotool windowfocus "$dialog" 2>/dev/null || true
 xdotool type --delay 20 '集合.spz'
