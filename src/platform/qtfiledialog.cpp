@@ -27,6 +27,8 @@ OpenFileResult QtFileDialog::getOpenFile(const OpenFileRequest &request)
     dialog.setNameFilters(qtNameFilters(request.filter));
     // The Qt dialog keeps Chinese file names readable and works the same everywhere.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // The descriptions already name their patterns ("配置文件（*.spz）").
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     if (request.executablesOnly)
         dialog.setProxyModel(new ExecutableFilter(&dialog));
     if (!request.fileName.isEmpty())
