@@ -3,10 +3,16 @@
 # wait for a window by its exact title. The program's process id goes in pid.
 work=$(mktemp -d)
 pid=
-trap '[ -z "$pid" ] || kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
+pass=0 fail=0
+finish() {
+  [ -z "$pid" ] || kill $pid 2>/dev/null || true
+  # What the program said, for a failed run.
+  if [ "$fail" -gt 0 ]; then for log in "$work"/*.log; do [ -f "$log" ] && { echo "== $log"; tail -n 30 "$log"; }; done; fi
+  rm -rf "$work"
+}
+trap finish EXIT
 cp -r "$app_dir" "$work/app"
 export XDG_CONFIG_HOME="$work/config"
-pass=0 fail=0
 check() { if "$@"; then pass=$((pass+1)); else echo "FAILED: $*"; fail=$((fail+1)); fi; }
 
 wait_window() { # name
