@@ -22,7 +22,7 @@ Layout layOut(double W, double H, TwipsSize chapter, TwipsSize lesson)
 QString chooseMusic(const QString &music1, const LessonBook &book)
 {
     if (!music1.isEmpty())
-        return music1;
+        return book.locate(music1);
     const QString preferred = book.setFolder(QStringLiteral("music/gaoshanls.mp3"));
     if (QFileInfo::exists(preferred))
         return preferred;
@@ -37,7 +37,7 @@ int pictureNumber(double r)
 QString choosePicture(const QString &picture1, const LessonBook &book, double r)
 {
     if (!picture1.isEmpty())
-        return picture1;
+        return book.locate(picture1);
     return book.setFolder(QStringLiteral("image/%1.jpg").arg(pictureNumber(r)));
 }
 

@@ -39,14 +39,15 @@ inline float shownPlayerHeight(double H)
     return float(H / 2);
 }
 
-// Background music 1 as it stands; else set/music/gaoshanls.mp3 when present;
+// Background music 1 as stored (found below this program folder when it came
+// from another machine, LessonBook::locate); else set/music/gaoshanls.mp3 when present;
 // else set/music/tn.mid, present or not.
 QString chooseMusic(const QString &music1, const LessonBook &book);
 
 // 1 to 10 for r in [0, 1).
 int pictureNumber(double r);
 
-// Background picture 1 as it stands; else set/image/<n>.jpg for n drawn from r.
+// Background picture 1 as stored (LessonBook::locate); else set/image/<n>.jpg for n drawn from r.
 QString choosePicture(const QString &picture1, const LessonBook &book, double r);
 
 } // namespace cover

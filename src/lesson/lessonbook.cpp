@@ -1,6 +1,7 @@
 #include "lessonbook.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 LessonBook::LessonBook(QString programFolder) : m_programFolder(std::move(programFolder))
 {}
@@ -90,4 +91,22 @@ QString LessonBook::resolve(const QString &root, const QString &storedName)
     if (!base.endsWith(QLatin1Char('/')))
         base += QLatin1Char('/');
     return base + toNativeSeparators(storedName);
+}
+
+// Lessons written on a Windows machine name files by its drive and install
+// folder ("D:\Veltano\set\music\tn.mid"); once the lesson book has been
+// copied here, the same files lie below this program folder.
+QString LessonBook::locate(const QString &storedFullPath) const
+{
+    const QString path = toNativeSeparators(storedFullPath);
+    if (path.isEmpty() || QFileInfo::exists(path))
+        return storedFullPath;
+    for (const QString &segment : {QStringLiteral("/set/"), QStringLiteral("/备课本/")}) {
+        for (int at = path.indexOf(segment); at >= 0; at = path.indexOf(segment, at + 1)) {
+            const QString here = m_programFolder + path.mid(at);
+            if (QFileInfo::exists(here))
+                return here;
+        }
+    }
+    return storedFullPath;
 }

@@ -41,6 +41,12 @@ public:
     static QString resolve(const QString &root, const QString &storedName);
     static bool isAbsoluteName(const QString &storedName);
 
+    // A full path stored by a lesson (background music, pictures): as it stands
+    // when that file exists; else, when it passes through a "set" or "备课本"
+    // folder, that part below this program folder if the file is there; else
+    // the stored text unchanged.
+    QString locate(const QString &storedFullPath) const;
+
 private:
     QString m_programFolder;
 };

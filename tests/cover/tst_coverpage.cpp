@@ -155,13 +155,22 @@ private slots:
     void windowsLineFileOpensUnchanged()
     {
         CoverFixture f;
+        QVERIFY(QFile::remove(f.t.programDir.filePath(QStringLiteral("set/image/3.jpg"))));
         CoverPage *page =
             f.openCover(f.t.install(kWindowsSpz, QStringLiteral("备课本/配置区/集合的含义.spz")));
         QCOMPARE(label(page, "Label2")->text(), QStringLiteral("集合的含义"));
-        // Full Windows paths go to the player as they stand; the missing
-        // picture leaves the dark background.
+        // Full Windows paths found nowhere go to the player as they stand; the
+        // missing picture leaves the dark background.
         QCOMPARE(f.player()->URL(), QStringLiteral("D:\\Veltano\\set\\music\\tn.mid"));
         QVERIFY(page->findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().isNull());
+
+        // The same files below this program folder are taken from there.
+        f.t.flow.unload(ScreenId::Cover);
+        const QString music = f.writeFile(QStringLiteral("set/music/tn.mid"), "MThd");
+        f.writePicture(QStringLiteral("set/image/3.jpg"), 30);
+        page = f.openCover(f.t.state.ConfigPath);
+        QCOMPARE(f.player()->URL(), music);
+        QCOMPARE(page->findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().width(), 30); // 3.jpg
     }
 
     void recordFileGetsDefaultMusicAndARandomPicture()

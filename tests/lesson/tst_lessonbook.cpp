@@ -65,6 +65,32 @@ private slots:
         QVERIFY(!LessonBook::isAbsoluteName(QStringLiteral("j:\\a.doc")));
         QVERIFY(!LessonBook::isAbsoluteName(QStringLiteral("高中\\a.doc")));
     }
+
+    // Lessons written on Windows name files by that machine's full paths.
+    void locateFindsWindowsPathsBelowTheProgram()
+    {
+        QTemporaryDir dir;
+        const LessonBook book(dir.path());
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("set/music")));
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("备课本/高中")));
+        for (const char *name : {"set/music/tn.mid", "备课本/高中/a.jpg", "here.mp3"}) {
+            QFile file(dir.filePath(QString::fromUtf8(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(book.locate(QStringLiteral("D:\\Veltano\\set\\music\\tn.mid")),
+                 dir.filePath(QStringLiteral("set/music/tn.mid")));
+        QCOMPARE(book.locate(QStringLiteral("E:\\教学\\备课本\\高中\\a.jpg")),
+                 dir.filePath(QStringLiteral("备课本/高中/a.jpg")));
+        // A later "set" folder is tried when the first one leads nowhere.
+        QCOMPARE(book.locate(QStringLiteral("D:\\set\\v\\set\\music\\tn.mid")),
+                 dir.filePath(QStringLiteral("set/music/tn.mid")));
+        // An existing file is kept as stored; so is anything not found here.
+        const QString stored = LessonBook::toStoredSeparators(dir.filePath(QStringLiteral("here.mp3")));
+        QCOMPARE(book.locate(stored), stored);
+        for (const char *kept : {"D:\\Veltano\\set\\music\\gone.mid", "D:\\Veltano\\Set\\music\\tn.mid",
+                                 "D:\\music\\tn.mid", ""})
+            QCOMPARE(book.locate(QString::fromUtf8(kept)), QString::fromUtf8(kept));
+    }
 };
 
 QTEST_GUILESS_MAIN(LessonBookTest)
