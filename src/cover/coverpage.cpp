@@ -110,6 +110,10 @@ void CoverPage::buildMusicMenu()
     QAction *maxWin = addItem("MaxWin", QStringLiteral("全窗口(Full)"));
     maxWin->setCheckable(true);
     connect(maxWin, &QAction::triggered, this, &CoverPage::MaxWin_Click);
+    // The player leaves full screen by itself too (Esc, double click): the mark
+    // follows, so the next click on it goes full screen again.
+    connect(m_backMusic, &QMenu::aboutToShow, this,
+            [this, maxWin] { maxWin->setChecked(m_player->fullScreen()); });
 }
 
 void CoverPage::load()

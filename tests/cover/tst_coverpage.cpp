@@ -218,6 +218,12 @@ private slots:
         QVERIFY(item(page, "MaxWin")->isChecked());
         item(page, "MaxWin")->trigger();
         QVERIFY(!f.player()->fullScreen());
+        // Full screen left in the player itself: the menu shows it windowed.
+        item(page, "MaxWin")->trigger();
+        f.player()->setFullScreen(false);
+        emit page->musicMenu()->aboutToShow();
+        item(page, "MaxWin")->trigger();
+        QVERIFY(f.player()->fullScreen());
 
         f.player()->commands.clear();
         item(page, "MusicPause")->trigger();
