@@ -139,7 +139,8 @@ void TeachingDesktop::load()
     m_menus->item(QStringLiteral("Backcolour"))->setChecked(false);
     const QString &backgroundPicture = fields[slot::Picture2];
     if (!backgroundPicture.isEmpty())
-        m_image2->setPixmap(QPixmap(LessonBook::toNativeSeparators(backgroundPicture)));
+        m_image2->setPixmap(
+            QPixmap(LessonBook::toNativeSeparators(m_context.book.locate(backgroundPicture))));
 
     // 4. Panes sized from the work area.
     const WorkAreaPlaces fromWorkArea = workAreaPlaces(f);
