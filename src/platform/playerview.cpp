@@ -45,6 +45,8 @@ PlayerView::PlayerView(QWidget *parent)
     setFocusProxy(m_video);
 
     m_bar->setObjectName(QStringLiteral("controlBar"));
+    // On the player's black the dark button icons could not be seen.
+    m_bar->setAutoFillBackground(true);
     m_slider = new QSlider(Qt::Horizontal, m_bar);
     m_slider->setObjectName(QStringLiteral("position"));
     m_slider->setFocusPolicy(Qt::NoFocus);
