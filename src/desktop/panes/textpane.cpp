@@ -114,6 +114,9 @@ bool TextPane::eventFilter(QObject *watched, QEvent *event)
         if (mouse->button() == Qt::RightButton)
             m_location->popup(mouse->globalPosition().toPoint());
     }
+    // The input box is watched for its keys only: typing there is not touching the pane.
+    if (watched == m_input)
+        return QObject::eventFilter(watched, event);
     return Pane::eventFilter(watched, event);
 }
 

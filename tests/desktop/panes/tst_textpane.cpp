@@ -77,6 +77,11 @@ private slots:
     {
         TextDesktop d;
         d.open();
+        // Typing in the input box is not touching the text pane.
+        d.desktop->setCurrentPaneKind(QStringLiteral("Video"));
+        QTest::mouseClick(d.input->viewport(), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), d.input);
+        QCOMPARE(d.current(), QStringLiteral("Video"));
         // Hidden pane: "=" is just typed.
         QTest::keyClicks(d.input, QStringLiteral("ab="));
         QCOMPARE(d.input->toPlainText(), QStringLiteral("ab="));
