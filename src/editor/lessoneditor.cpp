@@ -55,6 +55,10 @@ LessonEditor::LessonEditor(AppContext &context, QWidget *parent) : QWidget(paren
     }
     for (QCheckBox *box : {m_frame4->check1(), m_frame4->check2()})
         editorstyle::fill(box, editorstyle::kPanel);
+    // Enter on a focused command button presses it, as on Windows: Enter leads from the
+    // last field to "保存", and the next Enter saves. Qt does this only inside a QDialog.
+    for (QPushButton *command : m_frame1->findChildren<QPushButton *>())
+        command->setAutoDefault(true);
 
     m_lessonCommands = std::make_unique<LessonCommands>(context, *m_frame2);
     m_settingsCommand = std::make_unique<SettingsCommand>(context, *m_frame3);

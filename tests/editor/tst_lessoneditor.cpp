@@ -157,6 +157,9 @@ private slots:
         pictures->setFocus();
         QTest::keyClick(pictures, Qt::Key_Return);
         QCOMPARE(m_editor->focusWidget(), lesson()->saveButton());
+        // The next Enter presses the button it landed on.
+        QTest::keyClick(lesson()->saveButton(), Qt::Key_Return);
+        QCOMPARE(lastMessage().text, QStringLiteral("请输入本节课的课题"));
 
         m_editor->Toolbar1_ButtonClick(QStringLiteral("XkSet"));
         QTest::keyClick(system()->text2(), Qt::Key_Enter);
