@@ -19,6 +19,17 @@ void EditorLineEdit::keyPressEvent(QKeyEvent *event)
 void EditorLineEdit::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    if (m_options & SelectOnFocus)
+    if (!(m_options & SelectOnFocus))
+        return;
+    selectAll();
+    m_selectOnRelease = event->reason() == Qt::MouseFocusReason;
+}
+
+void EditorLineEdit::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLineEdit::mouseReleaseEvent(event);
+    // Unless the teacher dragged a selection of their own.
+    if (m_selectOnRelease && !hasSelectedText())
         selectAll();
+    m_selectOnRelease = false;
 }

@@ -15,7 +15,10 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     int m_options;
+    // A click that gave the focus also placed the caret, undoing the selection.
+    bool m_selectOnRelease = false;
 };

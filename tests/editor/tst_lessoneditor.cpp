@@ -181,6 +181,11 @@ private slots:
         lesson()->text1(0)->setFocus();
         title->setFocus();
         QCOMPARE(title->selectedText(), QStringLiteral("旧课题"));
+        // A click into the field selects it too.
+        lesson()->text1(0)->setFocus();
+        QTest::mouseClick(title, Qt::LeftButton, {}, QPoint(5, title->height() / 2));
+        QCOMPARE(m_editor->focusWidget(), title);
+        QCOMPARE(title->selectedText(), QStringLiteral("旧课题"));
     }
 
     void twoTextFilesFromASubFolderAreAppended()
