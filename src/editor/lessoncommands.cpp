@@ -33,6 +33,8 @@ void LessonCommands::Command6_Click()
 {
     clearLineSlots(m_context.state.LessonFields);
     m_page.setTexts(emptyPage());
+    // Until a file is read, nothing here speaks for the background lines.
+    m_keepFileBackgrounds = true;
 
     OpenFileRequest request;
     request.filter =

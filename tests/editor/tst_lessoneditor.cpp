@@ -310,6 +310,21 @@ private slots:
             QCOMPARE(text1(i), i == 9 ? QStringLiteral("http://") : QString());
         QVERIFY(m_f->state.LessonFields[slot::Music1].isEmpty());
         QCOMPARE(m_f->fakes.fileDialog.requests.last().startFolder, lessonBook() + QStringLiteral("/配置区"));
+
+        // A lesson read and then a cancelled "读取": a save over that lesson keeps its music.
+        const QString path = makeFile(*m_f, QStringLiteral("备课本/配置区/L2.spz"),
+                                      "\r\nL2\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nm.mp3\r\n");
+        m_f->fakes.fileDialog.answer({path});
+        QTest::mouseClick(lesson()->readButton(), Qt::LeftButton);
+        m_f->fakes.fileDialog.answerCancel();
+        QTest::mouseClick(lesson()->readButton(), Qt::LeftButton);
+        lesson()->text1(1)->setText(QStringLiteral("L2"));
+        lesson()->text1(2)->setText(lessonBook());
+        QTest::mouseClick(lesson()->saveButton(), Qt::LeftButton);
+        QVERIFY(lastMessage().text.startsWith(QStringLiteral("已将文件保存为")));
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll().split('\n').value(9), QByteArray("m.mp3\r"));
     }
 
     void savedLessonReadsBackThroughTheWindow()
