@@ -68,12 +68,7 @@ void MediaPicker::Image1_Click(int index)
         return;
     }
 
-    bool parsed = false;
-    const SelectFileInfo choice = GetDlgSelectFileInfo(chosen.text, &parsed);
-    if (!parsed)
-        m_context.platform.messageBox->show(QString::fromUtf8(kSelectFileErrorText),
-                                            QString::fromUtf8(kSelectFileErrorTitle),
-                                            MessageBox::Icon::Critical, MessageBox::Buttons::Ok);
+    const SelectFileInfo choice = parseDialogChoice(chosen.text, *m_context.platform.messageBox);
     const std::optional<QString> entries = pickerrules::listEntries(root, choice);
     if (!entries) {
         refuse(*rule, root);
