@@ -79,9 +79,10 @@ void LessonEditor::buildToolbar()
     m_toolbar1->setFocusPolicy(Qt::NoFocus);
     m_toolbar1->setMovable(false);
     m_toolbar1->setContentsMargins(0, 0, 0, 0);
-    // Three captions must fit the bar's 3375 twips.
+    // Three captions must fit the bar's 3375 twips. The style sheet keeps the window's
+    // font from the buttons, so it names the font itself.
     m_toolbar1->setStyleSheet(QStringLiteral("QToolBar { border: none; spacing: 1px; padding: 0px; }"
-                                             "QToolButton { padding: 1px 3px; }"));
+                                             "QToolButton { padding: 1px 3px; font: 9pt \"宋体\"; }"));
     m_pageButtons = new QActionGroup(this);
     m_pageButtons->setExclusive(true);
     const QStringList captions = {QStringLiteral("课题设置"), QStringLiteral("系统设置"),
