@@ -1,5 +1,6 @@
 #include "pane.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QWidget>
 
@@ -43,8 +44,14 @@ void Pane::setHeight(float height)
 void Pane::setVisible(bool visible)
 {
     m_visible = visible;
-    if (m_control)
-        m_control->setVisible(visible);
+    if (!m_control)
+        return;
+    // Qt hands the focus of a widget being hidden to the next one in line,
+    // which would make that pane the current one without the teacher touching it.
+    QWidget *focus = QApplication::focusWidget();
+    if (!visible && focus && (focus == m_control || m_control->isAncestorOf(focus)))
+        focus->clearFocus();
+    m_control->setVisible(visible);
 }
 
 void Pane::place(Position position, const FullArea &area)

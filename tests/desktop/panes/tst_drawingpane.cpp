@@ -122,8 +122,13 @@ private slots:
         d.button("paint");
         QVERIFY(!drawing->Picture1()->isVisible());
         d.button("paint");
+        // Hiding the board does not hand the current pane to the next one in line.
+        d.fakes.fileDialog.answer({QStringLiteral("/media/a.avi")});
+        d.item("VideoOpen");
+        QTest::mouseClick(drawing->Picture1(), Qt::LeftButton, {}, QPoint(5, 5));
         d.item("AllHidden");
         QVERIFY(!drawing->isVisible());
+        QCOMPARE(d.current(), QStringLiteral("Draw"));
     }
 };
 

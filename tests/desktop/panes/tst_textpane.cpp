@@ -204,6 +204,7 @@ private slots:
         QCOMPARE(d.text->geometry(), (TwipsRect{0, 5332.5f, 14745, 5332.5f}));
         d.item("AllHidden");
         QVERIFY(!d.text->isVisible());
+        QCOMPARE(d.current(), QStringLiteral("Txt"));
     }
 };
 
