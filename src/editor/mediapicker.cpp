@@ -47,6 +47,7 @@ void MediaPicker::Image1_Click(int index)
     request.filter = rule->filter;
     request.startFolder = rule->startFolder(m_context.book);
     request.multiple = rule->several;
+    request.executablesOnly = rule->picksProgram();
     if (rule->several)
         request.title = QStringLiteral("选择文件");
     const OpenFileResult chosen = m_context.platform.fileDialog->getOpenFile(request);

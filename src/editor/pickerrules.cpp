@@ -11,7 +11,8 @@ const char *const kMusicFilter =
     "*.mpa;*.mpv2;*.mp2v;*.mpe;*.mp2;*.dat|Windows Media音视频文件|*.wma;*.wax;*.wmv;*.wvx|所有文件|*.*";
 const char *const kBackgroundFilter =
     "Jpg文件|*.jpg|Bmp文件|*.bmp|Jpeg文件|*.jpeg|Gif文件|*.gif|所有文件|*.*";
-const char *const kProgramFilter = "应用程序(*.exe)|*.exe";
+// Linux programs carry no ".exe": runnable files come first, the Windows entry stays.
+const char *const kProgramFilter = "可执行程序|*|应用程序(*.exe)|*.exe";
 const char *const kDocumentFilter = "文档文件|*.doc|RichTex文件|*.rtf";
 const char *const kTextFilter = "文本文件|*.txt|Richtxt文件|*.rtf";
 const char *const kPresentationFilter = "PowerPointView文件|*.ppt|Powerpoint文件|*.pps";

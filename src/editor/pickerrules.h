@@ -24,6 +24,8 @@ struct PickerRule {
     Ending ending;
 
     QString startFolder(const LessonBook &book) const;
+    // The "其他应用程序" picker offers runnable files only.
+    bool picksProgram() const { return index == 4; }
 };
 
 namespace pickerrules {

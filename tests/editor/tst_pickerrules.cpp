@@ -24,7 +24,8 @@ private slots:
         QVERIFY(!music.several);
         QVERIFY(music.filter.startsWith(QStringLiteral("MP3文件|*.mp3;*.M3u|Midi文件")));
         QCOMPARE(pickerrules::rule(3)->startFolder(book), QStringLiteral("/opt/v/set/bj"));
-        QCOMPARE(pickerrules::rule(4)->filter, QStringLiteral("应用程序(*.exe)|*.exe"));
+        QCOMPARE(pickerrules::rule(4)->filter, QStringLiteral("可执行程序|*|应用程序(*.exe)|*.exe"));
+        QVERIFY(pickerrules::rule(4)->picksProgram() && !pickerrules::rule(3)->picksProgram());
         QCOMPARE(pickerrules::rule(4)->field, 10);
 
         const auto deck = *pickerrules::rule(8);
