@@ -217,7 +217,7 @@ void TeachingDesktop::fitToolbar()
     if (fit.text1Buttons)
         m_text1Height = *fit.text1Buttons * b;
     const TwipsScale &scale = m_context.scale;
-    m_text1->setGeometry(scale.toPixels(0, m_text1Top, scale.toTwipsX(m_frame2->width()), m_text1Height));
+    m_text1->setGeometry(scale.toPixels(0, m_text1Top, desktopdesign::kStripWidth, m_text1Height));
 }
 
 // The window's own colour is its client area; the menu bar keeps the system's.
