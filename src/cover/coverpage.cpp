@@ -6,6 +6,7 @@
 #include "platform/messagebox.h"
 #include "shell/appcontext.h"
 #include "shell/sharedstate.h"
+#include "shell/songfont.h"
 #include "shell/startup.h"
 
 #include <cmath>
@@ -73,10 +74,7 @@ QLabel *CoverPage::makeLabel(const char *name, double points)
 {
     auto *label = new QLabel(this);
     label->setObjectName(QLatin1String(name));
-    QFont font(QStringLiteral("宋体"));
-    font.setPointSizeF(points);
-    font.setBold(true);
-    label->setFont(font);
+    label->setFont(songFont(points, true));
     // Yellow: colour value &H0000FFFF.
     label->setStyleSheet(QStringLiteral("color: #FFFF00; background: transparent;"));
     return label;

@@ -9,13 +9,6 @@
 
 namespace editorstyle {
 
-QFont songFont(double points)
-{
-    QFont font(QStringLiteral("宋体"));
-    font.setPointSizeF(points);
-    return font;
-}
-
 void place(QWidget *widget, const QString &name, const TwipsScale &scale, double left, double top,
            double width, double height)
 {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QColor>
-#include <QFont>
 #include <QString>
 
 class QCursor;
@@ -18,7 +17,8 @@ inline const QColor kPanel = QColor(192, 255, 255);
 inline const QColor kGrey = QColor(192, 192, 192);
 inline const QColor kWhite = QColor(255, 255, 255);
 
-QFont songFont(double points = 10.5);
+// Point size of the editor's fields and buttons.
+constexpr double kFontPoints = 10.5;
 
 // Names the control and places it in its container; the twips become pixels only here.
 void place(QWidget *widget, const QString &name, const TwipsScale &scale, double left, double top,

@@ -11,6 +11,7 @@
 #include "platform/messagebox.h"
 #include "settingscommand.h"
 #include "shell/appcontext.h"
+#include "shell/songfont.h"
 #include "systempage.h"
 
 #include <QAction>
@@ -33,7 +34,7 @@ LessonEditor::LessonEditor(AppContext &context, QWidget *parent) : QWidget(paren
                    Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
     const TwipsScale &scale = context.scale;
     setFixedSize(scale.toPixelsX(8400), scale.toPixelsY(8115));
-    setFont(editorstyle::songFont());
+    setFont(songFont(editorstyle::kFontPoints));
     editorstyle::fill(this, editorstyle::kWhite);
 
     m_frame1 = new QWidget(this);

@@ -2,6 +2,7 @@
 
 #include "editorlineedit.h"
 #include "editorstyle.h"
+#include "shell/songfont.h"
 #include "stagelists.h"
 
 #include <QComboBox>
@@ -10,7 +11,7 @@
 
 SystemPage::SystemPage(const TwipsScale &scale, QWidget *parent) : QFrame(parent)
 {
-    const QFont captionFont = editorstyle::songFont(14.25);
+    const QFont captionFont = songFont(14.25);
     auto label = [&](const char *caption, const char *name, double left, double top) {
         auto *created = new QLabel(QString::fromUtf8(caption), this);
         created->setFont(captionFont);

@@ -1,6 +1,7 @@
 #include "aboutbox.h"
 
 #include "appcontext.h"
+#include "songfont.h"
 #include "startup.h"
 
 #include <QCoreApplication>
@@ -28,10 +29,7 @@ AboutBox::AboutBox(AppContext &context, QWidget *parent)
     auto *layout = new QVBoxLayout(m_frame1);
     m_productName = new QLabel(m_frame1);
     m_productName->setObjectName(QStringLiteral("lblProductName"));
-    QFont titleFont(QStringLiteral("宋体"));
-    titleFont.setPointSize(32);
-    titleFont.setBold(true);
-    m_productName->setFont(titleFont);
+    m_productName->setFont(songFont(32, true));
     m_version = new QLabel(m_frame1);
     m_version->setObjectName(QStringLiteral("lblVersion"));
     auto *description = new QLabel(QStringLiteral("课堂多媒体教学演示系统"), m_frame1);

@@ -4,6 +4,7 @@
 #include "closingrules.h"
 #include "lesson/lineconfigfile.h"
 #include "sharedstate.h"
+#include "songfont.h"
 #include "startup.h"
 
 #include <QCloseEvent>
@@ -31,9 +32,7 @@ ClosingScreen::ClosingScreen(AppContext &context, Random random, QWidget *parent
     m_label2 = new QLabel(QStringLiteral("名家名言录："), this);
     m_label2->setObjectName(QStringLiteral("Label2"));
     m_label2->setGeometry(scale.toPixels(360, 120, 2895, 495));
-    QFont small(QStringLiteral("宋体"));
-    small.setPointSizeF(21.75);
-    m_label2->setFont(small);
+    m_label2->setFont(songFont(21.75));
     m_label2->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
 
     m_frame1 = new QWidget(this);
@@ -49,10 +48,7 @@ ClosingScreen::ClosingScreen(AppContext &context, Random random, QWidget *parent
 
     m_label1 = new QLabel(m_frame1);
     m_label1->setObjectName(QStringLiteral("Label1"));
-    QFont big(QStringLiteral("宋体"));
-    big.setPointSize(36);
-    big.setBold(true);
-    m_label1->setFont(big);
+    m_label1->setFont(songFont(36, true));
     m_label1->setWordWrap(true);
     m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Yellow: colour value &H0000FFFF.

@@ -4,6 +4,7 @@
 #include "editor/lessoneditor.h"
 #include "platform/filedialog.h"
 #include "sharedstate.h"
+#include "songfont.h"
 #include "startup.h"
 
 #include <QCloseEvent>
@@ -22,14 +23,6 @@ const char *const kTitleRest = "tano";
 const double kClientWidth = 8550;
 const double kClientHeight = 5640;
 
-QFont songFont(double points, bool bold)
-{
-    QFont font(QStringLiteral("宋体"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 } // namespace
 
 HomeScreen::HomeScreen(AppContext &context, QWidget *parent) : QWidget(parent), m_context(context)
@@ -41,7 +34,7 @@ HomeScreen::HomeScreen(AppContext &context, QWidget *parent) : QWidget(parent), 
     const QFont titleFont = songFont(36, true);
     m_label1 = makeLabel("Label1", 1680, 1200, 5535, 975, titleFont);
     m_label3 = makeLabel("Label3", 2880, 2400, 3135, 975, titleFont);
-    m_label2 = makeLabel("Label2", 2880, 4320, 4095, 495, songFont(15, false));
+    m_label2 = makeLabel("Label2", 2880, 4320, 4095, 495, songFont(15));
     m_label1->setText(QStringLiteral("高中数学") + QLatin1String(kTitleFirstPart));
     m_label3->setText(QLatin1String(kTitleRest));
     m_label2->setText(QStringLiteral("课堂多媒体教学演示"));

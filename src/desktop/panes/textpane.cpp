@@ -5,6 +5,7 @@
 #include "platform/filedialog.h"
 #include "platform/messagebox.h"
 #include "shell/appcontext.h"
+#include "shell/songfont.h"
 
 #include <QFile>
 #include <QKeyEvent>
@@ -22,9 +23,7 @@ QTextEdit *makeRichTextBox(QWidget *workArea)
 {
     auto *edit = new QTextEdit(workArea);
     edit->setObjectName(QStringLiteral("RichTextBox1"));
-    QFont font(QStringLiteral("宋体"));
-    font.setPointSizeF(kDesignPoints);
-    edit->setFont(font);
+    edit->setFont(songFont(kDesignPoints));
     edit->setAcceptRichText(false);
     // The right button opens the pane's location menu instead of the editing menu.
     edit->setContextMenuPolicy(Qt::PreventContextMenu);
