@@ -176,7 +176,7 @@ cover::TwipsSize CoverPage::textSize(const QLabel *label) const
 
 void CoverPage::place(QWidget *widget, const TwipsRect &rect) const
 {
-    widget->setGeometry(m_context.scale.toPixels(rect.left, rect.top, rect.width, rect.height));
+    widget->setGeometry(m_context.scale.toPixels(rect));
 }
 
 void CoverPage::popUpMusicMenu(const QPoint &globalPos)

@@ -131,7 +131,7 @@ void TeachingDesktop::load()
     const DesktopFrames frames = layoutFrames(shared.screenWidth(), shared.screenHeight(),
                                               desktopdesign::kStripWidth, desktopdesign::kToolbarWidth);
     const TwipsRect &f = frames.frame1;
-    m_frame1->setGeometry(scale.toPixels(f.left, f.top, f.width, f.height));
+    m_frame1->setGeometry(scale.toPixels(f));
     placeStrip(frames.frame2);
 
     // 3. Background picture.
@@ -195,7 +195,7 @@ void TeachingDesktop::load()
 void TeachingDesktop::placeStrip(const TwipsRect &frame2)
 {
     const TwipsScale &scale = m_context.scale;
-    m_frame2->setGeometry(scale.toPixels(frame2.left, frame2.top, frame2.width, frame2.height));
+    m_frame2->setGeometry(scale.toPixels(frame2));
     m_text1Top = desktopdesign::kToolbarTop + kButtonsAboveText1 * m_toolbar->buttonHeightTwips();
     m_text1->setGeometry(scale.toPixels(0, m_text1Top, frame2.width, m_text1Height));
 }

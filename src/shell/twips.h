@@ -1,5 +1,7 @@
 #pragma once
 
+#include "desktop/placement.h"
+
 #include <cmath>
 #include <QRect>
 
@@ -23,6 +25,10 @@ public:
     QRect toPixels(double left, double top, double width, double height) const
     {
         return QRect(toPixelsX(left), toPixelsY(top), toPixelsX(width), toPixelsY(height));
+    }
+    QRect toPixels(const TwipsRect &rect) const
+    {
+        return toPixels(rect.left, rect.top, rect.width, rect.height);
     }
 
 private:

@@ -80,7 +80,6 @@ void Pane::apply()
 {
     if (!m_control)
         return;
-    const QRect pixels =
-        m_scale.toPixels(m_geometry.left, m_geometry.top, m_geometry.width, m_geometry.height);
+    const QRect pixels = m_scale.toPixels(m_geometry);
     m_control->setGeometry(pixels.x(), pixels.y(), qMax(0, pixels.width()), qMax(0, pixels.height()));
 }
