@@ -135,7 +135,7 @@ void TeachingDesktop::load()
     placeStrip(frames.frame2);
 
     // 3. Background picture.
-    m_image2->setGeometry(0, 0, m_frame1->width(), m_frame1->height());
+    m_image2->setGeometry(scale.toPixels(0, 0, f.width, f.height));
     m_menus->item(QStringLiteral("Backcolour"))->setChecked(false);
     const QString &backgroundPicture = fields[slot::Picture2];
     if (!backgroundPicture.isEmpty())
