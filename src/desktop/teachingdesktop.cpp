@@ -197,7 +197,13 @@ void TeachingDesktop::placeStrip(const TwipsRect &frame2)
     const TwipsScale &scale = m_context.scale;
     m_frame2->setGeometry(scale.toPixels(frame2));
     m_text1Top = desktopdesign::kToolbarTop + kButtonsAboveText1 * m_toolbar->buttonHeightTwips();
-    m_text1->setGeometry(scale.toPixels(0, m_text1Top, frame2.width, m_text1Height));
+    placeInputBox();
+}
+
+// The input box spans the strip, whose width is the design width.
+void TeachingDesktop::placeInputBox()
+{
+    m_text1->setGeometry(m_context.scale.toPixels(0, m_text1Top, desktopdesign::kStripWidth, m_text1Height));
 }
 
 void TeachingDesktop::applyPlace(const QString &kind, const TwipsRect &rect)
@@ -216,8 +222,7 @@ void TeachingDesktop::fitToolbar()
         m_toolbar->removeAtTen();
     if (fit.text1Buttons)
         m_text1Height = *fit.text1Buttons * b;
-    const TwipsScale &scale = m_context.scale;
-    m_text1->setGeometry(scale.toPixels(0, m_text1Top, desktopdesign::kStripWidth, m_text1Height));
+    placeInputBox();
 }
 
 // The window's own colour is its client area; the menu bar keeps the system's.

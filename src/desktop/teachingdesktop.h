@@ -79,6 +79,7 @@ private:
     void setBackColour(const QColor &colour);
     void fitToolbar();
     void placeStrip(const TwipsRect &frame2);
+    void placeInputBox();
     void applyPlace(const QString &kind, const TwipsRect &rect);
     void MyProgram();
 
