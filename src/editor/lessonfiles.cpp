@@ -1,10 +1,10 @@
 #include "lessonfiles.h"
 
+#include "lesson/atomicfile.h"
 #include "lesson/configfile.h"
 #include "lesson/lineconfigfile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace lessonfiles {
 
@@ -55,10 +55,10 @@ std::optional<EditorNotice> applyBackgrounds(const QString &path,
                                 editorfields::slotLabel(badLine) +
                                 QStringLiteral("”中有系统编码无法保存的字符，请修改后再试"),
                             title, EditorNotice::Icon::Exclamation};
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return EditorNotice{QStringLiteral("无法应用于“") + path + QStringLiteral("”：") + file.errorString(),
-                            title, EditorNotice::Icon::Exclamation};
+    QString writeError;
+    if (!atomicfile::write(path, bytes, &writeError))
+        return EditorNotice{QStringLiteral("无法应用于“") + path + QStringLiteral("”：") + writeError, title,
+                            EditorNotice::Icon::Exclamation};
     return EditorNotice{QStringLiteral("设置已应用于“") + path + QStringLiteral("中”"), title,
                         EditorNotice::Icon::Exclamation};
 }

@@ -1,5 +1,6 @@
 #include "lessonsaver.h"
 
+#include "lesson/atomicfile.h"
 #include "lesson/configfile.h"
 #include "lesson/lessonbook.h"
 #include "lesson/lineconfigfile.h"
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -115,9 +115,9 @@ LessonSaver::Outcome LessonSaver::save(const editorfields::PageTexts &page,
         return outcome;
     }
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        outcome.notice = failure(path, file.errorString());
+    QString writeError;
+    if (!atomicfile::write(path, bytes, &writeError)) {
+        outcome.notice = failure(path, writeError);
         return outcome;
     }
     outcome.saved = true;

@@ -1,11 +1,11 @@
 #include "settingsfile.h"
 
+#include "atomicfile.h"
 #include "recordtexts.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 SettingsFile::SettingsFile(QString path) : m_path(std::move(path))
 {}
@@ -23,11 +23,7 @@ QByteArray SettingsFile::reservedRecord()
 bool SettingsFile::create() const
 {
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(reservedRecord());
-    return file.commit();
+    return atomicfile::write(m_path, reservedRecord());
 }
 
 Settings SettingsFile::read() const
@@ -68,11 +64,5 @@ SettingsFile::WriteResult SettingsFile::write(const Settings &settings, int *bad
                      record2);
 
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return WriteResult::IoError;
-    }
-    return WriteResult::Ok;
+    return atomicfile::write(m_path, contents, error) ? WriteResult::Ok : WriteResult::IoError;
 }
