@@ -22,7 +22,6 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QRandomGenerator>
 #include <QScreen>
 
 namespace {
@@ -34,11 +33,9 @@ const char *const kMusicFilter =
 
 } // namespace
 
-CoverPage::CoverPage(AppContext &context, Random random, QWidget *parent)
-    : QWidget(parent), m_context(context), m_random(std::move(random))
+CoverPage::CoverPage(AppContext &context, RandomSource random, QWidget *parent)
+    : QWidget(parent), m_context(context), m_random(orSystemRandom(std::move(random)))
 {
-    if (!m_random)
-        m_random = [] { return QRandomGenerator::global()->generateDouble(); };
     setObjectName(QStringLiteral("Form2"));
     // Shown where the picture is missing; the yellow titles stay readable on it.
     setStyleSheet(QStringLiteral("CoverPage { background: #101c30; }"));

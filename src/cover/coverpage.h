@@ -1,9 +1,9 @@
 #pragma once
 
 #include "cover/coverlayout.h"
+#include "shell/randomsource.h"
 #include "shell/screenflow.h"
 
-#include <functional>
 #include <QWidget>
 
 struct AppContext;
@@ -19,8 +19,7 @@ class CoverPage : public QWidget, public Screen
 {
     Q_OBJECT
 public:
-    using Random = std::function<double()>;
-    explicit CoverPage(AppContext &context, Random random = {}, QWidget *parent = nullptr);
+    explicit CoverPage(AppContext &context, RandomSource random = {}, QWidget *parent = nullptr);
 
     void load() override;
 
@@ -51,7 +50,7 @@ private:
     void popUpMusicMenu(const QPoint &globalPos);
 
     AppContext &m_context;
-    Random m_random;
+    RandomSource m_random;
     cover::Layout m_layout;
     QLabel *m_image1;
     QLabel *m_label1;

@@ -24,7 +24,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QRandomGenerator>
 
 namespace {
 
@@ -33,11 +32,9 @@ const int kButtonsAboveText1 = 9;
 
 } // namespace
 
-TeachingDesktop::TeachingDesktop(AppContext &context, Random random, QWidget *parent)
-    : QMainWindow(parent), m_context(context), m_random(std::move(random))
+TeachingDesktop::TeachingDesktop(AppContext &context, RandomSource random, QWidget *parent)
+    : QMainWindow(parent), m_context(context), m_random(orSystemRandom(std::move(random)))
 {
-    if (!m_random)
-        m_random = [] { return QRandomGenerator::global()->generateDouble(); };
     setObjectName(QStringLiteral("Form3"));
     m_menus = new DesktopMenus(menuBar());
     buildFrames();

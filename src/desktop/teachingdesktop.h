@@ -2,6 +2,7 @@
 
 #include "desktop/desktopstate.h"
 #include "desktop/placementdispatch.h"
+#include "shell/randomsource.h"
 #include "shell/screenflow.h"
 
 #include <functional>
@@ -25,8 +26,7 @@ class TeachingDesktop : public QMainWindow, public Screen
 {
     Q_OBJECT
 public:
-    using Random = std::function<double()>;
-    explicit TeachingDesktop(AppContext &context, Random random = {}, QWidget *parent = nullptr);
+    explicit TeachingDesktop(AppContext &context, RandomSource random = {}, QWidget *parent = nullptr);
 
     // Desktop start-up.
     void load() override;
@@ -84,7 +84,7 @@ private:
     void MyProgram();
 
     AppContext &m_context;
-    Random m_random;
+    RandomSource m_random;
     DesktopState m_state;
     QWidget *m_client;
     QWidget *m_frame1;

@@ -12,14 +12,12 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QRandomGenerator>
 #include <QScreen>
 
-ClosingScreen::ClosingScreen(AppContext &context, Random random, QWidget *parent)
-    : QWidget(parent), m_context(context), m_random(std::move(random)), m_sayingWidth(closing::kSayingWidth)
+ClosingScreen::ClosingScreen(AppContext &context, RandomSource random, QWidget *parent)
+    : QWidget(parent), m_context(context), m_random(orSystemRandom(std::move(random))),
+      m_sayingWidth(closing::kSayingWidth)
 {
-    if (!m_random)
-        m_random = [] { return QRandomGenerator::global()->generateDouble(); };
     setObjectName(QStringLiteral("Form4"));
     setStyleSheet(QStringLiteral("ClosingScreen { background: #000040; }"));
     setAttribute(Qt::WA_StyledBackground);

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "randomsource.h"
 #include "screenflow.h"
 
-#include <functional>
 #include <QWidget>
 
 struct AppContext;
@@ -14,8 +14,7 @@ class ClosingScreen : public QWidget, public Screen
 {
     Q_OBJECT
 public:
-    using Random = std::function<double()>;
-    explicit ClosingScreen(AppContext &context, Random random = {}, QWidget *parent = nullptr);
+    explicit ClosingScreen(AppContext &context, RandomSource random = {}, QWidget *parent = nullptr);
 
     void load() override;
 
@@ -33,7 +32,7 @@ private:
     QString readSaying(int line) const;
 
     AppContext &m_context;
-    Random m_random;
+    RandomSource m_random;
     QLabel *m_label1;
     QLabel *m_label2;
     QWidget *m_frame1;
