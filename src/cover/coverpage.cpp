@@ -5,6 +5,7 @@
 #include "platform/mediaplayer.h"
 #include "platform/messagebox.h"
 #include "shell/appcontext.h"
+#include "shell/maximizedwindow.h"
 #include "shell/sharedstate.h"
 #include "shell/songfont.h"
 #include "shell/startup.h"
@@ -17,12 +18,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QScreen>
 
 namespace {
 
@@ -40,10 +39,7 @@ CoverPage::CoverPage(AppContext &context, RandomSource random, QWidget *parent)
     // Shown where the picture is missing; the yellow titles stay readable on it.
     setStyleSheet(QStringLiteral("CoverPage { background: #101c30; }"));
     setAttribute(Qt::WA_StyledBackground);
-    // Maximized; without a window manager the screen's size does the same.
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(screen->availableGeometry());
-    setWindowState(Qt::WindowMaximized);
+    maximizeWindow(this);
 
     m_image1 = new QLabel(this);
     m_image1->setObjectName(QStringLiteral("Image1"));

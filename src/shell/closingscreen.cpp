@@ -3,16 +3,15 @@
 #include "appcontext.h"
 #include "closingrules.h"
 #include "lesson/lineconfigfile.h"
+#include "maximizedwindow.h"
 #include "sharedstate.h"
 #include "songfont.h"
 #include "startup.h"
 
 #include <QCloseEvent>
 #include <QFile>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 
 ClosingScreen::ClosingScreen(AppContext &context, RandomSource random, QWidget *parent)
     : QWidget(parent), m_context(context), m_random(orSystemRandom(std::move(random))),
@@ -21,10 +20,7 @@ ClosingScreen::ClosingScreen(AppContext &context, RandomSource random, QWidget *
     setObjectName(QStringLiteral("Form4"));
     setStyleSheet(QStringLiteral("ClosingScreen { background: #000040; }"));
     setAttribute(Qt::WA_StyledBackground);
-    // Maximized; without a window manager the screen's size does the same.
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(screen->availableGeometry());
-    setWindowState(Qt::WindowMaximized);
+    maximizeWindow(this);
     const TwipsScale &scale = context.scale;
 
     m_label2 = new QLabel(QStringLiteral("名家名言录："), this);
