@@ -1,5 +1,6 @@
 #include "coverpage.h"
 
+#include "filesel/mediafilters.h"
 #include "lesson/configfile.h"
 #include "platform/filedialog.h"
 #include "platform/mediaplayer.h"
@@ -22,15 +23,6 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
-
-namespace {
-
-const char *const kMusicFilter =
-    "MP3文件|*.mp3;*.M3u|Midi文件|*.mid;*.midi;*.rmi|Windows视音频文件|*.avi;*.wav|电影文件|*.mpg;*.mpeg;*."
-    "mpa;"
-    "*.mpv2;*.mp2v;*.mpe;*.mp2;*.dat|Windows Media音视频文件|*.wma;*.wax;*.wmv;*.wvx|所有文件|*.*";
-
-} // namespace
 
 CoverPage::CoverPage(AppContext &context, RandomSource random, QWidget *parent)
     : QWidget(parent), m_context(context), m_random(orSystemRandom(std::move(random)))
@@ -190,7 +182,7 @@ void CoverPage::openDesktop()
 void CoverPage::MusicSelect_Click()
 {
     OpenFileRequest request;
-    request.filter = QString::fromUtf8(kMusicFilter);
+    request.filter = QString::fromUtf8(mediafilters::kMusic);
     request.startFolder = m_context.book.setFolder(QStringLiteral("music"));
     const OpenFileResult chosen = m_context.platform.fileDialog->getOpenFile(request);
     if (chosen.cancelled)

@@ -8,6 +8,7 @@
 #include "desktop/panes/documentcontainer.h"
 #include "desktop/panes/pane.h"
 #include "desktop/toolbarfitting.h"
+#include "filesel/mediafilters.h"
 #include "lesson/lessonbook.h"
 #include "platform/choicedialogs.h"
 #include "platform/filedialog.h"
@@ -325,7 +326,7 @@ void TeachingDesktop::BackImage_Click()
         return;
     }
     OpenFileRequest request;
-    request.filter = QStringLiteral("Jpg文件|*.jpg|Bmp文件|*.bmp|Jpeg文件|*.jpeg|Gif文件|*.gif|所有文件|*.*");
+    request.filter = QString::fromUtf8(mediafilters::kBackgroundPicture);
     request.startFolder = m_context.book.setFolder(QStringLiteral("bj"));
     const OpenFileResult chosen = m_context.platform.fileDialog->getOpenFile(request);
     if (chosen.cancelled)

@@ -1,16 +1,12 @@
 #include "pickerrules.h"
 
+#include "filesel/mediafilters.h"
 #include "lesson/lessonbook.h"
 
 #include <QFileInfo>
 
 namespace {
 
-const char *const kMusicFilter =
-    "MP3文件|*.mp3;*.M3u|Midi文件|*.mid;*.midi;*.rmi|Windows视音频文件|*.avi;*.wav|电影文件|*.mpg;*.mpeg;"
-    "*.mpa;*.mpv2;*.mp2v;*.mpe;*.mp2;*.dat|Windows Media音视频文件|*.wma;*.wax;*.wmv;*.wvx|所有文件|*.*";
-const char *const kBackgroundFilter =
-    "Jpg文件|*.jpg|Bmp文件|*.bmp|Jpeg文件|*.jpeg|Gif文件|*.gif|所有文件|*.*";
 // Linux programs carry no ".exe": runnable files come first, the Windows entry stays.
 const char *const kProgramFilter = "可执行程序|*|应用程序(*.exe)|*.exe";
 const char *const kDocumentFilter = "文档文件|*.doc|RichTex文件|*.rtf";
@@ -59,11 +55,11 @@ std::optional<PickerRule> rule(int index)
     switch (index) {
     case 0:
     case 1:
-        return make(P::Page::Background, index, false, kMusicFilter, P::Start::Music, P::Root::None);
+        return make(P::Page::Background, index, false, mediafilters::kMusic, P::Start::Music, P::Root::None);
     case 2:
     case 3:
-        return make(P::Page::Background, index, false, kBackgroundFilter, P::Start::Backgrounds,
-                    P::Root::None);
+        return make(P::Page::Background, index, false, mediafilters::kBackgroundPicture,
+                    P::Start::Backgrounds, P::Root::None);
     case 4:
         return make(P::Page::Lesson, 10, false, kProgramFilter, P::Start::ProgramFolder, P::Root::None);
     case 6:
@@ -76,7 +72,8 @@ std::optional<PickerRule> rule(int index)
     case 9:
         return make(P::Page::Lesson, 6, true, kFlashFilter, P::Start::LessonBook, P::Root::Document);
     case 10:
-        return make(P::Page::Lesson, 7, true, kMusicFilter, P::Start::ProgramFolder, P::Root::Program);
+        return make(P::Page::Lesson, 7, true, mediafilters::kMusic, P::Start::ProgramFolder,
+                    P::Root::Program);
     case 11:
         return make(P::Page::Lesson, 8, true, kPictureFilter, P::Start::ProgramFolder, P::Root::Program);
     default:

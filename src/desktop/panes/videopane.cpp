@@ -2,6 +2,7 @@
 
 #include "desktop/liststepping.h"
 #include "desktop/medialists.h"
+#include "filesel/mediafilters.h"
 #include "platform/filedialog.h"
 #include "platform/mediaplayer.h"
 #include "shell/appcontext.h"
@@ -45,9 +46,7 @@ QAction *VideoPane::item(const char *name) const
 void VideoPane::VideoOpen()
 {
     OpenFileRequest request;
-    request.filter = QStringLiteral(
-        "MP3文件|*.mp3;*.M3u|Midi文件|*.mid;*.midi;*.rmi|Windows视音频文件|*.avi;*.wav|电影文件|*.mpg;*.mpeg;"
-        "*.mpa;*.mpv2;*.mp2v;*.mpe;*.mp2;*.dat|Windows Media音视频文件|*.wma;*.wax;*.wmv;*.wvx|所有文件|*.*");
+    request.filter = QString::fromUtf8(mediafilters::kMusic);
     request.startFolder = m_context.book.programFolder();
     const OpenFileResult chosen = m_context.platform.fileDialog->getOpenFile(request);
     if (chosen.cancelled)
