@@ -22,7 +22,6 @@ public:
     void load() override;
 
     QMenu *fileMenu() const { return m_myfile; }
-    const QString &baseCaption() const { return m_baseCaption; }
 
     // Mouse released over the window or a label.
     void goOn(Qt::MouseButton button, const QPoint &globalPos);

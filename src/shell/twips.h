@@ -14,9 +14,6 @@ public:
         : m_perPixelX(1440.0 / logicalDpiX), m_perPixelY(1440.0 / logicalDpiY)
     {}
 
-    double twipsPerPixelX() const { return m_perPixelX; }
-    double twipsPerPixelY() const { return m_perPixelY; }
-
     int toPixelsX(double twips) const { return int(std::lround(twips / m_perPixelX)); }
     int toPixelsY(double twips) const { return int(std::lround(twips / m_perPixelY)); }
     float toTwipsX(int pixels) const { return float(pixels * m_perPixelX); }

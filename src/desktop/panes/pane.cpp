@@ -17,18 +17,6 @@ void Pane::setGeometry(const TwipsRect &rect)
     apply();
 }
 
-void Pane::setLeft(float left)
-{
-    m_geometry.left = left;
-    apply();
-}
-
-void Pane::setTop(float top)
-{
-    m_geometry.top = top;
-    apply();
-}
-
 void Pane::setWidth(float width)
 {
     m_geometry.width = width;

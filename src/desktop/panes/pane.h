@@ -24,8 +24,6 @@ public:
 
     const TwipsRect &geometry() const { return m_geometry; }
     void setGeometry(const TwipsRect &rect);
-    void setLeft(float left);
-    void setTop(float top);
     void setWidth(float width);
     void setHeight(float height);
 
