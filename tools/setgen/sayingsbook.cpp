@@ -1,14 +1,19 @@
 #include "sayingsbook.h"
 
-#include <QSet>
-#include <QStringEncoder>
+#include "lesson/gbktext.h"
+#include "lesson/lineconfigfile.h"
 
-bool SayingsBook::fitsGbk(const QString &text)
+#include <QSet>
+
+namespace {
+
+bool fitsGbk(const QString &text)
 {
-    QStringEncoder encoder("GBK");
-    const QByteArray bytes = encoder.encode(text);
-    return !encoder.hasError();
+    QByteArray bytes;
+    return gbk::encode(text, &bytes);
 }
+
+} // namespace
 
 QVector<Saying> SayingsBook::choose(const QVector<Saying> &classics, const QVector<FortuneVerse::Poem> &poems,
                                     int count)
@@ -38,13 +43,11 @@ QVector<Saying> SayingsBook::choose(const QVector<Saying> &classics, const QVect
 
 QByteArray SayingsBook::encode(const QVector<Saying> &sayings)
 {
-    QStringEncoder encoder("GBK");
+    QStringList lines;
+    for (const Saying &saying : sayings)
+        lines << saying.text << saying.source;
+    // Every saying was checked by choose(), so the lines all have a GBK form.
     QByteArray out;
-    for (const Saying &saying : sayings) {
-        for (const QString &line : {saying.text, saying.source}) {
-            out.append(encoder.encode(line));
-            out.append("\r\n");
-        }
-    }
+    lineconfig::encodeLines(lines, &out);
     return out;
 }

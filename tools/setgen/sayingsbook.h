@@ -18,6 +18,4 @@ public:
                                   int count);
 
     static QByteArray encode(const QVector<Saying> &sayings);
-
-    static bool fitsGbk(const QString &text);
 };
