@@ -12,7 +12,6 @@
 #include "shell/sharedstate.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QScreen>

@@ -23,7 +23,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 
 namespace {

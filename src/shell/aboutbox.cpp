@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>

@@ -11,7 +11,6 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QLabel>
-#include <QMouseEvent>
 
 ClosingScreen::ClosingScreen(AppContext &context, RandomSource random, QWidget *parent)
     : QWidget(parent), m_context(context), m_random(orSystemRandom(std::move(random))),

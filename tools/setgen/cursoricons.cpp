@@ -1,7 +1,6 @@
 #include "cursoricons.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 namespace {
 
