@@ -115,7 +115,6 @@ void TeachingDesktop::load()
     const TwipsScale &scale = m_context.scale;
     LessonRecord &fields = m_context.state.LessonFields;
 
-    // 1. Caption.
     setWindowTitle(shared.SettingsRecord.UnitName + shared.SettingsRecord.StageSubject +
                    QLatin1String(kProductTitle) + QString(19, QLatin1Char(' ')) + fields[slot::ChapterTitle] +
                    QStringLiteral("之") + fields[slot::LessonTitle]);
@@ -124,14 +123,15 @@ void TeachingDesktop::load()
     setGeometry(scale.toPixels(0, 0, shared.screenWidth(), shared.screenHeight()));
     setWindowState(Qt::WindowFullScreen);
 
-    // 2. Work area and strip.
+    // The order matters: FullArea is read from the document container only after
+    // the work area has sized it, the toolbar is fitted to that FullArea, and the
+    // media lists are built after the desktop state has been reset.
     const DesktopFrames frames = layoutFrames(shared.screenWidth(), shared.screenHeight(),
                                               desktopdesign::kStripWidth, desktopdesign::kToolbarWidth);
     const TwipsRect &f = frames.frame1;
     m_frame1->setGeometry(scale.toPixels(f));
     placeStrip(frames.frame2);
 
-    // 3. Background picture.
     m_image2->setGeometry(scale.toPixels(0, 0, f.width, f.height));
     m_menus->item(QStringLiteral("Backcolour"))->setChecked(false);
     const QString &backgroundPicture = fields[slot::Picture2];
@@ -139,7 +139,6 @@ void TeachingDesktop::load()
         m_image2->setPixmap(
             QPixmap(LessonBook::toNativeSeparators(m_context.book.locate(backgroundPicture))));
 
-    // 4. Panes sized from the work area.
     const WorkAreaPlaces fromWorkArea = workAreaPlaces(f);
     m_ole1->setGeometry(fromWorkArea.ole1);
     applyPlace(QStringLiteral("Txt"), fromWorkArea.richText);
@@ -148,20 +147,15 @@ void TeachingDesktop::load()
     if (Pane *web = pane(QStringLiteral("Ppt")))
         web->setVisible(false);
 
-    // 5. Shared desktop state.
     m_state = DesktopState();
 
-    // 6. The drawing pane starts hidden.
     if (Pane *drawing = pane(QStringLiteral("Draw")))
         drawing->setVisible(false);
 
-    // 7. Random background colour from the standard palette.
     setBackColour(QColor::fromRgb(standardPaletteRgb(backgroundPaletteIndex(m_random()))));
 
-    // 8. The work area as the document container covers it.
     m_state.fullArea = fullAreaOf(m_ole1->geometry());
 
-    // 9. Panes placed from FullArea.
     const FullAreaPlaces fromFullArea = fullAreaPlaces(m_state.fullArea);
     applyPlace(QStringLiteral("Video"), fromFullArea.player);
     applyPlace(QStringLiteral("Draw"), fromFullArea.drawing);
@@ -171,14 +165,11 @@ void TeachingDesktop::load()
         player->setVisible(false);
     applyPlace(QStringLiteral("Image"), fromFullArea.image0);
 
-    // 10. Toolbar fitting.
     fitToolbar();
 
-    // 12. Media lists.
     if (buildMediaLists(fields, m_context.book.programFolder(), m_state.lists))
         m_state.PictureCount = 1;
 
-    // 13. Text and Flash panes start hidden.
     for (const char *kind : {"Txt", "Flash"}) {
         if (Pane *hidden = pane(QLatin1String(kind)))
             hidden->setVisible(false);
