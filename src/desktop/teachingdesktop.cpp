@@ -144,13 +144,11 @@ void TeachingDesktop::load()
     applyPlace(QStringLiteral("Txt"), fromWorkArea.richText);
     applyPlace(QStringLiteral("Flash"), fromWorkArea.flash);
     applyPlace(QStringLiteral("Ppt"), fromWorkArea.web);
-    if (Pane *web = pane(QStringLiteral("Ppt")))
-        web->setVisible(false);
+    hidePane(QStringLiteral("Ppt"));
 
     m_state = DesktopState();
 
-    if (Pane *drawing = pane(QStringLiteral("Draw")))
-        drawing->setVisible(false);
+    hidePane(QStringLiteral("Draw"));
 
     setBackColour(QColor::fromRgb(standardPaletteRgb(backgroundPaletteIndex(m_random()))));
 
@@ -161,8 +159,7 @@ void TeachingDesktop::load()
     applyPlace(QStringLiteral("Draw"), fromFullArea.drawing);
     m_ole2->setGeometry(fromFullArea.ole2);
     m_ole2->control()->setEnabled(false);
-    if (Pane *player = pane(QStringLiteral("Video")))
-        player->setVisible(false);
+    hidePane(QStringLiteral("Video"));
     applyPlace(QStringLiteral("Image"), fromFullArea.image0);
 
     fitToolbar();
@@ -170,10 +167,8 @@ void TeachingDesktop::load()
     if (buildMediaLists(fields, m_context.book.programFolder(), m_state.lists))
         m_state.PictureCount = 1;
 
-    for (const char *kind : {"Txt", "Flash"}) {
-        if (Pane *hidden = pane(QLatin1String(kind)))
-            hidden->setVisible(false);
-    }
+    hidePane(QStringLiteral("Txt"));
+    hidePane(QStringLiteral("Flash"));
 
     // The document container takes the keyboard; taking it here is not the
     // teacher touching a pane, so the current pane kind stays as it is.
@@ -198,6 +193,12 @@ void TeachingDesktop::applyPlace(const QString &kind, const TwipsRect &rect)
 {
     if (Pane *target = pane(kind))
         target->setGeometry(rect);
+}
+
+void TeachingDesktop::hidePane(const QString &kind)
+{
+    if (Pane *target = pane(kind))
+        target->setVisible(false);
 }
 
 void TeachingDesktop::fitToolbar()

@@ -81,6 +81,7 @@ private:
     void placeStrip(const TwipsRect &frame2);
     void placeInputBox();
     void applyPlace(const QString &kind, const TwipsRect &rect);
+    void hidePane(const QString &kind);
     void MyProgram();
 
     AppContext &m_context;
