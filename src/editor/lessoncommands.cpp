@@ -11,12 +11,6 @@
 
 namespace {
 
-void clearLineSlots(LessonRecord &fields)
-{
-    for (int i = 0; i < kLineFileSlots; ++i)
-        fields[i].clear();
-}
-
 editorfields::PageTexts emptyPage()
 {
     editorfields::PageTexts page;

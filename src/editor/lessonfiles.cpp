@@ -10,8 +10,7 @@ namespace lessonfiles {
 
 editorfields::PageTexts readLesson(const QString &path, LessonRecord &fields)
 {
-    for (int i = 0; i < kLineFileSlots; ++i)
-        fields[i].clear();
+    clearLineSlots(fields);
     const QStringList lineEndings = {QStringLiteral("spz"), QStringLiteral("txt")};
     QString error;
     editorfields::PageTexts page;

@@ -29,3 +29,10 @@ enum : int {
 
 // Number of slots a line file holds (slots 0 to 14).
 constexpr int kLineFileSlots = 15;
+
+// Empties slots 0..14, the ones a line file holds.
+inline void clearLineSlots(LessonRecord &record)
+{
+    for (int i = 0; i < kLineFileSlots; ++i)
+        record[i].clear();
+}
