@@ -9,15 +9,6 @@
 #include <QPushButton>
 #include <QStyle>
 
-namespace {
-
-QString indexed(const char *name, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-} // namespace
-
 BackgroundPage::BackgroundPage(const TwipsScale &scale, const QCursor &pickerCursor, QWidget *parent)
     : QFrame(parent)
 {
@@ -36,11 +27,14 @@ BackgroundPage::BackgroundPage(const TwipsScale &scale, const QCursor &pickerCur
     const double pickerTops[] = {240, 1680, 3000, 4200};
     for (int row = 0; row < 4; ++row) {
         auto *label = new QLabel(QString::fromUtf8(captions[row]), frame5);
-        editorstyle::place(label, indexed("Label5", row), scale, 120, labelTops[row], 975, 255);
+        editorstyle::place(label, editorstyle::indexedName("Label5", row), scale, 120, labelTops[row], 975,
+                           255);
         m_text4[row] = new QLineEdit(frame6);
-        editorstyle::place(m_text4[row], indexed("Text4", row), scale, 240, textTops[row], 3735, 375);
+        editorstyle::place(m_text4[row], editorstyle::indexedName("Text4", row), scale, 240, textTops[row],
+                           3735, 375);
         m_pickers[row] = new PickerButton(row, true, pickerCursor, frame6);
-        editorstyle::place(m_pickers[row], indexed("Image1", row), scale, 4800, pickerTops[row], 465, 435);
+        editorstyle::place(m_pickers[row], editorstyle::indexedName("Image1", row), scale, 4800,
+                           pickerTops[row], 465, 435);
     }
 
     m_check1 = new QCheckBox(QStringLiteral("默认"), frame6);
@@ -52,7 +46,8 @@ BackgroundPage::BackgroundPage(const TwipsScale &scale, const QCursor &pickerCur
 
     auto button = [&](const char *caption, int index, double left, QStyle::StandardPixmap icon) {
         auto *command = new QPushButton(style()->standardIcon(icon), QString::fromUtf8(caption), this);
-        editorstyle::place(command, indexed("Command8", index), scale, left, 6360, 1095, 375);
+        editorstyle::place(command, editorstyle::indexedName("Command8", index), scale, left, 6360, 1095,
+                           375);
         command->setCursor(pickerCursor);
         return command;
     };

@@ -9,6 +9,11 @@
 
 namespace editorstyle {
 
+QString indexedName(const char *name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
 void place(QWidget *widget, const QString &name, const TwipsScale &scale, double left, double top,
            double width, double height)
 {

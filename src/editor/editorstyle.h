@@ -20,6 +20,9 @@ inline const QColor kWhite = QColor(255, 255, 255);
 // Point size of the editor's fields and buttons.
 constexpr double kFontPoints = 10.5;
 
+// The name of a control array's member, e.g. "Text1(3)".
+QString indexedName(const char *name, int index);
+
 // Names the control and places it in its container; the twips become pixels only here.
 void place(QWidget *widget, const QString &name, const TwipsScale &scale, double left, double top,
            double width, double height);

@@ -29,11 +29,6 @@ const Row kRows[] = {
     {9, "浏览器地址", 6120, 6120, -1, 0},
 };
 
-QString indexed(const char *name, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
 } // namespace
 
 LessonPage::LessonPage(const TwipsScale &scale, const QCursor &pickerCursor, QWidget *parent) : QFrame(parent)
@@ -42,18 +37,20 @@ LessonPage::LessonPage(const TwipsScale &scale, const QCursor &pickerCursor, QWi
         const QString caption = QString::fromUtf8(row.caption);
         auto *label = new QLabel(caption, this);
         // The longer captions need the wider label.
-        editorstyle::place(label, indexed("Label1", row.field), scale, 360, row.labelTop,
+        editorstyle::place(label, editorstyle::indexedName("Label1", row.field), scale, 360, row.labelTop,
                            caption.size() > 4 ? 1335 : 1095, 375);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
         auto *text = new EditorLineEdit(EditorLineEdit::EnterMovesOn | EditorLineEdit::SelectOnFocus, this);
-        editorstyle::place(text, indexed("Text1", row.field), scale, 1800, row.textTop, 4695, 375);
+        editorstyle::place(text, editorstyle::indexedName("Text1", row.field), scale, 1800, row.textTop, 4695,
+                           375);
         m_text1[row.field] = text;
 
         if (row.picker >= 0) {
             // The other program's picker shows no border while pressed.
             auto *picker = new PickerButton(row.picker, row.picker != 4, pickerCursor, this);
-            editorstyle::place(picker, indexed("Image1", row.picker), scale, 7080, row.pickerTop, 465, 435);
+            editorstyle::place(picker, editorstyle::indexedName("Image1", row.picker), scale, 7080,
+                               row.pickerTop, 465, 435);
             m_pickers.append(picker);
         }
     }
