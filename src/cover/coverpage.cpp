@@ -48,7 +48,7 @@ CoverPage::CoverPage(AppContext &context, RandomSource random, QWidget *parent)
     m_player->widget()->setObjectName(QStringLiteral("WindowsMediaPlayer1"));
     m_player->widget()->hide();
     connect(m_player, &MediaPlayer::mouseDown, this, [this](int button) {
-        if (button == 1)
+        if (button == MediaPlayer::kLeftButton)
             popUpMusicMenu(QCursor::pos());
     });
 

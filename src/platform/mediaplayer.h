@@ -21,6 +21,10 @@ class MediaPlayer : public QObject
     Q_OBJECT
 public:
     enum class State { Stopped, Playing, Paused };
+    // Button codes of mouseDown.
+    static constexpr int kLeftButton = 1;
+    static constexpr int kRightButton = 2;
+    static constexpr int kMiddleButton = 4;
 
     using QObject::QObject;
 

@@ -1,5 +1,7 @@
 #include "playerview.h"
 
+#include "mediaplayer.h"
+
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -15,16 +17,16 @@ namespace {
 // Below this height (pixels) the bar would cover the picture or not fit at all.
 constexpr int kBarMinimumHeight = 64;
 
-// Button codes of the mouse events: 1 left, 2 right, 4 middle.
+// Button codes of the mouse events, as MediaPlayer::mouseDown reports them.
 int buttonCode(Qt::MouseButton button)
 {
     switch (button) {
     case Qt::LeftButton:
-        return 1;
+        return MediaPlayer::kLeftButton;
     case Qt::RightButton:
-        return 2;
+        return MediaPlayer::kRightButton;
     case Qt::MiddleButton:
-        return 4;
+        return MediaPlayer::kMiddleButton;
     default:
         return 0;
     }

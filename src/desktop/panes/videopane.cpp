@@ -10,10 +10,6 @@
 #include <QCursor>
 #include <QMenu>
 
-namespace {
-const int kLeftButton = 1;
-}
-
 VideoPane::VideoPane(AppContext &context, const FullArea &area, MediaList &media, MediaPlayer *player,
                      QMenu *menu, QObject *parent)
     : Pane(QStringLiteral("Video"), player->widget(), context.scale, parent), m_context(context),
@@ -22,7 +18,7 @@ VideoPane::VideoPane(AppContext &context, const FullArea &area, MediaList &media
     m_player->widget()->setObjectName(QStringLiteral("WindowsMediaPlayer1"));
     connect(m_player, &MediaPlayer::focusIn, this, [this] { emit recorded(kind()); });
     connect(m_player, &MediaPlayer::mouseDown, this, [this](int button) {
-        if (button == kLeftButton)
+        if (button == MediaPlayer::kLeftButton)
             m_menu->popup(QCursor::pos());
     });
     const struct {
