@@ -7,9 +7,9 @@
 #include "platform/messagebox.h"
 #include "shell/appcontext.h"
 #include "shell/maximizedwindow.h"
+#include "shell/producttitle.h"
 #include "shell/sharedstate.h"
 #include "shell/songfont.h"
-#include "shell/startup.h"
 
 #include <cmath>
 #include <QAction>
@@ -104,7 +104,7 @@ void CoverPage::load()
     SharedState &state = m_context.state;
     for (int i = 0; i <= slot::WebAddress; ++i)
         state.LessonFields[i].clear();
-    setWindowTitle(state.SettingsRecord.StageSubject + QLatin1String(kProductTitle));
+    setWindowTitle(subjectTitle(state.SettingsRecord.StageSubject));
     const double W = state.screenWidth();
     const double H = state.screenHeight();
     place(m_image1, {0, 0, float(W), float(H)});

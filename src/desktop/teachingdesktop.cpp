@@ -15,8 +15,8 @@
 #include "platform/messagebox.h"
 #include "platform/programlauncher.h"
 #include "shell/appcontext.h"
+#include "shell/producttitle.h"
 #include "shell/sharedstate.h"
-#include "shell/startup.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -115,9 +115,9 @@ void TeachingDesktop::load()
     const TwipsScale &scale = m_context.scale;
     LessonRecord &fields = m_context.state.LessonFields;
 
-    setWindowTitle(shared.SettingsRecord.UnitName + shared.SettingsRecord.StageSubject +
-                   QLatin1String(kProductTitle) + QString(19, QLatin1Char(' ')) + fields[slot::ChapterTitle] +
-                   QStringLiteral("之") + fields[slot::LessonTitle]);
+    setWindowTitle(shared.SettingsRecord.UnitName + subjectTitle(shared.SettingsRecord.StageSubject) +
+                   QString(19, QLatin1Char(' ')) + fields[slot::ChapterTitle] + QStringLiteral("之") +
+                   fields[slot::LessonTitle]);
 
     // The window covers the screen even where no window manager honours full screen.
     setGeometry(scale.toPixels(0, 0, shared.screenWidth(), shared.screenHeight()));
@@ -371,8 +371,9 @@ void TeachingDesktop::SysEnd_Click()
 
 bool TeachingDesktop::Form_Unload()
 {
-    const QString question = QStringLiteral("确定要退出“") + m_context.state.SettingsRecord.StageSubject +
-                             QLatin1String(kProductTitle) + QStringLiteral("”吗？”");
+    const QString question = QStringLiteral("确定要退出“") +
+                             subjectTitle(m_context.state.SettingsRecord.StageSubject) +
+                             QStringLiteral("”吗？”");
     const MessageBox::Answer answer = m_context.platform.messageBox->show(
         question, QStringLiteral("退出"), MessageBox::Icon::Question, MessageBox::Buttons::YesNo);
     if (answer != MessageBox::Answer::Yes)

@@ -1,8 +1,8 @@
 #include "aboutbox.h"
 
 #include "appcontext.h"
+#include "producttitle.h"
 #include "songfont.h"
-#include "startup.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -4,9 +4,9 @@
 #include "closingrules.h"
 #include "lesson/lineconfigfile.h"
 #include "maximizedwindow.h"
+#include "producttitle.h"
 #include "sharedstate.h"
 #include "songfont.h"
-#include "startup.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -57,7 +57,7 @@ void ClosingScreen::placeSaying()
 
 void ClosingScreen::load()
 {
-    setWindowTitle(m_context.state.SettingsRecord.StageSubject + QLatin1String(kProductTitle));
+    setWindowTitle(subjectTitle(m_context.state.SettingsRecord.StageSubject));
     m_sayingWidth = closing::sayingWidth(m_context.state.screenWidth());
     placeSaying();
     m_label1->setText(readSaying(closing::sayingLine(m_random())));

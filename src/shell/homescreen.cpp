@@ -3,6 +3,7 @@
 #include "appcontext.h"
 #include "editor/lessoneditor.h"
 #include "platform/filedialog.h"
+#include "producttitle.h"
 #include "sharedstate.h"
 #include "songfont.h"
 #include "startup.h"
@@ -18,6 +19,8 @@
 
 namespace {
 
+// The design-time caption, kept as the base caption of a chosen file's title.
+const char *const kHomeBaseCaption = "高中数学Veltano";
 const char *const kTitleFirstPart = "Vel";
 const char *const kTitleRest = "tano";
 const double kClientWidth = 8550;
@@ -90,7 +93,7 @@ void HomeScreen::load()
     const QString &stageSubject = m_context.state.SettingsRecord.StageSubject;
     if (!stageSubject.isEmpty()) {
         m_label1->setText(stageSubject + QLatin1String(kTitleFirstPart));
-        setWindowTitle(stageSubject + QLatin1String(kProductTitle));
+        setWindowTitle(subjectTitle(stageSubject));
     }
 }
 
