@@ -19,17 +19,6 @@
 
 namespace {
 
-// A file below the program folder, created with its folders.
-QString makeFile(TestContext &program, const QString &relativePath, const QByteArray &bytes = QByteArray())
-{
-    const QString path = program.programDir.filePath(relativePath);
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-    return path;
-}
-
 QWidget *focusTarget(QWidget *widget)
 {
     return widget->focusProxy() ? widget->focusProxy() : widget;
@@ -190,8 +179,8 @@ private slots:
 
     void twoTextFilesFromASubFolderAreAppended()
     {
-        const QString a = makeFile(*m_f, QStringLiteral("备课本/高中/a.txt"));
-        const QString b = makeFile(*m_f, QStringLiteral("备课本/高中/b.txt"));
+        const QString a = m_f->write(QStringLiteral("备课本/高中/a.txt"));
+        const QString b = m_f->write(QStringLiteral("备课本/高中/b.txt"));
         m_f->fakes.fileDialog.answer({a, b});
         QTest::mouseClick(lesson()->picker(7), Qt::LeftButton);
         QCOMPARE(text1(4), QStringLiteral("高中\\a.txt 高中\\b.txt "));
@@ -212,7 +201,7 @@ private slots:
 
     void filesOutsideTheRootAreRefused()
     {
-        const QString deck = makeFile(*m_f, QStringLiteral("elsewhere/x.ppt"));
+        const QString deck = m_f->write(QStringLiteral("elsewhere/x.ppt"));
         lesson()->text1(5)->setText(QStringLiteral("old.ppt "));
         m_f->fakes.fileDialog.answer({deck});
         QTest::mouseClick(lesson()->picker(8), Qt::LeftButton);
@@ -224,19 +213,19 @@ private slots:
 
         // The document picker empties its field as well.
         lesson()->text1(3)->setText(QStringLiteral("old.doc"));
-        m_f->fakes.fileDialog.answer({makeFile(*m_f, QStringLiteral("elsewhere/x.doc"))});
+        m_f->fakes.fileDialog.answer({m_f->write(QStringLiteral("elsewhere/x.doc"))});
         QTest::mouseClick(lesson()->picker(6), Qt::LeftButton);
         QVERIFY(lastMessage().text.endsWith(QStringLiteral("”或其子目录下")));
         QVERIFY(text1(3).isEmpty());
 
         // A name with a space would split in two: refused, nothing added.
-        m_f->fakes.fileDialog.answer({makeFile(*m_f, QStringLiteral("备课本/课 件/y.ppt"))});
+        m_f->fakes.fileDialog.answer({m_f->write(QStringLiteral("备课本/课 件/y.ppt"))});
         QTest::mouseClick(lesson()->picker(8), Qt::LeftButton);
         QVERIFY(lastMessage().text.startsWith(QStringLiteral("“课 件\\y.ppt”中含有空格")));
         QCOMPARE(text1(5), QStringLiteral("old.ppt "));
 
         // Pictures have the program folder as their root.
-        m_f->fakes.fileDialog.answer({makeFile(*m_f, QStringLiteral("elsewhere/p.jpg"))});
+        m_f->fakes.fileDialog.answer({m_f->write(QStringLiteral("elsewhere/p.jpg"))});
         QTest::mouseClick(lesson()->picker(11), Qt::LeftButton);
         QCOMPARE(text1(8), QStringLiteral("elsewhere\\p.jpg "));
     }
@@ -246,7 +235,7 @@ private slots:
         m_f->flow.unload(ScreenId::Editor);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QDir(lessonBook()).removeRecursively();
-        makeFile(*m_f, QStringLiteral("备课本"), "a file where the folder should be");
+        m_f->write(QStringLiteral("备课本"), "a file where the folder should be");
         m_editor = qobject_cast<LessonEditor *>(m_f->flow.show(ScreenId::Editor));
         QVERIFY(lastMessage().text.contains(lessonBook()));
         QCOMPARE(text1(2), lessonBook());
@@ -285,7 +274,7 @@ private slots:
 
     void backgroundAndProgramPickersStoreFullPaths()
     {
-        const QString music = makeFile(*m_f, QStringLiteral("set/music/tn.mid"));
+        const QString music = m_f->write(QStringLiteral("set/music/tn.mid"));
         m_f->fakes.fileDialog.answer({music});
         m_editor->Toolbar1_ButtonClick(QStringLiteral("BackSet"));
         QTest::mouseClick(background()->picker(0), Qt::LeftButton);
@@ -312,8 +301,8 @@ private slots:
         QCOMPARE(m_f->fakes.fileDialog.requests.last().startFolder, lessonBook() + QStringLiteral("/配置区"));
 
         // A lesson read and then a cancelled "读取": a save over that lesson keeps its music.
-        const QString path = makeFile(*m_f, QStringLiteral("备课本/配置区/L2.spz"),
-                                      "\r\nL2\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nm.mp3\r\n");
+        const QString path = m_f->write(QStringLiteral("备课本/配置区/L2.spz"),
+                                        "\r\nL2\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nm.mp3\r\n");
         m_f->fakes.fileDialog.answer({path});
         QTest::mouseClick(lesson()->readButton(), Qt::LeftButton);
         m_f->fakes.fileDialog.answerCancel();
@@ -357,7 +346,7 @@ private slots:
 
     void backgroundsAreAppliedToALesson()
     {
-        const QString path = makeFile(*m_f, QStringLiteral("备课本/配置区/a.spz"), "t\r\n");
+        const QString path = m_f->write(QStringLiteral("备课本/配置区/a.spz"), "t\r\n");
         m_editor->Toolbar1_ButtonClick(QStringLiteral("BackSet"));
         background()->text4(3)->setText(QStringLiteral("/bj/2.jpg"));
         m_f->fakes.fileDialog.answer({path});

@@ -47,6 +47,17 @@ public:
         return target;
     }
 
+    // Writes a file below the program folder, creating folders on the way.
+    QString write(const QString &relative, const QByteArray &bytes = QByteArray())
+    {
+        const QString path = programDir.filePath(relative);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+        return path;
+    }
+
     QString programFolder() const { return programDir.path(); }
 
     QTemporaryDir programDir;

@@ -37,16 +37,5 @@ struct PaneDesktop : TestContext {
     void item(const char *name) const { desktop->menus().item(QLatin1String(name))->trigger(); }
     QString current() const { return desktop->currentPaneKind(); }
 
-    // Writes a file below the program folder.
-    QString write(const QString &relative, const QByteArray &bytes)
-    {
-        const QString path = programDir.filePath(relative);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return path;
-    }
-
     TeachingDesktop *desktop = nullptr;
 };
