@@ -181,13 +181,11 @@ void CoverPage::openDesktop()
 
 void CoverPage::MusicSelect_Click()
 {
-    OpenFileRequest request;
-    request.filter = QString::fromUtf8(mediafilters::kMusic);
-    request.startFolder = m_context.book.setFolder(QStringLiteral("music"));
-    const OpenFileResult chosen = m_context.platform.fileDialog->getOpenFile(request);
-    if (chosen.cancelled)
+    const std::optional<QString> chosen = m_context.platform.fileDialog->chooseFile(
+        QString::fromUtf8(mediafilters::kMusic), m_context.book.setFolder(QStringLiteral("music")));
+    if (!chosen)
         return;
-    m_player->setURL(chosen.paths.first());
+    m_player->setURL(*chosen);
     m_player->play();
     for (const char *name : {"MusicPlay", "MusicPause", "MusicStop"})
         m_backMusic->findChild<QAction *>(QLatin1String(name))->setEnabled(true);

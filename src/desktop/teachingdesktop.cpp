@@ -316,13 +316,11 @@ void TeachingDesktop::BackImage_Click()
         m_menus->item(QStringLiteral("Backcolour"))->setChecked(false);
         return;
     }
-    OpenFileRequest request;
-    request.filter = QString::fromUtf8(mediafilters::kBackgroundPicture);
-    request.startFolder = m_context.book.setFolder(QStringLiteral("bj"));
-    const OpenFileResult chosen = m_context.platform.fileDialog->getOpenFile(request);
-    if (chosen.cancelled)
+    const std::optional<QString> chosen = m_context.platform.fileDialog->chooseFile(
+        QString::fromUtf8(mediafilters::kBackgroundPicture), m_context.book.setFolder(QStringLiteral("bj")));
+    if (!chosen)
         return;
-    const QPixmap picture(chosen.paths.first());
+    const QPixmap picture(*chosen);
     if (picture.isNull())
         return;
     m_image2->show();
@@ -353,10 +351,8 @@ void TeachingDesktop::ExeOpen_Click()
     request.filter = QStringLiteral("可执行程序|*|程序（*.Exe）|*.exe");
     request.executablesOnly = true;
     request.startFolder = QDir::rootPath();
-    const OpenFileResult chosen = m_context.platform.fileDialog->getOpenFile(request);
-    if (chosen.cancelled)
-        return;
-    m_context.platform.launcher->start(chosen.paths.first());
+    if (const std::optional<QString> chosen = m_context.platform.fileDialog->chooseFile(request))
+        m_context.platform.launcher->start(*chosen);
 }
 
 void TeachingDesktop::AboutMe_Click()

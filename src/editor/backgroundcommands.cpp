@@ -16,10 +16,10 @@ void BackgroundCommands::applyToLesson()
     request.title = QStringLiteral("应用于");
     request.filter = QStringLiteral("系统配置文件（*.spz）|*.spz");
     request.startFolder = m_context.book.configArea();
-    const OpenFileResult chosen = m_context.platform.fileDialog->getOpenFile(request);
-    if (chosen.cancelled)
+    const std::optional<QString> chosen = m_context.platform.fileDialog->chooseFile(request);
+    if (!chosen)
         return;
-    if (const auto notice = lessonfiles::applyBackgrounds(chosen.paths.first(), m_page.backgrounds()))
+    if (const auto notice = lessonfiles::applyBackgrounds(*chosen, m_page.backgrounds()))
         showNotice(*m_context.platform.messageBox, *notice);
 }
 

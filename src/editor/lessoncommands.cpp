@@ -30,14 +30,12 @@ void LessonCommands::Command6_Click()
     // Until a file is read, nothing here speaks for the background lines.
     m_keepFileBackgrounds = true;
 
-    OpenFileRequest request;
-    request.filter =
-        QStringLiteral("系统配置文件(*.spz)|*.spz|文本配置文件(*.txt)|*.txt|配置文件（*.gsx）|*.gsx");
-    request.startFolder = m_context.book.configArea();
-    const OpenFileResult chosen = m_context.platform.fileDialog->getOpenFile(request);
-    if (chosen.cancelled)
+    const std::optional<QString> chosen = m_context.platform.fileDialog->chooseFile(
+        QStringLiteral("系统配置文件(*.spz)|*.spz|文本配置文件(*.txt)|*.txt|配置文件（*.gsx）|*.gsx"),
+        m_context.book.configArea());
+    if (!chosen)
         return;
-    m_page.setTexts(lessonfiles::readLesson(chosen.paths.first(), m_context.state.LessonFields));
+    m_page.setTexts(lessonfiles::readLesson(*chosen, m_context.state.LessonFields));
     m_keepFileBackgrounds = false;
 }
 

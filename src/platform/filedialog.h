@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <QString>
 #include <QStringList>
 
@@ -31,6 +32,25 @@ class FileDialog
 public:
     virtual ~FileDialog() = default;
     virtual OpenFileResult getOpenFile(const OpenFileRequest &request) = 0;
+
+    // The one file chosen for the request; none when cancelled.
+    std::optional<QString> chooseFile(const OpenFileRequest &request)
+    {
+        const OpenFileResult chosen = getOpenFile(request);
+        if (chosen.cancelled || chosen.paths.isEmpty())
+            return std::nullopt;
+        return chosen.paths.first();
+    }
+
+    // The one file chosen with `filter` (the form of OpenFileRequest::filter),
+    // starting in `startFolder`; none when cancelled.
+    std::optional<QString> chooseFile(const QString &filter, const QString &startFolder)
+    {
+        OpenFileRequest request;
+        request.filter = filter;
+        request.startFolder = startFolder;
+        return chooseFile(request);
+    }
 };
 
 // Turns the "description|patterns|…" filter into the name filters of a Qt dialog.

@@ -127,14 +127,12 @@ void HomeScreen::goOn(Qt::MouseButton button, const QPoint &globalPos)
 
 void HomeScreen::MyFileOpen_Click()
 {
-    OpenFileRequest request;
-    request.filter = QStringLiteral("配置文件（*.spz）|*.spz|系统配置文件（*.gsx）|*.gsx");
     m_context.book.ensureConfigArea();
-    request.startFolder = m_context.book.configArea();
-    const OpenFileResult chosen = m_context.platform.fileDialog->getOpenFile(request);
-    if (chosen.cancelled)
+    const std::optional<QString> chosen = m_context.platform.fileDialog->chooseFile(
+        QStringLiteral("配置文件（*.spz）|*.spz|系统配置文件（*.gsx）|*.gsx"), m_context.book.configArea());
+    if (!chosen)
         return;
-    m_context.state.ConfigPath = chosen.paths.first();
+    m_context.state.ConfigPath = *chosen;
     const QString fileName = QFileInfo(m_context.state.ConfigPath).fileName();
     if (fileName.size() < 4)
         return;

@@ -54,11 +54,9 @@ void TextPane::txtButton(MediaList &textFiles)
         if (!loadFile(LessonBook::toNativeSeparators(textFiles.stepOn())))
             return;
     } else {
-        OpenFileRequest request;
-        request.filter = QStringLiteral("文本文件(*.txt)|*.txt|RichText文件(*.rtf)|*.rtf");
-        request.startFolder = m_context.book.lessonBook();
-        const OpenFileResult chosen = m_context.platform.fileDialog->getOpenFile(request);
-        if (chosen.cancelled || !loadFile(chosen.paths.first()))
+        const std::optional<QString> chosen = m_context.platform.fileDialog->chooseFile(
+            QStringLiteral("文本文件(*.txt)|*.txt|RichText文件(*.rtf)|*.rtf"), m_context.book.lessonBook());
+        if (!chosen || !loadFile(*chosen))
             return;
     }
     setVisible(true);

@@ -41,13 +41,10 @@ QAction *VideoPane::item(const char *name) const
 
 void VideoPane::VideoOpen()
 {
-    OpenFileRequest request;
-    request.filter = QString::fromUtf8(mediafilters::kMusic);
-    request.startFolder = m_context.book.programFolder();
-    const OpenFileResult chosen = m_context.platform.fileDialog->getOpenFile(request);
-    if (chosen.cancelled)
-        return;
-    showMedium(chosen.paths.first());
+    const std::optional<QString> chosen = m_context.platform.fileDialog->chooseFile(
+        QString::fromUtf8(mediafilters::kMusic), m_context.book.programFolder());
+    if (chosen)
+        showMedium(*chosen);
 }
 
 void VideoPane::videoButton()
