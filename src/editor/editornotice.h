@@ -1,12 +1,13 @@
 #pragma once
 
+#include "platform/messagebox.h"
+
 #include <QString>
 
 // A message the editor shows after a command: text, title and kind of icon.
 // Kept free of widgets so the commands' outcomes can be checked without a display.
 struct EditorNotice {
-    enum class Icon { Information, Exclamation, Critical };
     QString text;
     QString title;
-    Icon icon = Icon::Information;
+    MessageBox::Icon icon = MessageBox::Icon::Information;
 };

@@ -53,13 +53,13 @@ std::optional<EditorNotice> applyBackgrounds(const QString &path,
         return EditorNotice{QStringLiteral("无法应用于“") + path + QStringLiteral("”：“") +
                                 editorfields::slotLabel(badLine) +
                                 QStringLiteral("”中有系统编码无法保存的字符，请修改后再试"),
-                            title, EditorNotice::Icon::Exclamation};
+                            title, MessageBox::Icon::Warning};
     QString writeError;
     if (!atomicfile::write(path, bytes, &writeError))
         return EditorNotice{QStringLiteral("无法应用于“") + path + QStringLiteral("”：") + writeError, title,
-                            EditorNotice::Icon::Exclamation};
+                            MessageBox::Icon::Warning};
     return EditorNotice{QStringLiteral("设置已应用于“") + path + QStringLiteral("中”"), title,
-                        EditorNotice::Icon::Exclamation};
+                        MessageBox::Icon::Warning};
 }
 
 } // namespace lessonfiles

@@ -16,7 +16,7 @@ const char *const kTitle = "提示";
 EditorNotice failure(const QString &path, const QString &reason)
 {
     return {QStringLiteral("无法保存“") + path + QStringLiteral("”：") + reason, QString::fromUtf8(kTitle),
-            EditorNotice::Icon::Exclamation};
+            MessageBox::Icon::Warning};
 }
 
 // Creates a missing folder; "" when it exists afterwards, otherwise the reason.
@@ -76,7 +76,7 @@ LessonSaver::Outcome LessonSaver::save(const editorfields::PageTexts &page,
     if (title.isEmpty()) {
         outcome.lessonTitleMissing = true;
         outcome.notice = {QStringLiteral("请输入本节课的课题"), QString::fromUtf8(kTitle),
-                          EditorNotice::Icon::Exclamation};
+                          MessageBox::Icon::Warning};
         return outcome;
     }
     const QString documentRoot = LessonBook::toNativeSeparators(page[slot::DocumentFolder]);
@@ -122,6 +122,6 @@ LessonSaver::Outcome LessonSaver::save(const editorfields::PageTexts &page,
     }
     outcome.saved = true;
     outcome.notice = {QStringLiteral("已将文件保存为“") + path + QStringLiteral("”"),
-                      QString::fromUtf8(kTitle), EditorNotice::Icon::Exclamation};
+                      QString::fromUtf8(kTitle), MessageBox::Icon::Warning};
     return outcome;
 }

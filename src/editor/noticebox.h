@@ -2,7 +2,5 @@
 
 #include "editornotice.h"
 
-class MessageBox;
-
 // Shows an editor notice in the platform's message box, with an OK button.
 void showNotice(MessageBox &box, const EditorNotice &notice);

@@ -14,7 +14,7 @@ Outcome write(const QString &settingsPath, const Input &input)
     if (input.unit.isEmpty() || input.teacher.isEmpty()) {
         outcome.missingNames = true;
         outcome.notice = {QStringLiteral("请输入单位名称与执教者姓名。"), hint,
-                          EditorNotice::Icon::Information};
+                          MessageBox::Icon::Information};
         return outcome;
     }
     const Settings settings{input.unit, input.stage + input.subject, input.teacher};
@@ -25,12 +25,12 @@ Outcome write(const QString &settingsPath, const Input &input)
     case SettingsFile::WriteResult::Ok:
         outcome.written = true;
         outcome.notice = {QStringLiteral("系统设置修改完毕"), QStringLiteral("修改系统设置"),
-                          EditorNotice::Icon::Information};
+                          MessageBox::Icon::Information};
         break;
     case SettingsFile::WriteResult::NotGbk:
         outcome.notice = {QStringLiteral("“") + labels.value(badField) +
                               QStringLiteral("”中有系统编码无法保存的字符，请修改后再试。"),
-                          hint, EditorNotice::Icon::Information};
+                          hint, MessageBox::Icon::Information};
         break;
     case SettingsFile::WriteResult::TooLong: {
         const int bytes = gbk::byteLength(settings.UnitName) + gbk::byteLength(settings.StageSubject) +
@@ -39,12 +39,12 @@ Outcome write(const QString &settingsPath, const Input &input)
                                          "请缩短后再试。")
                               .arg(bytes)
                               .arg(kMaxTextBytes),
-                          hint, EditorNotice::Icon::Information};
+                          hint, MessageBox::Icon::Information};
         break;
     }
     case SettingsFile::WriteResult::IoError:
         outcome.notice = {QStringLiteral("无法写入设置文件“") + settingsPath + QStringLiteral("”：") + error,
-                          hint, EditorNotice::Icon::Information};
+                          hint, MessageBox::Icon::Information};
         break;
     }
     return outcome;
