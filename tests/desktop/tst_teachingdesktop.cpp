@@ -5,12 +5,12 @@
 #include "desktop/desktoptoolbar.h"
 #include "desktop/panes/pane.h"
 #include "desktop/teachingdesktop.h"
+#include "panes/panedesktop.h"
 #include "platform/fakeplatform.h"
 #include "shell/appcontext.h"
 #include "shell/screenflow.h"
 #include "shell/screenregistry.h"
 #include "shell/sharedstate.h"
-#include "support/testcontext.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -21,23 +21,13 @@
 namespace {
 
 // A program with a 1024 x 768 screen, a teacher and a lesson title.
-struct DesktopFixture : TestContext {
+struct DesktopFixture : PaneDesktop {
     DesktopFixture()
     {
-        state.ScreenWidthText = QStringLiteral("15360");
-        state.ScreenHeightText = QStringLiteral("11520");
         state.SettingsRecord.UnitName = QStringLiteral("实验中学");
         state.SettingsRecord.StageSubject = QStringLiteral("高中数学");
         state.LessonFields[0] = QStringLiteral("第一章");
         state.LessonFields[1] = QStringLiteral("集合");
-    }
-
-    TeachingDesktop *showDesktop()
-    {
-        auto *desktop = qobject_cast<TeachingDesktop *>(flow.show(ScreenId::Desktop));
-        if (desktop && QTest::qWaitForWindowActive(desktop))
-            return desktop;
-        return desktop;
     }
 };
 
@@ -81,7 +71,7 @@ private slots:
     void menuTree()
     {
         DesktopFixture fixture;
-        TeachingDesktop *desktop = fixture.showDesktop();
+        TeachingDesktop *desktop = fixture.show();
         QStringList lines;
         describe(desktop->menuBar()->actions(), 0, lines);
         QFile expected(QStringLiteral(VELTANO_TEST_DATA "/desktop/menutree.txt"));
@@ -180,7 +170,7 @@ private slots:
     void documentContainerTakesTheKeyboard()
     {
         DesktopFixture fixture;
-        TeachingDesktop *desktop = fixture.showDesktop();
+        TeachingDesktop *desktop = fixture.show();
         auto *ole1 = desktop->findChild<QWidget *>(QStringLiteral("OLE1"));
         QCOMPARE(QApplication::focusWidget(), ole1);
         // Taking it at start-up is not the teacher touching the pane.
@@ -215,7 +205,7 @@ private slots:
     void focusRecordsTheCurrentPaneKind()
     {
         DesktopFixture fixture;
-        TeachingDesktop *desktop = fixture.showDesktop();
+        TeachingDesktop *desktop = fixture.show();
         QCOMPARE(desktop->currentPaneKind(), QStringLiteral("提示"));
         auto *text = new Pane(QStringLiteral("Txt"), paneControl(desktop, "RichTextBox1"),
                               fixture.context.scale, desktop);
@@ -231,7 +221,7 @@ private slots:
     void barCommandsPlaceThePaneTouchedLast()
     {
         DesktopFixture fixture;
-        TeachingDesktop *desktop = fixture.showDesktop();
+        TeachingDesktop *desktop = fixture.show();
         const TwipsScale &scale = fixture.context.scale;
         auto *text = new Pane(QStringLiteral("Txt"), paneControl(desktop, "RichTextBox1"), scale, desktop);
         auto *draw = new Pane(QStringLiteral("Draw"), paneControl(desktop, "Picture1"), scale, desktop);
@@ -266,7 +256,7 @@ private slots:
     void lowerCaseKindMatchesNothing()
     {
         DesktopFixture fixture;
-        TeachingDesktop *desktop = fixture.showDesktop();
+        TeachingDesktop *desktop = fixture.show();
         auto *text = new Pane(QStringLiteral("Txt"), paneControl(desktop, "RichTextBox1"),
                               fixture.context.scale, desktop);
         desktop->registerPane(text);
@@ -280,7 +270,7 @@ private slots:
     void exitQuestionAnsweredNo()
     {
         DesktopFixture fixture;
-        TeachingDesktop *desktop = fixture.showDesktop();
+        TeachingDesktop *desktop = fixture.show();
         fixture.fakes.messageBox.answer(MessageBox::Answer::No);
         desktop->menus().item("SysEnd")->trigger();
         QCOMPARE(fixture.fakes.messageBox.shown.size(), 1);
@@ -303,7 +293,7 @@ private slots:
     void exitQuestionAnsweredYes()
     {
         DesktopFixture fixture;
-        TeachingDesktop *desktop = fixture.showDesktop();
+        TeachingDesktop *desktop = fixture.show();
         QPointer<TeachingDesktop> watched(desktop);
         fixture.fakes.messageBox.answer(MessageBox::Answer::Yes);
         desktop->toolbar()->button("Exit")->trigger();
@@ -409,7 +399,7 @@ private slots:
     void aboutBoxOpens()
     {
         DesktopFixture fixture;
-        TeachingDesktop *desktop = fixture.showDesktop();
+        TeachingDesktop *desktop = fixture.show();
         desktop->menus().item("AboutMe")->trigger();
         QVERIFY(fixture.flow.isLoaded(ScreenId::About));
     }
