@@ -1,6 +1,6 @@
 #pragma once
 
-#include "desktop/placement.h"
+#include "geometry/placement.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "desktop/desktopstate.h"
-#include "desktop/placementdispatch.h"
+#include "desktop/logic/desktopstate.h"
+#include "desktop/logic/placementdispatch.h"
 #include "shell/randomsource.h"
 #include "shell/screenflow.h"
 

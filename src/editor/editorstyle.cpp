@@ -1,7 +1,7 @@
 #include "editorstyle.h"
 
+#include "geometry/twips.h"
 #include "lesson/lessonbook.h"
-#include "shell/twips.h"
 
 #include <QCursor>
 #include <QPixmap>

@@ -2,8 +2,8 @@
 
 #include "editorlineedit.h"
 #include "editorstyle.h"
+#include "geometry/twips.h"
 #include "pickerbutton.h"
-#include "shell/twips.h"
 
 #include <QLabel>
 #include <QPushButton>

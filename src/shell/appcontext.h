@@ -1,8 +1,8 @@
 #pragma once
 
+#include "geometry/twips.h"
 #include "lesson/lessonbook.h"
 #include "platform/platformservices.h"
-#include "shell/twips.h"
 
 class ScreenFlow;
 struct SharedState;

@@ -1,12 +1,12 @@
 // Desktop arithmetic without widgets: frames, start places, palette, toolbar
 // fitting, media lists, placement and the menu-bar command table.
 
-#include "desktop/backgroundpalette.h"
-#include "desktop/desktoplayout.h"
-#include "desktop/medialists.h"
-#include "desktop/placement.h"
-#include "desktop/placementdispatch.h"
-#include "desktop/toolbarfitting.h"
+#include "desktop/logic/backgroundpalette.h"
+#include "desktop/logic/desktoplayout.h"
+#include "desktop/logic/medialists.h"
+#include "desktop/logic/placementdispatch.h"
+#include "desktop/logic/toolbarfitting.h"
+#include "geometry/placement.h"
 #include "lesson/lessonbook.h"
 
 #include <QtTest>

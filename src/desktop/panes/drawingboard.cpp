@@ -1,6 +1,6 @@
 #include "drawingboard.h"
 
-#include "desktop/penmark.h"
+#include "desktop/logic/penmark.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "desktop/placement.h"
-#include "shell/twips.h"
+#include "geometry/placement.h"
+#include "geometry/twips.h"
 
 #include <QObject>
 #include <QPointer>

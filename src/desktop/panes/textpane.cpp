@@ -1,7 +1,7 @@
 #include "textpane.h"
 
-#include "desktop/medialists.h"
-#include "desktop/textfiledecoding.h"
+#include "desktop/logic/medialists.h"
+#include "desktop/logic/textfiledecoding.h"
 #include "platform/filedialog.h"
 #include "platform/messagebox.h"
 #include "shell/appcontext.h"

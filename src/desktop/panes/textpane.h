@@ -1,6 +1,6 @@
 #pragma once
 
-#include "desktop/fontsize.h"
+#include "desktop/logic/fontsize.h"
 #include "pane.h"
 
 struct AppContext;

@@ -1,7 +1,7 @@
 #include "videopane.h"
 
-#include "desktop/liststepping.h"
-#include "desktop/medialists.h"
+#include "desktop/logic/liststepping.h"
+#include "desktop/logic/medialists.h"
 #include "filesel/mediafilters.h"
 #include "platform/filedialog.h"
 #include "platform/mediaplayer.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "desktop/videohidetoggle.h"
+#include "desktop/logic/videohidetoggle.h"
 #include "pane.h"
 
 struct AppContext;

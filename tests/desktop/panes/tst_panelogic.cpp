@@ -1,8 +1,8 @@
-#include "desktop/fontsize.h"
-#include "desktop/liststepping.h"
-#include "desktop/penmark.h"
-#include "desktop/textfiledecoding.h"
-#include "desktop/videohidetoggle.h"
+#include "desktop/logic/fontsize.h"
+#include "desktop/logic/liststepping.h"
+#include "desktop/logic/penmark.h"
+#include "desktop/logic/textfiledecoding.h"
+#include "desktop/logic/videohidetoggle.h"
 #include "lesson/gbktext.h"
 
 #include <QtTest>

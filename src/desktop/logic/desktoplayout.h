@@ -1,6 +1,6 @@
 #pragma once
 
-#include "desktop/placement.h"
+#include "geometry/placement.h"
 
 // Design sizes of the desktop's fixed parts, in twips.
 namespace desktopdesign {

@@ -1,19 +1,8 @@
 #pragma once
 
+#include "geometry/twips.h"
+
 #include <QtGlobal>
-
-// A pane's place in twips, single precision, as its widget is told.
-struct TwipsRect {
-    float left = 0;
-    float top = 0;
-    float width = 0;
-    float height = 0;
-
-    bool operator==(const TwipsRect &o) const
-    {
-        return left == o.left && top == o.top && width == o.width && height == o.height;
-    }
-};
 
 // The desktop's work area, read once from the document container at start-up.
 // 32-bit, so screens wider than 2184 pixels still fit.

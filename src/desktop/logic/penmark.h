@@ -1,6 +1,6 @@
 #pragma once
 
-#include "placement.h"
+#include "geometry/placement.h"
 
 // The drawing pen leaves one square per reported pointer position: the box
 // from (x, y) to (x + 60, y + 60), in twips. Consecutive marks are not joined.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "desktop/medialists.h"
-#include "desktop/placement.h"
+#include "desktop/logic/medialists.h"
+#include "geometry/placement.h"
 
 // What the desktop's commands share for the life of one desktop window.
 struct DesktopState {

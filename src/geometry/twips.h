@@ -1,9 +1,20 @@
 #pragma once
 
-#include "desktop/placement.h"
-
 #include <cmath>
 #include <QRect>
+
+// A pane's place in twips, single precision, as its widget is told.
+struct TwipsRect {
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+
+    bool operator==(const TwipsRect &o) const
+    {
+        return left == o.left && top == o.top && width == o.width && height == o.height;
+    }
+};
 
 // Geometry is kept in twips (1/1440 inch) as single-precision values and only
 // turned into pixels when applied to a widget.
