@@ -45,6 +45,8 @@ int main(int argc, char *argv[])
     const QString folder = programFolder();
     prepareEnvironment(folder);
     QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Menus stay inside the program's full-screen windows, global menu or not.
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veltano"));
     QApplication::setApplicationVersion(QStringLiteral(VELTANO_VERSION));

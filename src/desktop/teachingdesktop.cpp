@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 
 namespace {
@@ -36,6 +37,9 @@ TeachingDesktop::TeachingDesktop(AppContext &context, RandomSource random, QWidg
     : QMainWindow(parent), m_context(context), m_random(orSystemRandom(std::move(random)))
 {
     setObjectName(QStringLiteral("Form3"));
+    // A desktop's global menu would take the placement commands and ClickTs
+    // out of the full-screen window.
+    menuBar()->setNativeMenuBar(false);
     m_menus = new DesktopMenus(menuBar());
     buildFrames();
     createPanes();
