@@ -57,6 +57,8 @@ private slots:
         const QString title = home->findChild<QLabel *>(QStringLiteral("Label1"))->text() +
                               home->findChild<QLabel *>(QStringLiteral("Label3"))->text();
         QCOMPARE(title, QStringLiteral("高中物理Veltano"));
+        // The title breaks between the subject and the product's name, never inside the name.
+        QCOMPARE(home->findChild<QLabel *>(QStringLiteral("Label3"))->text(), QStringLiteral("Veltano"));
         QCOMPARE(t.state.SettingsRecord.TeacherName, QStringLiteral("张老师"));
         QCOMPARE(t.state.ScreenWidthText, QString::number(double(t.context.scale.toTwipsX(
                                               QGuiApplication::primaryScreen()->size().width()))));
@@ -124,6 +126,13 @@ private slots:
         QTest::mouseRelease(home, Qt::RightButton, {}, QPoint(5, 5));
         QVERIFY(home->fileMenu()->isVisible());
         home->fileMenu()->hide();
+        QVERIFY(!t.flow.isLoaded(ScreenId::Cover));
+
+        // The status bar is no click target.
+        QWidget *status = home->findChild<QWidget *>(QStringLiteral("StatusBar1"));
+        QTest::mouseClick(status, Qt::LeftButton);
+        QTest::mouseClick(status, Qt::RightButton);
+        QVERIFY(!home->fileMenu()->isVisible());
         QVERIFY(!t.flow.isLoaded(ScreenId::Cover));
 
         QTest::mouseRelease(home, Qt::LeftButton, {}, QPoint(5, 5));
