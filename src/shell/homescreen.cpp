@@ -88,7 +88,9 @@ QLabel *HomeScreen::makeLabel(const char *name, double left, double top, double 
 void HomeScreen::load()
 {
     m_baseCaption = subjectTitle(QString::fromUtf8(kDesignStageSubject));
-    if (runStartUp(m_context)) {
+    // Back from the editor where no settings file could be made, the editor
+    // would only send the teacher here again: the home screen stays.
+    if (runStartUp(m_context) && !m_context.flow.isLoaded(ScreenId::Editor)) {
         openEditorOnSystemPage();
         return;
     }

@@ -50,6 +50,15 @@ class TestLessonEditor : public QObject
             QCOMPARE(m_editor->pageButton(i)->isChecked(), i == page);
     }
 
+    // Unloads the editor while another window stays, so the program does not end.
+    void unloadEditorKeepingTheProgram()
+    {
+        m_f->flow.registerScreen(ScreenId::Browser, [] { return new QWidget; });
+        m_f->flow.load(ScreenId::Browser);
+        m_f->flow.unload(ScreenId::Editor);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
     const FakeMessageBox::Shown &lastMessage() const { return m_f->fakes.messageBox.shown.last(); }
 
 private slots:
@@ -234,8 +243,7 @@ private slots:
 
     void missingLessonBookThatCannotBeMadeIsReported()
     {
-        m_f->flow.unload(ScreenId::Editor);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        unloadEditorKeepingTheProgram();
         QDir(lessonBook()).removeRecursively();
         m_f->write(QStringLiteral("备课本"), "a file where the folder should be");
         m_editor = qobject_cast<LessonEditor *>(m_f->flow.show(ScreenId::Editor));
@@ -265,8 +273,7 @@ private slots:
     void pickerPointerComesFromTheProgramsIcon()
     {
         // The pointer is loaded when the window is built: open it afresh with the icon in place.
-        m_f->flow.unload(ScreenId::Editor);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        unloadEditorKeepingTheProgram();
         m_f->install(QStringLiteral(VELTANO_APP_DIR "/set/image/small.ico"),
                      QStringLiteral("set/image/small.ico"));
         m_editor = qobject_cast<LessonEditor *>(m_f->flow.show(ScreenId::Editor));

@@ -164,6 +164,30 @@ private slots:
         auto *home = t.flow.show(ScreenId::Home);
         home->close();
         QVERIFY(t.ended);
+        // An ended program loads no window, not even while its quit is still queued.
+        QVERIFY(!t.flow.show(ScreenId::Home));
+        QVERIFY(!t.flow.isLoaded(ScreenId::Home));
+    }
+
+    void editorLeftWithYesWhereNoSettingsCanBeMadeShowsTheHomeScreen()
+    {
+        TestContext t;
+        // The settings folder's path runs through a regular file.
+        QFile blocker(QFileInfo(t.context.settingsPath).absolutePath());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        t.flow.show(ScreenId::Home);
+        auto *editor = t.flow.windowAs<LessonEditor>(ScreenId::Editor);
+        QVERIFY(editor && editor->isVisible());
+        QVERIFY(!QFileInfo::exists(t.context.settingsPath));
+
+        t.fakes.messageBox.answer(MessageBox::Answer::Yes);
+        editor->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!t.flow.isLoaded(ScreenId::Editor));
+        QVERIFY(t.flow.isLoaded(ScreenId::Home));
+        QVERIFY(t.flow.window(ScreenId::Home)->isVisible());
+        QVERIFY(!t.ended);
     }
 };
 
