@@ -104,46 +104,37 @@ void PictureLayouts::PictureTwo()
     nextPicture(1);
 }
 
-void PictureLayouts::PictureThree()
+// n pictures of W/n by H/n down the right edge (column form, at `columnLeft`)
+// or along the bottom (row form, at `rowTop`).
+void PictureLayouts::strip(int n, double columnLeft, double rowTop)
 {
-    if (!enoughPictures())
-        return;
-    setShown(3, 5, false);
-    setShown(0, 2, true);
-    m_state.PictureCount = 3;
+    setShown(n, 5, false);
+    setShown(0, n - 1, true);
+    m_state.PictureCount = n;
     const bool column = columnForm();
-    for (int k = 0; k <= 2; ++k) {
+    for (int k = 0; k < n; ++k) {
         PictureElement &e = m_e[k];
         e.stretch = true;
-        e.rect.width = single(W / 3);
-        e.rect.height = single(H / 3);
+        e.rect.width = single(W / n);
+        e.rect.height = single(H / n);
         e.visible = true;
-        e.rect.left = single(column ? 2 * W / 3 : L + k * W / 3);
-        e.rect.top = single(column ? T + k * H / 3 : 2 * H / 3);
+        e.rect.left = single(column ? columnLeft : L + k * W / n);
+        e.rect.top = single(column ? T + k * H / n : rowTop);
     }
-    for (int k = 0; k <= 2; ++k)
+    for (int k = 0; k < n; ++k)
         nextPicture(k);
+}
+
+void PictureLayouts::PictureThree()
+{
+    if (enoughPictures())
+        strip(3, 2 * W / 3, 2 * H / 3);
 }
 
 void PictureLayouts::PictureFour()
 {
-    if (!enoughPictures())
-        return;
-    setShown(4, 5, false);
-    setShown(0, 3, true);
-    m_state.PictureCount = 4;
-    const bool column = columnForm();
-    for (int k = 0; k <= 3; ++k) {
-        PictureElement &e = m_e[k];
-        e.stretch = true;
-        e.rect.width = single(W / 4);
-        e.rect.height = single(H / 4);
-        e.visible = true;
-        e.rect.left = single(column ? W / 4 * 3 : L + k * W / 4);
-        e.rect.top = single(column ? T + k * H / 4 : 3 * H / 4);
-    }
-    for (int k = 0; k <= 3; ++k)
-        nextPicture(k);
+    if (enoughPictures())
+        strip(4, W / 4 * 3, 3 * H / 4);
 }
 
 // The right column and the bottom row of a three-by-three grid.

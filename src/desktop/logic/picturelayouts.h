@@ -63,6 +63,7 @@ private:
     void nextPicture(int k);
     void load(int k, const QString &file);
     void setShown(int from, int to, bool visible);
+    void strip(int n, double columnLeft, double rowTop);
     bool columnForm() const;
     bool enoughPictures() const { return m_list.count > 1; }
 
