@@ -35,11 +35,11 @@ CachedPicture PictureCache::decode(const QString &path, const QSize &bound)
     const QSize stored = reader.size();
     const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
     const QSize upright = turned ? stored.transposed() : stored;
-    if (upright.isValid() && !bound.isEmpty() &&
-        (upright.width() > bound.width() || upright.height() > bound.height())) {
-        const QSize shown = upright.scaled(bound, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    // Large enough to cover the bound in both directions, since a zoom
+    // makes any picture 4:3; never larger than the picture itself.
+    const QSize shown = upright.scaled(bound, Qt::KeepAspectRatioByExpanding);
+    if (upright.isValid() && !bound.isEmpty() && shown.width() < upright.width())
         reader.setScaledSize(turned ? shown.transposed() : shown);
-    }
     CachedPicture picture;
     picture.image = reader.read();
     if (picture.image.isNull())
@@ -52,4 +52,9 @@ CachedPicture PictureCache::decode(const QString &path, const QSize &bound)
     picture.ownSize = upright.isValid() ? upright : picture.image.size();
     picture.readable = true;
     return picture;
+}
+
+QSize largestShownSize(const QSize &workArea)
+{
+    return workArea * 2 / 3;
 }

@@ -15,6 +15,12 @@ struct CachedPicture {
     bool readable = false;
 };
 
+// The largest size, near enough, at which the pane shows a picture on a work
+// area of `workArea`: the layouts reduce any picture over half the work area,
+// and a zoom stops once the picture is over half its height (4:3, so about
+// two thirds of its height wide).
+QSize largestShownSize(const QSize &workArea);
+
 // Decodes each picture file once while the desktop lives. Large files are
 // decoded straight at the size they can be shown at (a JPEG then decodes at
 // 1/2, 1/4 or 1/8 of its size), so a camera picture costs little more than a
@@ -31,7 +37,8 @@ public:
     // Files found unreadable since the last call, each reported once.
     QStringList takeNewFailures();
 
-    // Decodes `path` bounded to `bound` (no bound when empty).
+    // Decodes `path` at the smallest size that still covers `bound` (its own
+    // size when that is smaller, or when `bound` is empty).
     static CachedPicture decode(const QString &path, const QSize &bound);
 
 private:

@@ -41,15 +41,16 @@ void PictureElementView::showPicture(const QString &file, const CachedPicture &p
 
 void PictureElementView::setFastScaling(bool fast)
 {
-    if (fast == m_fast)
-        return;
     m_fast = fast;
-    update();
+    // A picture scaled quickly while it zoomed gets its smooth scaling back.
+    if (!fast && m_scaledFast)
+        update();
 }
 
+// Scaled again only when the size changes, or to smooth a quick scaling.
 const QPixmap &PictureElementView::scaledTo(const QSize &size)
 {
-    if (m_scaled.size() != size || m_scaledFast != m_fast) {
+    if (m_scaled.size() != size || (m_scaledFast && !m_fast)) {
         m_scaled = QPixmap::fromImage(m_picture.image.scaled(
             size, Qt::IgnoreAspectRatio, m_fast ? Qt::FastTransformation : Qt::SmoothTransformation));
         m_scaledFast = m_fast;

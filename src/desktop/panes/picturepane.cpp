@@ -23,7 +23,7 @@ PicturePane::PicturePane(AppContext &context, DesktopState &state, QWidget *work
                          QAction *enlarge, QAction *shrink, QObject *parent)
     : Pane(QStringLiteral("Image"), new PictureElementView(0, workArea), context.scale, parent),
       m_context(context), m_state(state), m_location(location), m_enlarge(enlarge), m_shrink(shrink),
-      m_cache([workArea] { return workArea->size() * workArea->devicePixelRatioF(); }),
+      m_cache([workArea] { return largestShownSize(workArea->size() * workArea->devicePixelRatioF()); }),
       m_timer(new QTimer(this))
 {
     m_views[0] = static_cast<PictureElementView *>(control());
@@ -196,12 +196,23 @@ void PicturePane::setZoomPointer(const QString &iconName)
 
 void PicturePane::setZoomRunning(bool running)
 {
-    if (running)
+    if (running) {
         m_timer->start();
-    else
-        m_timer->stop();
+        setFastScaling(true);
+        return;
+    }
+    m_timer->stop();
+    // Smoothing the last size costs a frame of its own, one frame later.
+    QTimer::singleShot(kTickMilliseconds, this, [this] {
+        if (!m_timer->isActive())
+            setFastScaling(false);
+    });
+}
+
+void PicturePane::setFastScaling(bool fast)
+{
     for (PictureElementView *view : m_views)
-        view->setFastScaling(running);
+        view->setFastScaling(fast);
 }
 
 ZoomMode PicturePane::zoomMode() const

@@ -61,6 +61,7 @@ private:
     void tellUnreadable();
     void setZoomPointer(const QString &iconName);
     void setZoomRunning(bool running);
+    void setFastScaling(bool fast);
     ZoomMode zoomMode() const;
 
     AppContext &m_context;
