@@ -10,6 +10,7 @@
 #include "scenepainter.h"
 #include "swfmovie.h"
 #include "tonesynth.h"
+#include "toolbaricons.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,8 +27,8 @@ QString SetFolderWriter::path(const QString &relativePath) const
 
 bool SetFolderWriter::writeAll(QString *error)
 {
-    const bool ok = writePictures() && writeMusic() && writeMovies() && writeSayings() &&
-                    writeFile(QStringLiteral("fonts/fonts.conf"), fontAliasesConfig());
+    const bool ok = writePictures() && writeToolbarIcons() && writeMusic() && writeMovies() &&
+                    writeSayings() && writeFile(QStringLiteral("fonts/fonts.conf"), fontAliasesConfig());
     *error = m_error;
     return ok;
 }
@@ -70,6 +71,18 @@ bool SetFolderWriter::writePictures()
            writeImage(QStringLiteral("image/large.ico"), CursorIcons::magnifier(true), "ICO") &&
            writeImage(QStringLiteral("image/small.ico"), CursorIcons::magnifier(false), "ICO") &&
            writeImage(QStringLiteral("image/pencil11.ico"), CursorIcons::pencil(), "ICO");
+}
+
+bool SetFolderWriter::writeToolbarIcons()
+{
+    for (const QString &key : ToolbarIcons::keys()) {
+        if (!writeImage(QStringLiteral("toolbar/%1.png").arg(key),
+                        ToolbarIcons::paint(key, ToolbarIcons::Size), "PNG") ||
+            !writeImage(QStringLiteral("toolbar/%1@2x.png").arg(key),
+                        ToolbarIcons::paint(key, 2 * ToolbarIcons::Size), "PNG"))
+            return false;
+    }
+    return true;
 }
 
 bool SetFolderWriter::writeMusic()
