@@ -3,6 +3,7 @@
 #include "demomovies.h"
 #include "demotexts.h"
 #include "flatodf.h"
+#include "generatedfile.h"
 #include "gstlaunch.h"
 #include "lesson/gbktext.h"
 #include "lesson/lineconfigfile.h"
@@ -11,8 +12,6 @@
 #include "tonesynth.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -87,13 +86,7 @@ bool DemoLessonWriter::writeAll(QString *error)
 
 bool DemoLessonWriter::writeFile(const QString &path, const QByteArray &bytes)
 {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
-        m_error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return generatedfile::write(path, bytes, &m_error);
 }
 
 bool DemoLessonWriter::writeDocuments()
@@ -151,12 +144,7 @@ bool DemoLessonWriter::writeVideo()
                          QStringLiteral("location=") + encoded},
                         encoded, &m_error))
         return false;
-    QFile::remove(mediaPath(name(kVideo)));
-    if (!QFile::copy(encoded, mediaPath(name(kVideo)))) {
-        m_error = QStringLiteral("cannot write %1").arg(mediaPath(name(kVideo)));
-        return false;
-    }
-    return true;
+    return generatedfile::copy(encoded, mediaPath(name(kVideo)), &m_error);
 }
 
 bool DemoLessonWriter::writePictures()

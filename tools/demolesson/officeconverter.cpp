@@ -1,8 +1,9 @@
 #include "officeconverter.h"
 
+#include "generatedfile.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QUrl>
 
@@ -39,10 +40,5 @@ bool OfficeConverter::convert(const QByteArray &source, const QString &sourceSuf
         return false;
     }
     out.close();
-    QFile::remove(target);
-    if (!QFile::copy(out.fileName(), target)) {
-        *error = QStringLiteral("cannot write %1").arg(target);
-        return false;
-    }
-    return true;
+    return generatedfile::copy(out.fileName(), target, error);
 }

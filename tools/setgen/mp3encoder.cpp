@@ -1,5 +1,6 @@
 #include "mp3encoder.h"
 
+#include "generatedfile.h"
 #include "gstlaunch.h"
 
 #include <QFile>
@@ -27,10 +28,5 @@ bool Mp3Encoder::encode(const QByteArray &wav, const QString &mp3Path, QString *
                          QStringLiteral("location=") + encoded},
                         encoded, error))
         return false;
-    QFile::remove(mp3Path);
-    if (!QFile::copy(encoded, mp3Path)) {
-        *error = QStringLiteral("cannot write %1").arg(mp3Path);
-        return false;
-    }
-    return true;
+    return generatedfile::copy(encoded, mp3Path, error);
 }

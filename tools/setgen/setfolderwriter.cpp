@@ -4,6 +4,7 @@
 #include "cursoricons.h"
 #include "fontaliases.h"
 #include "fortuneverse.h"
+#include "generatedfile.h"
 #include "midifile.h"
 #include "mp3encoder.h"
 #include "sayingsbook.h"
@@ -35,14 +36,7 @@ bool SetFolderWriter::writeAll(QString *error)
 
 bool SetFolderWriter::writeFile(const QString &relativePath, const QByteArray &bytes)
 {
-    const QString target = path(relativePath);
-    QDir().mkpath(QFileInfo(target).path());
-    QFile file(target);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
-        m_error = QStringLiteral("cannot write %1: %2").arg(target, file.errorString());
-        return false;
-    }
-    return true;
+    return generatedfile::write(path(relativePath), bytes, &m_error);
 }
 
 bool SetFolderWriter::writeImage(const QString &relativePath, const QImage &image, const char *format)
