@@ -20,10 +20,6 @@ until_share_above() { # region colour minimum
   done
   return 1
 }
-picture_shown() { # a photo has thousands of colours, the plain background a handful
-  import -window root "$work/shot.png"
-  [ "$(convert "$work/shot.png" -format %k info:)" -gt 2000 ]
-}
 bar_moves() { # the player's position bar, twice, a while apart
   for _ in $(seq 30); do
     import -window root -crop 512x24+512+744 "$work/bar1.png"
@@ -34,13 +30,8 @@ bar_moves() { # the player's position bar, twice, a while apart
   return 1
 }
 
-# Settings: unit 一中, stage-subject 高中数学, teacher 李明 (GBK, record 2).
-gbk_text() { local b; b=$(printf '%s' "$1" | iconv -f UTF-8 -t GBK); printf "\\x$(printf %02x ${#b})\\0%s" "$b"; }
-mkdir -p "$XDG_CONFIG_HOME/Veltano" "$work/app/备课本/配置区"
-{ head -c 128 /dev/zero; LC_ALL=C gbk_text 一中; LC_ALL=C gbk_text 高中数学; LC_ALL=C gbk_text 李明; } \
-  >"$XDG_CONFIG_HOME/Veltano/Dravik.dll"
-printf '%s\r\n' '第一章 集合' '集合的含义' '' '' '' '' '' '' '' '' '' '' '' '' '' | iconv -f UTF-8 -t GBK \
-  >"$work/app/备课本/配置区/集合.spz"
+write_settings "$XDG_CONFIG_HOME/Veltano/Dravik.dll" 一中 高中数学 李明
+write_lesson "$work/app/备课本/配置区/集合.spz" '第一章 集合' '集合的含义'
 
 "$work/app/veltano" >"$work/run.log" 2>&1 & pid=$!
 home=$(wait_window '高中数学Veltano' || true)
