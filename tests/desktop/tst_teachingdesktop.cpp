@@ -177,8 +177,31 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), ole1);
         // Taking it at start-up is not the teacher touching the pane.
         QCOMPARE(desktop->currentPaneKind(), QStringLiteral("提示"));
+
+        // Menus opened and closed hand the keyboard back to it: still no pane was touched.
+        QMenuBar *bar = desktop->menuBar();
+        const auto open = [bar](const char *name) {
+            QMenu *menu = bar->findChild<QMenu *>(QLatin1String(name));
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+            return menu;
+        };
+        QMenu *tools = open("Tools");
+        QTRY_VERIFY(tools->isVisible());
+        QTest::keyClick(tools, Qt::Key_Escape);
+        // The first Esc leaves the bar holding the keyboard; the second gives it back.
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QTRY_COMPARE(QApplication::focusWidget(), ole1);
+        QMenu *help = open("SoftHelp");
+        QTRY_VERIFY(help->isVisible());
+        QTest::keyClick(help, Qt::Key_Escape);
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QTRY_COMPARE(QApplication::focusWidget(), ole1);
+        QCOMPARE(desktop->currentPaneKind(), QStringLiteral("提示"));
+
+        // A press on it records it, although it held the keyboard already.
         QMenu *wordMenu = desktop->menus().menu(QStringLiteral("WordLocation"));
         QTest::mouseClick(ole1, Qt::RightButton, {}, QPoint(300, 300));
+        QCOMPARE(desktop->currentPaneKind(), QStringLiteral("Word"));
         QVERIFY(!wordMenu->isVisible());
         QTest::mouseClick(ole1, Qt::LeftButton, {}, QPoint(300, 300));
         QVERIFY(wordMenu->isVisible());

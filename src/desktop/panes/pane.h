@@ -33,7 +33,8 @@ public:
     // A standard placement item: a hidden pane is never moved.
     void place(Position position, const FullArea &area);
 
-    // Makes the control report focus as a recording of this pane's kind.
+    // Makes the control report focus the user gives it (and clicks that
+    // would give it) as a recording of this pane's kind.
     void recordOnFocus(QWidget *watched);
 
 signals:
@@ -51,4 +52,5 @@ private:
     TwipsScale m_scale;
     TwipsRect m_geometry;
     bool m_visible = false;
+    bool m_clickRecorded = false;
 };
