@@ -17,7 +17,6 @@ class PictureElementView : public QWidget
 public:
     PictureElementView(int index, QWidget *parent);
 
-    int index() const { return m_index; }
     bool stretch() const { return m_stretch; }
     void setStretch(bool stretch);
     // The list's name of the file shown; empty: none.
