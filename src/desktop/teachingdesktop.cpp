@@ -62,7 +62,8 @@ void TeachingDesktop::buildFrames()
     m_image2->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     const TwipsScale &scale = m_context.scale;
-    m_toolbar = new DesktopToolbar(scale, scale.toPixelsX(desktopdesign::kStripWidth), m_frame2);
+    m_toolbar = new DesktopToolbar(scale, scale.toPixelsX(desktopdesign::kStripWidth),
+                                   m_context.book.setFolder(QStringLiteral("toolbar")), m_frame2);
     m_toolbar->move(0, scale.toPixelsY(desktopdesign::kToolbarTop));
     connect(m_toolbar, &DesktopToolbar::ButtonClick, this, &TeachingDesktop::Toolbar1_ButtonClick);
 
