@@ -8,6 +8,7 @@
 #include "desktop/mediapanes.h"
 #include "desktop/panes/documentcontainer.h"
 #include "desktop/panes/pane.h"
+#include "desktop/picturepanes.h"
 #include "filesel/mediafilters.h"
 #include "lesson/lessonbook.h"
 #include "platform/choicedialogs.h"
@@ -90,6 +91,7 @@ void TeachingDesktop::createPanes()
                 });
     }
     installMediaPanes(*this);
+    installPicturePane(*this);
 }
 
 void TeachingDesktop::wireCommands()

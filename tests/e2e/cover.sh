@@ -7,18 +7,8 @@ set -euo pipefail
 app_dir=$1
 source "$(dirname "$0")/common.sh"
 
-picture_shown() { # a photo has thousands of colours, the plain background a handful
-  import -window root "$work/shot.png"
-  [ "$(convert "$work/shot.png" -format %k info:)" -gt 2000 ]
-}
-
-# Settings: unit 一中, stage-subject 高中数学, teacher 李明 (GBK, record 2).
-gbk_text() { local b; b=$(printf '%s' "$1" | iconv -f UTF-8 -t GBK); printf "\\x$(printf %02x ${#b})\\0%s" "$b"; }
-mkdir -p "$XDG_CONFIG_HOME/Veltano" "$work/app/备课本/配置区"
-{ head -c 128 /dev/zero; LC_ALL=C gbk_text 一中; LC_ALL=C gbk_text 高中数学; LC_ALL=C gbk_text 李明; } \
-  >"$XDG_CONFIG_HOME/Veltano/Dravik.dll"
-printf '%s\r\n' '第一章 集合' '集合的含义' '' '' '' '' '' '' '' '' '' '' '' '' '' | iconv -f UTF-8 -t GBK \
-  >"$work/app/备课本/配置区/jihe.spz"
+write_settings "$XDG_CONFIG_HOME/Veltano/Dravik.dll" 一中 高中数学 李明
+write_lesson "$work/app/备课本/配置区/jihe.spz" '第一章 集合' '集合的含义'
 
 "$work/app/veltano" >"$work/run.log" 2>&1 & pid=$!
 home=$(wait_window '高中数学Veltano' || true)
