@@ -2,7 +2,9 @@
 // first screen.
 
 #include "lesson/userprogramfolder.h"
+#include "platform/cachedconverter.h"
 #include "platform/detachedlauncher.h"
+#include "platform/officeprocess.h"
 #include "platform/qtchoicedialogs.h"
 #include "platform/qtfiledialog.h"
 #include "platform/qtmediaplayer.h"
@@ -137,6 +139,11 @@ int main(int argc, char *argv[])
     platform.choiceDialogs = &choiceDialogs;
     platform.launcher = &launcher;
     platform.mediaPlayers = &mediaPlayers;
+    const QString cache =
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Veltano");
+    CachedDocumentConverter documents(DocumentCache(cache + QStringLiteral("/documents")),
+                                      new OfficeProcessBackEnd(cache + QStringLiteral("/office-profiles")));
+    platform.documents = &documents;
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     const TwipsScale scale(screen ? screen->logicalDotsPerInchX() : 96.0,
