@@ -6,6 +6,8 @@
 #include "platform/qtfiledialog.h"
 #include "platform/qtmediaplayer.h"
 #include "platform/qtmessagebox.h"
+#include "platform/ruffleflashplayer.h"
+#include "platform/webengine.h"
 #include "shell/appcontext.h"
 #include "shell/screenflow.h"
 #include "shell/screenregistry.h"
@@ -17,7 +19,6 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTranslator>
-#include <unistd.h>
 
 namespace {
 
@@ -27,14 +28,12 @@ QString programFolder()
 }
 
 // Set before Qt starts, so widgets, the web engine and the document converter
-// all see the program's font aliases and the web engine can run as root.
+// all see the program's font aliases.
 void prepareEnvironment(const QString &folder)
 {
     const QString fonts = folder + QStringLiteral("/set/fonts/fonts.conf");
     if (qEnvironmentVariableIsEmpty("FONTCONFIG_FILE") && QFileInfo::exists(fonts))
         qputenv("FONTCONFIG_FILE", QFile::encodeName(fonts));
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QtMediaPlayer::chooseBackEnd();
 }
 
@@ -59,12 +58,15 @@ int main(int argc, char *argv[])
     QtChoiceDialogs choiceDialogs;
     DetachedLauncher launcher;
     QtMediaPlayerFactory mediaPlayers;
+    WebEngine webEngine(folder + QStringLiteral("/web"));
+    RuffleFlashPlayerFactory flashPlayers(webEngine);
     PlatformServices platform;
     platform.fileDialog = &fileDialog;
     platform.messageBox = &messageBox;
     platform.choiceDialogs = &choiceDialogs;
     platform.launcher = &launcher;
     platform.mediaPlayers = &mediaPlayers;
+    platform.flashPlayers = &flashPlayers;
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     const TwipsScale scale(screen ? screen->logicalDotsPerInchX() : 96.0,

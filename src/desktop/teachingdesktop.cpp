@@ -2,6 +2,7 @@
 
 #include "desktop/desktopmenus.h"
 #include "desktop/desktoptoolbar.h"
+#include "desktop/flashpanes.h"
 #include "desktop/logic/backgroundpalette.h"
 #include "desktop/logic/desktoplayout.h"
 #include "desktop/logic/toolbarfitting.h"
@@ -89,6 +90,7 @@ void TeachingDesktop::createPanes()
                 });
     }
     installMediaPanes(*this);
+    installFlashPane(*this);
 }
 
 void TeachingDesktop::wireCommands()

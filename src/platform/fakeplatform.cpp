@@ -61,5 +61,6 @@ PlatformServices FakePlatform::services()
     services.choiceDialogs = &choiceDialogs;
     services.launcher = &launcher;
     services.mediaPlayers = &mediaPlayers;
+    services.flashPlayers = &flashPlayers;
     return services;
 }

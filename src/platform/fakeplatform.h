@@ -4,6 +4,7 @@
 // what they were asked. For tests only; the program always uses the real ones.
 
 #include "choicedialogs.h"
+#include "fakeflashplayer.h"
 #include "fakemediaplayer.h"
 #include "filedialog.h"
 #include "messagebox.h"
@@ -74,5 +75,6 @@ struct FakePlatform {
     FakeChoiceDialogs choiceDialogs;
     FakeLauncher launcher;
     FakeMediaPlayerFactory mediaPlayers;
+    FakeFlashPlayerFactory flashPlayers;
     PlatformServices services();
 };

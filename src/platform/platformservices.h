@@ -5,6 +5,8 @@ class MessageBox;
 class ChoiceDialogs;
 class ProgramLauncher;
 class MediaPlayerFactory;
+class FlashPlayerFactory;
+class WebBrowserFactory;
 
 // The hosted components the windows reach, handed down from the composition
 // root: the real back ends in the program, test doubles in tests.
@@ -14,4 +16,6 @@ struct PlatformServices {
     ChoiceDialogs *choiceDialogs = nullptr;
     ProgramLauncher *launcher = nullptr;
     MediaPlayerFactory *mediaPlayers = nullptr;
+    FlashPlayerFactory *flashPlayers = nullptr;
+    WebBrowserFactory *webBrowsers = nullptr;
 };

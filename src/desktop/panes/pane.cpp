@@ -46,7 +46,12 @@ void Pane::place(Position position, const FullArea &area)
 {
     if (!m_visible)
         return;
-    setGeometry(standardPlacement(m_geometry, position, area));
+    setGeometry(placed(m_geometry, position, area));
+}
+
+TwipsRect Pane::placed(const TwipsRect &current, Position position, const FullArea &area) const
+{
+    return standardPlacement(current, position, area);
 }
 
 void Pane::recordOnFocus(QWidget *watched)
@@ -56,12 +61,17 @@ void Pane::recordOnFocus(QWidget *watched)
 
 bool Pane::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::FocusIn)
+        focusTaken(static_cast<QFocusEvent *>(event)->reason());
+    return QObject::eventFilter(watched, event);
+}
+
+void Pane::focusTaken(Qt::FocusReason reason)
+{
     // A window getting active again hands the focus back to its pane; that is
     // not the teacher touching the pane.
-    if (event->type() == QEvent::FocusIn &&
-        static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason)
+    if (reason != Qt::ActiveWindowFocusReason)
         emit recorded(m_kind);
-    return QObject::eventFilter(watched, event);
 }
 
 void Pane::apply()
