@@ -28,3 +28,18 @@ if [ ${#missing[@]} -gt 0 ]; then
   # --no-install-recommends keeps LibreOffice's -nogui core instead of pulling the GUI one.
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# npm comes with Debian's package unless a Node.js that ships its own is installed.
+if ! command -v npm >/dev/null; then
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends npm
+fi
+
+# The Flash emulator, at the version package-lock.json pins; the build copies
+# its files into the program folder.
+cd "$(dirname "$0")/.."
+if [ ! -f node_modules/.package-lock.json ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then
+  npm ci --no-audit --no-fund
+fi

@@ -3,6 +3,7 @@
 #include "desktop/desktopmenus.h"
 #include "desktop/desktoptoolbar.h"
 #include "desktop/documentpanes.h"
+#include "desktop/flashpanes.h"
 #include "desktop/logic/backgroundpalette.h"
 #include "desktop/logic/desktoplayout.h"
 #include "desktop/logic/toolbarfitting.h"
@@ -86,6 +87,7 @@ void TeachingDesktop::createPanes()
     installMediaPanes(*this);
     installPicturePane(*this);
     installDocumentPanes(*this);
+    installFlashPane(*this);
 }
 
 void TeachingDesktop::wireCommands()
