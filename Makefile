@@ -4,7 +4,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_RUNS ?= 10000000
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench format fuzz
+.PHONY: run test build deps bench format fuzz package
 
 run: build
 	$(BUILD)/app/veltano
@@ -20,6 +20,9 @@ build: deps
 
 deps:
 	scripts/install-deps.sh
+
+package: build
+	cmake --build $(BUILD) --target package
 
 bench: build
 	cmake --build $(BUILD) --target benchmarks
