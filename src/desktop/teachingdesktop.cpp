@@ -2,12 +2,15 @@
 
 #include "desktop/desktopmenus.h"
 #include "desktop/desktoptoolbar.h"
+#include "desktop/documentpanes.h"
+#include "desktop/flashpanes.h"
 #include "desktop/logic/backgroundpalette.h"
 #include "desktop/logic/desktoplayout.h"
 #include "desktop/logic/toolbarfitting.h"
 #include "desktop/mediapanes.h"
 #include "desktop/panes/documentcontainer.h"
 #include "desktop/panes/pane.h"
+#include "desktop/picturepanes.h"
 #include "filesel/mediafilters.h"
 #include "lesson/lessonbook.h"
 #include "platform/choicedialogs.h"
@@ -22,7 +25,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 
@@ -65,7 +67,8 @@ void TeachingDesktop::buildFrames()
     m_image2->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     const TwipsScale &scale = m_context.scale;
-    m_toolbar = new DesktopToolbar(scale, scale.toPixelsX(desktopdesign::kStripWidth), m_frame2);
+    m_toolbar = new DesktopToolbar(scale, scale.toPixelsX(desktopdesign::kStripWidth),
+                                   m_context.book.setFolder(QStringLiteral("toolbar")), m_frame2);
     m_toolbar->move(0, scale.toPixelsY(desktopdesign::kToolbarTop));
     connect(m_toolbar, &DesktopToolbar::ButtonClick, this, &TeachingDesktop::Toolbar1_ButtonClick);
 
@@ -78,21 +81,17 @@ void TeachingDesktop::buildFrames()
 void TeachingDesktop::createPanes()
 {
     const TwipsScale &scale = m_context.scale;
-    auto *ole1 = new DocumentContainer(QStringLiteral("OLE1"), m_frame1);
-    auto *ole2 = new DocumentContainer(QStringLiteral("OLE2"), m_frame1);
+    auto *ole1 = new DocumentContainer(QStringLiteral("OLE1"), pagelayouts::kLarge, m_frame1);
+    auto *ole2 = new DocumentContainer(QStringLiteral("OLE2"), pagelayouts::kSquare, m_frame1);
     m_ole1 = new Pane(QStringLiteral("Word"), ole1, scale, this);
     m_ole2 = new Pane(QStringLiteral("Word"), ole2, scale, this);
     m_ole1->setVisible(true);
     connect(m_ole1, &Pane::recorded, this, &TeachingDesktop::setCurrentPaneKind);
     registerPane(m_ole2);
-    for (DocumentContainer *container : {ole1, ole2}) {
-        connect(container, &DocumentContainer::released, this,
-                [this](Qt::MouseButton button, const QPoint &globalPos) {
-                    if (button == Qt::LeftButton)
-                        m_menus->menu(QStringLiteral("WordLocation"))->popup(globalPos);
-                });
-    }
     installMediaPanes(*this);
+    installPicturePane(*this);
+    installDocumentPanes(*this);
+    installFlashPane(*this);
 }
 
 void TeachingDesktop::wireCommands()
@@ -177,6 +176,8 @@ void TeachingDesktop::load()
     // The document container takes the keyboard; taking it here is not the
     // teacher touching a pane, so the current pane kind stays as it is.
     m_ole1->control()->setFocus(Qt::OtherFocusReason);
+
+    emit loaded();
 }
 
 void TeachingDesktop::placeStrip(const TwipsRect &frame2)
@@ -379,6 +380,7 @@ bool TeachingDesktop::Form_Unload()
     if (answer != MessageBox::Answer::Yes)
         return false;
     m_context.flow.show(ScreenId::Closing);
+    emit leaving();
     m_context.flow.unload(ScreenId::Desktop);
     return true;
 }

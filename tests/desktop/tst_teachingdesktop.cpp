@@ -12,10 +12,12 @@
 #include "shell/screenregistry.h"
 #include "shell/sharedstate.h"
 
+#include <QBuffer>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -211,6 +213,18 @@ private slots:
     void toolbarButtons()
     {
         DesktopFixture fixture;
+        // Only "word" has a picture in this program folder: red, and blue at 2x.
+        const auto png = [](int size, Qt::GlobalColor colour) {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            QImage picture(size, size, QImage::Format_ARGB32);
+            picture.fill(colour);
+            picture.save(&buffer, "PNG");
+            return bytes;
+        };
+        fixture.write(QStringLiteral("set/toolbar/word.png"), png(20, Qt::red));
+        fixture.write(QStringLiteral("set/toolbar/word@2x.png"), png(40, Qt::blue));
         TeachingDesktop desktop(fixture.context);
         DesktopToolbar *toolbar = desktop.toolbar();
         const QStringList keys{"word",   "ppt",       "flash", "txt", "paint", "Picture", "video",
@@ -225,6 +239,23 @@ private slots:
         QVERIFY(toolbar->button("paint")->isCheckable());
         QVERIFY(!toolbar->button("word")->isCheckable());
         QVERIFY(!toolbar->button("Word"));
+
+        // A picture above the caption where there is one, the caption alone elsewhere.
+        const auto toolOf = [toolbar](const char *key) {
+            for (QToolButton *tool : toolbar->findChildren<QToolButton *>()) {
+                if (tool->defaultAction() == toolbar->button(key))
+                    return tool;
+            }
+            return static_cast<QToolButton *>(nullptr);
+        };
+        QCOMPARE(toolOf("word")->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        const QIcon icon = toolOf("word")->icon();
+        QCOMPARE(icon.pixmap(QSize(20, 20), 1.0).toImage().pixelColor(10, 10), QColor(Qt::red));
+        const QImage doubled = icon.pixmap(QSize(20, 20), 2.0).toImage();
+        QCOMPARE(doubled.size(), QSize(40, 40));
+        QCOMPARE(doubled.pixelColor(20, 20), QColor(Qt::blue));
+        QCOMPARE(toolOf("word")->text(), QStringLiteral("Word"));
+        QCOMPARE(toolOf("ppt")->toolButtonStyle(), Qt::ToolButtonTextOnly);
     }
 
     void focusRecordsTheCurrentPaneKind()

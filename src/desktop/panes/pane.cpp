@@ -49,7 +49,12 @@ void Pane::place(Position position, const FullArea &area)
 {
     if (!m_visible)
         return;
-    setGeometry(standardPlacement(m_geometry, position, area));
+    setGeometry(placed(m_geometry, position, area));
+}
+
+TwipsRect Pane::placed(const TwipsRect &current, Position position, const FullArea &area) const
+{
+    return standardPlacement(current, position, area);
 }
 
 void Pane::recordOnFocus(QWidget *watched)
@@ -62,8 +67,7 @@ bool Pane::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::FocusIn: {
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (isUserGivenFocus(reason))
-            emit recorded(m_kind);
+        focusTaken(reason);
         // The press that gave this focus arrives next; it has been recorded.
         m_clickRecorded = reason == Qt::MouseFocusReason;
         break;
@@ -79,6 +83,12 @@ bool Pane::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void Pane::focusTaken(Qt::FocusReason reason)
+{
+    if (isUserGivenFocus(reason))
+        emit recorded(m_kind);
 }
 
 void Pane::apply()
