@@ -4,7 +4,7 @@
 # the home screen, 打开配置文件 with the demo lesson, the cover page with its
 # music, the desktop and its toolbar (document pages, the deck, a Flash movie,
 # text files, the input box, the video, the drawing board, pictures and their
-# zoom, placements from the menu bar), the exit question and the closing
+# zoom, placements from the menu bar, 外接程序), the exit question and the closing
 # screen. No file of the lesson may change on the way.
 # With VELTANO_SHOT set, the desktop is saved there as a PNG on the way.
 set -euo pipefail
@@ -52,7 +52,7 @@ until_colours_above() { # region minimum: a plain pane has a handful of colours,
 # n from 0, 38 pixels each below the menu bar), the menu bar's placement items,
 # and the work area's halves and quarters.
 button() { click 1003 $((47 + 38 * $1)); }
-word=0 ppt=1 flash=2 txt=3 paint=4 picture=5 video=6 input=16 exit=17
+word=0 ppt=1 flash=2 txt=3 paint=4 picture=5 video=6 program=8 input=16 exit=17
 input_box_y=500
 menu_top_x=365 menu_bottom_x=403 menu_y=11
 page=983x300+0+100 top_half=983x330+0+30 lower_half=983x300+0+420
@@ -186,6 +186,15 @@ remember "$left_of_column"
 click 820 380
 check until_changed "$left_of_column"
 check until_colours_above "$left_of_column" 2000
+
+# 外接程序: the lesson names no other program, so a file dialog asks for one;
+# Escape cancels it.
+button $program
+chooser=$(wait_window '打开' || true)
+check test -n "$chooser"
+[ -n "$chooser" ] && xdotool windowfocus "$chooser" key Escape
+gone() { for _ in $(seq 50); do xdotool search --onlyvisible --name '^打开$' >/dev/null || return 0; sleep 0.2; done; return 1; }
+check gone
 
 # 退出: the exit question, the closing screen with its yellow saying, and a
 # click that ends the program.
