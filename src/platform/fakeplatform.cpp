@@ -61,5 +61,7 @@ PlatformServices FakePlatform::services()
     services.choiceDialogs = &choiceDialogs;
     services.launcher = &launcher;
     services.mediaPlayers = &mediaPlayers;
+    services.documents = &documents;
+    services.flashPlayers = &flashPlayers;
     return services;
 }

@@ -4,6 +4,8 @@
 // what they were asked. For tests only; the program always uses the real ones.
 
 #include "choicedialogs.h"
+#include "fakedocumentconverter.h"
+#include "fakeflashplayer.h"
 #include "fakemediaplayer.h"
 #include "filedialog.h"
 #include "messagebox.h"
@@ -74,5 +76,7 @@ struct FakePlatform {
     FakeChoiceDialogs choiceDialogs;
     FakeLauncher launcher;
     FakeMediaPlayerFactory mediaPlayers;
+    FakeDocumentConverter documents;
+    FakeFlashPlayerFactory flashPlayers;
     PlatformServices services();
 };

@@ -5,6 +5,9 @@ class MessageBox;
 class ChoiceDialogs;
 class ProgramLauncher;
 class MediaPlayerFactory;
+class DocumentConverter;
+class FlashPlayerFactory;
+class WebBrowserFactory;
 
 // The hosted components the windows reach, handed down from the composition
 // root: the real back ends in the program, test doubles in tests.
@@ -14,4 +17,7 @@ struct PlatformServices {
     ChoiceDialogs *choiceDialogs = nullptr;
     ProgramLauncher *launcher = nullptr;
     MediaPlayerFactory *mediaPlayers = nullptr;
+    DocumentConverter *documents = nullptr;
+    FlashPlayerFactory *flashPlayers = nullptr;
+    WebBrowserFactory *webBrowsers = nullptr;
 };

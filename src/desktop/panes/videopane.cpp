@@ -22,6 +22,8 @@ VideoPane::VideoPane(AppContext &context, const FullArea &area, MediaList &media
             [this](const QString &message) { tellOnce(m_player->URL(), message); });
     connect(m_player, &MediaPlayer::focusIn, this, [this] { emit recorded(kind()); });
     connect(m_player, &MediaPlayer::mouseDown, this, [this](int button) {
+        // A press gives the player the focus; one that holds it already gets no focus event.
+        emit recorded(kind());
         if (button == MediaPlayer::kLeftButton)
             m_menu->popup(QCursor::pos());
     });
