@@ -9,6 +9,7 @@
 #include "desktop/mediapanes.h"
 #include "desktop/panes/documentcontainer.h"
 #include "desktop/panes/pane.h"
+#include "desktop/picturepanes.h"
 #include "filesel/mediafilters.h"
 #include "lesson/lessonbook.h"
 #include "platform/choicedialogs.h"
@@ -61,7 +62,8 @@ void TeachingDesktop::buildFrames()
     m_image2->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     const TwipsScale &scale = m_context.scale;
-    m_toolbar = new DesktopToolbar(scale, scale.toPixelsX(desktopdesign::kStripWidth), m_frame2);
+    m_toolbar = new DesktopToolbar(scale, scale.toPixelsX(desktopdesign::kStripWidth),
+                                   m_context.book.setFolder(QStringLiteral("toolbar")), m_frame2);
     m_toolbar->move(0, scale.toPixelsY(desktopdesign::kToolbarTop));
     connect(m_toolbar, &DesktopToolbar::ButtonClick, this, &TeachingDesktop::Toolbar1_ButtonClick);
 
@@ -82,6 +84,8 @@ void TeachingDesktop::createPanes()
     connect(m_ole1, &Pane::recorded, this, &TeachingDesktop::setCurrentPaneKind);
     registerPane(m_ole2);
     installMediaPanes(*this);
+    installPicturePane(*this);
+    // Last, so the deck pane starts in front of the other panes.
     installDocumentPanes(*this);
 }
 
