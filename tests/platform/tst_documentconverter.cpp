@@ -129,6 +129,15 @@ private slots:
         QCOMPARE(c.failed.value(textAsDeck), QStringLiteral("文件内容不是 PowerPoint 演示文稿"));
         QCOMPARE(c.failed.value(missing), QStringLiteral("找不到文件"));
         QCOMPARE(c.converter.conversionsStarted(), 0);
+        // A machine without LibreOffice: a clear reason, no hanging wait.
+        CachedDocumentConverter bare(DocumentCache(c.folder.filePath(QStringLiteral("bare"))),
+                                     new OfficeProcessBackEnd(c.folder.filePath(QStringLiteral("p")),
+                                                              QStringLiteral("no-such-office")));
+        QString reason;
+        connect(&bare, &DocumentConverter::failed, this,
+                [&reason](const QString &, const QString &why) { reason = why; });
+        bare.open(m_doc);
+        QTRY_COMPARE(reason, QStringLiteral("找不到 LibreOffice（soffice）"));
         // A rich-text file named ".doc" is what Word opens too.
         QVERIFY(CachedDocumentConverter::signatureProblem(QStringLiteral("DOC"), "{\\rtf1 x}").isEmpty());
     }
