@@ -55,20 +55,23 @@ private slots:
                                              officefixtures::threeSlideDeck(), QStringLiteral("ppt"));
         QVERIFY2(!m_doc.isEmpty() && !m_ppt.isEmpty(), "LibreOffice could not make the test documents");
         m_rtf = write(m_fixtures, QStringLiteral("gbk.rtf"), officefixtures::sevenParagraphRtf());
+        // Rich text saved under a text file's name.
+        m_rtfAsText = write(m_fixtures, QStringLiteral("gbk.txt"), officefixtures::sevenParagraphRtf());
     }
 
     void convertsSeveralAtOnceThenFromTheCache()
     {
         Converter c;
-        for (const QString &path : {m_doc, m_rtf, m_ppt})
+        for (const QString &path : {m_doc, m_rtf, m_ppt, m_rtfAsText})
             c.converter.open(path);
         // Nothing is answered from inside open().
         QVERIFY(c.opened.isEmpty() && c.failed.isEmpty());
-        QTRY_COMPARE_WITH_TIMEOUT(c.opened.size() + c.failed.size(), 3, kConversionWait);
+        QTRY_COMPARE_WITH_TIMEOUT(c.opened.size() + c.failed.size(), 4, kConversionWait);
         QVERIFY2(c.failed.isEmpty(), qPrintable(c.failed.values().join(QLatin1Char(' '))));
+        // The same rich text under two names converts once.
         QCOMPARE(c.converter.conversionsStarted(), 3);
 
-        for (const QString &path : {m_doc, m_rtf}) {
+        for (const QString &path : {m_doc, m_rtf, m_rtfAsText}) {
             const ConvertedDocument &converted = c.opened.value(path);
             QCOMPARE(converted.format, ConvertedDocument::Format::Html);
             QString problem;
@@ -175,6 +178,7 @@ private:
     QTemporaryDir m_fixtures;
     QString m_doc;
     QString m_rtf;
+    QString m_rtfAsText;
     QString m_ppt;
 };
 
