@@ -90,8 +90,9 @@ void TeachingDesktop::createPanes()
     registerPane(m_ole2);
     installMediaPanes(*this);
     installPicturePane(*this);
-    installDocumentPanes(*this);
     installFlashPane(*this);
+    // Last, so the deck pane starts in front of the other panes.
+    installDocumentPanes(*this);
 }
 
 void TeachingDesktop::wireCommands()
