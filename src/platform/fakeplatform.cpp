@@ -62,5 +62,6 @@ PlatformServices FakePlatform::services()
     services.launcher = &launcher;
     services.mediaPlayers = &mediaPlayers;
     services.flashPlayers = &flashPlayers;
+    services.webBrowsers = &webBrowsers;
     return services;
 }

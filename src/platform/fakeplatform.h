@@ -6,6 +6,7 @@
 #include "choicedialogs.h"
 #include "fakeflashplayer.h"
 #include "fakemediaplayer.h"
+#include "fakewebbrowser.h"
 #include "filedialog.h"
 #include "messagebox.h"
 #include "platformservices.h"
@@ -76,5 +77,6 @@ struct FakePlatform {
     FakeLauncher launcher;
     FakeMediaPlayerFactory mediaPlayers;
     FakeFlashPlayerFactory flashPlayers;
+    FakeWebBrowserFactory webBrowsers;
     PlatformServices services();
 };
