@@ -12,6 +12,8 @@ echo "== core"
 
 "$build/bench/bench_pictures"
 
+"$here/tests/e2e/xvfb-session.sh" "$build/bench/bench_flash"
+
 echo "== start-up to the home window (${runs} runs), memory once shown"
 "$here/tests/e2e/xvfb-session.sh" bash -c '
   set -euo pipefail
