@@ -15,6 +15,7 @@ echo "== core"
 
 echo "== document panes (real LibreOffice; offscreen)"
 QT_QPA_PLATFORM=offscreen FONTCONFIG_FILE="$build/app/set/fonts/fonts.conf" "$build/bench/bench_documents" 2>/dev/null
+"$here/tests/e2e/xvfb-session.sh" "$build/bench/bench_flash"
 
 echo "== start-up to the home window (${runs} runs), memory once shown"
 "$here/tests/e2e/xvfb-session.sh" bash -c '

@@ -11,6 +11,7 @@
 #include "desktop/panes/documentcontainer.h"
 #include "desktop/panes/pane.h"
 #include "desktop/picturepanes.h"
+#include "desktop/webcommands.h"
 #include "filesel/mediafilters.h"
 #include "lesson/lessonbook.h"
 #include "platform/choicedialogs.h"
@@ -91,6 +92,7 @@ void TeachingDesktop::createPanes()
     installMediaPanes(*this);
     installPicturePane(*this);
     installFlashPane(*this);
+    installWebCommands(*this);
     // Last, so the deck pane starts in front of the other panes.
     installDocumentPanes(*this);
 }
