@@ -119,7 +119,11 @@ std::unique_ptr<QTextDocument> WordDocument::copyRange(int first, int last, doub
     cursor.insertFragment(selection.selection());
     // The first paragraph keeps its own alignment and spacing, not the empty page's.
     cursor.setPosition(0);
-    cursor.setBlockFormat(from.blockFormat());
+    // Without its list or table: those objects belong to the source document, and
+    // the page has none of that index (Qt then crashes).
+    QTextBlockFormat firstFormat = from.blockFormat();
+    firstFormat.setObjectIndex(-1);
+    cursor.setBlockFormat(firstFormat);
     setPointSize(*page, points);
     return page;
 }

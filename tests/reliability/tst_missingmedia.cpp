@@ -2,6 +2,7 @@
 // every menu command and the desktop's keys once each. Nothing crashes, each missing
 // file is named in one message, and the desktop still works afterwards.
 #include "desktop/panes/panedesktop.h"
+#include "platform/qtmediaplayer.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -24,6 +25,9 @@ private slots:
     void everyCommandOnceWithEveryMediumMissing()
     {
         PaneDesktop p;
+        // The real player, which finds out that its file is missing.
+        QtMediaPlayerFactory players;
+        p.context.platform.mediaPlayers = &players;
         LessonRecord &fields = p.state.LessonFields;
         fields[slot::DocumentFolder] = p.programDir.filePath(QStringLiteral("备课本"));
         fields[slot::DocumentFile] = QStringLiteral("高中\\") + kMissing[0];
@@ -66,15 +70,25 @@ private slots:
 
         QVERIFY(p.flow.isLoaded(ScreenId::Desktop));
         QVERIFY(!p.ended);
-        QStringList messages;
-        for (const auto &shown : p.fakes.messageBox.shown)
-            messages.append(shown.text);
+        const auto messages = [&p] {
+            QStringList texts;
+            for (const auto &shown : p.fakes.messageBox.shown)
+                texts.append(shown.text);
+            return texts;
+        };
+        const auto timesNamed = [&messages](const QString &name) {
+            const QStringList texts = messages();
+            return int(std::count_if(texts.cbegin(), texts.cend(),
+                                     [&name](const QString &text) { return text.contains(name); }));
+        };
+        // The player learns of its missing file on its own time.
+        QTRY_COMPARE_WITH_TIMEOUT(timesNamed(kMissing[4]), 1, 15000);
         for (const QString &name : kMissing) {
-            const int times =
-                int(std::count_if(messages.cbegin(), messages.cend(),
-                                  [&name](const QString &text) { return text.contains(name); }));
-            QVERIFY2(times <= 1, qPrintable(name + QStringLiteral(" named %1 times: ").arg(times) +
-                                            messages.join(QStringLiteral(" | "))));
+            // The Flash movie and the desktop's background picture are not looked for by these commands.
+            const bool looked = name != kMissing[3] && name != kMissing[6];
+            QVERIFY2(looked ? timesNamed(name) == 1 : timesNamed(name) <= 1,
+                     qPrintable(name + QStringLiteral(" named %1 times: ").arg(timesNamed(name)) +
+                                messages().join(QStringLiteral(" | "))));
         }
 
         // Still answering: the exit button asks its question again.
@@ -83,8 +97,8 @@ private slots:
         QCOMPARE(p.fakes.messageBox.shown.size(), before + 1);
         QCOMPARE(p.fakes.messageBox.shown.last().title, QStringLiteral("退出"));
         QVERIFY(p.desktop->isVisible());
-        qInfo("%d commands, %d messages: %s", int(commands.size()), int(messages.size()),
-              qPrintable(messages.join(QStringLiteral(" | "))));
+        qInfo("%d commands, %d messages: %s", int(commands.size()), int(messages().size()),
+              qPrintable(messages().join(QStringLiteral(" | "))));
     }
 };
 

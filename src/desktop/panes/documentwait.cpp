@@ -30,10 +30,14 @@ void DocumentWait::cancel()
     stop();
 }
 
-void DocumentWait::report(const QString &path, const QString &reason) const
+void DocumentWait::report(const QString &path, const QString &reason)
 {
-    m_messageBox->show(QStringLiteral("无法打开文档：\n") + path + QLatin1Char('\n') + reason,
-                       QStringLiteral("提示"), MessageBox::Icon::Warning, MessageBox::Buttons::Ok);
+    const QString notice = path + QLatin1Char('\n') + reason;
+    if (m_reported.contains(notice))
+        return;
+    m_reported.insert(notice);
+    m_messageBox->show(QStringLiteral("无法打开文档：\n") + notice, QStringLiteral("提示"),
+                       MessageBox::Icon::Warning, MessageBox::Buttons::Ok);
 }
 
 void DocumentWait::onOpened(const ConvertedDocument &document)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 struct ConvertedDocument;
@@ -29,8 +30,9 @@ public:
     const QString &pending() const { return m_pending; }
     bool teacherWaits() const { return m_teacherWaits; }
 
-    // The notice for a document that arrived but cannot be read.
-    void report(const QString &path, const QString &reason) const;
+    // The notice for a document that cannot be opened or read. Each file is named
+    // once for the same reason, however often the teacher asks for it again.
+    void report(const QString &path, const QString &reason);
 
 signals:
     // `waited` tells whether the teacher was waiting for it.
@@ -46,4 +48,5 @@ private:
     BusyNotice *m_busy;
     QString m_pending;
     bool m_teacherWaits = false;
+    QSet<QString> m_reported;
 };
