@@ -10,13 +10,16 @@ source "$(dirname "$0")/../tests/e2e/common.sh"
 write_settings "$XDG_CONFIG_HOME/Veltano/Dravik.dll" 'No1 School' '高中数学' 'Li Ming'
 
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
-tree_rss_mib() { # pid: resident memory of the process and all its descendants
+tree() { # pid: the process and all its descendants
   local all=$1 next=$1 children
   while [ -n "$next" ]; do
     children=$(for p in $next; do pgrep -P "$p" || true; done | xargs)
     all="$all $children" next=$children
   done
-  for p in $all; do awk '/VmRSS/ {print $2}' "/proc/$p/status" 2>/dev/null; done | awk '{s += $1} END {printf "%.0f", s / 1024}'
+  echo "$all"
+}
+tree_rss_mib() { # pid: resident memory of the process tree
+  for p in $(tree "$1"); do awk '/VmRSS/ {print $2}' "/proc/$p/status" 2>/dev/null; done | awk '{s += $1} END {printf "%.0f", s / 1024}'
 }
 until_visible() { # name pattern: the first shown window, polled every 10 ms for a minute
   for _ in $(seq 6000); do
@@ -60,6 +63,7 @@ for i in $(seq "$runs"); do
   echo "$(( mapped - start )) $(( $(now_ms) - start ))" >>"$work/desktop.txt"
   sleep 2
   echo "$(tree_rss_mib $pid)" >>"$work/desktop-rss.txt"
+  ps -o rss=,args= -p "$(tree $pid | xargs | tr ' ' ,)" | awk '{printf "  %6.0f MiB %s\n", $1 / 1024, substr($0, index($0, $2), 60)}' >"$work/desktop-tree.txt"
   kill $pid; wait $pid 2>/dev/null || true
   pid=
 done
@@ -91,4 +95,6 @@ printf '%-44s %5s ms   %-28s %s ms\n' 'cover click -> desktop window shown' "$ma
 printf '%-44s %5s ms   %-28s %s ms\n' 'cover click -> desktop painted' "$painted_ms" "<= $((peer / 4)) ms (1/4 of OpenBoard)" "$peer"
 printf '%-44s %5s MiB  %-28s %s MiB\n' 'process tree RSS, home window' "$(median <"$work/home-rss.txt")" "" "$(median <"$work/peer-rss.txt")"
 printf '%-44s %5s MiB  %-28s %s MiB\n' 'process tree RSS, desktop (no web pane)' "$(median <"$work/desktop-rss.txt")" '<= 150 MiB' "$(median <"$work/peer-rss.txt")"
+echo "the desktop's process tree (last run):"
+cat "$work/desktop-tree.txt"
 echo "rerun: tests/e2e/xvfb-session.sh bench/startup.sh build/app $runs"
