@@ -61,7 +61,7 @@ double cpuMilliseconds()
 
 void report(const char *figure, double value, const char *unit, const char *target)
 {
-    std::printf("%-58s %9.2f %-3s target %s\n", figure, value, unit, target);
+    std::printf("%-66s %9.2f %-3s target %s\n", figure, value, unit, target);
 }
 
 // Best of `runs`, so a busy machine disturbs the figure less.
@@ -148,20 +148,26 @@ int main(int argc, char **argv)
     pictures->Timer1()->stop();
     const float half = desktop->fullArea().Height / 2.0f;
     QList<double> ticks;
+    QList<double> tickCpu;
     while (pictures->element(0)->geometry().height <= half && ticks.size() < 200) {
         QElapsedTimer tick;
         tick.start();
+        const double cpu = cpuMilliseconds();
         pictures->Timer1_Timer();
         QApplication::processEvents();
+        tickCpu.append(cpuMilliseconds() - cpu);
         ticks.append(milliseconds(tick));
     }
     std::sort(ticks.begin(), ticks.end());
+    std::sort(tickCpu.begin(), tickCpu.end());
     report("zoom in: ticks (each repainted)", ticks.size(), "", "(reference)");
     report("zoom in: picture repaints", paints.count, "", "(one a tick)");
-    report("zoom tick and repaint, six pictures shown (median)", ticks.at(ticks.size() / 2), "ms", "<= 2");
-    report("zoom tick and repaint, six pictures shown (9 in 10 within)", ticks.at(ticks.size() * 9 / 10),
+    report("zoom tick and repaint, six pictures shown (median, processor)", tickCpu.at(tickCpu.size() / 2),
            "ms", "<= 2");
-    report("zoom tick and repaint, six pictures shown (slowest)", ticks.last(), "ms", "<= 2");
+    report("zoom tick and repaint, six pictures shown (slowest, processor)", tickCpu.last(), "ms", "<= 2");
+    report("zoom tick and repaint, six pictures shown (median, wall clock)", ticks.at(ticks.size() / 2), "ms",
+           "<= 2");
+    report("zoom tick and repaint, six pictures shown (slowest, wall clock)", ticks.last(), "ms", "<= 2");
 
     // A whole zoom out on the real timer: a frame is dropped when a tick comes
     // more than half an interval late.

@@ -12,8 +12,10 @@ echo "== core"
 "$build/bench/bench_core" -median 5 | grep -E 'RESULT|msecs|nsecs|usecs' -A1 | grep -v '^--$'
 
 "$build/bench/bench_pictures"
+
 echo "== document panes (real LibreOffice; offscreen)"
 QT_QPA_PLATFORM=offscreen FONTCONFIG_FILE="$build/app/set/fonts/fonts.conf" "$build/bench/bench_documents" 2>/dev/null
+"$here/tests/e2e/xvfb-session.sh" "$build/bench/bench_flash"
 
 echo "== start-up and memory beside OpenBoard (Xvfb 1024x768, ${runs} runs)"
 "$here/tests/e2e/xvfb-session.sh" "$here/bench/startup.sh" "$build/app" "$runs"

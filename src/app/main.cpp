@@ -9,6 +9,7 @@
 #include "platform/qtfiledialog.h"
 #include "platform/qtmediaplayer.h"
 #include "platform/qtmessagebox.h"
+#include "platform/qtwebbrowser.h"
 #include "platform/ruffleflashplayer.h"
 #include "platform/singleinstance.h"
 #include "platform/webengine.h"
@@ -104,6 +105,8 @@ int main(int argc, char *argv[])
     const QString folder = programFolder();
     prepareEnvironment(folder);
     QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Menus stay inside the program's full-screen windows, global menu or not.
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veltano"));
     QApplication::setApplicationVersion(QStringLiteral(VELTANO_VERSION));
@@ -132,10 +135,10 @@ int main(int argc, char *argv[])
     QtChoiceDialogs choiceDialogs;
     DetachedLauncher launcher;
     QtMediaPlayerFactory mediaPlayers;
-    // The emulator's files ship beside the executable, also when the lessons
-    // live in a per-user folder.
+    // The web pages and the emulator are read only: they stay beside the executable.
     WebEngine webEngine(executableFolder() + QStringLiteral("/web"));
     RuffleFlashPlayerFactory flashPlayers(webEngine);
+    QtWebBrowserFactory webBrowsers(webEngine);
     PlatformServices platform;
     platform.fileDialog = &fileDialog;
     platform.messageBox = &messageBox;
@@ -148,6 +151,7 @@ int main(int argc, char *argv[])
                                       new OfficeProcessBackEnd(cache + QStringLiteral("/office-profiles")));
     platform.documents = &documents;
     platform.flashPlayers = &flashPlayers;
+    platform.webBrowsers = &webBrowsers;
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     const TwipsScale scale(screen ? screen->logicalDotsPerInchX() : 96.0,

@@ -11,6 +11,7 @@
 #include "desktop/panes/documentcontainer.h"
 #include "desktop/panes/pane.h"
 #include "desktop/picturepanes.h"
+#include "desktop/webcommands.h"
 #include "filesel/mediafilters.h"
 #include "lesson/lessonbook.h"
 #include "platform/choicedialogs.h"
@@ -25,6 +26,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 
 namespace {
@@ -38,6 +40,9 @@ TeachingDesktop::TeachingDesktop(AppContext &context, RandomSource random, QWidg
     : QMainWindow(parent), m_context(context), m_random(orSystemRandom(std::move(random)))
 {
     setObjectName(QStringLiteral("Form3"));
+    // A desktop's global menu would take the placement commands and ClickTs
+    // out of the full-screen window.
+    menuBar()->setNativeMenuBar(false);
     m_menus = new DesktopMenus(menuBar());
     buildFrames();
     createPanes();
@@ -86,8 +91,10 @@ void TeachingDesktop::createPanes()
     registerPane(m_ole2);
     installMediaPanes(*this);
     installPicturePane(*this);
-    installDocumentPanes(*this);
     installFlashPane(*this);
+    installWebCommands(*this);
+    // Last, so the deck pane starts in front of the other panes.
+    installDocumentPanes(*this);
 }
 
 void TeachingDesktop::wireCommands()

@@ -1,5 +1,6 @@
 #include "editorfields.h"
 
+#include <algorithm>
 #include <QStringList>
 
 namespace editorfields {
@@ -48,6 +49,20 @@ LessonRecord fileRecord(const PageTexts &page, const Backgrounds &backgrounds)
 Backgrounds backgroundsOf(const LessonRecord &record)
 {
     return {record[slot::Music1], record[slot::Music2], record[slot::Picture1], record[slot::Picture2]};
+}
+
+int slotWithControlCharacter(const LessonRecord &record)
+{
+    for (int i = 0; i < int(record.size()); ++i) {
+        if (std::any_of(record[i].cbegin(), record[i].cend(), [](QChar c) { return c.unicode() < 32; }))
+            return i;
+    }
+    return -1;
+}
+
+QString controlCharacterMessage(int slotIndex)
+{
+    return QStringLiteral("“") + slotLabel(slotIndex) + QStringLiteral("”中含有换行等控制字符，请修改后再试");
 }
 
 } // namespace editorfields

@@ -30,4 +30,9 @@ LessonRecord fileRecord(const PageTexts &page, const Backgrounds &backgrounds);
 
 Backgrounds backgroundsOf(const LessonRecord &record);
 
+// The first slot whose text holds a control character, or -1. A pasted line
+// break would shift every later line of a line file.
+int slotWithControlCharacter(const LessonRecord &record);
+QString controlCharacterMessage(int slot);
+
 } // namespace editorfields

@@ -35,8 +35,13 @@ void LessonCommands::Command6_Click()
         m_context.book.configArea());
     if (!chosen)
         return;
-    m_page.setTexts(lessonfiles::readLesson(*chosen, m_context.state.LessonFields));
-    m_keepFileBackgrounds = false;
+    bool read = false;
+    editorfields::PageTexts page = lessonfiles::readLesson(*chosen, m_context.state.LessonFields, &read);
+    // A lesson written on Windows names its document folder there ("D:\...\备课本").
+    QString &folder = page[slot::DocumentFolder];
+    folder = m_context.book.locateFolder(folder);
+    m_page.setTexts(page);
+    m_keepFileBackgrounds = !read;
 }
 
 void LessonCommands::Command1_Click()

@@ -8,26 +8,29 @@
 
 namespace lessonfiles {
 
-editorfields::PageTexts readLesson(const QString &path, LessonRecord &fields)
+editorfields::PageTexts readLesson(const QString &path, LessonRecord &fields, bool *wasRead)
 {
     clearLineSlots(fields);
     const QStringList lineEndings = {QStringLiteral("spz"), QStringLiteral("txt")};
     QString error;
     editorfields::PageTexts page;
+    bool read = false;
     switch (configfile::formOf(path, lineEndings)) {
     case configfile::Form::Line:
-        configfile::read(path, fields, &error, lineEndings);
+        read = configfile::read(path, fields, &error, lineEndings);
         page = editorfields::pageFromRecord(fields);
         break;
     case configfile::Form::Record: {
         LessonRecord record;
-        configfile::read(path, record, &error, lineEndings);
+        read = configfile::read(path, record, &error, lineEndings);
         page = editorfields::pageFromRecord(record);
         break;
     }
     case configfile::Form::Unknown:
         break;
     }
+    if (wasRead)
+        *wasRead = read;
     if (page[editorfields::WebAddressField].isEmpty())
         page[editorfields::WebAddressField] = QString::fromUtf8(editorfields::kDefaultWebAddress);
     return page;
@@ -53,6 +56,11 @@ std::optional<EditorNotice> applyBackgrounds(const QString &path,
     for (int i = 0; i < 4; ++i)
         lines[slot::Music1 + i] = backgrounds[i];
 
+    const int broken = editorfields::slotWithControlCharacter(editorfields::fileRecord({}, backgrounds));
+    if (broken >= 0)
+        return EditorNotice{QStringLiteral("无法应用于“") + path + QStringLiteral("”：") +
+                                editorfields::controlCharacterMessage(broken),
+                            title, MessageBox::Icon::Warning};
     QByteArray bytes;
     int badLine = -1;
     if (!lineconfig::encodeLines(lines, &bytes, &badLine))

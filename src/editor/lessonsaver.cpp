@@ -99,9 +99,14 @@ LessonSaver::Outcome LessonSaver::save(const editorfields::PageTexts &page,
     editorfields::Backgrounds lines = backgrounds;
     if (keepFileBackgrounds && allEmpty(lines))
         lines = backgroundsOfFile(path);
+    const LessonRecord record = editorfields::fileRecord(page, lines);
+    if (const int broken = editorfields::slotWithControlCharacter(record); broken >= 0) {
+        outcome.notice = failure(path, editorfields::controlCharacterMessage(broken));
+        return outcome;
+    }
     QByteArray bytes;
     int badSlot = -1;
-    if (!configfile::encodeLineFile(editorfields::fileRecord(page, lines), &bytes, &badSlot)) {
+    if (!configfile::encodeLineFile(record, &bytes, &badSlot)) {
         outcome.notice = failure(path, QStringLiteral("“") + editorfields::slotLabel(badSlot) +
                                            QStringLiteral("”中有系统编码无法保存的字符，请修改后再试"));
         return outcome;

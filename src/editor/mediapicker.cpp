@@ -42,6 +42,11 @@ void MediaPicker::Image1_Click(int index)
     QLineEdit *field = fieldOf(*rule);
     // The root is taken before the dialog opens, as the teacher left it.
     const QString root = rootOf(*rule);
+    if (rule->root == PickerRule::Root::Document && root.isEmpty()) {
+        m_context.platform.messageBox->show(pickerrules::emptyRootMessage(), QStringLiteral("文件位置错误"),
+                                            MessageBox::Icon::Information, MessageBox::Buttons::Ok);
+        return;
+    }
 
     OpenFileRequest request;
     request.filter = rule->filter;

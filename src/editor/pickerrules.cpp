@@ -88,6 +88,11 @@ QString locationMessage(const QString &root, PickerRule::Ending ending)
                                                 : QStringLiteral("”或其子目录下"));
 }
 
+QString emptyRootMessage()
+{
+    return QStringLiteral("“文档目录”为空，请先填写文档目录（或单击“重置”），再选择文件");
+}
+
 std::optional<QString> documentName(const QString &root, const QString &chosenPath)
 {
     if (!LessonBook::liesBelow(QFileInfo(chosenPath).path(), root))

@@ -33,9 +33,10 @@ namespace pickerrules {
 // The rule of `Image1`(k); none for an index without a picker (5, or beyond 11).
 std::optional<PickerRule> rule(int index);
 
-// The pickers with a root are satisfied only by files whose folder begins with the root's
-// text: a plain, case-sensitive prefix test, so a sibling folder named like the root passes.
+// The pickers with a root are satisfied only by files in the root's folder or below it.
 QString locationMessage(const QString &root, PickerRule::Ending ending);
+// With no document folder there is nothing a name could be relative to.
+QString emptyRootMessage();
 
 // One document: the chosen path relative to the root (with "\" between folders), or
 // nothing when its folder does not lie below the root.

@@ -50,7 +50,11 @@ QString LessonBook::savedLessonPath(const QString &documentRoot, const QString &
 
 bool LessonBook::liesBelow(const QString &folder, const QString &root)
 {
-    return folder.startsWith(root, Qt::CaseSensitive);
+    if (root.isEmpty() || !folder.startsWith(root, Qt::CaseSensitive))
+        return false;
+    // "备课本旧" begins with "备课本" but is a folder beside it.
+    const auto isSeparator = [](QChar c) { return c == QLatin1Char('/') || c == QLatin1Char('\\'); };
+    return folder.size() == root.size() || isSeparator(root.back()) || isSeparator(folder.at(root.size()));
 }
 
 QString LessonBook::relativeName(const QString &root, const QString &fullPath)
@@ -109,4 +113,12 @@ QString LessonBook::locate(const QString &storedFullPath) const
         }
     }
     return storedFullPath;
+}
+
+QString LessonBook::locateFolder(const QString &storedFolder) const
+{
+    // A folder is found by the rule of files once it ends in a separator.
+    const QString asPath = storedFolder + QLatin1Char('\\');
+    const QString located = locate(asPath);
+    return located == asPath ? storedFolder : located.chopped(1);
 }

@@ -24,7 +24,8 @@ public:
     static QString savedLessonPath(const QString &documentRoot, const QString &chapterTitle,
                                    const QString &lessonTitle);
 
-    // Plain, case-sensitive prefix test of the folder holding a file against a root.
+    // Whether the folder holding a file is the root or lies below it (case-sensitive;
+    // an empty root holds nothing).
     static bool liesBelow(const QString &folder, const QString &root);
 
     // The stored form of a file below a root: the part after the root and its
@@ -46,6 +47,8 @@ public:
     // folder, that part below this program folder if the file is there; else
     // the stored text unchanged.
     QString locate(const QString &storedFullPath) const;
+    // The same for a stored folder (a lesson's document folder).
+    QString locateFolder(const QString &storedFolder) const;
 
 private:
     QString m_programFolder;

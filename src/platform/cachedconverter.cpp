@@ -56,25 +56,27 @@ QString CachedDocumentConverter::signatureProblem(const QString &suffix, const Q
 
 void CachedDocumentConverter::open(const QString &path)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("txt")) {
-        ConvertedDocument document{path, path, ConvertedDocument::Format::PlainText};
-        if (QFileInfo(path).isFile())
-            later([this, document] { emit opened(document); });
-        else
-            later([this, path] { emit failed(path, QStringLiteral("找不到文件")); });
-        return;
-    }
-    const QString format = formatFor(suffix);
-    if (format.isEmpty()) {
-        later([this, path] { emit failed(path, QStringLiteral("不能打开这种类型的文件")); });
-        return;
-    }
+    QString suffix = QFileInfo(path).suffix().toLower();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         later([this, path, exists = file.exists()] {
             emit failed(path, exists ? QStringLiteral("文件无法读取") : QStringLiteral("找不到文件"));
         });
+        return;
+    }
+    if (suffix == QLatin1String("txt")) {
+        // A rich text saved as ".txt" is still shown as rich text, as the
+        // rich-text control does.
+        if (!file.peek(kRichText.size()).startsWith(kRichText)) {
+            ConvertedDocument document{path, path, ConvertedDocument::Format::PlainText};
+            later([this, document] { emit opened(document); });
+            return;
+        }
+        suffix = QStringLiteral("rtf");
+    }
+    const QString format = formatFor(suffix);
+    if (format.isEmpty()) {
+        later([this, path] { emit failed(path, QStringLiteral("不能打开这种类型的文件")); });
         return;
     }
     const QByteArray content = file.readAll();

@@ -86,7 +86,11 @@ void DocumentCache::trim() const
     const QFileInfoList folders = QDir(m_folder).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QFileInfo &info : folders) {
         const QString format = info.suffix();
-        if (info.filePath() == workFolder() || format.isEmpty())
+        if (info.filePath() == workFolder()) {
+            removeAbandonedWork();
+            continue;
+        }
+        if (format.isEmpty())
             continue;
         const QFileInfo document(info.filePath() + QLatin1Char('/') + documentName(format));
         const qint64 size = folderSize(info.filePath());
@@ -99,5 +103,16 @@ void DocumentCache::trim() const
             break;
         QDir(entry.folder).removeRecursively();
         total -= entry.size;
+    }
+}
+
+void DocumentCache::removeAbandonedWork() const
+{
+    // A conversion cut off by a crash leaves its folder behind; no conversion runs for a day.
+    const QDateTime dayAgo = QDateTime::currentDateTime().addDays(-1);
+    const QFileInfoList jobs = QDir(workFolder()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QFileInfo &job : jobs) {
+        if (job.lastModified() < dayAgo)
+            QDir(job.filePath()).removeRecursively();
     }
 }

@@ -27,12 +27,14 @@ public:
     // Moves a finished conversion's folder into the cache and returns its
     // document file, or an empty string when it could not be kept.
     QString store(const QString &key, const QString &format, const QString &outputFolder);
-    // Removes the least recently used entries until the cache fits its budget.
+    // Removes the least recently used entries until the cache fits its budget,
+    // and the files of conversions abandoned long ago.
     void trim() const;
 
     static QString documentName(const QString &format);
 
 private:
+    void removeAbandonedWork() const;
     QString entryFolder(const QString &key, const QString &format) const;
 
     QString m_folder;

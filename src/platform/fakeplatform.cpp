@@ -63,5 +63,6 @@ PlatformServices FakePlatform::services()
     services.mediaPlayers = &mediaPlayers;
     services.documents = &documents;
     services.flashPlayers = &flashPlayers;
+    services.webBrowsers = &webBrowsers;
     return services;
 }

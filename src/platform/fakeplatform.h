@@ -7,6 +7,7 @@
 #include "fakedocumentconverter.h"
 #include "fakeflashplayer.h"
 #include "fakemediaplayer.h"
+#include "fakewebbrowser.h"
 #include "filedialog.h"
 #include "messagebox.h"
 #include "platformservices.h"
@@ -78,5 +79,6 @@ struct FakePlatform {
     FakeMediaPlayerFactory mediaPlayers;
     FakeDocumentConverter documents;
     FakeFlashPlayerFactory flashPlayers;
+    FakeWebBrowserFactory webBrowsers;
     PlatformServices services();
 };

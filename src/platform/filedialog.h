@@ -12,7 +12,8 @@ struct OpenFileRequest {
     QString startFolder;
     QString fileName;
     bool multiple = false;
-    // Lists only files that may be run (programs have no fixed ending here).
+    // The first filter entry lists only files that may be run (programs have
+    // no fixed ending here); the other entries list by their patterns alone.
     bool executablesOnly = false;
 };
 

@@ -6,6 +6,7 @@
 #include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSlider>
@@ -37,7 +38,7 @@ int buttonCode(Qt::MouseButton button)
 } // namespace
 
 PlayerView::PlayerView(QWidget *parent)
-    : QWidget(parent), m_video(new QVideoWidget(this)), m_bar(new QWidget(this))
+    : QWidget(parent), m_video(new QVideoWidget(this)), m_notice(new QLabel(this)), m_bar(new QWidget(this))
 {
     setObjectName(QStringLiteral("WindowsMediaPlayer"));
     setAttribute(Qt::WA_StyledBackground);
@@ -47,6 +48,12 @@ PlayerView::PlayerView(QWidget *parent)
     m_video->installEventFilter(this);
     setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(m_video);
+
+    m_notice->setObjectName(QStringLiteral("notice"));
+    m_notice->setAlignment(Qt::AlignCenter);
+    m_notice->setWordWrap(true);
+    m_notice->setStyleSheet(QStringLiteral("color: white; background: black;"));
+    m_notice->hide();
 
     m_bar->setObjectName(QStringLiteral("controlBar"));
     // On the player's black the dark button icons could not be seen.
@@ -71,6 +78,7 @@ PlayerView::PlayerView(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_video, 1);
+    layout->addWidget(m_notice, 1);
     layout->addWidget(m_bar);
     m_bar->setVisible(false);
 }
@@ -117,6 +125,18 @@ void PlayerView::setFullScreen(bool on)
         m_video->showNormal();
         layout()->activate();
     }
+}
+
+void PlayerView::setNotice(const QString &text)
+{
+    const bool shown = !text.isEmpty();
+    m_notice->setText(text);
+    // Hiding the picture while it holds the keyboard would hand the focus on
+    // to the next control, as if the teacher had tabbed there.
+    if (shown && m_video->hasFocus())
+        m_video->clearFocus();
+    m_video->setVisible(!shown);
+    m_notice->setVisible(shown);
 }
 
 bool PlayerView::isFullScreen() const

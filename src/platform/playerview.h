@@ -3,6 +3,7 @@
 #include <QStyle>
 #include <QWidget>
 
+class QLabel;
 class QSlider;
 class QToolButton;
 class QVideoWidget;
@@ -10,6 +11,8 @@ class QVideoWidget;
 // What the media player looks like: the video picture with a control bar
 // (position slider, play, pause, stop) under it. The bar goes away when the
 // player is too small to use it. Reports presses with their button code.
+// A medium that cannot be played is told in the picture's place, never in a
+// box that would stop the lesson.
 class PlayerView : public QWidget
 {
     Q_OBJECT
@@ -24,6 +27,10 @@ public:
 
     void setFullScreen(bool on);
     bool isFullScreen() const;
+
+    // A short line shown in place of the picture (a medium that cannot be
+    // played); an empty text brings the picture back.
+    void setNotice(const QString &text);
 
 signals:
     void playClicked();
@@ -44,6 +51,7 @@ private:
     QToolButton *makeButton(const char *name, QStyle::StandardPixmap icon, const QString &tip);
 
     QVideoWidget *m_video;
+    QLabel *m_notice;
     QWidget *m_bar;
     QSlider *m_slider;
 };

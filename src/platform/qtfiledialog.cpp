@@ -12,9 +12,14 @@ QStringList qtNameFilters(const QString &filter)
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts.at(i + 1);
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters.append(parts.at(i) + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+        QStringList patterns = parts.at(i + 1).split(QLatin1Char(';'));
+        // On Windows "*.*" means every file; here it would skip names without a dot.
+        for (QString &pattern : patterns) {
+            if (pattern == QLatin1String("*.*"))
+                pattern = QStringLiteral("*");
+        }
+        filters.append(parts.at(i) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                       QLatin1Char(')'));
     }
     return filters;
 }
@@ -30,7 +35,7 @@ OpenFileResult QtFileDialog::getOpenFile(const OpenFileRequest &request)
     // The descriptions already name their patterns ("配置文件（*.spz）").
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     if (request.executablesOnly)
-        dialog.setProxyModel(new ExecutableFilter(&dialog));
+        ExecutableFilter::install(dialog);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     OpenFileResult result;

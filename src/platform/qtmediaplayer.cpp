@@ -4,6 +4,7 @@
 #include "playerview.h"
 
 #include <QAudioOutput>
+#include <QFileInfo>
 #include <QMediaPlayer>
 #include <QUrl>
 #include <QVideoWidget>
@@ -70,6 +71,7 @@ void QtMediaPlayer::createPipeline()
                 if (m_player->mediaStatus() == QMediaPlayer::InvalidMedia) {
                     m_playPending = false;
                     m_player->stop();
+                    m_view->setNotice(failureNotice());
                 }
                 emit error(message);
             });
@@ -115,6 +117,7 @@ QWidget *QtMediaPlayer::widget()
 void QtMediaPlayer::setURL(const QString &url)
 {
     m_url = url;
+    m_view->setNotice(QString());
     m_playPending = false;
     m_wantPlay = false;
     m_retried = false;
@@ -127,6 +130,17 @@ void QtMediaPlayer::setURL(const QString &url)
     m_player->setSource(sourceOf(url));
     if (m_autoStart)
         schedulePlay();
+}
+
+QString QtMediaPlayer::failureNotice() const
+{
+    const QUrl source = sourceOf(m_url);
+    if (!source.isLocalFile())
+        return QStringLiteral("无法播放“%1”").arg(m_url);
+    const QFileInfo file(source.toLocalFile());
+    return (file.exists() ? QStringLiteral("无法播放文件“%1”：格式不能播放")
+                          : QStringLiteral("找不到文件“%1”"))
+        .arg(file.fileName());
 }
 
 void QtMediaPlayer::setVolume(int volume)

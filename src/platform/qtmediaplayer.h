@@ -40,6 +40,8 @@ public:
     qint64 positionMs() const override;
 
 private:
+    // What the player shows when the medium cannot be played: its name and why.
+    QString failureNotice() const;
     void schedulePlay();
     void startPendingPlay();
     void onShown();

@@ -1,11 +1,14 @@
 #include "aboutbox.h"
 
 #include "appcontext.h"
+#include "leftclick.h"
 #include "producttitle.h"
 #include "songfont.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
@@ -21,7 +24,6 @@ AboutBox::AboutBox(AppContext &context, QWidget *parent)
     m_frame1 = new QWidget(this);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     m_frame1->setGeometry(rect());
-    m_frame1->installEventFilter(this);
     m_frame1->setStyleSheet(QStringLiteral("#Frame1 { background: #f4f0e0; border: 1px solid #806040; }"));
     m_frame1->setAttribute(Qt::WA_StyledBackground);
 
@@ -44,6 +46,10 @@ AboutBox::AboutBox(AppContext &context, QWidget *parent)
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(8000);
     connect(m_timer1, &QTimer::timeout, this, &AboutBox::close);
+
+    auto *click = new LeftClick(this);
+    click->watch(m_frame1);
+    connect(click, &LeftClick::clicked, this, &AboutBox::close);
 }
 
 void AboutBox::load()
@@ -59,18 +65,30 @@ void AboutBox::load()
     m_timer1->start();
 }
 
-void AboutBox::keyPressEvent(QKeyEvent *)
+void AboutBox::showEvent(QShowEvent *event)
 {
-    close();
+    QWidget::showEvent(event);
+    // Where no window manager hands new windows the keyboard, the key meant to
+    // close the box would go to the window behind it.
+    raise();
+    activateWindow();
 }
 
-bool AboutBox::eventFilter(QObject *watched, QEvent *event)
+void AboutBox::keyPressEvent(QKeyEvent *event)
 {
-    if (watched == m_frame1 && event->type() == QEvent::MouseButtonRelease) {
+    // A key that types something; Shift, Ctrl or Alt alone type nothing.
+    if (!event->text().isEmpty())
         close();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void AboutBox::closeEvent(QCloseEvent *event)
+{
+    // Closed from the window manager: unloaded like its own close, so the next
+    // opening runs its load step and timer afresh.
+    event->ignore();
+    close();
 }
 
 void AboutBox::close()

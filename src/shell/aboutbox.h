@@ -9,7 +9,7 @@ class QLabel;
 class QTimer;
 
 // The about box (frmSplash): title and version; closes itself after 8 seconds,
-// on any key or on a click on its frame.
+// on a typed key or on a left click on its frame.
 class AboutBox : public QWidget, public Screen
 {
     Q_OBJECT
@@ -20,8 +20,9 @@ public:
     QTimer *timer() const { return m_timer1; }
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void close();

@@ -2,6 +2,7 @@
 
 #include "appcontext.h"
 #include "closingrules.h"
+#include "leftclick.h"
 #include "lesson/lineconfigfile.h"
 #include "maximizedwindow.h"
 #include "producttitle.h"
@@ -37,7 +38,6 @@ ClosingScreen::ClosingScreen(AppContext &context, RandomSource random, QWidget *
     m_image1->setGeometry(scale.toPixels(0, 0, 12480, 9960));
     m_image1->setScaledContents(true);
     m_image1->setPixmap(QPixmap(context.book.setFolder(QStringLiteral("image/closing.jpg"))));
-    m_image1->installEventFilter(this);
 
     m_label1 = new QLabel(m_frame1);
     m_label1->setObjectName(QStringLiteral("Label1"));
@@ -46,8 +46,12 @@ ClosingScreen::ClosingScreen(AppContext &context, RandomSource random, QWidget *
     m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Yellow: colour value &H0000FFFF.
     m_label1->setStyleSheet(QStringLiteral("color: #FFFF00; background: transparent;"));
-    m_label1->installEventFilter(this);
     placeSaying();
+
+    auto *click = new LeftClick(this);
+    click->watch(m_image1);
+    click->watch(m_label1);
+    connect(click, &LeftClick::clicked, this, [this] { m_context.flow.endProgram(); });
 }
 
 void ClosingScreen::placeSaying()
@@ -70,15 +74,6 @@ QString ClosingScreen::readSaying(int line) const
         return QString();
     const QStringList lines = lineconfig::readLines(file, line);
     return lines.size() == line ? lines.last() : QString();
-}
-
-bool ClosingScreen::eventFilter(QObject *watched, QEvent *event)
-{
-    if ((watched == m_image1 || watched == m_label1) && event->type() == QEvent::MouseButtonRelease) {
-        m_context.flow.endProgram();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void ClosingScreen::closeEvent(QCloseEvent *event)

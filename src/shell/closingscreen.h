@@ -8,8 +8,8 @@
 struct AppContext;
 class QLabel;
 
-// The closing screen (Form4): a saying over a picture; a click on either ends
-// the program.
+// The closing screen (Form4): a saying over a picture; a left click on either
+// ends the program.
 class ClosingScreen : public QWidget, public Screen
 {
     Q_OBJECT
@@ -24,7 +24,6 @@ public:
     double sayingWidthTwips() const { return m_sayingWidth; }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -19,10 +19,9 @@
 
 namespace {
 
-// The design-time caption, kept as the base caption of a chosen file's title.
-const char *const kHomeBaseCaption = "高中数学Veltano";
-const char *const kTitleFirstPart = "Vel";
-const char *const kTitleRest = "tano";
+// The design-time stage and subject; its caption stays the base caption of a
+// chosen file's title.
+const char *const kDesignStageSubject = "高中数学";
 const double kClientWidth = 8550;
 const double kClientHeight = 5640;
 
@@ -31,15 +30,16 @@ const double kClientHeight = 5640;
 HomeScreen::HomeScreen(AppContext &context, QWidget *parent) : QWidget(parent), m_context(context)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf8(kHomeBaseCaption));
+    setWindowTitle(subjectTitle(QString::fromUtf8(kDesignStageSubject)));
     setFixedSize(context.scale.toPixelsX(kClientWidth), context.scale.toPixelsY(kClientHeight));
 
     const QFont titleFont = songFont(36, true);
     m_label1 = makeLabel("Label1", 1680, 1200, 5535, 975, titleFont);
     m_label3 = makeLabel("Label3", 2880, 2400, 3135, 975, titleFont);
     m_label2 = makeLabel("Label2", 2880, 4320, 4095, 495, songFont(15));
-    m_label1->setText(QStringLiteral("高中数学") + QLatin1String(kTitleFirstPart));
-    m_label3->setText(QLatin1String(kTitleRest));
+    // The title breaks between the stage and subject and the product's name.
+    m_label1->setText(QString::fromUtf8(kDesignStageSubject));
+    m_label3->setText(QLatin1String(kProductTitle));
     m_label2->setText(QStringLiteral("课堂多媒体教学演示"));
     // Orange title: colour value &H000080FF.
     const QString orange = QStringLiteral("color: #FF8000; background: transparent;");
@@ -52,6 +52,8 @@ HomeScreen::HomeScreen(AppContext &context, QWidget *parent) : QWidget(parent), 
     m_statusBar->setSizeGripEnabled(false);
     m_statusBar->setStyleSheet(QStringLiteral("color: #C0CCD8;"));
     m_statusBar->showMessage(QStringLiteral("右击打开菜单：打开配置文件或设置；选好课件后单击进入"));
+    // Only the form and its labels answer clicks.
+    m_statusBar->setAttribute(Qt::WA_NoMousePropagation);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addStretch();
@@ -85,14 +87,16 @@ QLabel *HomeScreen::makeLabel(const char *name, double left, double top, double 
 
 void HomeScreen::load()
 {
-    m_baseCaption = QString::fromUtf8(kHomeBaseCaption);
-    if (runStartUp(m_context)) {
+    m_baseCaption = subjectTitle(QString::fromUtf8(kDesignStageSubject));
+    // Back from the editor where no settings file could be made, the editor
+    // would only send the teacher here again: the home screen stays.
+    if (runStartUp(m_context) && !m_context.flow.isLoaded(ScreenId::Editor)) {
         openEditorOnSystemPage();
         return;
     }
     const QString &stageSubject = m_context.state.SettingsRecord.StageSubject;
     if (!stageSubject.isEmpty()) {
-        m_label1->setText(stageSubject + QLatin1String(kTitleFirstPart));
+        m_label1->setText(stageSubject);
         setWindowTitle(subjectTitle(stageSubject));
     }
 }

@@ -9,6 +9,10 @@ void ScreenFlow::registerScreen(ScreenId id, Factory factory)
 
 QWidget *ScreenFlow::load(ScreenId id)
 {
+    // Once the program has ended, a window created while its quit is still
+    // queued would only appear and vanish.
+    if (m_ended)
+        return nullptr;
     if (QWidget *existing = window(id))
         return existing;
     const auto factory = m_factories.constFind(id);

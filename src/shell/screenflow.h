@@ -36,7 +36,7 @@ public:
 
     void registerScreen(ScreenId id, Factory factory);
 
-    // Loads the window (if not loaded) without showing it.
+    // Loads the window (if not loaded) without showing it; none once the program has ended.
     QWidget *load(ScreenId id);
     // Loads (if needed) and makes the window visible.
     QWidget *show(ScreenId id);

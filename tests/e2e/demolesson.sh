@@ -2,9 +2,10 @@
 # End to end: the demo lesson played as a teacher plays it, through the real
 # program on a real X display (1024x768): first start on the settings page,
 # the home screen, 打开配置文件 with the demo lesson, the cover page with its
-# music, the desktop and its toolbar (text files, a placement from the menu
-# bar, the video, the drawing board, pictures and their zoom, the input box), the exit
-# question and the closing screen. No file of the lesson may change on the way.
+# music, the desktop and its toolbar (document pages, the deck, a Flash movie,
+# text files, the input box, the video, the drawing board, pictures and their
+# zoom, placements from the menu bar, 外接程序), the exit question and the closing
+# screen. No file of the lesson may change on the way.
 # With VELTANO_SHOT set, the desktop is saved there as a PNG on the way.
 set -euo pipefail
 app_dir=$1
@@ -27,6 +28,17 @@ until_changed() { # region: waits for the region to differ from what remember sa
   done
   return 1
 }
+until_share_below() { # region colour maximum: waits up to ten seconds for a pane to go
+  for _ in $(seq 50); do
+    awk -v m="$(colour_share "$1" "$2")" -v max="$3" 'BEGIN { exit !(m < max) }' && return 0
+    sleep 0.2
+  done
+  return 1
+}
+slowly() { # a check given three times as long: documents are converted and Flash
+  # starts its emulator on first use
+  "$@" || "$@" || "$@"
+}
 until_colours_above() { # region minimum: a plain pane has a handful of colours, a picture many
   for _ in $(seq 50); do
     shot_region "$1"
@@ -40,10 +52,11 @@ until_colours_above() { # region minimum: a plain pane has a handful of colours,
 # n from 0, 38 pixels each below the menu bar), the menu bar's placement items,
 # and the work area's halves and quarters.
 button() { click 1003 $((47 + 38 * $1)); }
-txt=3 paint=4 picture=5 video=6 input=16 exit=17
+word=0 ppt=1 flash=2 txt=3 paint=4 picture=5 video=6 program=8 input=16 exit=17
 input_box_y=500
-menu_top_x=365 menu_y=11
-top_half=983x330+0+30 text_left=480x200+0+30 lower_half=983x300+0+420 lower_left=491x320+0+380 lower_right=491x320+492+380
+menu_top_x=365 menu_bottom_x=403 menu_y=11
+page=983x300+0+100 top_half=983x330+0+30 lower_half=983x300+0+420
+upper_left=491x300+0+40 lower_left=491x320+0+380 lower_right=491x320+492+380
 # The picture pane's places: the first picture at the top right of the left
 # half's edge, the three pictures of the column layout, and what lies left of
 # the column where a zoomed picture grows.
@@ -96,23 +109,60 @@ desktop=$(wait_window 'No1 School高中语文Veltano                   示例之
 check test -n "$desktop"
 [ -n "$desktop" ] || give_up
 
+# The lesson document: a page of three paragraphs in large type over the work
+# area; "." typed into it (after a click, whose location menu is closed) turns
+# to the next page.
+button $word
+check slowly until_share_above "$page" '#000000' 0.02
+remember "$page"
+click 500 600
+sleep 0.5 # the location menu opens
+xdotool key Escape
+xdotool type '.'
+check until_changed "$page"
+# The deck in the upper left quarter, its first slide blue; 停止 puts it away.
+button $ppt
+check slowly until_share_above "$upper_left" '#2B5CB8' 0.3
+button $ppt
+check until_share_below "$upper_left" '#2B5CB8' 0.02
+# The windmill movie in the lower right quarter, sky blue; 停止 puts it away.
+button $flash
+check slowly until_share_above "$lower_right" '#9CD4F4' 0.3
+button $flash
+check until_share_below "$lower_right" '#9CD4F4' 0.02
+
 # Text files stepped: the reading (GBK), then the questions (UTF-8), in the text
-# pane over the whole work area, black on white.
-button $txt
-check until_share_above "$top_half" '#000000' 0.02
+# pane over the whole work area.
 remember "$top_half"
 button $txt
 check until_changed "$top_half"
-# The pane clicked, then 上端 on the menu bar: the lower half shows the
-# desktop's background picture again.
+remember "$top_half"
+button $txt
+check until_changed "$top_half"
+# The pane clicked, then 下端 on the menu bar: its text moves into the lower half.
 click 500 600
-click $menu_top_x $menu_y
-check until_colours_above "$lower_half" 40
+click $menu_bottom_x $menu_y
+check until_share_above "$lower_half" '#000000' 0.02
+# The input box: typed text shown in the text pane by 输入; 输入 with the box
+# empty puts the pane away.
+remember "$lower_half"
+click 1003 $input_box_y
+xdotool type --delay 20 'Veltano demo'
+button $input
+check until_changed "$lower_half"
+button $input
+check until_share_below "$lower_half" '#000000' 0.005
 
-# The video in the lower left quarter: colour bars.
+# The video in the lower left quarter: colour bars. Clicked (its menu closed)
+# and 上端 on the menu bar: it moves up into the upper left quarter.
 button $video
 check until_share_above "$lower_left" '#FFFF00' 0.05
 check until_share_above "$lower_left" '#00FFFF' 0.05
+click 200 500
+sleep 0.5 # the video menu opens
+xdotool key Escape
+click $menu_top_x $menu_y
+check until_share_above "$upper_left" '#FFFF00' 0.05
 
 # The drawing board in the lower right quarter, and a stroke on it.
 button $paint
@@ -123,9 +173,9 @@ for x in $(seq 580 20 940); do xdotool mousemove "$x" $((420 + (x - 560) / 2)); 
 xdotool mouseup 1
 check until_changed "$lower_right"
 
-# Pictures, over the other panes: the next one by the toolbar, then three at once (画面切换, 三画面),
-# each a painted scene of thousands of colours; with 放大 checked a click on
-# the middle one zooms it out over the work area.
+# Pictures, over the other panes: the next one by the toolbar, then three at
+# once (画面切换, 三画面), each a painted scene of thousands of colours; with 放大
+# checked a click on the middle one zooms it out over the work area.
 button $picture
 check until_colours_above "$first_picture" 2000
 picture_menu Down Right Down Down Return
@@ -137,13 +187,14 @@ click 820 380
 check until_changed "$left_of_column"
 check until_colours_above "$left_of_column" 2000
 
-# The input box: typed text shown in the text pane by 输入.
-remember "$text_left"
-click 1003 $input_box_y
-xdotool type --delay 20 'Veltano demo'
-button $input
-check until_changed "$text_left"
-check until_share_above "$text_left" '#000000' 0.005
+# 外接程序: the lesson names no other program, so a file dialog asks for one;
+# Escape cancels it.
+button $program
+chooser=$(wait_window '打开' || true)
+check test -n "$chooser"
+[ -n "$chooser" ] && xdotool windowfocus "$chooser" key Escape
+gone() { for _ in $(seq 50); do xdotool search --onlyvisible --name '^打开$' >/dev/null || return 0; sleep 0.2; done; return 1; }
+check gone
 
 # 退出: the exit question, the closing screen with its yellow saying, and a
 # click that ends the program.

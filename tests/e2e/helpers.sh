@@ -17,10 +17,13 @@ picture_shown() { # a photo has thousands of colours, a plain background a handf
   [ "$(convert "$work/shot.png" -format %k info:)" -gt 2000 ]
 }
 
-# Share of pixels in a region (WxH+X+Y) of the screen close to a colour.
+# Share of pixels in a region (WxH+X+Y) of the screen close to a colour: no
+# channel more than 20% away. (Painting the matches white and the rest black
+# would count the region's own white pixels as matches too.)
 colour_share() { # region colour
   import -window root "$work/shot.png"
-  convert "$work/shot.png" -crop "$1" -fuzz 20% -fill white -opaque "$2" -fill black +opaque white \
+  convert "$work/shot.png" -crop "$1" +repage \( +clone -fill "$2" -colorize 100 \) \
+    -compose difference -composite -separate -evaluate-sequence max -threshold 20% -negate \
     -format '%[fx:mean]' info:
 }
 until_share_above() { # region colour minimum: waits up to ten seconds for a paint

@@ -6,11 +6,13 @@
 #include "editor/lessonpage.h"
 #include "editor/pickerbutton.h"
 #include "editor/systempage.h"
+#include "lesson/gbktext.h"
 #include "lesson/settingsfile.h"
 #include "support/testcontext.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -46,6 +48,15 @@ class TestLessonEditor : public QObject
         QCOMPARE(background()->isVisible(), page == 3);
         for (int i = 1; i <= 3; ++i)
             QCOMPARE(m_editor->pageButton(i)->isChecked(), i == page);
+    }
+
+    // Unloads the editor while another window stays, so the program does not end.
+    void unloadEditorKeepingTheProgram()
+    {
+        m_f->flow.registerScreen(ScreenId::Browser, [] { return new QWidget; });
+        m_f->flow.load(ScreenId::Browser);
+        m_f->flow.unload(ScreenId::Editor);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     const FakeMessageBox::Shown &lastMessage() const { return m_f->fakes.messageBox.shown.last(); }
@@ -232,8 +243,7 @@ private slots:
 
     void missingLessonBookThatCannotBeMadeIsReported()
     {
-        m_f->flow.unload(ScreenId::Editor);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        unloadEditorKeepingTheProgram();
         QDir(lessonBook()).removeRecursively();
         m_f->write(QStringLiteral("备课本"), "a file where the folder should be");
         m_editor = qobject_cast<LessonEditor *>(m_f->flow.show(ScreenId::Editor));
@@ -263,8 +273,7 @@ private slots:
     void pickerPointerComesFromTheProgramsIcon()
     {
         // The pointer is loaded when the window is built: open it afresh with the icon in place.
-        m_f->flow.unload(ScreenId::Editor);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        unloadEditorKeepingTheProgram();
         m_f->install(QStringLiteral(VELTANO_APP_DIR "/set/image/small.ico"),
                      QStringLiteral("set/image/small.ico"));
         m_editor = qobject_cast<LessonEditor *>(m_f->flow.show(ScreenId::Editor));
@@ -314,6 +323,78 @@ private slots:
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll().split('\n').value(9), QByteArray("m.mp3\r"));
+        saved.close();
+
+        // A "读取" that read nothing (no lesson ending) does not speak for the music either.
+        m_f->fakes.fileDialog.answer({m_f->write(QStringLiteral("备课本/配置区/notes.doc"), "x")});
+        QTest::mouseClick(lesson()->readButton(), Qt::LeftButton);
+        lesson()->text1(1)->setText(QStringLiteral("L2"));
+        lesson()->text1(2)->setText(lessonBook());
+        QTest::mouseClick(lesson()->saveButton(), Qt::LeftButton);
+        QVERIFY(lastMessage().text.startsWith(QStringLiteral("已将文件保存为")));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll().split('\n').value(9), QByteArray("m.mp3\r"));
+    }
+
+    void pickersAndSavesRefuseWhatWouldBreakTheLesson()
+    {
+        // After a cancelled "读取" the document folder is empty: nothing can be relative to it.
+        m_f->fakes.fileDialog.answerCancel();
+        QTest::mouseClick(lesson()->readButton(), Qt::LeftButton);
+        const qsizetype asked = m_f->fakes.fileDialog.requests.size();
+        for (const int picker : {6, 7, 8, 9}) {
+            QTest::mouseClick(lesson()->picker(picker), Qt::LeftButton);
+            QCOMPARE(lastMessage().title, QStringLiteral("文件位置错误"));
+            QVERIFY(lastMessage().text.contains(QStringLiteral("文档目录")));
+        }
+        QCOMPARE(m_f->fakes.fileDialog.requests.size(), asked);
+        for (const int field : {3, 4, 5, 6})
+            QVERIFY(text1(field).isEmpty());
+
+        // A folder beside the lesson book is not inside it.
+        lesson()->text1(2)->setText(lessonBook());
+        m_f->fakes.fileDialog.answer({m_f->write(QStringLiteral("备课本旧/a.doc"))});
+        QTest::mouseClick(lesson()->picker(6), Qt::LeftButton);
+        QVERIFY(lastMessage().text.startsWith(QStringLiteral("请将文件移动到文件夹")));
+        QVERIFY(text1(3).isEmpty());
+
+        // A pasted line break would shift the file's later lines: nothing is written.
+        lesson()->text1(1)->setText(QStringLiteral("L3"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("a.doc\r\nb.doc"));
+        QLineEdit *document = lesson()->text1(3);
+        document->setFocus();
+        QTest::keyClick(document, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(text1(3).contains(QLatin1Char('\n')));
+        QTest::mouseClick(lesson()->saveButton(), Qt::LeftButton);
+        QVERIFY(
+            lastMessage().text.endsWith(QStringLiteral("“文档文件名”中含有换行等控制字符，请修改后再试")));
+        QVERIFY(!QFileInfo::exists(lessonBook() + QStringLiteral("/配置区/L3.spz")));
+
+        const QByteArray lines = "t\r\n";
+        const QString target = m_f->write(QStringLiteral("备课本/配置区/a.spz"), lines);
+        m_editor->Toolbar1_ButtonClick(QStringLiteral("BackSet"));
+        QLineEdit *music = background()->text4(0);
+        music->setFocus();
+        QTest::keyClick(music, Qt::Key_V, Qt::ControlModifier);
+        m_f->fakes.fileDialog.answer({target});
+        QTest::mouseClick(background()->applyButton(), Qt::LeftButton);
+        QVERIFY(lastMessage().text.endsWith(QStringLiteral("“背景音乐1”中含有换行等控制字符，请修改后再试")));
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), lines);
+    }
+
+    void lessonFromWindowsSavesInThisLessonBook()
+    {
+        QByteArray bytes;
+        gbk::encode(QStringLiteral("第一章\r\n集合\r\nD:\\教学\\备课本\r\n"), &bytes);
+        const QString path = m_f->write(QStringLiteral("备课本/配置区/集合.spz"), bytes);
+        m_f->fakes.fileDialog.answer({path});
+        QTest::mouseClick(lesson()->readButton(), Qt::LeftButton);
+        QCOMPARE(text1(2), lessonBook());
+        QTest::mouseClick(lesson()->saveButton(), Qt::LeftButton);
+        QCOMPARE(lastMessage().text, QStringLiteral("已将文件保存为“") + lessonBook() +
+                                         QStringLiteral("/配置区/第一章/集合.spz”"));
     }
 
     void savedLessonReadsBackThroughTheWindow()

@@ -89,14 +89,16 @@ private slots:
                     .isEmpty());
     }
 
-    void siblingFolderNamedLikeTheRootPasses()
+    void siblingFolderNamedLikeTheRootIsOutside()
     {
-        // The check is a plain prefix test, as in the Windows version: "备课本2" begins with "备课本".
+        // "备课本2" begins with "备课本" but lies beside it.
         const QString root = QStringLiteral("/v/备课本");
-        QVERIFY(pickerrules::listEntries(root, GetDlgSelectFileInfo(QStringLiteral("/v/备课本2/a.swf"))));
-        QVERIFY(pickerrules::documentName(root, QStringLiteral("/v/备课本旧/a.doc")));
-        QCOMPARE(*pickerrules::documentName(root, QStringLiteral("/v/备课本旧/a.doc")),
-                 QStringLiteral("旧\\a.doc"));
+        QVERIFY(!pickerrules::listEntries(root, GetDlgSelectFileInfo(QStringLiteral("/v/备课本2/a.swf"))));
+        QVERIFY(!pickerrules::documentName(root, QStringLiteral("/v/备课本旧/a.doc")));
+        QCOMPARE(pickerrules::documentName(root + QLatin1Char('/'), QStringLiteral("/v/备课本/高中/a.doc")),
+                 std::optional<QString>(QStringLiteral("高中\\a.doc")));
+        // An empty root holds nothing.
+        QVERIFY(!pickerrules::documentName(QString(), QStringLiteral("/v/备课本/a.doc")));
     }
 };
 

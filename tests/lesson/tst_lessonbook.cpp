@@ -45,13 +45,15 @@ private slots:
                  QStringLiteral("a.doc"));
     }
 
-    void locationTestIsAPlainPrefix()
+    void locationTestNeedsASeparatorAfterTheRoot()
     {
         QVERIFY(LessonBook::liesBelow(QStringLiteral("/v/备课本/高中"), QStringLiteral("/v/备课本")));
         QVERIFY(!LessonBook::liesBelow(QStringLiteral("/v/set/image"), QStringLiteral("/v/备课本")));
         QVERIFY(!LessonBook::liesBelow(QStringLiteral("/V/备课本"), QStringLiteral("/v/备课本")));
-        // A sibling whose name begins with the root's name passes the plain prefix test.
-        QVERIFY(LessonBook::liesBelow(QStringLiteral("/v/备课本2"), QStringLiteral("/v/备课本")));
+        QVERIFY(LessonBook::liesBelow(QStringLiteral("/v/备课本"), QStringLiteral("/v/备课本")));
+        QVERIFY(LessonBook::liesBelow(QStringLiteral("D:\\v\\备课本\\a"), QStringLiteral("D:\\v\\备课本")));
+        // A sibling whose name begins with the root's name lies beside it.
+        QVERIFY(!LessonBook::liesBelow(QStringLiteral("/v/备课本2"), QStringLiteral("/v/备课本")));
     }
 
     void resolveKeepsAbsoluteNames()
@@ -90,6 +92,13 @@ private slots:
         for (const char *kept : {"D:\\Veltano\\set\\music\\gone.mid", "D:\\Veltano\\Set\\music\\tn.mid",
                                  "D:\\music\\tn.mid", ""})
             QCOMPARE(book.locate(QString::fromUtf8(kept)), QString::fromUtf8(kept));
+
+        // Folders follow the same rule.
+        QCOMPARE(book.locateFolder(QStringLiteral("D:\\教学\\备课本")), book.lessonBook());
+        QCOMPARE(book.locateFolder(QStringLiteral("D:\\备课本\\高中")),
+                 dir.filePath(QStringLiteral("备课本/高中")));
+        QCOMPARE(book.locateFolder(book.lessonBook()), book.lessonBook());
+        QCOMPARE(book.locateFolder(QStringLiteral("D:\\备课本旧")), QStringLiteral("D:\\备课本旧"));
     }
 };
 

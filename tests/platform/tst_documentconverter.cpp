@@ -55,20 +55,23 @@ private slots:
                                              officefixtures::threeSlideDeck(), QStringLiteral("ppt"));
         QVERIFY2(!m_doc.isEmpty() && !m_ppt.isEmpty(), "LibreOffice could not make the test documents");
         m_rtf = write(m_fixtures, QStringLiteral("gbk.rtf"), officefixtures::sevenParagraphRtf());
+        // Rich text saved under a text file's name.
+        m_rtfAsText = write(m_fixtures, QStringLiteral("gbk.txt"), officefixtures::sevenParagraphRtf());
     }
 
     void convertsSeveralAtOnceThenFromTheCache()
     {
         Converter c;
-        for (const QString &path : {m_doc, m_rtf, m_ppt})
+        for (const QString &path : {m_doc, m_rtf, m_ppt, m_rtfAsText})
             c.converter.open(path);
         // Nothing is answered from inside open().
         QVERIFY(c.opened.isEmpty() && c.failed.isEmpty());
-        QTRY_COMPARE_WITH_TIMEOUT(c.opened.size() + c.failed.size(), 3, kConversionWait);
+        QTRY_COMPARE_WITH_TIMEOUT(c.opened.size() + c.failed.size(), 4, kConversionWait);
         QVERIFY2(c.failed.isEmpty(), qPrintable(c.failed.values().join(QLatin1Char(' '))));
+        // The same rich text under two names converts once.
         QCOMPARE(c.converter.conversionsStarted(), 3);
 
-        for (const QString &path : {m_doc, m_rtf}) {
+        for (const QString &path : {m_doc, m_rtf, m_rtfAsText}) {
             const ConvertedDocument &converted = c.opened.value(path);
             QCOMPARE(converted.format, ConvertedDocument::Format::Html);
             QString problem;
@@ -129,6 +132,15 @@ private slots:
         QCOMPARE(c.failed.value(textAsDeck), QStringLiteral("文件内容不是 PowerPoint 演示文稿"));
         QCOMPARE(c.failed.value(missing), QStringLiteral("找不到文件"));
         QCOMPARE(c.converter.conversionsStarted(), 0);
+        // A machine without LibreOffice: a clear reason, no hanging wait.
+        CachedDocumentConverter bare(DocumentCache(c.folder.filePath(QStringLiteral("bare"))),
+                                     new OfficeProcessBackEnd(c.folder.filePath(QStringLiteral("p")),
+                                                              QStringLiteral("no-such-office")));
+        QString reason;
+        connect(&bare, &DocumentConverter::failed, this,
+                [&reason](const QString &, const QString &why) { reason = why; });
+        bare.open(m_doc);
+        QTRY_COMPARE(reason, QStringLiteral("找不到 LibreOffice（soffice）"));
         // A rich-text file named ".doc" is what Word opens too.
         QVERIFY(CachedDocumentConverter::signatureProblem(QStringLiteral("DOC"), "{\\rtf1 x}").isEmpty());
     }
@@ -166,6 +178,7 @@ private:
     QTemporaryDir m_fixtures;
     QString m_doc;
     QString m_rtf;
+    QString m_rtfAsText;
     QString m_ppt;
 };
 

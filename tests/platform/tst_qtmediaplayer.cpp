@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QAudioOutput>
 #include <QFile>
+#include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMediaPlayer>
 #include <QMenu>
@@ -163,23 +165,36 @@ void QtMediaPlayerTest::playsInAShownWindowWithControls()
 void QtMediaPlayerTest::missingOrBrokenFileStaysSilent_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::newRow("missing") << m_dir.filePath(QStringLiteral("nowhere/gone.mp3"));
-    QTest::newRow("broken") << writeFile(QStringLiteral("broken.mid"), QByteArray(4000, '\x5a'));
+    QTest::addColumn<QString>("why");
+    QTest::newRow("missing") << m_dir.filePath(QStringLiteral("nowhere/gone.mp3"))
+                             << QStringLiteral("找不到");
+    QTest::newRow("broken") << writeFile(QStringLiteral("broken.mid"), QByteArray(4000, '\x5a'))
+                            << QStringLiteral("无法播放");
 }
 
 void QtMediaPlayerTest::missingOrBrokenFileStaysSilent()
 {
     QFETCH(QString, path);
+    QFETCH(QString, why);
     QtMediaPlayer player(nullptr);
     QSignalSpy errors(&player, &MediaPlayer::error);
     player.setURL(path);
     QTRY_VERIFY_WITH_TIMEOUT(!errors.isEmpty(), kWatchdogMs);
     QTRY_COMPARE_WITH_TIMEOUT(player.state(), MediaPlayer::State::Stopped, kWatchdogMs);
     QCOMPARE(player.positionMs(), 0);
+    // The player's own area says which file and why, in place of a black picture.
+    QWidget *view = player.widget();
+    auto *notice = view->findChild<QLabel *>(QStringLiteral("notice"));
+    QVERIFY(notice && notice->isVisibleTo(view));
+    QVERIFY(!view->findChild<QVideoWidget *>()->isVisibleTo(view));
+    QVERIFY2(notice->text().contains(QFileInfo(path).fileName()) && notice->text().contains(why),
+             qPrintable(notice->text()));
 
     // The player still takes the next file.
     player.setURL(m_dir.filePath(QStringLiteral("tone.wav")));
     QTRY_COMPARE_WITH_TIMEOUT(player.state(), MediaPlayer::State::Playing, kWatchdogMs);
+    QVERIFY(!notice->isVisibleTo(view));
+    QVERIFY(view->findChild<QVideoWidget *>()->isVisibleTo(view));
 }
 
 void QtMediaPlayerTest::reportsPressesAndFocus()

@@ -3,6 +3,7 @@
 // ten thousand files and broken media. Each gives a message naming the file, or the
 // sound default, loses nothing and does not crash.
 #include "cover/coverpage.h"
+#include "desktop/panes/picturecache.h"
 #include "editor/lessonfiles.h"
 #include "editor/lessonsaver.h"
 #include "editor/pickerrules.h"
@@ -17,6 +18,8 @@
 #include "shell/startup.h"
 #include "support/testcontext.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QLabel>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -339,6 +342,46 @@ private slots:
         player.play();
         QTRY_COMPARE_WITH_TIMEOUT(player.state(), MediaPlayer::State::Playing, 15000);
         player.stop();
+    }
+
+    // Pictures the pane cannot show are named once each and never decoded again.
+    void brokenPictures_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        const auto encoded = [](const char *format) {
+            QImage image(40, 30, QImage::Format_RGB32);
+            image.fill(Qt::darkCyan);
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            image.save(&buffer, format);
+            return buffer.data();
+        };
+        QByteArray png = encoded("PNG");
+        png.replace(16, 4, QByteArray(4, '\xff')); // IHDR width past any limit
+        QByteArray bmp = encoded("BMP");
+        bmp.replace(18, 8, QByteArray::fromHex("60ea000060ea0000")); // 60000 by 60000
+        QTest::newRow("JPEG cut after its header") << "断.jpg" << encoded("JPG").left(40);
+        QTest::newRow("PNG with an impossible width") << "坏.png" << png;
+        QTest::newRow("GIF cut inside its header") << "断.gif" << encoded("GIF").left(10);
+        QTest::newRow("BMP of 60000 by 60000 pixels") << "巨.bmp" << bmp;
+        QTest::newRow("random bytes named .png") << "乱.png" << randomBytes(5000, 4);
+        QTest::newRow("1 GB file named .jpg") << "大.jpg" << QByteArray();
+    }
+
+    void brokenPictures()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        TestContext t;
+        const QString path = t.write(name, bytes);
+        if (bytes.isEmpty())
+            QVERIFY(QFile::resize(path, qint64(1) << 30)); // sparse: no gigabyte on the disk
+        PictureCache cache([] { return QSize(680, 512); });
+        QVERIFY(!cache.picture(path).readable);
+        QCOMPARE(cache.takeNewFailures(), QStringList{path});
+        QVERIFY(!cache.picture(path).readable);
+        QVERIFY(cache.takeNewFailures().isEmpty());
     }
 
     // "其他应用程序" is started as one program with no arguments: shell words in its

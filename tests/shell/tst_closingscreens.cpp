@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QTimer>
 #include <QtTest>
+#include <QWindow>
 
 namespace {
 
@@ -89,9 +90,16 @@ private slots:
         writeSayings(t, 1688);
         t.state.ScreenWidthText = QStringLiteral("15360");
         auto *screen = t.flow.show(ScreenId::Closing);
+        QVERIFY(QTest::qWaitForWindowExposed(screen));
         QTest::mouseClick(screen->findChild<QLabel *>(QStringLiteral("Label2")), Qt::LeftButton);
+        auto *control = screen->findChild<QWidget *>(target);
+        QTest::mouseClick(control, Qt::RightButton);
+        QTest::mouseClick(control, Qt::MiddleButton);
+        // Pressed on the control, released off it: no click.
+        QTest::mousePress(control, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(control, Qt::LeftButton, {}, QPoint(-5, -5));
         QVERIFY(!t.ended);
-        QTest::mouseClick(screen->findChild<QWidget *>(target), Qt::LeftButton);
+        QTest::mouseClick(control, Qt::LeftButton);
         QVERIFY(t.ended);
     }
 
@@ -113,12 +121,45 @@ private slots:
         QTRY_VERIFY(!t.flow.isLoaded(ScreenId::About));
         QVERIFY(!t.flow.isLoaded(ScreenId::About));
 
+        // Closed from the window manager it is unloaded: the next opening starts afresh.
         box = qobject_cast<AboutBox *>(t.flow.show(ScreenId::About));
-        QTest::keyClick(box, Qt::Key_A);
+        QVERIFY(QTest::qWaitForWindowExposed(box));
+        box->windowHandle()->close();
+        QVERIFY(!t.flow.isLoaded(ScreenId::About));
+        QVERIFY(!t.ended);
+    }
+
+    // Runs on a bare X server: no window manager gives the box the keyboard.
+    void aboutBoxTakesTheKeyboardAndClosesOnTypedKeysAndLeftClicks()
+    {
+        TestContext t;
+        t.flow.registerScreen(ScreenId::Home, [] { return new QWidget; });
+        t.flow.load(ScreenId::Home);
+        QWidget behind;
+        behind.setGeometry(0, 0, 1024, 768);
+        behind.show();
+        behind.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&behind));
+
+        auto *box = t.flow.show(ScreenId::About);
+        QTRY_COMPARE(QApplication::activeWindow(), box);
+        // Keys reach the window that holds the keyboard, as a typed key would.
+        QWidget *const keyboard = nullptr;
+        for (const Qt::Key alone : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt})
+            QTest::keyClick(keyboard, alone);
+        QVERIFY(t.flow.isLoaded(ScreenId::About));
+        QTest::keyClick(keyboard, Qt::Key_A);
         QVERIFY(!t.flow.isLoaded(ScreenId::About));
 
-        box = qobject_cast<AboutBox *>(t.flow.show(ScreenId::About));
-        QTest::mouseClick(box->findChild<QWidget *>(QStringLiteral("Frame1")), Qt::LeftButton);
+        box = t.flow.show(ScreenId::About);
+        QVERIFY(QTest::qWaitForWindowExposed(box));
+        auto *frame = box->findChild<QWidget *>(QStringLiteral("Frame1"));
+        QTest::mouseClick(frame, Qt::RightButton);
+        QTest::mouseClick(frame, Qt::MiddleButton);
+        QTest::mousePress(frame, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(frame, Qt::LeftButton, {}, QPoint(-5, -5));
+        QVERIFY(t.flow.isLoaded(ScreenId::About));
+        QTest::mouseClick(frame, Qt::LeftButton);
         QVERIFY(!t.flow.isLoaded(ScreenId::About));
         QVERIFY(!t.ended);
     }

@@ -58,6 +58,8 @@ private slots:
         const QString title = home->findChild<QLabel *>(QStringLiteral("Label1"))->text() +
                               home->findChild<QLabel *>(QStringLiteral("Label3"))->text();
         QCOMPARE(title, QStringLiteral("高中物理Veltano"));
+        // The title breaks between the subject and the product's name, never inside the name.
+        QCOMPARE(home->findChild<QLabel *>(QStringLiteral("Label3"))->text(), QStringLiteral("Veltano"));
         QCOMPARE(t.state.SettingsRecord.TeacherName, QStringLiteral("张老师"));
         QCOMPARE(t.state.ScreenWidthText, QString::number(double(t.context.scale.toTwipsX(
                                               QGuiApplication::primaryScreen()->size().width()))));
@@ -159,6 +161,13 @@ private slots:
         home->fileMenu()->hide();
         QVERIFY(!t.flow.isLoaded(ScreenId::Cover));
 
+        // The status bar is no click target.
+        QWidget *status = home->findChild<QWidget *>(QStringLiteral("StatusBar1"));
+        QTest::mouseClick(status, Qt::LeftButton);
+        QTest::mouseClick(status, Qt::RightButton);
+        QVERIFY(!home->fileMenu()->isVisible());
+        QVERIFY(!t.flow.isLoaded(ScreenId::Cover));
+
         QTest::mouseRelease(home, Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(t.flow.isLoaded(ScreenId::Cover));
         QVERIFY(t.flow.window(ScreenId::Cover)->isVisible());
@@ -188,6 +197,30 @@ private slots:
         auto *home = t.flow.show(ScreenId::Home);
         home->close();
         QVERIFY(t.ended);
+        // An ended program loads no window, not even while its quit is still queued.
+        QVERIFY(!t.flow.show(ScreenId::Home));
+        QVERIFY(!t.flow.isLoaded(ScreenId::Home));
+    }
+
+    void editorLeftWithYesWhereNoSettingsCanBeMadeShowsTheHomeScreen()
+    {
+        TestContext t;
+        // The settings folder's path runs through a regular file.
+        QFile blocker(QFileInfo(t.context.settingsPath).absolutePath());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        t.flow.show(ScreenId::Home);
+        auto *editor = t.flow.windowAs<LessonEditor>(ScreenId::Editor);
+        QVERIFY(editor && editor->isVisible());
+        QVERIFY(!QFileInfo::exists(t.context.settingsPath));
+
+        t.fakes.messageBox.answer(MessageBox::Answer::Yes);
+        editor->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!t.flow.isLoaded(ScreenId::Editor));
+        QVERIFY(t.flow.isLoaded(ScreenId::Home));
+        QVERIFY(t.flow.window(ScreenId::Home)->isVisible());
+        QVERIFY(!t.ended);
     }
 };
 

@@ -30,6 +30,11 @@ QStringList PictureCache::takeNewFailures()
 CachedPicture PictureCache::decode(const QString &path, const QSize &bound)
 {
     QImageReader reader(path);
+    return decode(reader, bound);
+}
+
+CachedPicture PictureCache::decode(QImageReader &reader, const QSize &bound)
+{
     // Camera pictures carry their orientation; teachers expect them upright.
     reader.setAutoTransform(true);
     const QSize stored = reader.size();

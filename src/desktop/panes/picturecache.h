@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+class QImageReader;
+
 // A picture file as the pane shows it: decoded once, no larger than the work
 // area, upright, with its own size in pixels.
 struct CachedPicture {
@@ -40,6 +42,8 @@ public:
     // Decodes `path` at the smallest size that still covers `bound` (its own
     // size when that is smaller, or when `bound` is empty).
     static CachedPicture decode(const QString &path, const QSize &bound);
+    // The same from a reader already set on its file or device.
+    static CachedPicture decode(QImageReader &reader, const QSize &bound);
 
 private:
     std::function<QSize()> m_bound;

@@ -3,6 +3,8 @@
 #include "desktop/logic/videohidetoggle.h"
 #include "pane.h"
 
+#include <QSet>
+
 struct AppContext;
 struct MediaList;
 class MediaPlayer;
@@ -40,6 +42,7 @@ public:
     void videoButton();
 
 private:
+    void tellOnce(const QString &path, const QString &reason);
     void showMedium(const QString &path);
     void playListed();
     QAction *item(const char *name) const;
@@ -51,4 +54,7 @@ private:
     QMenu *m_menu;
     QAction *m_hideItem;
     VideoHideToggle m_hide;
+    // Media the player failed on, named once each while the desktop lives (a broken
+    // file reports several errors).
+    QSet<QString> m_told;
 };

@@ -1,0 +1,89 @@
+// Time from the toolbar's "flash" click to the lesson's movie on the screen,
+// for the first movie (the web engine and the emulator start) and the next one
+// (the running view is reused). Run on an X display: `make bench`, or
+// tests/e2e/xvfb-session.sh build/bench/bench_flash
+
+#include "desktop/desktoptoolbar.h"
+#include "desktop/panes/flashpane.h"
+#include "desktop/teachingdesktop.h"
+#include "platform/flashplayer.h"
+#include "platform/ruffleflashplayer.h"
+#include "platform/webengine.h"
+#include "support/testcontext.h"
+#include "swfwriter.h"
+
+#include <cstdio>
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QScreen>
+#include <QtTest>
+
+namespace {
+
+const char *const kRerun = "make bench  (or: tests/e2e/xvfb-session.sh build/bench/bench_flash)";
+const double kTargetMs = 2000;
+
+QByteArray movie(const QColor &stage)
+{
+    SwfWriter swf(11000, 8000, 12);
+    swf.fileAttributes();
+    swf.setBackgroundColor(stage);
+    swf.defineShape(1, SwfShape::rectangle(4000, 3000, Qt::white));
+    swf.placeObject(1, 1, SwfMatrix::translation(5500, 4000));
+    swf.showFrame();
+    return swf.finish();
+}
+
+bool near(const QColor &a, const QColor &b)
+{
+    return qAbs(a.red() - b.red()) < 24 && qAbs(a.green() - b.green()) < 24 && qAbs(a.blue() - b.blue()) < 24;
+}
+
+// Milliseconds from the click until the screen shows `stage` beside the box.
+double clickToScreen(TeachingDesktop *desktop, const QColor &stage)
+{
+    QWidget *control = desktop->pane(QStringLiteral("Flash"))->control();
+    QAction *button = desktop->toolbar()->button(QStringLiteral("flash"));
+    QElapsedTimer timer;
+    timer.start();
+    button->trigger();
+    QScreen *screen = QGuiApplication::primaryScreen();
+    const bool shown = QTest::qWaitFor(
+        [&] {
+            const QPoint at = control->mapToGlobal(QPoint(control->width() / 8, control->height() / 2));
+            return near(screen->grabWindow(0, at.x(), at.y(), 1, 1).toImage().pixelColor(0, 0), stage);
+        },
+        30000);
+    return shown ? timer.nsecsElapsed() / 1e6 : -1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TestContext t;
+    t.state.ScreenWidthText = QString::number(t.context.scale.toTwipsX(1024));
+    t.state.ScreenHeightText = QString::number(t.context.scale.toTwipsY(768));
+    WebEngine engine(QStringLiteral(VELTANO_APP_DIR "/web"));
+    RuffleFlashPlayerFactory players(engine);
+    t.context.platform.flashPlayers = &players;
+    const QColor first(0x20, 0x70, 0x30), second(0x90, 0x20, 0x60);
+    t.write(QStringLiteral("备课本/一.swf"), movie(first));
+    t.write(QStringLiteral("备课本/二.swf"), movie(second));
+    t.state.LessonFields[6] = QStringLiteral("一.swf 二.swf ");
+    auto *desktop = qobject_cast<TeachingDesktop *>(t.flow.show(ScreenId::Desktop));
+    QTest::qWaitForWindowExposed(desktop);
+
+    std::printf("== Flash pane (real emulator)\n");
+    const double firstMs = clickToScreen(desktop, first);
+    desktop->toolbar()->button(QStringLiteral("flash"))->trigger(); // "停止"
+    const double nextMs = clickToScreen(desktop, second);
+    std::printf("first movie of a lesson, click to screen: %.0f ms (target <= %.0f ms)\n", firstMs,
+                kTargetMs);
+    std::printf("next movie, same view:                   %.0f ms (target <= %.0f ms)\n", nextMs, kTargetMs);
+    std::printf("rerun: %s\n", kRerun);
+    return firstMs < 0 || nextMs < 0 ? 1 : 0;
+}

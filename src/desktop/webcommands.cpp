@@ -1,0 +1,41 @@
+#include "webcommands.h"
+
+#include "browser/browserwindow.h"
+#include "browser/webaddresses.h"
+#include "desktop/desktopmenus.h"
+#include "desktop/teachingdesktop.h"
+#include "shell/appcontext.h"
+#include "shell/sharedstate.h"
+
+#include <QAction>
+
+namespace {
+
+void IEinternet(TeachingDesktop &desktop)
+{
+    SharedState &state = desktop.context().state;
+    if (state.HomeUrl.isEmpty())
+        state.HomeUrl = state.LessonFields[slot::WebAddress];
+    // The window stays above the full-screen desktop and goes with it.
+    auto *window = new BrowserWindow(desktop.context(), &desktop);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->Form_Load();
+}
+
+} // namespace
+
+void installWebCommands(TeachingDesktop &desktop)
+{
+    const DesktopMenus &menus = desktop.menus();
+    SharedState &state = desktop.context().state;
+    QObject::connect(menus.item(QStringLiteral("IE")), &QAction::triggered, &desktop, [&desktop, &state] {
+        state.HomeUrl = state.LessonFields[slot::WebAddress];
+        IEinternet(desktop);
+    });
+    QObject::connect(menus.item(QStringLiteral("IEinternet")), &QAction::triggered, &desktop,
+                     [&desktop] { IEinternet(desktop); });
+    desktop.setToolbarAction(QStringLiteral("google"), [&desktop, &state] {
+        state.HomeUrl = searchPage();
+        IEinternet(desktop);
+    });
+}

@@ -1,0 +1,83 @@
+#include "qtwebbrowser.h"
+
+#include "engineview.h"
+#include "webengine.h"
+
+#include <QWebEngineHistory>
+#include <QWebEngineView>
+
+QtWebBrowser::QtWebBrowser(WebEngine &engine, QWidget *parent)
+    : WebBrowser(parent), m_engine(engine), m_view(new EngineView(engine, parent))
+{
+    QWebEngineView *view = m_view->view();
+    connect(view, &QWebEngineView::loadStarted, this, [this] { m_busy = true; });
+    connect(view, &QWebEngineView::loadFinished, this, [this, view](bool) {
+        m_busy = false;
+        emit NavigateComplete2(view->url().toString());
+        emit DownloadComplete();
+    });
+    connect(m_view, &EngineView::crashed, this, [this] { m_busy = false; });
+}
+
+QWidget *QtWebBrowser::widget()
+{
+    return m_view;
+}
+
+void QtWebBrowser::Navigate(const QString &address)
+{
+    m_busy = true;
+    m_view->hideNotice();
+    const QString trimmed = address.trimmed();
+    m_view->view()->load(trimmed.isEmpty() ? QUrl(QStringLiteral("about:blank"))
+                                           : QUrl::fromUserInput(trimmed));
+}
+
+void QtWebBrowser::GoBack()
+{
+    if (!m_view->view()->history()->canGoBack())
+        return;
+    m_busy = true;
+    m_view->view()->back();
+}
+
+void QtWebBrowser::GoForward()
+{
+    if (!m_view->view()->history()->canGoForward())
+        return;
+    m_busy = true;
+    m_view->view()->forward();
+}
+
+void QtWebBrowser::GoHome()
+{
+    Navigate(m_engine.homePage().toString());
+}
+
+void QtWebBrowser::Refresh()
+{
+    m_busy = true;
+    m_view->hideNotice();
+    m_view->view()->reload();
+}
+
+void QtWebBrowser::Stop()
+{
+    m_view->view()->stop();
+    m_busy = false;
+}
+
+QString QtWebBrowser::LocationName() const
+{
+    return m_view->view()->title();
+}
+
+QString QtWebBrowser::LocationURL() const
+{
+    return m_view->view()->url().toString();
+}
+
+WebBrowser *QtWebBrowserFactory::create(QWidget *parent)
+{
+    return new QtWebBrowser(m_engine, parent);
+}

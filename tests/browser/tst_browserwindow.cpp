@@ -1,0 +1,177 @@
+// The browser window on the real web engine, against pages of this machine.
+
+#include "browser/browserwindow.h"
+#include "desktop/panes/panedesktop.h"
+#include "platform/qtwebbrowser.h"
+#include "platform/webengine.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QToolBar>
+
+namespace {
+
+struct BrowserContext : TestContext {
+    WebEngine engine{QStringLiteral(VELTANO_APP_DIR "/web")};
+    QtWebBrowserFactory browsers{engine};
+    BrowserContext() { context.platform.webBrowsers = &browsers; }
+
+    QString page(const char *name, const char *title)
+    {
+        const QString path =
+            write(QLatin1String(name), "<html><head><meta charset=\"utf-8\"><title>" + QByteArray(title) +
+                                           "</title></head><body>" + QByteArray(name) + "</body></html>");
+        return QUrl::fromLocalFile(path).toString();
+    }
+
+    BrowserWindow *open(const QString &home)
+    {
+        state.HomeUrl = home;
+        auto *window = new BrowserWindow(context);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->Form_Load();
+        return window;
+    }
+};
+
+QStringList entries(const QComboBox *box)
+{
+    QStringList list;
+    for (int i = 0; i < box->count(); ++i)
+        list << box->itemText(i);
+    return list;
+}
+
+bool waitForTitle(QWidget *window, const QString &title)
+{
+    return QTest::qWaitFor([&] { return window->windowTitle() == title; }, 20000);
+}
+
+void click(BrowserWindow *window, const char *key)
+{
+    QToolBar *bar = window->tbToolBar();
+    QWidget *button = bar->widgetForAction(bar->findChild<QAction *>(QLatin1String(key)));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+} // namespace
+
+class BrowserWindowTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void emptyStartAddressLeavesTheWindowBlank()
+    {
+        BrowserContext t;
+        BrowserWindow *window = t.open(QString());
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->objectName(), QStringLiteral("frmBrowser"));
+        QVERIFY(window->cboAddress()->currentText().isEmpty());
+        QCOMPARE(window->cboAddress()->count(), 0);
+        QVERIFY(!window->timTimer().isActive());
+        QTest::qWait(300);
+        QVERIFY(window->brwWebBrowser()->LocationURL().isEmpty() ||
+                window->brwWebBrowser()->LocationURL() == QLatin1String("about:blank"));
+        const QStringList tips = {"倒退", "前进", "停止", "刷新", "主页", "搜索"};
+        const QList<QAction *> buttons = window->tbToolBar()->actions();
+        for (int i = 0; i < tips.size(); ++i) {
+            QCOMPARE(buttons.at(i)->toolTip(), tips.at(i));
+            QVERIFY(!buttons.at(i)->icon().isNull());
+        }
+        window->close();
+    }
+
+    // Loading shows "Veltano" & "Loading......", then the title; A, B, A leaves
+    // the list A, B, and picking from the list starts exactly one navigation.
+    void captionFollowsLoadingAndTheListKeepsEachAddressOnce()
+    {
+        BrowserContext t;
+        const QString a = t.page("a.html", "甲页");
+        const QString b = t.page("b.html", "乙页");
+        QStringList captions;
+        BrowserWindow *window = t.open(a);
+        connect(window, &QWidget::windowTitleChanged, [&](const QString &title) { captions << title; });
+        QSignalSpy navigations(window->brwWebBrowser(), &WebBrowser::NavigateComplete2);
+        QVERIFY(waitForTitle(window, QStringLiteral("甲页")));
+        QVERIFY(!window->timTimer().isActive());
+        QVERIFY2(captions.indexOf(QStringLiteral("VeltanoLoading......")) >= 0,
+                 qPrintable(captions.join('|')));
+        QCOMPARE(entries(window->cboAddress()), QStringList({a}));
+
+        QLineEdit *edit = window->cboAddress()->lineEdit();
+        edit->selectAll();
+        QTest::keyClicks(edit, b);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY(waitForTitle(window, QStringLiteral("乙页")));
+        QCOMPARE(entries(window->cboAddress()), QStringList({b, a}));
+
+        window->cboAddress()->showPopup();
+        QAbstractItemView *list = window->cboAddress()->view();
+        QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+        const QRect second = list->visualRect(list->model()->index(1, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
+        QVERIFY(waitForTitle(window, QStringLiteral("甲页")));
+        QCOMPARE(entries(window->cboAddress()), QStringList({a, b}));
+        QTest::qWait(500);
+        QCOMPARE(navigations.size(), 3);
+        window->close();
+    }
+
+    // "停止" shows "Veltano" & the page's name; "主页" goes to the program's own
+    // start page, not the start address; a missing page leaves the window open.
+    void stopHomeAndAMissingPage()
+    {
+        BrowserContext t;
+        const QString a = t.page("a.html", "甲页");
+        BrowserWindow *window = t.open(a);
+        QVERIFY(waitForTitle(window, QStringLiteral("甲页")));
+        click(window, "Stop");
+        QCOMPARE(window->windowTitle(), QStringLiteral("Veltano甲页"));
+        QVERIFY(!window->timTimer().isActive());
+
+        click(window, "Home");
+        QVERIFY(QTest::qWaitFor(
+            [&] { return window->brwWebBrowser()->LocationURL() == t.engine.homePage().toString(); }, 20000));
+        QVERIFY(waitForTitle(window, QStringLiteral("Veltano 主页")));
+
+        QLineEdit *edit = window->cboAddress()->lineEdit();
+        edit->setText(QUrl::fromLocalFile(t.programFolder() + "/none.html").toString());
+        QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY(QTest::qWaitFor([&] { return !window->timTimer().isActive(); }, 20000));
+        QVERIFY(window->isVisible());
+        window->close();
+    }
+
+    // The desktop's commands: every call another window; the menu bar's
+    // "浏览器" always the lesson's address, the window menu's the last one set.
+    void desktopCommandsOpenWindows()
+    {
+        PaneDesktop d;
+        d.state.LessonFields[13] = QStringLiteral("file:///lesson/index.html");
+        d.show();
+        const auto last = [&d] { return d.fakes.webBrowsers.created.last()->commands; };
+        d.button("google");
+        QCOMPARE(last(), QStringList({"navigate:https://cn.bing.com/"}));
+        d.item("IEinternet");
+        QCOMPARE(last(), QStringList({"navigate:https://cn.bing.com/"}));
+        d.item("IE");
+        QCOMPARE(last(), QStringList({"navigate:file:///lesson/index.html"}));
+        d.item("IEinternet");
+        QCOMPARE(last(), QStringList({"navigate:file:///lesson/index.html"}));
+        QCOMPARE(d.desktop->findChildren<BrowserWindow *>().size(), 4);
+        for (BrowserWindow *window : d.desktop->findChildren<BrowserWindow *>())
+            QVERIFY(window->isVisible());
+    }
+};
+
+// The web engine shares its drawing contexts, as in the program.
+int main(int argc, char *argv[])
+{
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    BrowserWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_browserwindow.moc"
