@@ -7,27 +7,9 @@
 set -euo pipefail
 app_dir=$1 runs=$2
 source "$(dirname "$0")/../tests/e2e/common.sh"
+source "$(dirname "$0")/benchlib.sh"
 write_settings "$XDG_CONFIG_HOME/Veltano/Dravik.dll" 'No1 School' '高中数学' 'Li Ming'
 
-now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
-tree() { # pid: the process and all its descendants
-  local all=$1 next=$1 children
-  while [ -n "$next" ]; do
-    children=$(for p in $next; do pgrep -P "$p" || true; done | xargs)
-    all="$all $children" next=$children
-  done
-  echo "$all"
-}
-tree_rss_mib() { # pid: resident memory of the process tree
-  for p in $(tree "$1"); do awk '/VmRSS/ {print $2}' "/proc/$p/status" 2>/dev/null; done | awk '{s += $1} END {printf "%.0f", s / 1024}'
-}
-until_visible() { # name pattern: the first shown window, polled every 10 ms for a minute
-  for _ in $(seq 6000); do
-    xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 && return 0
-    sleep 0.01
-  done
-  return 1
-}
 until_painted() { # the desktop's background picture has many colours, an empty window few
   for _ in $(seq 600); do
     [ "$(import -window root miff:- 2>/dev/null | convert miff:- -crop 983x700+0+40 -format %k info:)" -gt 200 ] && return 0
@@ -43,18 +25,7 @@ for i in $(seq "$runs"); do
   echo "home $(( $(now_ms) - start ))" >>"$work/home.txt"
   sleep 1
   echo "$(tree_rss_mib $pid)" >>"$work/home-rss.txt"
-  # The demo lesson, opened as a teacher does, then its cover page.
-  xdotool mousemove --window "$home" 100 100 click 3
-  sleep 1
-  xdotool mousemove --window "$home" 130 111 click 1 # 打开配置文件
-  dialog=$(until_visible '^打开$')
-  xdotool mousemove --window "$dialog" 123 74 click --repeat 2 --delay 80 1 # 示例
-  sleep 1
-  xdotool mousemove --window "$dialog" 123 74 click --repeat 2 --delay 80 1 # 示例课.spz
-  until_visible '^高中数学Veltano-------示例课$' >/dev/null
-  xdotool mousemove --window "$home" 300 200 click 1
-  until_visible '^高中数学Veltano$' >/dev/null
-  sleep 2 # the cover settles, its music starts
+  open_demo_cover
   start=$(now_ms)
   xdotool mousemove 100 100 click 1
   until_visible 'Veltano +示例之示例课$' >/dev/null
@@ -74,7 +45,6 @@ if ! command -v OpenBoard >/dev/null; then
   if [ "$(id -u)" = 0 ]; then apt-get install -y -q --no-install-recommends openboard >/dev/null
   else sudo apt-get install -y -q --no-install-recommends openboard >/dev/null; fi
 fi
-peer_ms=() peer_rss=()
 for i in $(seq "$runs"); do
   start=$(now_ms)
   HOME="$work/peer-home" OpenBoard >/dev/null 2>&1 & peer=$!
