@@ -14,7 +14,6 @@ namespace {
 // Starting playback right after the video widget appears stalls the video
 // now and then with GStreamer; a short settling time avoids it.
 constexpr int kSettleMs = 300;
-constexpr int kDefaultVolume = 50;
 // How long a loaded medium must stay loaded before a play swallowed by a stale error is retried.
 constexpr int kRetryMs = 150;
 
@@ -29,15 +28,34 @@ QUrl sourceOf(const QString &url)
 
 } // namespace
 
-QtMediaPlayer::QtMediaPlayer(QWidget *parent)
-    : MediaPlayer(parent), m_view(new PlayerView(parent)), m_player(new QMediaPlayer(this)),
-      m_audio(new QAudioOutput(this))
+QtMediaPlayer::QtMediaPlayer(QWidget *parent) : MediaPlayer(parent), m_view(new PlayerView(parent))
 {
-    m_player->setAudioOutput(m_audio);
-    m_player->setVideoOutput(m_view->video());
-    setVolume(kDefaultVolume);
     m_startTimer.setSingleShot(true);
     connect(&m_startTimer, &QTimer::timeout, this, &QtMediaPlayer::startPendingPlay);
+
+    connect(m_view, &PlayerView::playClicked, this, &QtMediaPlayer::play);
+    connect(m_view, &PlayerView::pauseClicked, this, &QtMediaPlayer::pause);
+    connect(m_view, &PlayerView::stopClicked, this, &QtMediaPlayer::stop);
+    connect(m_view, &PlayerView::seekRequested, this, [this](qint64 ms) {
+        if (m_player)
+            m_player->setPosition(ms);
+    });
+    connect(m_view, &PlayerView::pressed, this, &MediaPlayer::mouseDown);
+    connect(m_view, &PlayerView::focusIn, this, &MediaPlayer::focusIn);
+    connect(m_view, &PlayerView::shown, this, &QtMediaPlayer::onShown);
+}
+
+// A GStreamer pipeline with its audio sink costs some megabytes: it exists only
+// while a medium is loaded, so a pane or cover without media holds none.
+void QtMediaPlayer::createPipeline()
+{
+    if (m_player)
+        return;
+    m_player = new QMediaPlayer(this);
+    m_audio = new QAudioOutput(m_player);
+    m_player->setAudioOutput(m_audio);
+    m_player->setVideoOutput(m_view->video());
+    m_audio->setVolume(float(m_volume) / 100.0f);
 
     connect(m_player, &QMediaPlayer::playbackStateChanged, this, [this] { emit stateChanged(state()); });
     connect(m_player, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
@@ -57,19 +75,30 @@ QtMediaPlayer::QtMediaPlayer(QWidget *parent)
                 }
                 emit error(message);
             });
+}
 
-    connect(m_view, &PlayerView::playClicked, this, &QtMediaPlayer::play);
-    connect(m_view, &PlayerView::pauseClicked, this, &QtMediaPlayer::pause);
-    connect(m_view, &PlayerView::stopClicked, this, &QtMediaPlayer::stop);
-    connect(m_view, &PlayerView::seekRequested, m_player, &QMediaPlayer::setPosition);
-    connect(m_view, &PlayerView::pressed, this, &MediaPlayer::mouseDown);
-    connect(m_view, &PlayerView::focusIn, this, &MediaPlayer::focusIn);
-    connect(m_view, &PlayerView::shown, this, &QtMediaPlayer::onShown);
+// Unloading lets the pipeline go. It is deleted later: this may run inside one
+// of its own signals.
+void QtMediaPlayer::releasePipeline()
+{
+    if (!m_player)
+        return;
+    QMediaPlayer *gone = m_player;
+    m_player = nullptr;
+    m_audio = nullptr;
+    const bool wasStopped = gone->playbackState() == QMediaPlayer::StoppedState;
+    gone->disconnect();
+    gone->stop();
+    gone->setVideoOutput(nullptr);
+    gone->deleteLater();
+    m_view->setDuration(0);
+    m_view->setPosition(0);
+    if (!wasStopped)
+        emit stateChanged(State::Stopped);
 }
 
 QtMediaPlayer::~QtMediaPlayer()
 {
-    m_player->stop();
     delete m_player;
     delete m_view.data();
 }
@@ -92,9 +121,14 @@ void QtMediaPlayer::setURL(const QString &url)
     m_playPending = false;
     m_wantPlay = false;
     m_retried = false;
+    if (url.isEmpty()) {
+        releasePipeline();
+        return;
+    }
+    createPipeline();
     m_player->stop();
-    m_player->setSource(url.isEmpty() ? QUrl() : sourceOf(url));
-    if (m_autoStart && !url.isEmpty())
+    m_player->setSource(sourceOf(url));
+    if (m_autoStart)
         schedulePlay();
 }
 
@@ -111,7 +145,9 @@ QString QtMediaPlayer::failureNotice() const
 
 void QtMediaPlayer::setVolume(int volume)
 {
-    m_audio->setVolume(float(qBound(0, volume, 100)) / 100.0f);
+    m_volume = qBound(0, volume, 100);
+    if (m_audio)
+        m_audio->setVolume(float(m_volume) / 100.0f);
 }
 
 void QtMediaPlayer::play()
@@ -124,14 +160,16 @@ void QtMediaPlayer::pause()
 {
     m_playPending = false;
     m_wantPlay = false;
-    m_player->pause();
+    if (m_player)
+        m_player->pause();
 }
 
 void QtMediaPlayer::stop()
 {
     m_playPending = false;
     m_wantPlay = false;
-    m_player->stop();
+    if (m_player)
+        m_player->stop();
 }
 
 // Playback starts once the caller's handler has finished (it may still place
@@ -147,7 +185,7 @@ void QtMediaPlayer::schedulePlay()
 
 void QtMediaPlayer::startPendingPlay()
 {
-    if (!m_playPending)
+    if (!m_playPending || !m_player)
         return;
     m_playPending = false;
     // Playing a medium that failed to load would only report "playing" in silence.
@@ -160,7 +198,8 @@ void QtMediaPlayer::startPendingPlay()
 // is played once more. A broken one turns invalid again at once and is left.
 void QtMediaPlayer::retryAfterStaleError()
 {
-    if (!m_wantPlay || m_retried || m_playPending || m_player->mediaStatus() != QMediaPlayer::LoadedMedia ||
+    if (!m_player || !m_wantPlay || m_retried || m_playPending ||
+        m_player->mediaStatus() != QMediaPlayer::LoadedMedia ||
         m_player->playbackState() == QMediaPlayer::PlayingState)
         return;
     m_retried = true;
@@ -186,6 +225,8 @@ bool QtMediaPlayer::fullScreen() const
 
 MediaPlayer::State QtMediaPlayer::state() const
 {
+    if (!m_player)
+        return State::Stopped;
     switch (m_player->playbackState()) {
     case QMediaPlayer::PlayingState:
         return State::Playing;
@@ -198,7 +239,7 @@ MediaPlayer::State QtMediaPlayer::state() const
 
 qint64 QtMediaPlayer::positionMs() const
 {
-    return m_player->position();
+    return m_player ? m_player->position() : 0;
 }
 
 MediaPlayer *QtMediaPlayerFactory::create(QWidget *parent)

@@ -46,10 +46,14 @@ private:
     void startPendingPlay();
     void onShown();
     void retryAfterStaleError();
+    void createPipeline();
+    void releasePipeline();
 
     QPointer<PlayerView> m_view;
-    QMediaPlayer *m_player;
-    QAudioOutput *m_audio;
+    // Both exist only while a medium is loaded.
+    QMediaPlayer *m_player = nullptr;
+    QAudioOutput *m_audio = nullptr;
+    int m_volume = 50; // the default of the interface
     QTimer m_startTimer;
     QElapsedTimer m_sinceShown;
     bool m_playPending = false;

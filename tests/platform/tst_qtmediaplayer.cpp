@@ -4,10 +4,12 @@
 #include "platform/qtmediaplayer.h"
 
 #include <QApplication>
+#include <QAudioOutput>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMediaPlayer>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -104,14 +106,21 @@ void QtMediaPlayerTest::playsWithoutBeingShown_data()
     QTest::newRow("mp3") << QStringLiteral(VELTANO_APP_DIR "/set/music/gaoshanls.mp3");
 }
 
-// Background music: the player is never shown, yet it plays.
+// Background music: the player is never shown, yet it plays. Its pipeline
+// exists only while a medium is loaded, and comes back for the next one.
 void QtMediaPlayerTest::playsWithoutBeingShown()
 {
     QFETCH(QString, path);
     QVERIFY2(QFile::exists(path), qPrintable(path));
     QtMediaPlayer player(nullptr);
+    const auto pipelines = [&player] { return player.findChildren<QMediaPlayer *>().size(); };
+    player.setVolume(30);
+    player.stop();
+    QCOMPARE(pipelines(), 0);
     QSignalSpy states(&player, &MediaPlayer::stateChanged);
     player.setURL(path);
+    QCOMPARE(pipelines(), 1);
+    QCOMPARE(player.findChild<QAudioOutput *>()->volume(), 0.3f);
     QCOMPARE(player.URL(), path);
     QTRY_COMPARE_WITH_TIMEOUT(player.state(), MediaPlayer::State::Playing, kWatchdogMs);
     QVERIFY(!states.isEmpty());
@@ -124,6 +133,14 @@ void QtMediaPlayerTest::playsWithoutBeingShown()
     QTRY_COMPARE_WITH_TIMEOUT(player.state(), MediaPlayer::State::Playing, kWatchdogMs);
     player.stop();
     QTRY_COMPARE_WITH_TIMEOUT(player.state(), MediaPlayer::State::Stopped, kWatchdogMs);
+
+    player.play();
+    QTRY_COMPARE_WITH_TIMEOUT(player.state(), MediaPlayer::State::Playing, kWatchdogMs);
+    player.setURL(QString());
+    QCOMPARE(player.state(), MediaPlayer::State::Stopped);
+    QTRY_COMPARE_WITH_TIMEOUT(pipelines(), 0, kWatchdogMs);
+    player.setURL(path);
+    QTRY_COMPARE_WITH_TIMEOUT(player.state(), MediaPlayer::State::Playing, kWatchdogMs);
 }
 
 void QtMediaPlayerTest::playsInAShownWindowWithControls()

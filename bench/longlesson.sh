@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# A long lesson, on the display of the caller (run it inside
+# tests/e2e/xvfb-session.sh): the demo lesson's toolbar and menu commands
+# repeated for MINUTES minutes (text pages, a placement, the video, the drawing
+# board, pictures one and three at a time, zoomed in and out), the memory of the
+# process tree sampled each minute; its growth from minute 5 (minute 1 in a run
+# shorter than 6 minutes) to the end, and the processes, file descriptors and
+# temporary files before and after. Exits non-zero when the growth is 10 % or
+# more or anything is left behind.
+# Usage: longlesson.sh APP_DIR MINUTES
+set -euo pipefail
+app_dir=$1 minutes=$2
+source "$(dirname "$0")/../tests/e2e/common.sh"
+source "$(dirname "$0")/benchlib.sh"
+write_settings "$XDG_CONFIG_HOME/Veltano/Dravik.dll" 'No1 School' '高中数学' 'Li Ming'
+export TMPDIR="$work/tmp"
+mkdir -p "$TMPDIR"
+
+click() { xdotool mousemove "$1" "$2" click 1; sleep 0.5; }
+button() { click 1003 $((47 + 38 * $1)); } # the toolbar column, button n from 0
+picture_menu() { click 105 11; sleep 0.5; xdotool key --delay 120 Down Down Down Down Down Down Down Right "$@"; sleep 0.5; }
+counts() { # processes in the tree, descriptors of the program, temporary files
+  echo "$(tree $pid | wc -w) $(ls /proc/$pid/fd | wc -l) $(find "$TMPDIR" -mindepth 1 | wc -l)"
+}
+lesson_round() {
+  button 3; button 3 # text pages
+  click 500 600; click 365 11 # the pane to the top half from the menu bar
+  button 6 # the video
+  button 4 # the drawing board
+  button 5; button 5 # pictures
+  picture_menu Down Right Down Down Return # three at once
+  picture_menu Down Down Return # zoom on
+  click 820 380; click 820 380 # zoomed and back
+  picture_menu Down Down Return # zoom off
+  button 6; button 4 # video and board away
+}
+
+"$work/app/veltano" >"$work/run.log" 2>&1 & pid=$!
+home=$(until_visible '^高中数学Veltano$')
+open_demo_cover
+xdotool mousemove 100 100 click 1
+until_visible 'Veltano +示例之示例课$' >/dev/null
+sleep 2
+lesson_round # the first round loads what every later one reuses
+before=$(counts)
+
+start=$(now_ms) samples=()
+for minute in $(seq "$minutes"); do
+  while [ $(( $(now_ms) - start )) -lt $((minute * 60000)) ]; do lesson_round; done
+  samples+=("$(tree_rss_mib $pid)")
+  echo "minute $minute: ${samples[-1]} MiB"
+done
+sleep 3 # the last round's media settle
+after=$(counts)
+kill -0 $pid # still running
+
+from=$([ "$minutes" -ge 6 ] && echo 5 || echo 1)
+base=${samples[$((from - 1))]} last=${samples[-1]}
+growth=$(awk -v a="$base" -v b="$last" 'BEGIN { printf "%.1f", (b - a) * 100 / a }')
+read -r p0 f0 t0 <<<"$before"
+read -r p1 f1 t1 <<<"$after"
+printf '%-48s %12s   %s\n' "figure ($minutes minutes)" value target
+printf '%-48s %10s %%   %s\n' "RSS growth, minute $from ($base MiB) to the end ($last MiB)" "$growth" '< 10 %'
+printf '%-48s %12s   %s\n' 'processes in the tree, before -> after' "$p0 -> $p1" 'no more after'
+printf '%-48s %12s   %s\n' 'open file descriptors, before -> after' "$f0 -> $f1" 'no more after'
+printf '%-48s %12s   %s\n' 'temporary files, before -> after' "$t0 -> $t1" 'no more after'
+echo "rerun: tests/e2e/xvfb-session.sh bench/longlesson.sh build/app $minutes"
+awk -v g="$growth" 'BEGIN { exit !(g < 10) }' && [ "$p1" -le "$p0" ] && [ "$f1" -le "$f0" ] && [ "$t1" -le "$t0" ]
