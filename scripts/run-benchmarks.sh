@@ -12,7 +12,6 @@ echo "== core"
 "$build/bench/bench_core" -median 5 | grep -E 'RESULT|msecs|nsecs|usecs' -A1 | grep -v '^--$'
 
 "$build/bench/bench_pictures"
-
 echo "== document panes (real LibreOffice; offscreen)"
 QT_QPA_PLATFORM=offscreen FONTCONFIG_FILE="$build/app/set/fonts/fonts.conf" "$build/bench/bench_documents" 2>/dev/null
 

@@ -9,7 +9,9 @@
 #include "platform/qtfiledialog.h"
 #include "platform/qtmediaplayer.h"
 #include "platform/qtmessagebox.h"
+#include "platform/ruffleflashplayer.h"
 #include "platform/singleinstance.h"
+#include "platform/webengine.h"
 #include "shell/appcontext.h"
 #include "shell/commandline.h"
 #include "shell/lessonhandoff.h"
@@ -26,7 +28,6 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTranslator>
-#include <unistd.h>
 
 namespace {
 
@@ -82,14 +83,12 @@ QStringList arguments(int argc, char *argv[])
 }
 
 // Set before Qt starts, so widgets, the web engine and the document converter
-// all see the program's font aliases and the web engine can run as root.
+// all see the program's font aliases.
 void prepareEnvironment(const QString &folder)
 {
     const QString fonts = folder + QStringLiteral("/set/fonts/fonts.conf");
     if (qEnvironmentVariableIsEmpty("FONTCONFIG_FILE") && QFileInfo::exists(fonts))
         qputenv("FONTCONFIG_FILE", QFile::encodeName(fonts));
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QtMediaPlayer::chooseBackEnd();
 }
 
@@ -133,6 +132,10 @@ int main(int argc, char *argv[])
     QtChoiceDialogs choiceDialogs;
     DetachedLauncher launcher;
     QtMediaPlayerFactory mediaPlayers;
+    // The emulator's files ship beside the executable, also when the lessons
+    // live in a per-user folder.
+    WebEngine webEngine(executableFolder() + QStringLiteral("/web"));
+    RuffleFlashPlayerFactory flashPlayers(webEngine);
     PlatformServices platform;
     platform.fileDialog = &fileDialog;
     platform.messageBox = &messageBox;
@@ -144,6 +147,7 @@ int main(int argc, char *argv[])
     CachedDocumentConverter documents(DocumentCache(cache + QStringLiteral("/documents")),
                                       new OfficeProcessBackEnd(cache + QStringLiteral("/office-profiles")));
     platform.documents = &documents;
+    platform.flashPlayers = &flashPlayers;
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     const TwipsScale scale(screen ? screen->logicalDotsPerInchX() : 96.0,

@@ -3,6 +3,7 @@
 #include "desktop/desktopmenus.h"
 #include "desktop/desktoptoolbar.h"
 #include "desktop/documentpanes.h"
+#include "desktop/flashpanes.h"
 #include "desktop/logic/backgroundpalette.h"
 #include "desktop/logic/desktoplayout.h"
 #include "desktop/logic/toolbarfitting.h"
@@ -85,6 +86,7 @@ void TeachingDesktop::createPanes()
     registerPane(m_ole2);
     installMediaPanes(*this);
     installPicturePane(*this);
+    installFlashPane(*this);
     // Last, so the deck pane starts in front of the other panes.
     installDocumentPanes(*this);
 }

@@ -62,5 +62,6 @@ PlatformServices FakePlatform::services()
     services.launcher = &launcher;
     services.mediaPlayers = &mediaPlayers;
     services.documents = &documents;
+    services.flashPlayers = &flashPlayers;
     return services;
 }

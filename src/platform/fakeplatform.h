@@ -5,6 +5,7 @@
 
 #include "choicedialogs.h"
 #include "fakedocumentconverter.h"
+#include "fakeflashplayer.h"
 #include "fakemediaplayer.h"
 #include "filedialog.h"
 #include "messagebox.h"
@@ -76,5 +77,6 @@ struct FakePlatform {
     FakeLauncher launcher;
     FakeMediaPlayerFactory mediaPlayers;
     FakeDocumentConverter documents;
+    FakeFlashPlayerFactory flashPlayers;
     PlatformServices services();
 };

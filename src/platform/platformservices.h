@@ -6,6 +6,8 @@ class ChoiceDialogs;
 class ProgramLauncher;
 class MediaPlayerFactory;
 class DocumentConverter;
+class FlashPlayerFactory;
+class WebBrowserFactory;
 
 // The hosted components the windows reach, handed down from the composition
 // root: the real back ends in the program, test doubles in tests.
@@ -16,4 +18,6 @@ struct PlatformServices {
     ProgramLauncher *launcher = nullptr;
     MediaPlayerFactory *mediaPlayers = nullptr;
     DocumentConverter *documents = nullptr;
+    FlashPlayerFactory *flashPlayers = nullptr;
+    WebBrowserFactory *webBrowsers = nullptr;
 };
