@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ ccache pkg-config clang-format
+  clang libclang-rt-dev
   qt6-base-dev qt6-multimedia-dev qt6-webengine-dev qt6-pdf-dev qt6-tools-dev-tools libgl1-mesa-dev
   qt6-translations-l10n
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
@@ -12,7 +13,7 @@ packages=(
   libreoffice-writer-nogui libreoffice-impress-nogui poppler-utils
   xvfb xauth xdotool x11-apps imagemagick
   # the package: dpkg-shlibdeps, the icon's sizes, the checks of its entry, metadata and file type
-  dpkg-dev librsvg2-bin desktop-file-utils appstream shared-mime-info
+  dpkg-dev librsvg2-bin desktop-file-utils appstream shared-mime-info procps
 )
 
 missing=()

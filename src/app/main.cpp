@@ -2,7 +2,9 @@
 // first screen.
 
 #include "lesson/userprogramfolder.h"
+#include "platform/cachedconverter.h"
 #include "platform/detachedlauncher.h"
+#include "platform/officeprocess.h"
 #include "platform/qtchoicedialogs.h"
 #include "platform/qtfiledialog.h"
 #include "platform/qtmediaplayer.h"
@@ -131,7 +133,8 @@ int main(int argc, char *argv[])
     QtChoiceDialogs choiceDialogs;
     DetachedLauncher launcher;
     QtMediaPlayerFactory mediaPlayers;
-    // The web pages and the emulator are read only: they stay beside the executable.
+    // The emulator's files ship beside the executable, also when the lessons
+    // live in a per-user folder.
     WebEngine webEngine(executableFolder() + QStringLiteral("/web"));
     RuffleFlashPlayerFactory flashPlayers(webEngine);
     QtWebBrowserFactory webBrowsers(webEngine);
@@ -141,6 +144,11 @@ int main(int argc, char *argv[])
     platform.choiceDialogs = &choiceDialogs;
     platform.launcher = &launcher;
     platform.mediaPlayers = &mediaPlayers;
+    const QString cache =
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Veltano");
+    CachedDocumentConverter documents(DocumentCache(cache + QStringLiteral("/documents")),
+                                      new OfficeProcessBackEnd(cache + QStringLiteral("/office-profiles")));
+    platform.documents = &documents;
     platform.flashPlayers = &flashPlayers;
     platform.webBrowsers = &webBrowsers;
 

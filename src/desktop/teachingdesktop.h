@@ -50,6 +50,9 @@ public:
     // its start-up place, and is what the kind's commands act on.
     void registerPane(Pane *pane);
     Pane *pane(const QString &kind) const;
+    // The document containers: OLE1 over the whole work area, OLE2 the movable Word pane.
+    Pane *ole1() const { return m_ole1; }
+    Pane *ole2() const { return m_ole2; }
     // Wires the kind's position items (and its hide item, when that is the
     // plain Visible = false) to the pane's standard placement.
     void connectStandardPlacement(Pane *pane, bool standardHideItem = true);
@@ -67,6 +70,12 @@ public:
     void SysEnd_Click();
     // Asks the exit question; true when the desktop went away.
     bool Form_Unload();
+
+signals:
+    // Start-up has run: the lesson's lists and FullArea are in place.
+    void loaded();
+    // The teacher confirmed leaving; the closing screen is already up.
+    void leaving();
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -4,6 +4,7 @@
 // what they were asked. For tests only; the program always uses the real ones.
 
 #include "choicedialogs.h"
+#include "fakedocumentconverter.h"
 #include "fakeflashplayer.h"
 #include "fakemediaplayer.h"
 #include "fakewebbrowser.h"
@@ -76,6 +77,7 @@ struct FakePlatform {
     FakeChoiceDialogs choiceDialogs;
     FakeLauncher launcher;
     FakeMediaPlayerFactory mediaPlayers;
+    FakeDocumentConverter documents;
     FakeFlashPlayerFactory flashPlayers;
     FakeWebBrowserFactory webBrowsers;
     PlatformServices services();

@@ -5,6 +5,7 @@ class MessageBox;
 class ChoiceDialogs;
 class ProgramLauncher;
 class MediaPlayerFactory;
+class DocumentConverter;
 class FlashPlayerFactory;
 class WebBrowserFactory;
 
@@ -16,6 +17,7 @@ struct PlatformServices {
     ChoiceDialogs *choiceDialogs = nullptr;
     ProgramLauncher *launcher = nullptr;
     MediaPlayerFactory *mediaPlayers = nullptr;
+    DocumentConverter *documents = nullptr;
     FlashPlayerFactory *flashPlayers = nullptr;
     WebBrowserFactory *webBrowsers = nullptr;
 };

@@ -66,3 +66,11 @@ bool buildMediaLists(LessonRecord &fields, const QString &programFolder, MediaLi
     }
     return !fields[slot::PictureFiles].isEmpty();
 }
+
+QString lessonDocumentPath(QString &field, const QString &programFolder)
+{
+    field = withoutLeadingSpaces(field);
+    if (field.isEmpty() || LessonBook::isAbsoluteName(field))
+        return field;
+    return programFolder + QStringLiteral("\\备课本\\") + field;
+}

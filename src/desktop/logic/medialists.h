@@ -37,3 +37,9 @@ MediaList splitMediaField(QString &field, const QString &prefix, bool keepNames)
 // empty. Whether the document field (3) is an absolute name decides for every
 // list whether names are kept as they are. Returns true when field 8 had pictures.
 bool buildMediaLists(LessonRecord &fields, const QString &programFolder, MediaLists &lists);
+
+// The lesson document named by field 3, in stored form: the field loses its
+// leading spaces (and is stored back so); a name with a drive or an absolute
+// path stands as it is, any other lies in the lesson book. Empty when the
+// field names none.
+QString lessonDocumentPath(QString &field, const QString &programFolder);

@@ -33,7 +33,8 @@ public:
     // A placement item of the pane's family: a hidden pane is never moved.
     void place(Position position, const FullArea &area);
 
-    // Makes the control report focus as a recording of this pane's kind.
+    // Makes the control report focus the user gives it (and clicks that
+    // would give it) as a recording of this pane's kind.
     void recordOnFocus(QWidget *watched);
     // The pane's control took the focus for `reason`; records the pane when
     // that was the teacher's doing.
@@ -57,4 +58,5 @@ private:
     TwipsScale m_scale;
     TwipsRect m_geometry;
     bool m_visible = false;
+    bool m_clickRecorded = false;
 };
