@@ -10,7 +10,7 @@ packages=(
   gstreamer1.0-tools timgm6mb-soundfont
   fonts-noto-cjk fortunes-zh
   libreoffice-writer-nogui libreoffice-impress-nogui poppler-utils
-  xvfb xauth xdotool x11-apps imagemagick
+  xvfb xauth xdotool x11-apps x11-xserver-utils imagemagick
 )
 
 missing=()

@@ -1,20 +1,22 @@
 // The composition root: real platform back ends, the shared state and the
 // first screen.
 
+#include "checkcommand.h"
 #include "platform/detachedlauncher.h"
 #include "platform/qtchoicedialogs.h"
 #include "platform/qtfiledialog.h"
 #include "platform/qtmediaplayer.h"
+#include "platform/qtmediaprobe.h"
 #include "platform/qtmessagebox.h"
 #include "shell/appcontext.h"
 #include "shell/screenflow.h"
 #include "shell/screenregistry.h"
+#include "shell/screenroles.h"
 #include "shell/sharedstate.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
-#include <QScreen>
 #include <QStandardPaths>
 #include <QTranslator>
 #include <unistd.h>
@@ -44,10 +46,17 @@ int main(int argc, char *argv[])
 {
     const QString folder = programFolder();
     prepareEnvironment(folder);
+    // A check prints its report and opens no window, also where there is no display.
+    const std::optional<QString> lessonToCheck = checkcommand::fileToCheck(argc, argv);
+    if (lessonToCheck && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veltano"));
     QApplication::setApplicationVersion(QStringLiteral(VELTANO_VERSION));
+    QtMediaProbe mediaProbe;
+    if (lessonToCheck)
+        return checkcommand::run(*lessonToCheck, LessonBook(folder), mediaProbe);
     // Dialog buttons and labels speak the teacher's language ("是"/"否", not "Yes"/"No").
     QTranslator qtTexts;
     if (qtTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -65,16 +74,18 @@ int main(int argc, char *argv[])
     platform.choiceDialogs = &choiceDialogs;
     platform.launcher = &launcher;
     platform.mediaPlayers = &mediaPlayers;
+    platform.mediaProbe = &mediaProbe;
 
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const TwipsScale scale(screen ? screen->logicalDotsPerInchX() : 96.0,
-                           screen ? screen->logicalDotsPerInchY() : 96.0);
-    const QString settingsPath = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                                 QStringLiteral("/Veltano/Dravik.dll");
+    const QString settingsFolder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Veltano");
+    const QString settingsPath = settingsFolder + QStringLiteral("/Dravik.dll");
+    ScreenRoles screens{ProgramSettings(settingsFolder)};
 
     SharedState state;
     ScreenFlow flow;
-    AppContext context{state, platform, LessonBook(folder), settingsPath, flow, scale};
+    AppContext context{state,        platform, LessonBook(folder),
+                       settingsPath, flow,     screenchoice::scaleOf(screens.projectorInfo()),
+                       screens};
     registerScreens(context);
     QObject::connect(&flow, &ScreenFlow::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 

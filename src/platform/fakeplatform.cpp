@@ -61,5 +61,6 @@ PlatformServices FakePlatform::services()
     services.choiceDialogs = &choiceDialogs;
     services.launcher = &launcher;
     services.mediaPlayers = &mediaPlayers;
+    services.mediaProbe = &mediaProbe;
     return services;
 }

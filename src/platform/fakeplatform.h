@@ -5,6 +5,7 @@
 
 #include "choicedialogs.h"
 #include "fakemediaplayer.h"
+#include "fakemediaprobe.h"
 #include "filedialog.h"
 #include "messagebox.h"
 #include "platformservices.h"
@@ -74,5 +75,6 @@ struct FakePlatform {
     FakeChoiceDialogs choiceDialogs;
     FakeLauncher launcher;
     FakeMediaPlayerFactory mediaPlayers;
+    FakeMediaProbe mediaProbe;
     PlatformServices services();
 };

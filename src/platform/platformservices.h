@@ -5,6 +5,7 @@ class MessageBox;
 class ChoiceDialogs;
 class ProgramLauncher;
 class MediaPlayerFactory;
+class MediaProbe;
 
 // The hosted components the windows reach, handed down from the composition
 // root: the real back ends in the program, test doubles in tests.
@@ -14,4 +15,5 @@ struct PlatformServices {
     ChoiceDialogs *choiceDialogs = nullptr;
     ProgramLauncher *launcher = nullptr;
     MediaPlayerFactory *mediaPlayers = nullptr;
+    MediaProbe *mediaProbe = nullptr;
 };

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 struct AppContext;
+class QAction;
 class QLabel;
 class QMenu;
 class QStatusBar;
@@ -27,6 +28,8 @@ public:
     void goOn(Qt::MouseButton button, const QPoint &globalPos);
     void MyFileOpen_Click();
     void Reset_Click();
+    // "检查课件": the check of the chosen lesson, in a window of its own.
+    void MyCheck_Click();
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -45,5 +48,6 @@ private:
     QLabel *m_label3;
     QStatusBar *m_statusBar;
     QMenu *m_myfile;
+    QAction *m_myCheck;
     QPixmap m_background;
 };

@@ -34,28 +34,11 @@ bar_moves() { # the player's position bar, twice, a while apart
   return 1
 }
 
-# Settings: unit 一中, stage-subject 高中数学, teacher 李明 (GBK, record 2).
-gbk_text() { local b; b=$(printf '%s' "$1" | iconv -f UTF-8 -t GBK); printf "\\x$(printf %02x ${#b})\\0%s" "$b"; }
-mkdir -p "$XDG_CONFIG_HOME/Veltano" "$work/app/备课本/配置区"
-{ head -c 128 /dev/zero; LC_ALL=C gbk_text 一中; LC_ALL=C gbk_text 高中数学; LC_ALL=C gbk_text 李明; } \
-  >"$XDG_CONFIG_HOME/Veltano/Dravik.dll"
-printf '%s\r\n' '第一章 集合' '集合的含义' '' '' '' '' '' '' '' '' '' '' '' '' '' | iconv -f UTF-8 -t GBK \
-  >"$work/app/备课本/配置区/集合.spz"
+write_settings
+write_lesson
 
 "$work/app/veltano" >"$work/run.log" 2>&1 & pid=$!
-home=$(wait_window '高中数学Veltano' || true)
-check test -n "$home"
-[ -n "$home" ] || { echo "$pass passed, $fail failed"; exit 1; }
-xdotool mousemove --window "$home" 100 100 click 3
-sleep 1 # the pop-up menu opens
-xdotool mousemove --window "$home" 130 111 click 1 # 打开配置文件
-dialog=$(wait_window '打开' || true)
-check test -n "$dialog"
-xdotool windowfocus "$dialog" 2>/dev/null || true
-xdotool type --delay 20 '集合.spz'
-xdotool key Return
-check wait_window '高中数学Veltano-------集合' >/dev/null
-xdotool mousemove --window "$home" 300 200 click 1
+open_lesson 1
 
 cover=$(wait_window '高中数学Veltano' || true)
 check test -n "$cover"
