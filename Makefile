@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench format
+.PHONY: run test build deps bench format package
 
 run: build
 	$(BUILD)/app/veltano
@@ -16,6 +16,9 @@ build: deps
 
 deps:
 	scripts/install-deps.sh
+
+package: build
+	cmake --build $(BUILD) --target package
 
 bench: build
 	cmake --build $(BUILD) --target benchmarks

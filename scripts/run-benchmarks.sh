@@ -10,6 +10,8 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 echo "== core"
 "$build/bench/bench_core" -median 5 | grep -E 'RESULT|msecs|nsecs|usecs' -A1 | grep -v '^--$'
 
+"$build/bench/bench_pictures"
+
 echo "== start-up to the home window (${runs} runs), memory once shown"
 "$here/tests/e2e/xvfb-session.sh" bash -c '
   set -euo pipefail

@@ -2,20 +2,27 @@
 // first screen.
 
 #include "checkcommand.h"
+#include "lesson/userprogramfolder.h"
 #include "platform/detachedlauncher.h"
 #include "platform/qtchoicedialogs.h"
 #include "platform/qtfiledialog.h"
 #include "platform/qtmediaplayer.h"
 #include "platform/qtmediaprobe.h"
 #include "platform/qtmessagebox.h"
+#include "platform/singleinstance.h"
 #include "shell/appcontext.h"
+#include "shell/commandline.h"
+#include "shell/lessonhandoff.h"
 #include "shell/screenflow.h"
 #include "shell/screenregistry.h"
 #include "shell/screenroles.h"
 #include "shell/sharedstate.h"
 
+#include <cstdio>
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QStandardPaths>
 #include <QTranslator>
@@ -23,9 +30,55 @@
 
 namespace {
 
-QString programFolder()
+QString executableFolder()
 {
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -2);
+}
+
+// The executable's folder, or the user's own folder when the program is
+// installed where it cannot write.
+QString programFolder()
+{
+    const QString installed = executableFolder();
+    if (!UserProgramFolder::neededFor(installed))
+        return installed;
+    const UserProgramFolder user(
+        installed, UserProgramFolder::defaultPath(QDir::homePath(), qEnvironmentVariable("XDG_CONFIG_HOME")));
+    if (user.prepare())
+        return user.path();
+    std::fprintf(stderr, "Veltano: cannot prepare the folder %s\n", qPrintable(user.path()));
+    return installed;
+}
+
+bool chineseMessages()
+{
+    return CommandLine::chineseLocale(qEnvironmentVariable("LC_ALL"), qEnvironmentVariable("LC_MESSAGES"),
+                                      qEnvironmentVariable("LANG"));
+}
+
+void print(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// Prints the usage or the version when asked for; true when that is all there is to do.
+bool answered(const CommandLine &commandLine)
+{
+    if (commandLine.request == CommandLine::Request::Help)
+        print(stdout, CommandLine::helpText(chineseMessages()));
+    else if (commandLine.request == CommandLine::Request::Version)
+        print(stdout, CommandLine::versionText(QStringLiteral(VELTANO_VERSION)));
+    else
+        return false;
+    return true;
+}
+
+QStringList arguments(int argc, char *argv[])
+{
+    QStringList list;
+    for (int i = 1; i < argc; ++i)
+        list << QString::fromLocal8Bit(argv[i]);
+    return list;
 }
 
 // Set before Qt starts, so widgets, the web engine and the document converter
@@ -44,6 +97,11 @@ void prepareEnvironment(const QString &folder)
 
 int main(int argc, char *argv[])
 {
+    // Usage and version need no display. Other arguments are read once Qt has
+    // taken its own options (-platform, -display...) out of the list.
+    if (answered(CommandLine::parse(arguments(argc, argv), QDir::currentPath())))
+        return 0;
+
     const QString folder = programFolder();
     prepareEnvironment(folder);
     // A check prints its report and opens no window, also where there is no display.
@@ -57,6 +115,21 @@ int main(int argc, char *argv[])
     QtMediaProbe mediaProbe;
     if (lessonToCheck)
         return checkcommand::run(*lessonToCheck, LessonBook(folder), mediaProbe);
+
+    QGuiApplication::setDesktopFileName(QStringLiteral("veltano"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("veltano")));
+
+    const CommandLine commandLine = CommandLine::parse(app.arguments().mid(1), QDir::currentPath());
+    if (answered(commandLine))
+        return 0;
+    if (commandLine.request == CommandLine::Request::Error) {
+        print(stderr, CommandLine::errorText(commandLine.error, chineseMessages()));
+        return 2;
+    }
+    SingleInstance instance(folder);
+    if (instance.claim(commandLine.lessonPath) == SingleInstance::Role::Handed)
+        return 0;
+
     // Dialog buttons and labels speak the teacher's language ("是"/"否", not "Yes"/"No").
     QTranslator qtTexts;
     if (qtTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -89,6 +162,9 @@ int main(int argc, char *argv[])
     registerScreens(context);
     QObject::connect(&flow, &ScreenFlow::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
+    LessonHandOff handOff(flow);
+    QObject::connect(&instance, &SingleInstance::lessonHanded, &handOff, &LessonHandOff::hand);
+    handOff.hand(commandLine.lessonPath);
     flow.load(ScreenId::Home);
     if (flow.isLoaded(ScreenId::Home))
         flow.show(ScreenId::Home);

@@ -5,7 +5,7 @@
 
 namespace {
 
-enum Flag { Plain = 0, Hidden = 1, Checked = 2, Disabled = 4 };
+enum Flag { Plain = 0, Hidden = 1, Checked = 2, Disabled = 4, Checkable = 8 };
 
 // The tree, one entry per line in menu order: nesting depth, name (none for a
 // separator line), caption, flags. An entry followed by deeper ones is a menu.
@@ -111,8 +111,8 @@ const struct Entry {
     {3, "PictureFive", "五画面", Plain},
     {3, "PictureSix", "六画面", Plain},
     {2, nullptr, "", Plain},
-    {2, "PicEnlarge", "放大", Plain},
-    {2, "PicShrink", "缩小", Plain},
+    {2, "PicEnlarge", "放大", Checkable},
+    {2, "PicShrink", "缩小", Checkable},
     {2, nullptr, "", Plain},
     {2, "PictureHidden", "隐藏", Plain},
     {1, nullptr, "", Plain},
@@ -153,9 +153,9 @@ const struct Entry {
 
 void applyFlags(QAction *action, int flags)
 {
-    if (flags & Checked) {
+    if (flags & (Checked | Checkable)) {
         action->setCheckable(true);
-        action->setChecked(true);
+        action->setChecked(flags & Checked);
     }
     action->setVisible(!(flags & Hidden));
     action->setEnabled(!(flags & Disabled));

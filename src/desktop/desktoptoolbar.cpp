@@ -1,19 +1,24 @@
 #include "desktoptoolbar.h"
 
 #include <QAction>
+#include <QFileInfo>
+#include <QIcon>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
 
 const int kButtonHeightPixels = 38;
+// The pictures are painted at this size (and twice it), so they are shown unscaled.
+const int kPicturePixels = 20;
 // Position 10, counted from 1.
 const int kBlankIndex = 9;
 
 } // namespace
 
-DesktopToolbar::DesktopToolbar(const TwipsScale &scale, int widthPixels, QWidget *parent)
-    : QWidget(parent), m_scale(scale), m_width(widthPixels)
+DesktopToolbar::DesktopToolbar(const TwipsScale &scale, int widthPixels, QString pictureFolder,
+                               QWidget *parent)
+    : QWidget(parent), m_scale(scale), m_width(widthPixels), m_pictureFolder(std::move(pictureFolder))
 {
     setObjectName(QStringLiteral("Toolbar1"));
     m_layout = new QVBoxLayout(this);
@@ -60,7 +65,15 @@ QAction *DesktopToolbar::addButton(int index, const QString &caption, const QStr
     connect(action, &QAction::triggered, this, [this, key] { emit ButtonClick(key); });
     auto *tool = new QToolButton(this);
     tool->setDefaultAction(action);
-    tool->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    const QString picture = m_pictureFolder + QLatin1Char('/') + key + QStringLiteral(".png");
+    if (!key.isEmpty() && QFileInfo::exists(picture)) {
+        // QIcon picks up <key>@2x.png beside it by itself.
+        action->setIcon(QIcon(picture));
+        tool->setIconSize(QSize(kPicturePixels, kPicturePixels));
+        tool->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    } else {
+        tool->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    }
     tool->setFixedSize(m_width, kButtonHeightPixels);
     tool->setAutoRaise(false);
     m_layout->insertWidget(index, tool);

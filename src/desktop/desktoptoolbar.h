@@ -11,12 +11,15 @@ class QVBoxLayout;
 
 // Toolbar1: one column of buttons in the strip at the right edge. Each button
 // carries its key (as objectName and data); blank buttons have none and only
-// reserve the room that Text1 covers.
+// reserve the room that Text1 covers. A button whose key has a picture in the
+// picture folder (<key>.png, with <key>@2x.png for doubled screens) shows it
+// above its caption; without one it shows the caption alone.
 class DesktopToolbar : public QWidget
 {
     Q_OBJECT
 public:
-    DesktopToolbar(const TwipsScale &scale, int widthPixels, QWidget *parent = nullptr);
+    DesktopToolbar(const TwipsScale &scale, int widthPixels, QString pictureFolder,
+                   QWidget *parent = nullptr);
 
     // The button with this key (case-sensitive), nullptr when there is none.
     QAction *button(const QString &key) const;
@@ -41,6 +44,7 @@ private:
 
     TwipsScale m_scale;
     int m_width;
+    QString m_pictureFolder;
     QVBoxLayout *m_layout;
     QList<QAction *> m_buttons;
 };

@@ -137,11 +137,21 @@ void HomeScreen::MyFileOpen_Click()
     m_context.book.ensureConfigArea();
     const std::optional<QString> chosen = m_context.platform.fileDialog->chooseFile(
         QStringLiteral("配置文件（*.spz）|*.spz|系统配置文件（*.gsx）|*.gsx"), m_context.book.configArea());
-    if (!chosen)
-        return;
-    m_context.state.ConfigPath = *chosen;
+    if (chosen)
+        takeChosenFile(*chosen);
+}
+
+void HomeScreen::chooseLesson(const QString &path)
+{
+    m_context.book.ensureConfigArea();
+    takeChosenFile(path);
+}
+
+void HomeScreen::takeChosenFile(const QString &path)
+{
+    m_context.state.ConfigPath = path;
     m_myCheck->setEnabled(true);
-    const QString fileName = QFileInfo(m_context.state.ConfigPath).fileName();
+    const QString fileName = QFileInfo(path).fileName();
     if (fileName.size() < 4)
         return;
     setWindowTitle(m_baseCaption + QStringLiteral("-------") + fileName.left(fileName.size() - 4));

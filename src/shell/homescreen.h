@@ -27,6 +27,9 @@ public:
     // Mouse released over the window or a label.
     void goOn(Qt::MouseButton button, const QPoint &globalPos);
     void MyFileOpen_Click();
+    // Chooses a lesson file named from outside (the command line, a second
+    // launch) as if it had been picked with MyFileOpen.
+    void chooseLesson(const QString &path);
     void Reset_Click();
     // "检查课件": the check of the chosen lesson, in a window of its own.
     void MyCheck_Click();
@@ -40,6 +43,7 @@ private:
     QLabel *makeLabel(const char *name, double left, double top, double width, double height,
                       const QFont &font);
     void openEditorOnSystemPage();
+    void takeChosenFile(const QString &path);
 
     AppContext &m_context;
     QString m_baseCaption;

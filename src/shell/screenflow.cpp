@@ -24,6 +24,8 @@ QWidget *ScreenFlow::load(ScreenId id)
     });
     if (auto *screen = dynamic_cast<Screen *>(created))
         screen->load();
+    if (isLoaded(id))
+        emit screenLoaded(id);
     return window(id);
 }
 

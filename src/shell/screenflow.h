@@ -56,6 +56,8 @@ public:
     void endProgram();
 
 signals:
+    // After the window's load step, when the step left the window loaded.
+    void screenLoaded(ScreenId id);
     void programEnded();
 
 private:

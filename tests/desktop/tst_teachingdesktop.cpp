@@ -12,10 +12,12 @@
 #include "shell/screenregistry.h"
 #include "shell/sharedstate.h"
 
+#include <QBuffer>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -186,6 +188,14 @@ private slots:
     void toolbarButtons()
     {
         DesktopFixture fixture;
+        // Only "word" has a picture in this program folder.
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        QImage picture(20, 20, QImage::Format_ARGB32);
+        picture.fill(Qt::red);
+        picture.save(&buffer, "PNG");
+        fixture.write(QStringLiteral("set/toolbar/word.png"), png);
         TeachingDesktop desktop(fixture.context);
         DesktopToolbar *toolbar = desktop.toolbar();
         const QStringList keys{"word",   "ppt",       "flash", "txt", "paint", "Picture", "video",
@@ -200,6 +210,19 @@ private slots:
         QVERIFY(toolbar->button("paint")->isCheckable());
         QVERIFY(!toolbar->button("word")->isCheckable());
         QVERIFY(!toolbar->button("Word"));
+
+        // A picture above the caption where there is one, the caption alone elsewhere.
+        const auto toolOf = [toolbar](const char *key) {
+            for (QToolButton *tool : toolbar->findChildren<QToolButton *>()) {
+                if (tool->defaultAction() == toolbar->button(key))
+                    return tool;
+            }
+            return static_cast<QToolButton *>(nullptr);
+        };
+        QCOMPARE(toolOf("word")->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        QCOMPARE(toolOf("word")->icon().pixmap(20, 20).toImage().pixelColor(10, 10), QColor(Qt::red));
+        QCOMPARE(toolOf("word")->text(), QStringLiteral("Word"));
+        QCOMPARE(toolOf("ppt")->toolButtonStyle(), Qt::ToolButtonTextOnly);
     }
 
     void focusRecordsTheCurrentPaneKind()

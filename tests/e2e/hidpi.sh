@@ -13,10 +13,10 @@ colours() { # region: how many colours the screenshot has there
   convert "$work/shot.png" -crop "$1" +repage -format %k info:
 }
 
-write_settings
-write_lesson
+write_settings "$XDG_CONFIG_HOME/Veltano/Dravik.dll" 一中 高中数学 李明
+write_lesson "$work/app/备课本/配置区/jihe.spz" '第一章 集合' '集合的含义'
 "$work/app/veltano" >"$work/run.log" 2>&1 & pid=$!
-open_lesson 2
+open_lesson jihe.spz 2
 cover=$(wait_window '高中数学Veltano' || true)
 check test -n "$cover"
 check until_true size_is "$cover" 3840x2160

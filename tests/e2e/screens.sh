@@ -13,12 +13,12 @@ left_edge_is() { # window x
 
 xrandr --setmonitor LEFT 1024/270x768/203+0+0 screen >/dev/null
 xrandr --setmonitor RIGHT 1024/270x768/203+1024+0 none >/dev/null
-write_settings
-write_lesson
+write_settings "$XDG_CONFIG_HOME/Veltano/Dravik.dll" 一中 高中数学 李明
+write_lesson "$work/app/备课本/配置区/jihe.spz" '第一章 集合' '集合的含义'
 printf '[display]\nprojectorScreen=RIGHT\n' >"$XDG_CONFIG_HOME/Veltano/Veltano.ini"
 
 "$work/app/veltano" >"$work/run.log" 2>&1 & pid=$!
-open_lesson 1
+open_lesson jihe.spz 1
 cover=$(wait_window '高中数学Veltano' || true)
 check test -n "$cover"
 check until_true left_edge_is "$cover" 1024

@@ -2,13 +2,29 @@
 # Runs a command on a private Xvfb display (1024x768, 96 DPI, or the size in
 # XVFB_SCREEN) and stops the display afterwards. Usage: xvfb-session.sh COMMAND [ARGS...]
 set -euo pipefail
+# An explicit free display number: with -displayfd the server may reuse a
+# number freed a moment before, and a client then fails to connect now and
+# then. Another session may take the same number at the same moment; the
+# server that loses exits, and the next number is tried.
 # -noreset: without it the server resets when its last client leaves, and a
 # program started right after another one ended finds no display.
-fdfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -dpi 96 -nolisten tcp -noreset 3>"$fdfile" 2>/dev/null &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -f "$fdfile"' EXIT
-for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$fdfile")"
+xvfb=
+trap '[ -z "$xvfb" ] || kill $xvfb 2>/dev/null' EXIT
+for n in $(seq 100 199); do
+  [ -e "/tmp/.X$n-lock" ] && continue
+  Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1024x768x24}" -dpi 96 -nolisten tcp -noreset 2>/dev/null &
+  xvfb=$!
+  for _ in $(seq 100); do
+    [ -S "/tmp/.X11-unix/X$n" ] && kill -0 $xvfb 2>/dev/null && break
+    kill -0 $xvfb 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 $xvfb 2>/dev/null && [ -S "/tmp/.X11-unix/X$n" ]; then
+    export DISPLAY=":$n"
+    break
+  fi
+  xvfb=
+done
+[ -n "$xvfb" ] || { echo "xvfb-session: no display could be started" >&2; exit 1; }
 unset QT_QPA_PLATFORM
 "$@"

@@ -1,5 +1,6 @@
 #include "editor/lessoneditor.h"
 #include "shell/homescreen.h"
+#include "shell/lessonhandoff.h"
 #include "support/testcontext.h"
 
 #include <QAction>
@@ -104,6 +105,38 @@ private slots:
         action(home, "MyFileOpen")->trigger();
         QCOMPARE(t.state.ConfigPath, QStringLiteral("/x/a.s"));
         QCOMPARE(home->windowTitle(), QStringLiteral("高中数学Veltano-------函数"));
+    }
+
+    // Named on the command line or by a later launch: chosen as with the file
+    // menu; while the home screen is away (the editor) it waits for its return.
+    void lessonsFromOutsideAreChosenOnTheHomeScreen()
+    {
+        TestContext t;
+        t.writeSettings({QString(), QStringLiteral("初中英语"), QString()});
+        LessonHandOff handOff(t.flow);
+        const QString first = QStringLiteral("/home/t/课件/集合.spz");
+        handOff.hand(first);
+        auto *home = qobject_cast<HomeScreen *>(t.flow.show(ScreenId::Home));
+        QCOMPARE(t.state.ConfigPath, first);
+        QCOMPARE(home->windowTitle(), QStringLiteral("高中数学Veltano-------集合"));
+        QVERIFY(QFileInfo(t.context.book.configArea()).isDir());
+
+        handOff.hand(QStringLiteral("/home/t/课件/函数.gsx"));
+        QCOMPARE(home->windowTitle(), QStringLiteral("高中数学Veltano-------函数"));
+        handOff.hand(QString());
+        QCOMPARE(home->windowTitle(), QStringLiteral("高中数学Veltano-------函数"));
+
+        action(home, "Reset")->trigger();
+        handOff.hand(QStringLiteral("/home/t/课件/数列.spz"));
+        QVERIFY(!t.flow.isLoaded(ScreenId::Home));
+        home = qobject_cast<HomeScreen *>(t.flow.show(ScreenId::Home));
+        QCOMPARE(t.state.ConfigPath, QStringLiteral("/home/t/课件/数列.spz"));
+        QCOMPARE(home->windowTitle(), QStringLiteral("高中数学Veltano-------数列"));
+
+        // Delivered once: the next return from the editor starts without a lesson.
+        action(home, "Reset")->trigger();
+        t.flow.load(ScreenId::Home);
+        QVERIFY(t.state.ConfigPath.isEmpty());
     }
 
     void clicksShowTheMenuOrOpenTheCover()

@@ -15,6 +15,7 @@ private slots:
     void everyFileIsThere();
     void sayingsFileHasGbkSayingsOnOddLines();
     void picturesAndPointersLoad();
+    void toolbarPicturesAtOneAndTwoTimes();
     void musicFilesHaveTheirHeaders();
     void flashMoviesHaveValidHeaders();
     void chineseFontNamesGetSimplifiedChineseFaces();
@@ -98,6 +99,29 @@ void TestSetFolder::picturesAndPointersLoad()
         QCOMPARE(icon.size(), QSize(32, 32));
         QVERIFY2(icon.hasAlphaChannel(), qPrintable(name));
     }
+}
+
+void TestSetFolder::toolbarPicturesAtOneAndTwoTimes()
+{
+    const QStringList keys = {"word",  "ppt",    "flash",     "txt",   "paint", "Picture",
+                              "video", "google", "MyProgram", "Input", "Exit"};
+    QSet<QByteArray> distinct;
+    for (const QString &key : keys) {
+        for (int scale : {1, 2}) {
+            const QString name = QStringLiteral("toolbar/%1%2.png").arg(key, scale == 2 ? "@2x" : "");
+            const QImage picture = QImage(setPath(name)).convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(picture.size(), QSize(20 * scale, 20 * scale));
+            // A drawing on a transparent ground: clear corners, a fair share inked.
+            QCOMPARE(qAlpha(picture.pixel(0, 0)), 0);
+            int inked = 0;
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x)
+                    inked += qAlpha(picture.pixel(x, y)) > 128;
+            QVERIFY2(inked > picture.width() * picture.height() / 10, qPrintable(name));
+            distinct.insert(contents(name));
+        }
+    }
+    QCOMPARE(distinct.size(), keys.size() * 2);
 }
 
 void TestSetFolder::musicFilesHaveTheirHeaders()

@@ -4,12 +4,14 @@
 #include "cursoricons.h"
 #include "fontaliases.h"
 #include "fortuneverse.h"
+#include "generatedfile.h"
 #include "midifile.h"
 #include "mp3encoder.h"
 #include "sayingsbook.h"
 #include "scenepainter.h"
 #include "swfmovie.h"
 #include "tonesynth.h"
+#include "toolbaricons.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,22 +28,15 @@ QString SetFolderWriter::path(const QString &relativePath) const
 
 bool SetFolderWriter::writeAll(QString *error)
 {
-    const bool ok = writePictures() && writeMusic() && writeMovies() && writeSayings() &&
-                    writeFile(QStringLiteral("fonts/fonts.conf"), fontAliasesConfig());
+    const bool ok = writePictures() && writeToolbarIcons() && writeMusic() && writeMovies() &&
+                    writeSayings() && writeFile(QStringLiteral("fonts/fonts.conf"), fontAliasesConfig());
     *error = m_error;
     return ok;
 }
 
 bool SetFolderWriter::writeFile(const QString &relativePath, const QByteArray &bytes)
 {
-    const QString target = path(relativePath);
-    QDir().mkpath(QFileInfo(target).path());
-    QFile file(target);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
-        m_error = QStringLiteral("cannot write %1: %2").arg(target, file.errorString());
-        return false;
-    }
-    return true;
+    return generatedfile::write(path(relativePath), bytes, &m_error);
 }
 
 bool SetFolderWriter::writeImage(const QString &relativePath, const QImage &image, const char *format)
@@ -70,6 +65,18 @@ bool SetFolderWriter::writePictures()
            writeImage(QStringLiteral("image/large.ico"), CursorIcons::magnifier(true), "ICO") &&
            writeImage(QStringLiteral("image/small.ico"), CursorIcons::magnifier(false), "ICO") &&
            writeImage(QStringLiteral("image/pencil11.ico"), CursorIcons::pencil(), "ICO");
+}
+
+bool SetFolderWriter::writeToolbarIcons()
+{
+    for (const QString &key : ToolbarIcons::keys()) {
+        if (!writeImage(QStringLiteral("toolbar/%1.png").arg(key),
+                        ToolbarIcons::paint(key, ToolbarIcons::Size), "PNG") ||
+            !writeImage(QStringLiteral("toolbar/%1@2x.png").arg(key),
+                        ToolbarIcons::paint(key, 2 * ToolbarIcons::Size), "PNG"))
+            return false;
+    }
+    return true;
 }
 
 bool SetFolderWriter::writeMusic()

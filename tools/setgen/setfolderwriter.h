@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QString>
 
-// Writes the program folder's set/ tree: pictures, pointers, music, Flash
+// Writes the program folder's set/ tree: pictures, pointers, toolbar pictures, music, Flash
 // movies, the sayings file and the font aliases. Same inputs, same bytes.
 class SetFolderWriter
 {
@@ -20,6 +20,7 @@ public:
 
 private:
     bool writePictures();
+    bool writeToolbarIcons();
     bool writeMusic();
     bool writeMovies();
     bool writeSayings();

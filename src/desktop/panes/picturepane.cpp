@@ -1,0 +1,221 @@
+#include "picturepane.h"
+
+#include "filesel/dialogchoice.h"
+#include "pictureelement.h"
+#include "platform/filedialog.h"
+#include "platform/messagebox.h"
+#include "shell/appcontext.h"
+#include "shell/sharedstate.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTimer>
+
+namespace {
+
+// The zoom ticks about once per display frame: the pace of the Windows timer
+// the zoom was made with (15.6 ms), however short the interval asked for.
+constexpr int kTickMilliseconds = 16;
+
+} // namespace
+
+PicturePane::PicturePane(AppContext &context, DesktopState &state, QWidget *workArea, QMenu *location,
+                         QAction *enlarge, QAction *shrink, QObject *parent)
+    : Pane(QStringLiteral("Image"), new PictureElementView(0, workArea), context.scale, parent),
+      m_context(context), m_state(state), m_location(location), m_enlarge(enlarge), m_shrink(shrink),
+      m_cache([workArea] { return largestShownSize(workArea->size() * workArea->devicePixelRatioF()); }),
+      m_timer(new QTimer(this))
+{
+    m_views[0] = static_cast<PictureElementView *>(control());
+    m_elements[0] = this;
+    for (int k = 1; k < kPictureElements; ++k) {
+        m_views[k] = new PictureElementView(k, workArea);
+        m_elements[k] = new Pane(kind(), m_views[k], context.scale, this);
+    }
+    for (PictureElementView *view : m_views) {
+        connect(view, &PictureElementView::moved, this, &PicturePane::Image1_MouseMove);
+        connect(view, &PictureElementView::released, this, &PicturePane::Image1_MouseUp);
+        connect(view, &PictureElementView::clicked, this, &PicturePane::Image1_Click);
+    }
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setTimerType(Qt::PreciseTimer);
+    m_timer->setInterval(kTickMilliseconds);
+    connect(m_timer, &QTimer::timeout, this, &PicturePane::Timer1_Timer);
+}
+
+void PicturePane::PictureStar()
+{
+    OpenFileRequest request;
+    request.title = QStringLiteral("选择文件");
+    request.filter = QStringLiteral(
+        "图片文件|*.bmp;*.ico;*.cur;*.jpg;*.jpeg;*.gif|Jpeg文件|*.jpeg;*.jpg|Gif文件|*.gif|所有文件|*.*");
+    request.startFolder = m_context.book.programFolder();
+    request.multiple = true;
+    const OpenFileResult chosen = m_context.platform.fileDialog->getOpenFile(request);
+    if (chosen.cancelled)
+        return;
+    const SelectFileInfo info = parseDialogChoice(chosen.text, *m_context.platform.messageBox);
+    perform([&info](PictureLayouts &layouts) { layouts.importPictures(info); });
+}
+
+void PicturePane::PicEnlarge()
+{
+    m_shrink->setChecked(false);
+    setZoomPointer(m_enlarge->isChecked() ? QStringLiteral("large.ico") : QString());
+}
+
+void PicturePane::PicShrink()
+{
+    m_enlarge->setChecked(false);
+    setZoomPointer(m_shrink->isChecked() ? QStringLiteral("small.ico") : QString());
+}
+
+void PicturePane::pictureButton()
+{
+    if (m_context.state.LessonFields[slot::PictureFiles].isEmpty()) {
+        PictureStar();
+        return;
+    }
+    perform([](PictureLayouts &layouts) { layouts.pictureButton(); });
+}
+
+void PicturePane::Timer1_Timer()
+{
+    const int k = m_state.CurrentPicture;
+    if (k < 0 || k >= kPictureElements) {
+        setZoomRunning(false);
+        return;
+    }
+    const ZoomMode mode = zoomMode();
+    TwipsRect picture = m_elements[k]->geometry();
+    const bool running = zoomTick(picture, mode, m_state.fullArea, m_state.ZoomStep);
+    // The picture itself grows and shrinks, also one shown at its own size.
+    if (mode.enlarge || mode.shrink)
+        m_views[k]->setStretch(true);
+    m_elements[k]->setGeometry(picture);
+    if (!running)
+        setZoomRunning(false);
+}
+
+void PicturePane::Image1_Click(int k)
+{
+    m_state.CurrentPicture = k;
+    m_views[k]->raise();
+    if (zoomStarts(m_state.PictureCount, zoomMode()))
+        setZoomRunning(true);
+}
+
+void PicturePane::Image1_MouseMove(int k)
+{
+    m_state.CurrentPicture = k;
+}
+
+void PicturePane::Image1_MouseUp(int, Qt::MouseButton button, const QPoint &globalPos)
+{
+    emit recorded(kind());
+    if (button == Qt::RightButton)
+        m_location->popup(globalPos);
+}
+
+void PicturePane::perform(const std::function<void(PictureLayouts &)> &command)
+{
+    PictureElements elements = snapshot();
+    PictureLayouts layouts(elements, m_state, m_context.state.LessonFields[slot::PictureFiles],
+                           [this](const QString &file) { return ownSize(file); });
+    command(layouts);
+    apply(elements);
+    tellUnreadable();
+}
+
+PictureElements PicturePane::snapshot() const
+{
+    PictureElements elements;
+    for (int k = 0; k < kPictureElements; ++k) {
+        elements[k].rect = m_elements[k]->geometry();
+        elements[k].visible = m_elements[k]->isVisible();
+        elements[k].stretch = m_views[k]->stretch();
+        elements[k].picture = m_views[k]->file();
+    }
+    return elements;
+}
+
+void PicturePane::apply(const PictureElements &elements)
+{
+    for (int k = 0; k < kPictureElements; ++k) {
+        const PictureElement &e = elements[k];
+        PictureElementView *view = m_views[k];
+        view->setStretch(e.stretch);
+        if (view->file() != e.picture)
+            view->showPicture(e.picture,
+                              e.picture.isEmpty() ? CachedPicture() : m_cache.picture(nativePath(e.picture)));
+        if (!(m_elements[k]->geometry() == e.rect))
+            m_elements[k]->setGeometry(e.rect);
+        if (m_elements[k]->isVisible() != e.visible)
+            m_elements[k]->setVisible(e.visible);
+    }
+}
+
+QString PicturePane::nativePath(const QString &file) const
+{
+    return LessonBook::toNativeSeparators(m_context.book.locate(file));
+}
+
+std::optional<QSizeF> PicturePane::ownSize(const QString &file)
+{
+    if (file.isEmpty())
+        return std::nullopt;
+    const CachedPicture picture = m_cache.picture(nativePath(file));
+    if (!picture.readable)
+        return std::nullopt;
+    const TwipsScale &scale = m_context.scale;
+    return QSizeF(scale.toTwipsX(picture.ownSize.width()), scale.toTwipsY(picture.ownSize.height()));
+}
+
+void PicturePane::tellUnreadable()
+{
+    const QStringList failed = m_cache.takeNewFailures();
+    if (failed.isEmpty())
+        return;
+    m_context.platform.messageBox->show(
+        QStringLiteral("图片文件无法显示：\n") + failed.join(QLatin1Char('\n')), QStringLiteral("提示"),
+        MessageBox::Icon::Information, MessageBox::Buttons::Ok);
+}
+
+void PicturePane::setZoomPointer(const QString &iconName)
+{
+    const QPixmap icon = iconName.isEmpty()
+                             ? QPixmap()
+                             : QPixmap(m_context.book.setFolder(QStringLiteral("image/") + iconName));
+    for (PictureElementView *view : m_views) {
+        if (icon.isNull())
+            view->setCursor(Qt::ArrowCursor);
+        else
+            view->setCursor(QCursor(icon));
+    }
+}
+
+void PicturePane::setZoomRunning(bool running)
+{
+    if (running) {
+        m_timer->start();
+        setFastScaling(true);
+        return;
+    }
+    m_timer->stop();
+    // Smoothing the last size costs a frame of its own, one frame later.
+    QTimer::singleShot(kTickMilliseconds, this, [this] {
+        if (!m_timer->isActive())
+            setFastScaling(false);
+    });
+}
+
+void PicturePane::setFastScaling(bool fast)
+{
+    for (PictureElementView *view : m_views)
+        view->setFastScaling(fast);
+}
+
+ZoomMode PicturePane::zoomMode() const
+{
+    return {m_enlarge->isChecked(), m_shrink->isChecked()};
+}

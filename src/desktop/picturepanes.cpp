@@ -1,0 +1,46 @@
+#include "picturepanes.h"
+
+#include "desktop/desktopmenus.h"
+#include "desktop/panes/picturepane.h"
+#include "desktop/teachingdesktop.h"
+#include "shell/appcontext.h"
+
+#include <QAction>
+
+void installPicturePane(TeachingDesktop &desktop)
+{
+    DesktopMenus &menus = desktop.menus();
+    auto *pictures = new PicturePane(desktop.context(), desktop.desktopState(), desktop.workArea(),
+                                     menus.menu(QStringLiteral("PictureLocation")),
+                                     menus.item(QStringLiteral("PicEnlarge")),
+                                     menus.item(QStringLiteral("PicShrink")), &desktop);
+    desktop.registerPane(pictures);
+    const auto on = [&menus, pictures](const char *name, std::function<void()> handler) {
+        QObject::connect(menus.item(QLatin1String(name)), &QAction::triggered, pictures, std::move(handler));
+    };
+    const auto layout = [&on, pictures](const char *name, std::function<void(PictureLayouts &)> command) {
+        on(name, [pictures, command] { pictures->perform(command); });
+    };
+    on("PictureStar", [pictures] { pictures->PictureStar(); });
+    on("PictureLoad", [pictures] { pictures->PictureStar(); });
+    layout("PictureOne", &PictureLayouts::PictureOne);
+    layout("PictureTwo", &PictureLayouts::PictureTwo);
+    layout("PictureThree", &PictureLayouts::PictureThree);
+    layout("PictureFour", &PictureLayouts::PictureFour);
+    layout("PictureFive", &PictureLayouts::PictureFive);
+    layout("PictureSix", &PictureLayouts::PictureSix);
+    layout("PictureHidden", &PictureLayouts::PictureHidden);
+    const struct {
+        const char *item;
+        Position position;
+    } alignments[] = {{"PictureCenter", Position::Centre},
+                      {"PictureLeft", Position::Left},
+                      {"PictureRight", Position::Right},
+                      {"PictureTop", Position::Top},
+                      {"PictureBottom", Position::Bottom}};
+    for (const auto &alignment : alignments)
+        layout(alignment.item, [at = alignment.position](PictureLayouts &layouts) { layouts.align(at); });
+    on("PicEnlarge", [pictures] { pictures->PicEnlarge(); });
+    on("PicShrink", [pictures] { pictures->PicShrink(); });
+    desktop.setToolbarAction(QStringLiteral("Picture"), [pictures] { pictures->pictureButton(); });
+}

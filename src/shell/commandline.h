@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the program was asked on its command line: a lesson file to choose at
+// start (as a file manager passes it), or its usage or version.
+struct CommandLine {
+    enum class Request { Run, Help, Version, Error };
+
+    Request request = Request::Run;
+    QString lessonPath; // absolute; empty when none was named
+    QString error;      // for Error: the argument that was not understood
+
+    // Arguments without the program name; a relative lesson path is taken
+    // against currentFolder.
+    static CommandLine parse(const QStringList &arguments, const QString &currentFolder);
+
+    // True when the locale for messages (LC_ALL, else LC_MESSAGES, else LANG) is Chinese.
+    static bool chineseLocale(const QString &lcAll, const QString &lcMessages, const QString &lang);
+
+    static QString helpText(bool chinese);
+    static QString versionText(const QString &version);
+    static QString errorText(const QString &argument, bool chinese);
+};

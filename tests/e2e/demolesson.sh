@@ -1,0 +1,142 @@
+#!/usr/bin/env bash
+# End to end: the demo lesson played as a teacher plays it, through the real
+# program on a real X display (1024x768): first start on the settings page,
+# the home screen, 打开配置文件 with the demo lesson, the cover page with its
+# music, the desktop and its toolbar, a placement from the menu bar, the exit
+# question and the closing screen. No file of the lesson may change on the way.
+# With VELTANO_SHOT set, the desktop is saved there as a PNG on the way.
+set -euo pipefail
+app_dir=$1
+source "$(dirname "$0")/common.sh"
+
+lesson_sums() { (cd "$work/app/备课本" && find 示例 配置区/示例 -type f -print0 | sort -z | xargs -0 md5sum); }
+before=$(lesson_sums)
+click() { xdotool mousemove "$1" "$2" click 1; }
+give_up() { echo "$pass passed, $fail failed"; exit 1; }
+shot_region() { # region: the screen's region into now.png
+  import -window root "$work/shot.png"
+  convert "$work/shot.png" -crop "$1" +repage "$work/now.png"
+}
+remember() { shot_region "$1"; mv "$work/now.png" "$work/then.png"; }
+until_changed() { # region: waits for the region to differ from what remember saw
+  for _ in $(seq 50); do
+    shot_region "$1"
+    [ "$(compare -metric AE "$work/then.png" "$work/now.png" null: 2>&1 || true)" != 0 ] && return 0
+    sleep 0.2
+  done
+  return 1
+}
+until_colours_above() { # region minimum: a plain pane has a handful of colours, a picture many
+  for _ in $(seq 50); do
+    shot_region "$1"
+    [ "$(convert "$work/now.png" -format %k info:)" -gt "$2" ] && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+# Places on the 1024x768 desktop: the toolbar column at the right edge (button
+# n from 0, 38 pixels each below the menu bar), the menu bar's placement items,
+# and the work area's halves and quarters.
+button() { click 1003 $((47 + 38 * $1)); }
+txt=3 paint=4 video=6 input=16 exit=17
+input_box_y=500
+menu_top_x=365 menu_y=11
+top_half=983x330+0+30 lower_half=983x300+0+420 lower_left=491x320+0+380 lower_right=491x320+492+380
+
+# First start: the lesson editor on its settings page (positions within its
+# window). 确定 writes the settings with the first stage and subject, 高中语文;
+# 退出 and the question's default answer lead home.
+"$work/app/veltano" >"$work/run.log" 2>&1 & pid=$!
+editor=$(wait_window 'Veltano设置' || true)
+check test -n "$editor"
+[ -n "$editor" ] || give_up
+xdotool mousemove --window "$editor" 284 132 click 1 type --delay 20 'No1 School'
+xdotool mousemove --window "$editor" 276 332 click 1 type --delay 20 'Li Ming'
+xdotool mousemove --window "$editor" 184 444 click 1 # 确定
+notice=$(wait_window '修改系统设置' || true)
+check test -n "$notice"
+xdotool windowfocus "$notice" key Return
+check test -s "$XDG_CONFIG_HOME/Veltano/Dravik.dll"
+xdotool mousemove --window "$editor" 352 444 click 1 # 退出
+question=$(wait_window 'Veltano' || true)
+check test -n "$question"
+[ -n "$question" ] && xdotool windowfocus "$question" key Return
+
+# Home: 打开配置文件 starts in the configuration area; the lesson is the first
+# entry of the folder 示例, both opened with a double click.
+home=$(wait_window '高中语文Veltano' || true)
+check test -n "$home"
+[ -n "$home" ] || give_up
+xdotool mousemove --window "$home" 100 100 click 3
+sleep 1 # the pop-up menu opens
+xdotool mousemove --window "$home" 130 111 click 1 # 打开配置文件
+dialog=$(wait_window '打开' || true)
+check test -n "$dialog"
+[ -n "$dialog" ] || give_up
+xdotool mousemove --window "$dialog" 123 74 click --repeat 2 --delay 80 1 # 示例
+sleep 1
+xdotool mousemove --window "$dialog" 123 74 click --repeat 2 --delay 80 1 # 示例课.spz
+check wait_window '高中数学Veltano-------示例课' >/dev/null
+xdotool mousemove --window "$home" 300 200 click 1
+
+# Cover: yellow titles over the lesson's night picture, its music playing.
+check wait_window '高中语文Veltano' >/dev/null
+check until_share_above 1024x300+0+150 '#FFFF00' 0.005
+check cover_music_plays
+click 100 100
+desktop=$(wait_window 'No1 School高中语文Veltano                   示例之示例课' || true)
+check test -n "$desktop"
+[ -n "$desktop" ] || give_up
+
+# Text files stepped: the reading (GBK), then the questions (UTF-8), in the text
+# pane over the whole work area, black on white.
+button $txt
+check until_share_above "$top_half" '#000000' 0.02
+remember "$top_half"
+button $txt
+check until_changed "$top_half"
+# The pane clicked, then 上端 on the menu bar: the lower half shows the
+# desktop's background picture again.
+click 500 600
+click $menu_top_x $menu_y
+check until_colours_above "$lower_half" 40
+
+# The video in the lower left quarter: colour bars.
+button $video
+check until_share_above "$lower_left" '#FFFF00' 0.05
+check until_share_above "$lower_left" '#00FFFF' 0.05
+
+# The drawing board in the lower right quarter, and a stroke on it.
+button $paint
+sleep 1 # the board shows
+remember "$lower_right"
+xdotool mousemove 560 420 mousedown 1
+for x in $(seq 580 20 940); do xdotool mousemove "$x" $((420 + (x - 560) / 2)); sleep 0.05; done
+xdotool mouseup 1
+check until_changed "$lower_right"
+[ -n "${VELTANO_SHOT:-}" ] && cp "$work/shot.png" "$VELTANO_SHOT"
+
+# The input box: typed text shown in the text pane by 输入.
+remember "$top_half"
+click 1003 $input_box_y
+xdotool type --delay 20 'Veltano demo'
+button $input
+check until_changed "$top_half"
+check until_share_above "$top_half" '#000000' 0.005
+
+# 退出: the exit question, the closing screen with its yellow saying, and a
+# click that ends the program.
+button $exit
+question=$(wait_window '退出' || true)
+check test -n "$question"
+[ -n "$question" ] && xdotool windowfocus "$question" key Return
+check wait_window '高中语文Veltano' >/dev/null
+check until_share_above 1024x400+0+100 '#FFFF00' 0.005
+click 500 400
+ended() { for _ in $(seq 100); do kill -0 $pid 2>/dev/null || return 0; sleep 0.2; done; return 1; }
+check ended
+
+check test "$(lesson_sums)" = "$before"
+echo "$pass passed, $fail failed"
+[ "$fail" -eq 0 ]

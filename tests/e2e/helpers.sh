@@ -1,0 +1,88 @@
+# Sourced by the whole-program test scripts: a tally of checks, a wait for a
+# window by its exact title, and writers of the settings and lesson files the
+# program reads (GBK, as the Windows version writes them).
+pass=0 fail=0
+check() { if "$@"; then pass=$((pass+1)); else echo "FAILED: $*"; fail=$((fail+1)); fi; }
+
+# Retries a check for up to twenty seconds.
+until_true() { # command...
+  for _ in $(seq 100); do
+    "$@" && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+wait_window() { # name: a shown window with exactly this title
+  for _ in $(seq 300); do # a minute, for a loaded machine
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+picture_shown() { # a photo has thousands of colours, a plain background a handful
+  import -window root "$work/shot.png"
+  [ "$(convert "$work/shot.png" -format %k info:)" -gt 2000 ]
+}
+
+# Share of pixels in a region (WxH+X+Y) of the screen close to a colour.
+colour_share() { # region colour
+  import -window root "$work/shot.png"
+  convert "$work/shot.png" -crop "$1" -fuzz 20% -fill white -opaque "$2" -fill black +opaque white \
+    -format '%[fx:mean]' info:
+}
+until_share_above() { # region colour minimum: waits up to ten seconds for a paint
+  for _ in $(seq 50); do
+    awk -v m="$(colour_share "$1" "$2")" -v min="$3" 'BEGIN { exit !(m > min) }' && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+# The cover page's music: its pop-up menu's 可视 shows the player, whose
+# position bar moves while the music plays (looked at twice, a while apart).
+cover_music_plays() {
+  xdotool mousemove 100 100 click 3
+  sleep 1 # the pop-up menu opens
+  xdotool mousemove 130 203 click 1 # 可视(Visible)
+  for _ in $(seq 30); do
+    import -window root -crop 512x24+512+744 "$work/bar1.png"
+    sleep 1
+    import -window root -crop 512x24+512+744 "$work/bar2.png"
+    [ "$(compare -metric AE "$work/bar1.png" "$work/bar2.png" null: 2>&1 || true)" != 0 ] && return 0
+  done
+  return 1
+}
+
+gbk_text() { local b; b=$(printf '%s' "$1" | iconv -f UTF-8 -t GBK); printf "\\x$(printf %02x ${#b})\\0%s" "$b"; }
+
+write_settings() { # file unit stage-subject teacher: record 1 empty, record 2 the three texts
+  mkdir -p "$(dirname "$1")"
+  { head -c 128 /dev/zero; LC_ALL=C gbk_text "$2"; LC_ALL=C gbk_text "$3"; LC_ALL=C gbk_text "$4"; } >"$1"
+}
+
+write_lesson() { # file chapter-title lesson-title: a .spz line file with the other slots empty
+  mkdir -p "$(dirname "$1")"
+  printf '%s\r\n' "$2" "$3" '' '' '' '' '' '' '' '' '' '' '' '' '' | iconv -f UTF-8 -t GBK >"$1"
+}
+
+# On the home screen: 打开配置文件, the lesson's file name typed into the
+# dialog, then a left click on to the cover page. The scale is the screen's
+# pixels per point of the layout. Ends the test when the home screen never shows.
+open_lesson() { # file-name scale
+  home=$(wait_window '高中数学Veltano' || true)
+  check test -n "$home"
+  [ -n "$home" ] || { echo "$pass passed, $fail failed"; exit 1; }
+  xdotool mousemove --window "$home" $((100 * $2)) $((100 * $2)) click 3
+  sleep 1 # the pop-up menu opens
+  xdotool mousemove --window "$home" $((130 * $2)) $((111 * $2)) click 1 # 打开配置文件
+  dialog=$(wait_window '打开' || true)
+  check test -n "$dialog"
+  xdotool windowfocus "$dialog" 2>/dev/null || true
+  # xdotool drops letters of Chinese text now and then: the file name is typed in ASCII.
+  xdotool type --delay 20 "$1"
+  xdotool key Return
+  check wait_window "高中数学Veltano-------${1%.spz}" >/dev/null
+  xdotool mousemove --window "$home" $((300 * $2)) $((200 * $2)) click 1
+}

@@ -1,0 +1,64 @@
+#include "shell/commandline.h"
+
+#include <QtTest>
+
+using Request = CommandLine::Request;
+
+class CommandLineTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void parse_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("request");
+        QTest::addColumn<QString>("lesson");
+        QTest::addColumn<QString>("error");
+        const QString none;
+        QTest::newRow("nothing") << QStringList() << int(Request::Run) << none << none;
+        QTest::newRow("relative lesson")
+            << QStringList{QStringLiteral("课件/../高一/集合.spz")} << int(Request::Run)
+            << QStringLiteral("/home/t/高一/集合.spz") << none;
+        QTest::newRow("absolute lesson") << QStringList{QStringLiteral("/srv/a b.gsx")} << int(Request::Run)
+                                         << QStringLiteral("/srv/a b.gsx") << none;
+        QTest::newRow("help wins") << QStringList{QStringLiteral("x.spz"), QStringLiteral("-h")}
+                                   << int(Request::Help) << none << none;
+        QTest::newRow("version") << QStringList{QStringLiteral("--version")} << int(Request::Version) << none
+                                 << none;
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("--kiosk")} << int(Request::Error)
+                                        << none << QStringLiteral("--kiosk");
+        QTest::newRow("two lessons") << QStringList{QStringLiteral("a.spz"), QStringLiteral("b.spz")}
+                                     << int(Request::Error) << none << QStringLiteral("b.spz");
+        QTest::newRow("dash name after --") << QStringList{QStringLiteral("--"), QStringLiteral("-1.spz")}
+                                            << int(Request::Run) << QStringLiteral("/home/t/-1.spz") << none;
+    }
+
+    void parse()
+    {
+        QFETCH(QStringList, arguments);
+        const CommandLine line = CommandLine::parse(arguments, QStringLiteral("/home/t"));
+        QTEST(int(line.request), "request");
+        QTEST(line.lessonPath, "lesson");
+        QTEST(line.error, "error");
+    }
+
+    void textsFollowTheMessageLocale()
+    {
+        QVERIFY(CommandLine::chineseLocale(QString(), QString(), QStringLiteral("zh_CN.UTF-8")));
+        QVERIFY(CommandLine::chineseLocale(QString(), QStringLiteral("zh_TW.UTF-8"), QStringLiteral("C")));
+        QVERIFY(
+            !CommandLine::chineseLocale(QStringLiteral("C.UTF-8"), QString(), QStringLiteral("zh_CN.UTF-8")));
+        QVERIFY(!CommandLine::chineseLocale(QString(), QString(), QString()));
+
+        QVERIFY(CommandLine::helpText(true).startsWith(QStringLiteral("用法：veltano [课件配置文件]\n")));
+        QVERIFY(CommandLine::helpText(false).startsWith(QStringLiteral("Usage: veltano [LESSON-FILE]\n")));
+        QCOMPARE(CommandLine::versionText(QStringLiteral("4.0.0")), QStringLiteral("Veltano 4.0.0\n"));
+        QVERIFY(
+            CommandLine::errorText(QStringLiteral("--kiosk"), true).contains(QStringLiteral("“--kiosk”")));
+        QVERIFY(
+            CommandLine::errorText(QStringLiteral("--kiosk"), false).contains(QStringLiteral("'--kiosk'")));
+    }
+};
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "tst_commandline.moc"

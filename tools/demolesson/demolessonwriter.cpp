@@ -1,0 +1,203 @@
+#include "demolessonwriter.h"
+
+#include "demomovies.h"
+#include "demotexts.h"
+#include "flatodf.h"
+#include "generatedfile.h"
+#include "gstlaunch.h"
+#include "lesson/gbktext.h"
+#include "lesson/lineconfigfile.h"
+#include "mp3encoder.h"
+#include "scenepainter.h"
+#include "tonesynth.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QUrl>
+
+namespace {
+
+// The lesson's media folder below the lesson book, and its file names.
+const char *const kFolder = "示例";
+const char *const kDocument = "示例文档.doc";
+const char *const kRichText = "示例文档.rtf";
+const char *const kReading = "课文.txt";     // GBK, as a Windows editor saves it
+const char *const kQuestions = "思考题.txt"; // UTF-8
+const char *const kDeck = "示例幻灯片.ppt";
+const char *const kSound = "春天.mp3";
+const char *const kVideo = "彩条.avi";
+const char *const kStartPage = "首页.html";
+constexpr int kPictures = 6;
+// The cover page's picture: the night scene, dark behind the yellow titles.
+constexpr int kCoverPicture = 4;
+
+QString name(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+QString pictureName(int number)
+{
+    return QStringLiteral("图%1.jpg").arg(number);
+}
+
+// The stored form of a file of the lesson's folder, below the lesson book or
+// below the program folder: folders joined by "\".
+QString belowBook(const QString &file)
+{
+    return name(kFolder) + QLatin1Char('\\') + file;
+}
+
+QString belowProgram(const QString &file)
+{
+    return QStringLiteral("备课本\\") + belowBook(file);
+}
+
+// A list slot: every name followed by one space.
+QString list(const QStringList &names)
+{
+    QString slot;
+    for (const QString &entry : names)
+        slot += entry + QLatin1Char(' ');
+    return slot;
+}
+
+} // namespace
+
+DemoLessonWriter::DemoLessonWriter(QString programFolder) : m_programFolder(std::move(programFolder))
+{}
+
+QString DemoLessonWriter::mediaPath(const QString &file) const
+{
+    return m_programFolder + QStringLiteral("/备课本/") + name(kFolder) + QLatin1Char('/') + file;
+}
+
+bool DemoLessonWriter::writeAll(QString *error)
+{
+    if (!QDir().mkpath(mediaPath(QString()))) {
+        *error = QStringLiteral("cannot create %1").arg(mediaPath(QString()));
+        return false;
+    }
+    const bool ok = writeDocuments() && writeTexts() && writeMovies() && writeSound() && writeVideo() &&
+                    writePictures() && writeLesson();
+    *error = m_error;
+    return ok;
+}
+
+bool DemoLessonWriter::writeFile(const QString &path, const QByteArray &bytes)
+{
+    return generatedfile::write(path, bytes, &m_error);
+}
+
+bool DemoLessonWriter::writeDocuments()
+{
+    const QByteArray text = flatodf::textDocument(demotexts::documentParagraphs());
+    const QByteArray ole("\xd0\xcf\x11\xe0", 4); // compound file: .doc and .ppt
+    return m_office.convert(text, QStringLiteral("fodt"), QStringLiteral("doc:MS Word 97"), ole,
+                            mediaPath(name(kDocument)), &m_error) &&
+           m_office.convert(text, QStringLiteral("fodt"), QStringLiteral("rtf:Rich Text Format"), "{\\rtf",
+                            mediaPath(name(kRichText)), &m_error) &&
+           m_office.convert(flatodf::presentation(demotexts::slides()), QStringLiteral("fodp"),
+                            QStringLiteral("ppt:MS PowerPoint 97"), ole, mediaPath(name(kDeck)), &m_error);
+}
+
+bool DemoLessonWriter::writeTexts()
+{
+    QByteArray reading;
+    if (!gbk::encode(demotexts::reading(), &reading)) {
+        m_error = QStringLiteral("the reading has letters GBK cannot hold");
+        return false;
+    }
+    return writeFile(mediaPath(name(kReading)), reading) &&
+           writeFile(mediaPath(name(kQuestions)), demotexts::questions().toUtf8()) &&
+           writeFile(mediaPath(name(kStartPage)), demotexts::startPage().toUtf8());
+}
+
+bool DemoLessonWriter::writeMovies()
+{
+    for (const SwfMovie &movie : demoMovies()) {
+        if (!writeFile(mediaPath(movie.fileName()), movie.render()))
+            return false;
+    }
+    return true;
+}
+
+bool DemoLessonWriter::writeSound()
+{
+    const ToneSynth synth;
+    return Mp3Encoder::encode(synth.wavFile(synth.render(Tune::childhood())), mediaPath(name(kSound)),
+                              &m_error);
+}
+
+bool DemoLessonWriter::writeVideo()
+{
+    // Three seconds of colour bars, MPEG-4 in AVI, which GStreamer's stock
+    // plug-ins both write and play.
+    QTemporaryDir work;
+    const QString encoded = work.filePath(QStringLiteral("bars.avi"));
+    if (!gstlaunch::run({QStringLiteral("videotestsrc"), QStringLiteral("pattern=smpte"),
+                         QStringLiteral("num-buffers=75"), QStringLiteral("!"),
+                         QStringLiteral("video/x-raw,width=320,height=240,framerate=25/1"),
+                         QStringLiteral("!"), QStringLiteral("videoconvert"), QStringLiteral("!"),
+                         QStringLiteral("avenc_mpeg4"), QStringLiteral("bitrate=600000"), QStringLiteral("!"),
+                         QStringLiteral("avimux"), QStringLiteral("!"), QStringLiteral("filesink"),
+                         QStringLiteral("location=") + encoded},
+                        encoded, &m_error))
+        return false;
+    return generatedfile::copy(encoded, mediaPath(name(kVideo)), &m_error);
+}
+
+bool DemoLessonWriter::writePictures()
+{
+    for (int n = 1; n <= kPictures; ++n) {
+        if (!ScenePainter::cover(n).save(mediaPath(pictureName(n)), "JPEG", 90)) {
+            m_error = QStringLiteral("cannot write %1").arg(mediaPath(pictureName(n)));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool DemoLessonWriter::writeLesson()
+{
+    QStringList texts;
+    for (const QString &file : {name(kReading), name(kQuestions), name(kRichText)})
+        texts << belowBook(file);
+    QStringList movies;
+    for (const SwfMovie &movie : demoMovies())
+        movies << belowBook(movie.fileName());
+    QStringList pictures;
+    for (int n = 1; n <= kPictures; ++n)
+        pictures << belowProgram(pictureName(n));
+
+    // Full paths as the editor stores them in this folder; a copy of the
+    // program folder elsewhere still finds them below its own 备课本 and set.
+    const QString book = m_programFolder + QStringLiteral("/备课本");
+    const QStringList lines = {
+        name(kFolder),
+        QStringLiteral("示例课"),
+        book,
+        belowBook(name(kDocument)),
+        list(texts),
+        list({belowBook(name(kDeck))}),
+        list(movies),
+        // The video first: the toolbar's "Video" always plays the first entry.
+        list({belowProgram(name(kVideo)), belowProgram(name(kSound))}),
+        list(pictures),
+        mediaPath(name(kSound)),
+        m_programFolder + QStringLiteral("/set/music/tn.mid"),
+        mediaPath(pictureName(kCoverPicture)),
+        m_programFolder + QStringLiteral("/set/bj/1.jpg"),
+        QUrl::fromLocalFile(mediaPath(name(kStartPage))).toString(),
+        QString(),
+    };
+    QByteArray bytes;
+    int badLine = -1;
+    if (!lineconfig::encodeLines(lines, &bytes, &badLine)) {
+        m_error = QStringLiteral("line %1 of the lesson has letters GBK cannot hold: %2")
+                      .arg(badLine + 1)
+                      .arg(lines.value(badLine));
+        return false;
+    }
+    return writeFile(m_programFolder + QStringLiteral("/备课本/配置区/示例/示例课.spz"), bytes);
+}
