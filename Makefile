@@ -1,7 +1,10 @@
 BUILD ?= build
+FUZZ_BUILD ?= build-fuzz
+# Executions per fuzz target in `make fuzz`.
+FUZZ_RUNS ?= 10000000
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench format package
+.PHONY: run test build deps bench format fuzz package
 
 run: build
 	$(BUILD)/app/veltano
@@ -9,6 +12,7 @@ run: build
 test: build
 	scripts/check-format.sh
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	scripts/run-fuzz.sh --seconds 30 $(FUZZ_BUILD)
 
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -23,6 +27,10 @@ package: build
 bench: build
 	cmake --build $(BUILD) --target benchmarks
 	scripts/run-benchmarks.sh $(BUILD)
+
+# The fuzz targets run to FUZZ_RUNS executions each (the test command runs them 30 s each).
+fuzz: deps
+	scripts/run-fuzz.sh --runs $(FUZZ_RUNS) $(FUZZ_BUILD)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

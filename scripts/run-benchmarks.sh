@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs the benchmarks: core file forms (QTest benchmarks) and the program's
+# Runs the benchmarks: core file forms (QTest benchmarks), the document panes
+# with the real converter, and the program's
 # start-up on a private Xvfb display (time to the home window, memory then).
 # Usage: run-benchmarks.sh BUILD_DIR [RUNS]
 set -euo pipefail
@@ -11,6 +12,8 @@ echo "== core"
 "$build/bench/bench_core" -median 5 | grep -E 'RESULT|msecs|nsecs|usecs' -A1 | grep -v '^--$'
 
 "$build/bench/bench_pictures"
+echo "== document panes (real LibreOffice; offscreen)"
+QT_QPA_PLATFORM=offscreen FONTCONFIG_FILE="$build/app/set/fonts/fonts.conf" "$build/bench/bench_documents" 2>/dev/null
 
 echo "== start-up to the home window (${runs} runs), memory once shown"
 "$here/tests/e2e/xvfb-session.sh" bash -c '

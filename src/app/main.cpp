@@ -3,13 +3,17 @@
 
 #include "checkcommand.h"
 #include "lesson/userprogramfolder.h"
+#include "platform/cachedconverter.h"
 #include "platform/detachedlauncher.h"
+#include "platform/officeprocess.h"
 #include "platform/qtchoicedialogs.h"
 #include "platform/qtfiledialog.h"
 #include "platform/qtmediaplayer.h"
 #include "platform/qtmediaprobe.h"
 #include "platform/qtmessagebox.h"
+#include "platform/ruffleflashplayer.h"
 #include "platform/singleinstance.h"
+#include "platform/webengine.h"
 #include "shell/appcontext.h"
 #include "shell/commandline.h"
 #include "shell/lessonhandoff.h"
@@ -26,7 +30,6 @@
 #include <QLibraryInfo>
 #include <QStandardPaths>
 #include <QTranslator>
-#include <unistd.h>
 
 namespace {
 
@@ -82,14 +85,12 @@ QStringList arguments(int argc, char *argv[])
 }
 
 // Set before Qt starts, so widgets, the web engine and the document converter
-// all see the program's font aliases and the web engine can run as root.
+// all see the program's font aliases.
 void prepareEnvironment(const QString &folder)
 {
     const QString fonts = folder + QStringLiteral("/set/fonts/fonts.conf");
     if (qEnvironmentVariableIsEmpty("FONTCONFIG_FILE") && QFileInfo::exists(fonts))
         qputenv("FONTCONFIG_FILE", QFile::encodeName(fonts));
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QtMediaPlayer::chooseBackEnd();
 }
 
@@ -141,6 +142,10 @@ int main(int argc, char *argv[])
     QtChoiceDialogs choiceDialogs;
     DetachedLauncher launcher;
     QtMediaPlayerFactory mediaPlayers;
+    // The emulator's files ship beside the executable, also when the lessons
+    // live in a per-user folder.
+    WebEngine webEngine(executableFolder() + QStringLiteral("/web"));
+    RuffleFlashPlayerFactory flashPlayers(webEngine);
     PlatformServices platform;
     platform.fileDialog = &fileDialog;
     platform.messageBox = &messageBox;
@@ -148,6 +153,12 @@ int main(int argc, char *argv[])
     platform.launcher = &launcher;
     platform.mediaPlayers = &mediaPlayers;
     platform.mediaProbe = &mediaProbe;
+    const QString cache =
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Veltano");
+    CachedDocumentConverter documents(DocumentCache(cache + QStringLiteral("/documents")),
+                                      new OfficeProcessBackEnd(cache + QStringLiteral("/office-profiles")));
+    platform.documents = &documents;
+    platform.flashPlayers = &flashPlayers;
 
     const QString settingsFolder =
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Veltano");

@@ -1,8 +1,8 @@
 #include "desktoptoolbar.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QIcon>
+#include <QPixmap>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -65,10 +65,17 @@ QAction *DesktopToolbar::addButton(int index, const QString &caption, const QStr
     connect(action, &QAction::triggered, this, [this, key] { emit ButtonClick(key); });
     auto *tool = new QToolButton(this);
     tool->setDefaultAction(action);
-    const QString picture = m_pictureFolder + QLatin1Char('/') + key + QStringLiteral(".png");
-    if (!key.isEmpty() && QFileInfo::exists(picture)) {
-        // QIcon picks up <key>@2x.png beside it by itself.
-        action->setIcon(QIcon(picture));
+    const QPixmap picture(m_pictureFolder + QLatin1Char('/') + key + QStringLiteral(".png"));
+    if (!key.isEmpty() && !picture.isNull()) {
+        QIcon icon(picture);
+        // Stated, not left to QIcon's own look-up, which takes the @2x file
+        // only when the screen is doubled at the moment the icon is made.
+        QPixmap doubled(m_pictureFolder + QLatin1Char('/') + key + QStringLiteral("@2x.png"));
+        if (!doubled.isNull()) {
+            doubled.setDevicePixelRatio(2);
+            icon.addPixmap(doubled);
+        }
+        action->setIcon(icon);
         tool->setIconSize(QSize(kPicturePixels, kPicturePixels));
         tool->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     } else {

@@ -1,7 +1,10 @@
 #include "teachingdesktop.h"
 
+#include "desktop/desktopkeys.h"
 #include "desktop/desktopmenus.h"
 #include "desktop/desktoptoolbar.h"
+#include "desktop/documentpanes.h"
+#include "desktop/flashpanes.h"
 #include "desktop/logic/backgroundpalette.h"
 #include "desktop/logic/desktoplayout.h"
 #include "desktop/logic/toolbarfitting.h"
@@ -24,7 +27,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
-#include <QMenu>
 #include <QPlainTextEdit>
 
 namespace {
@@ -40,6 +42,7 @@ TeachingDesktop::TeachingDesktop(AppContext &context, RandomSource random, QWidg
     setObjectName(QStringLiteral("Form3"));
     m_menus = new DesktopMenus(menuBar());
     buildFrames();
+    m_keys = new DesktopKeys(*this);
     createPanes();
     wireCommands();
 }
@@ -77,22 +80,17 @@ void TeachingDesktop::buildFrames()
 void TeachingDesktop::createPanes()
 {
     const TwipsScale &scale = m_context.scale;
-    auto *ole1 = new DocumentContainer(QStringLiteral("OLE1"), m_frame1);
-    auto *ole2 = new DocumentContainer(QStringLiteral("OLE2"), m_frame1);
+    auto *ole1 = new DocumentContainer(QStringLiteral("OLE1"), pagelayouts::kLarge, m_frame1);
+    auto *ole2 = new DocumentContainer(QStringLiteral("OLE2"), pagelayouts::kSquare, m_frame1);
     m_ole1 = new Pane(QStringLiteral("Word"), ole1, scale, this);
     m_ole2 = new Pane(QStringLiteral("Word"), ole2, scale, this);
     m_ole1->setVisible(true);
     connect(m_ole1, &Pane::recorded, this, &TeachingDesktop::setCurrentPaneKind);
     registerPane(m_ole2);
-    for (DocumentContainer *container : {ole1, ole2}) {
-        connect(container, &DocumentContainer::released, this,
-                [this](Qt::MouseButton button, const QPoint &globalPos) {
-                    if (button == Qt::LeftButton)
-                        m_menus->menu(QStringLiteral("WordLocation"))->popup(globalPos);
-                });
-    }
     installMediaPanes(*this);
     installPicturePane(*this);
+    installDocumentPanes(*this);
+    installFlashPane(*this);
 }
 
 void TeachingDesktop::wireCommands()
@@ -177,6 +175,8 @@ void TeachingDesktop::load()
     // The document container takes the keyboard; taking it here is not the
     // teacher touching a pane, so the current pane kind stays as it is.
     m_ole1->control()->setFocus(Qt::OtherFocusReason);
+
+    emit loaded();
 }
 
 void TeachingDesktop::placeStrip(const TwipsRect &frame2)
@@ -379,6 +379,7 @@ bool TeachingDesktop::Form_Unload()
     if (answer != MessageBox::Answer::Yes)
         return false;
     m_context.flow.show(ScreenId::Closing);
+    emit leaving();
     m_context.flow.unload(ScreenId::Desktop);
     return true;
 }

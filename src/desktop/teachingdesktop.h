@@ -11,6 +11,7 @@
 #include <QMainWindow>
 
 struct AppContext;
+class DesktopKeys;
 class DesktopMenus;
 class DesktopToolbar;
 class DocumentContainer;
@@ -38,6 +39,7 @@ public:
     QWidget *strip() const { return m_frame2; }
     DesktopMenus &menus() const { return *m_menus; }
     DesktopToolbar *toolbar() const { return m_toolbar; }
+    DesktopKeys &keys() const { return *m_keys; }
     QPlainTextEdit *inputBox() const { return m_text1; }
     QLabel *backgroundPicture() const { return m_image2; }
     QColor backColour() const { return m_backColour; }
@@ -50,6 +52,9 @@ public:
     // its start-up place, and is what the kind's commands act on.
     void registerPane(Pane *pane);
     Pane *pane(const QString &kind) const;
+    // The document containers: OLE1 over the whole work area, OLE2 the movable Word pane.
+    Pane *ole1() const { return m_ole1; }
+    Pane *ole2() const { return m_ole2; }
     // Wires the kind's position items (and its hide item, when that is the
     // plain Visible = false) to the pane's standard placement.
     void connectStandardPlacement(Pane *pane, bool standardHideItem = true);
@@ -67,6 +72,12 @@ public:
     void SysEnd_Click();
     // Asks the exit question; true when the desktop went away.
     bool Form_Unload();
+
+signals:
+    // Start-up has run: the lesson's lists and FullArea are in place.
+    void loaded();
+    // The teacher confirmed leaving; the closing screen is already up.
+    void leaving();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -94,6 +105,7 @@ private:
     DesktopToolbar *m_toolbar;
     QPlainTextEdit *m_text1;
     DesktopMenus *m_menus;
+    DesktopKeys *m_keys;
     Pane *m_ole1 = nullptr;
     Pane *m_ole2 = nullptr;
     QHash<QString, Pane *> m_panes;

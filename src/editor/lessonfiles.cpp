@@ -39,14 +39,20 @@ std::optional<EditorNotice> applyBackgrounds(const QString &path,
     QFile source(path);
     if (!source.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QStringList lines = lineconfig::readLines(source, kLineFileSlots);
+    bool isText = false;
+    QStringList lines = lineconfig::readLines(source, kLineFileSlots, &isText);
     source.close();
+    const QString title = QStringLiteral("提示");
+    // Rewriting bytes that are no lesson's text would destroy whatever file was chosen.
+    if (!isText)
+        return EditorNotice{QStringLiteral("无法应用于“") + path + QStringLiteral("”：") +
+                                configfile::notTextReason(),
+                            title, MessageBox::Icon::Warning};
     while (lines.size() < kLineFileSlots)
         lines.append(QString());
     for (int i = 0; i < 4; ++i)
         lines[slot::Music1 + i] = backgrounds[i];
 
-    const QString title = QStringLiteral("提示");
     QByteArray bytes;
     int badLine = -1;
     if (!lineconfig::encodeLines(lines, &bytes, &badLine))

@@ -33,3 +33,11 @@ TwipsRect standardPlacement(const TwipsRect &current, Position position, const F
     }
     return r;
 }
+
+TwipsRect wordPlacement(const TwipsRect &current, Position position, const FullArea &area)
+{
+    TwipsRect r = standardPlacement(current, position, area);
+    r.width = float(area.Width / 2.0);
+    r.height = float(area.Height / 2.0);
+    return r;
+}

@@ -20,3 +20,8 @@ enum class Position { Full, Centre, Left, Right, Top, Bottom };
 // Left/Right change only the horizontal extent, Top/Bottom only the vertical.
 // Right, Centre and Bottom offsets come from W and H alone, without L or T.
 TwipsRect standardPlacement(const TwipsRect &current, Position position, const FullArea &area);
+
+// The Word pane's positions: as the standard ones, but every position also
+// halves both dimensions, so each gives a half-size pane. The family has no
+// full position.
+TwipsRect wordPlacement(const TwipsRect &current, Position position, const FullArea &area);

@@ -6,9 +6,11 @@
 // Whole-file writes for the program's own files.
 namespace atomicfile {
 
-// Makes `bytes` the whole content of the file at `path`. The bytes go to a
-// temporary file first, so a failed write (full disk, no permission) leaves
-// the old file as it was. On failure `error` receives the reason.
+// Makes `bytes` the whole content of the file at `path`. The bytes are written
+// and synced to a new file that then replaces the old one in one rename, so a
+// failed write (full disk, no permission) or a process killed at any moment
+// leaves either the old content or the new one, never a torn file. A file that
+// exists but may not be written is refused. On failure `error` receives the reason.
 bool write(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
 } // namespace atomicfile

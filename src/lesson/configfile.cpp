@@ -20,7 +20,10 @@ Form formOf(const QString &path, const QStringList &lineEndings)
 
 bool readLineFile(QIODevice &device, LessonRecord &fields)
 {
-    const QStringList lines = lineconfig::readLines(device, kLineFileSlots);
+    bool isText = false;
+    const QStringList lines = lineconfig::readLines(device, kLineFileSlots, &isText);
+    if (!isText)
+        return false;
     for (int i = 0; i < lines.size(); ++i)
         fields[i] = lines.at(i);
     return true;
@@ -38,6 +41,11 @@ bool readRecordFile(QIODevice &device, LessonRecord &fields)
     return true;
 }
 
+QString notTextReason()
+{
+    return QCoreApplication::translate("configfile", "不是课程配置文件（含有二进制数据或过长的行）");
+}
+
 bool read(const QString &path, LessonRecord &fields, QString *error, const QStringList &lineEndings)
 {
     const Form form = formOf(path, lineEndings);
@@ -48,10 +56,16 @@ bool read(const QString &path, LessonRecord &fields, QString *error, const QStri
         *error = file.errorString();
         return false;
     }
-    const bool ok = form == Form::Line ? readLineFile(file, fields) : readRecordFile(file, fields);
-    if (!ok)
-        *error = QCoreApplication::translate("configfile", "文件内容不完整或已损坏");
-    return ok;
+    if (form == Form::Line) {
+        if (readLineFile(file, fields))
+            return true;
+        *error = notTextReason();
+        return false;
+    }
+    if (readRecordFile(file, fields))
+        return true;
+    *error = QCoreApplication::translate("configfile", "文件内容不完整或已损坏");
+    return false;
 }
 
 bool encodeLineFile(const LessonRecord &fields, QByteArray *out, int *badSlot)

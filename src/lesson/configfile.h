@@ -18,11 +18,15 @@ enum class Form { Line, Record, Unknown };
 Form formOf(const QString &path, const QStringList &lineEndings = {QStringLiteral("spz")});
 
 // Line file: lines 1..15 go to slots 0..14; slots beyond the file's end stay as they were.
+// Refused, with no slot changed, when the bytes cannot be a lesson's text.
 bool readLineFile(QIODevice &device, LessonRecord &fields);
 
 // Record file: its 11 texts go to slots 0..8, 13 and 14; others are untouched.
 // Refused when the record is short or a text runs past it.
 bool readRecordFile(QIODevice &device, LessonRecord &fields);
+
+// Why a line file was refused: the words a message names it with.
+QString notTextReason();
 
 // Reads the file at `path` by its form. Unknown endings read nothing and succeed.
 // Returns false with a reason in `error` when the file cannot be opened or read.

@@ -6,8 +6,10 @@
 
 namespace lineconfig {
 
-QStringList readLines(QIODevice &device, int maxLines)
+QStringList readLines(QIODevice &device, int maxLines, bool *isText)
 {
+    if (isText)
+        *isText = true;
     QStringList lines;
     QByteArray current;
     char c;
@@ -24,6 +26,10 @@ QStringList readLines(QIODevice &device, int maxLines)
             lines.append(gbk::decode(current));
             current.clear();
             afterCarriageReturn = true;
+        } else if (c == '\0' || current.size() == kMaxLineBytes) {
+            if (isText)
+                *isText = false;
+            return lines;
         } else {
             current.append(c);
         }
@@ -37,17 +43,12 @@ QStringList readLines(QIODevice &device, int maxLines)
 
 bool encodeLines(const QStringList &lines, QByteArray *out, int *badLine)
 {
+    QList<QByteArray> encoded;
+    if (!gbk::encodeAll(lines, &encoded, badLine))
+        return false;
     QByteArray result;
-    for (int i = 0; i < lines.size(); ++i) {
-        QByteArray bytes;
-        if (!gbk::encode(lines.at(i), &bytes)) {
-            if (badLine)
-                *badLine = i;
-            return false;
-        }
-        result.append(bytes);
-        result.append("\r\n");
-    }
+    for (const QByteArray &bytes : encoded)
+        result.append(bytes).append("\r\n");
     *out = result;
     return true;
 }

@@ -25,14 +25,11 @@ bool unpack(const QByteArray &record, int count, QStringList *texts)
 
 PackResult pack(const QStringList &texts, QByteArray *record, int *badIndex)
 {
+    QList<QByteArray> encoded;
+    if (!gbk::encodeAll(texts, &encoded, badIndex))
+        return PackResult::NotGbk;
     QByteArray result;
-    for (int i = 0; i < texts.size(); ++i) {
-        QByteArray bytes;
-        if (!gbk::encode(texts.at(i), &bytes)) {
-            if (badIndex)
-                *badIndex = i;
-            return PackResult::NotGbk;
-        }
+    for (const QByteArray &bytes : encoded) {
         result.append(char(bytes.size() & 0xff));
         result.append(char((bytes.size() >> 8) & 0xff));
         result.append(bytes);

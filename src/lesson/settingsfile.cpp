@@ -26,16 +26,31 @@ bool SettingsFile::create() const
     return atomicfile::write(m_path, reservedRecord());
 }
 
+Settings SettingsFile::parse(const QByteArray &contents)
+{
+    QStringList texts;
+    if (!recordtexts::unpack(contents.mid(recordtexts::kRecordSize, recordtexts::kRecordSize), 3, &texts))
+        return {};
+    return {texts.at(0), texts.at(1), texts.at(2)};
+}
+
+QByteArray SettingsFile::withRecord2(QByteArray contents, const QByteArray &record2)
+{
+    if (contents.size() < recordtexts::kRecordSize)
+        contents = reservedRecord();
+    // Bytes past record 2 (none written by this program) are kept as they are.
+    contents.replace(recordtexts::kRecordSize,
+                     qMin<qsizetype>(contents.size() - recordtexts::kRecordSize, recordtexts::kRecordSize),
+                     record2);
+    return contents;
+}
+
 Settings SettingsFile::read() const
 {
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const QByteArray bytes = file.read(2 * recordtexts::kRecordSize);
-    QStringList texts;
-    if (!recordtexts::unpack(bytes.mid(recordtexts::kRecordSize), 3, &texts))
-        return {};
-    return {texts.at(0), texts.at(1), texts.at(2)};
+    return parse(file.read(2 * recordtexts::kRecordSize));
 }
 
 SettingsFile::WriteResult SettingsFile::write(const Settings &settings, int *badField, QString *error) const
@@ -56,13 +71,7 @@ SettingsFile::WriteResult SettingsFile::write(const Settings &settings, int *bad
     if (old.open(QIODevice::ReadOnly))
         contents = old.readAll();
     old.close();
-    if (contents.size() < recordtexts::kRecordSize)
-        contents = reservedRecord();
-    // Bytes past record 2 (none written by this program) are kept as they are.
-    contents.replace(recordtexts::kRecordSize,
-                     qMin<qsizetype>(contents.size() - recordtexts::kRecordSize, recordtexts::kRecordSize),
-                     record2);
-
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    return atomicfile::write(m_path, contents, error) ? WriteResult::Ok : WriteResult::IoError;
+    return atomicfile::write(m_path, withRecord2(contents, record2), error) ? WriteResult::Ok
+                                                                            : WriteResult::IoError;
 }

@@ -35,6 +35,13 @@ public:
 
     static QByteArray reservedRecord();
 
+    // The settings held by a file's whole content: empty when record 2 is missing
+    // or a length runs past it.
+    static Settings parse(const QByteArray &contents);
+    // A file's content with record 2 replaced by `record2` (128 bytes); record 1 and
+    // any bytes past record 2 are kept, a content shorter than record 1 starts afresh.
+    static QByteArray withRecord2(QByteArray contents, const QByteArray &record2);
+
 private:
     QString m_path;
 };

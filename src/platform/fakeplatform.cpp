@@ -62,5 +62,7 @@ PlatformServices FakePlatform::services()
     services.launcher = &launcher;
     services.mediaPlayers = &mediaPlayers;
     services.mediaProbe = &mediaProbe;
+    services.documents = &documents;
+    services.flashPlayers = &flashPlayers;
     return services;
 }

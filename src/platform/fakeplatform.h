@@ -4,6 +4,8 @@
 // what they were asked. For tests only; the program always uses the real ones.
 
 #include "choicedialogs.h"
+#include "fakedocumentconverter.h"
+#include "fakeflashplayer.h"
 #include "fakemediaplayer.h"
 #include "fakemediaprobe.h"
 #include "filedialog.h"
@@ -76,5 +78,7 @@ struct FakePlatform {
     FakeLauncher launcher;
     FakeMediaPlayerFactory mediaPlayers;
     FakeMediaProbe mediaProbe;
+    FakeDocumentConverter documents;
+    FakeFlashPlayerFactory flashPlayers;
     PlatformServices services();
 };

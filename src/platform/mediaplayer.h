@@ -15,7 +15,8 @@ class QWidget;
 // - widget() is the control to place in a window; the caller owns placement
 //   (twips turned into pixels) and visibility through it.
 // - mouseDown reports the button code (1 left, 2 right); focusIn when the
-//   player takes the keyboard focus (including by a click).
+//   user gives the player the keyboard focus (a click, Tab), never for focus
+//   handed back after a pop-up menu or a window activation.
 class MediaPlayer : public QObject
 {
     Q_OBJECT

@@ -6,6 +6,9 @@ class ChoiceDialogs;
 class ProgramLauncher;
 class MediaPlayerFactory;
 class MediaProbe;
+class DocumentConverter;
+class FlashPlayerFactory;
+class WebBrowserFactory;
 
 // The hosted components the windows reach, handed down from the composition
 // root: the real back ends in the program, test doubles in tests.
@@ -16,4 +19,7 @@ struct PlatformServices {
     ProgramLauncher *launcher = nullptr;
     MediaPlayerFactory *mediaPlayers = nullptr;
     MediaProbe *mediaProbe = nullptr;
+    DocumentConverter *documents = nullptr;
+    FlashPlayerFactory *flashPlayers = nullptr;
+    WebBrowserFactory *webBrowsers = nullptr;
 };

@@ -1,7 +1,9 @@
 #include "playerview.h"
 
 #include "mediaplayer.h"
+#include "userfocus.h"
 
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -143,7 +145,8 @@ bool PlayerView::eventFilter(QObject *watched, QEvent *event)
         }
         return false;
     case QEvent::FocusIn:
-        emit focusIn();
+        if (isUserGivenFocus(static_cast<QFocusEvent *>(event)->reason()))
+            emit focusIn();
         return false;
     default:
         return false;

@@ -14,6 +14,8 @@ namespace {
 // now and then with GStreamer; a short settling time avoids it.
 constexpr int kSettleMs = 300;
 constexpr int kDefaultVolume = 50;
+// How long a loaded medium must stay loaded before a play swallowed by a stale error is retried.
+constexpr int kRetryMs = 150;
 
 // A lesson names local files, possibly with Windows separators; anything with
 // a scheme ("http://…") is taken as an address.
@@ -37,6 +39,10 @@ QtMediaPlayer::QtMediaPlayer(QWidget *parent)
     connect(&m_startTimer, &QTimer::timeout, this, &QtMediaPlayer::startPendingPlay);
 
     connect(m_player, &QMediaPlayer::playbackStateChanged, this, [this] { emit stateChanged(state()); });
+    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
+        if (status == QMediaPlayer::LoadedMedia && m_wantPlay && !m_retried)
+            QTimer::singleShot(kRetryMs, this, &QtMediaPlayer::retryAfterStaleError);
+    });
     connect(m_player, &QMediaPlayer::durationChanged, m_view, &PlayerView::setDuration);
     connect(m_player, &QMediaPlayer::positionChanged, m_view, &PlayerView::setPosition);
     connect(m_player, &QMediaPlayer::errorOccurred, this,
@@ -81,6 +87,8 @@ void QtMediaPlayer::setURL(const QString &url)
 {
     m_url = url;
     m_playPending = false;
+    m_wantPlay = false;
+    m_retried = false;
     m_player->stop();
     m_player->setSource(url.isEmpty() ? QUrl() : sourceOf(url));
     if (m_autoStart && !url.isEmpty())
@@ -101,12 +109,14 @@ void QtMediaPlayer::play()
 void QtMediaPlayer::pause()
 {
     m_playPending = false;
+    m_wantPlay = false;
     m_player->pause();
 }
 
 void QtMediaPlayer::stop()
 {
     m_playPending = false;
+    m_wantPlay = false;
     m_player->stop();
 }
 
@@ -116,6 +126,7 @@ void QtMediaPlayer::stop()
 void QtMediaPlayer::schedulePlay()
 {
     m_playPending = true;
+    m_wantPlay = true;
     const qint64 settled = m_sinceShown.isValid() ? m_sinceShown.elapsed() : kSettleMs;
     m_startTimer.start(int(qMax<qint64>(0, kSettleMs - settled)));
 }
@@ -128,6 +139,18 @@ void QtMediaPlayer::startPendingPlay()
     // Playing a medium that failed to load would only report "playing" in silence.
     if (m_player->mediaStatus() != QMediaPlayer::InvalidMedia)
         m_player->play();
+}
+
+// The late error of a broken medium can arrive after the next medium was set and
+// stop it before it plays. A medium that then loads and stays loaded is good: it
+// is played once more. A broken one turns invalid again at once and is left.
+void QtMediaPlayer::retryAfterStaleError()
+{
+    if (!m_wantPlay || m_retried || m_playPending || m_player->mediaStatus() != QMediaPlayer::LoadedMedia ||
+        m_player->playbackState() == QMediaPlayer::PlayingState)
+        return;
+    m_retried = true;
+    m_player->play();
 }
 
 void QtMediaPlayer::onShown()

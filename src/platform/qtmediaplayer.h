@@ -43,6 +43,7 @@ private:
     void schedulePlay();
     void startPendingPlay();
     void onShown();
+    void retryAfterStaleError();
 
     QPointer<PlayerView> m_view;
     QMediaPlayer *m_player;
@@ -50,6 +51,9 @@ private:
     QTimer m_startTimer;
     QElapsedTimer m_sinceShown;
     bool m_playPending = false;
+    // The teacher asked the current medium to play (cleared by stop, pause and a new URL).
+    bool m_wantPlay = false;
+    bool m_retried = false;
     QString m_url;
     bool m_autoStart = true;
     bool m_windowless = false;

@@ -1,9 +1,11 @@
 // A lesson played from start to end on a real display: home screen, cover
-// page, the teaching desktop with a text file placed from the menu bar, the
-// exit question and the closing screen.
+// page, the teaching desktop with a text file placed from the menu bar and a
+// picture zoomed on the screen, the exit question and the closing screen.
 
 #include "desktop/desktopmenus.h"
 #include "desktop/desktoptoolbar.h"
+#include "desktop/panes/pictureelement.h"
+#include "desktop/panes/picturepane.h"
 #include "desktop/panes/textpane.h"
 #include "desktop/teachingdesktop.h"
 #include "lesson/configfile.h"
@@ -14,8 +16,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 
 class LessonToDesktopTest : public QObject
 {
@@ -39,6 +43,10 @@ private slots:
         lesson[slot::ChapterTitle] = QStringLiteral("第三章 运动和力");
         lesson[slot::LessonTitle] = QStringLiteral("牛顿第一定律");
         lesson[slot::TextFiles] = QStringLiteral("第三章\\定律.txt ");
+        lesson[slot::PictureFiles] = QStringLiteral("备课本\\第三章\\小车.png ");
+        QImage red(200, 150, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(t.programDir.filePath(QStringLiteral("备课本/第三章/小车.png"))));
         QByteArray encoded;
         QVERIFY(configfile::encodeLineFile(lesson, &encoded));
         const QString lessonFile = t.programDir.filePath(QStringLiteral("备课本/配置区/牛顿第一定律.spz"));
@@ -78,6 +86,21 @@ private slots:
         desktop->menus().item(QStringLiteral("AllLeft"))->trigger();
         QCOMPARE(pane->geometry().width, 14745.0f / 2);
         QCOMPARE(pane->RichTextBox1()->width(), 492);
+
+        // The picture at a third of the work area, then zoomed in by a click
+        // until it is over half the work area's height, painted on the screen.
+        desktop->toolbar()->button(QStringLiteral("Picture"))->trigger();
+        auto *pictures = static_cast<PicturePane *>(desktop->pane(QStringLiteral("Image")));
+        PictureElementView *picture = pictures->Image1(0);
+        QCOMPARE(pictures->geometry(), (TwipsRect{7374.5f, 0, 4915, 3555}));
+        desktop->menus().item(QStringLiteral("PicEnlarge"))->trigger();
+        QTest::mouseClick(picture, Qt::LeftButton, {}, {10, 10});
+        QTRY_VERIFY_WITH_TIMEOUT(!pictures->Timer1()->isActive(), 10000);
+        QVERIFY(pictures->geometry().height > 10665 / 2.0f);
+        const QPoint lowCentre = picture->mapToGlobal(QPoint(picture->width() / 2, picture->height() - 5));
+        QTRY_COMPARE(
+            desktop->screen()->grabWindow(0, lowCentre.x(), lowCentre.y(), 1, 1).toImage().pixelColor(0, 0),
+            QColor(Qt::red));
 
         t.fakes.messageBox.answer(MessageBox::Answer::Yes);
         desktop->close();

@@ -177,8 +177,31 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), ole1);
         // Taking it at start-up is not the teacher touching the pane.
         QCOMPARE(desktop->currentPaneKind(), QStringLiteral("提示"));
+
+        // Menus opened and closed hand the keyboard back to it: still no pane was touched.
+        QMenuBar *bar = desktop->menuBar();
+        const auto open = [bar](const char *name) {
+            QMenu *menu = bar->findChild<QMenu *>(QLatin1String(name));
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+            return menu;
+        };
+        QMenu *tools = open("Tools");
+        QTRY_VERIFY(tools->isVisible());
+        QTest::keyClick(tools, Qt::Key_Escape);
+        // The first Esc leaves the bar holding the keyboard; the second gives it back.
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QTRY_COMPARE(QApplication::focusWidget(), ole1);
+        QMenu *help = open("SoftHelp");
+        QTRY_VERIFY(help->isVisible());
+        QTest::keyClick(help, Qt::Key_Escape);
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QTRY_COMPARE(QApplication::focusWidget(), ole1);
+        QCOMPARE(desktop->currentPaneKind(), QStringLiteral("提示"));
+
+        // A press on it records it, although it held the keyboard already.
         QMenu *wordMenu = desktop->menus().menu(QStringLiteral("WordLocation"));
         QTest::mouseClick(ole1, Qt::RightButton, {}, QPoint(300, 300));
+        QCOMPARE(desktop->currentPaneKind(), QStringLiteral("Word"));
         QVERIFY(!wordMenu->isVisible());
         QTest::mouseClick(ole1, Qt::LeftButton, {}, QPoint(300, 300));
         QVERIFY(wordMenu->isVisible());
@@ -188,14 +211,18 @@ private slots:
     void toolbarButtons()
     {
         DesktopFixture fixture;
-        // Only "word" has a picture in this program folder.
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        QImage picture(20, 20, QImage::Format_ARGB32);
-        picture.fill(Qt::red);
-        picture.save(&buffer, "PNG");
-        fixture.write(QStringLiteral("set/toolbar/word.png"), png);
+        // Only "word" has a picture in this program folder: red, and blue at 2x.
+        const auto png = [](int size, Qt::GlobalColor colour) {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            QImage picture(size, size, QImage::Format_ARGB32);
+            picture.fill(colour);
+            picture.save(&buffer, "PNG");
+            return bytes;
+        };
+        fixture.write(QStringLiteral("set/toolbar/word.png"), png(20, Qt::red));
+        fixture.write(QStringLiteral("set/toolbar/word@2x.png"), png(40, Qt::blue));
         TeachingDesktop desktop(fixture.context);
         DesktopToolbar *toolbar = desktop.toolbar();
         const QStringList keys{"word",   "ppt",       "flash", "txt", "paint", "Picture", "video",
@@ -205,7 +232,10 @@ private slots:
             seen.append(button->data().toString());
         QCOMPARE(seen, keys);
         QCOMPARE(toolbar->button("ppt")->text(), QStringLiteral("播放"));
-        QCOMPARE(toolbar->button("flash")->toolTip(), QStringLiteral("Flash 播放"));
+        // The tool tip names the button's key: F1 to F11 in toolbar order.
+        QCOMPARE(toolbar->button("flash")->toolTip(), QStringLiteral("Flash 播放（F3）"));
+        QCOMPARE(toolbar->button("flash")->shortcut(), QKeySequence(Qt::Key_F3));
+        QCOMPARE(toolbar->button("Exit")->shortcut(), QKeySequence(Qt::Key_F11));
         QCOMPARE(toolbar->button("Exit")->text(), QStringLiteral("退出"));
         QVERIFY(toolbar->button("paint")->isCheckable());
         QVERIFY(!toolbar->button("word")->isCheckable());
@@ -220,7 +250,11 @@ private slots:
             return static_cast<QToolButton *>(nullptr);
         };
         QCOMPARE(toolOf("word")->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-        QCOMPARE(toolOf("word")->icon().pixmap(20, 20).toImage().pixelColor(10, 10), QColor(Qt::red));
+        const QIcon icon = toolOf("word")->icon();
+        QCOMPARE(icon.pixmap(QSize(20, 20), 1.0).toImage().pixelColor(10, 10), QColor(Qt::red));
+        const QImage doubled = icon.pixmap(QSize(20, 20), 2.0).toImage();
+        QCOMPARE(doubled.size(), QSize(40, 40));
+        QCOMPARE(doubled.pixelColor(20, 20), QColor(Qt::blue));
         QCOMPARE(toolOf("word")->text(), QStringLiteral("Word"));
         QCOMPARE(toolOf("ppt")->toolButtonStyle(), Qt::ToolButtonTextOnly);
     }

@@ -2,7 +2,8 @@
 # End to end: the demo lesson played as a teacher plays it, through the real
 # program on a real X display (1024x768): first start on the settings page,
 # the home screen, 打开配置文件 with the demo lesson, the cover page with its
-# music, the desktop and its toolbar, a placement from the menu bar, the exit
+# music, the desktop and its toolbar (text files, a placement from the menu
+# bar, the video, the drawing board, pictures and their zoom, the input box), the exit
 # question and the closing screen. No file of the lesson may change on the way.
 # With VELTANO_SHOT set, the desktop is saved there as a PNG on the way.
 set -euo pipefail
@@ -39,10 +40,16 @@ until_colours_above() { # region minimum: a plain pane has a handful of colours,
 # n from 0, 38 pixels each below the menu bar), the menu bar's placement items,
 # and the work area's halves and quarters.
 button() { click 1003 $((47 + 38 * $1)); }
-txt=3 paint=4 video=6 input=16 exit=17
+txt=3 paint=4 picture=5 video=6 input=16 exit=17
 input_box_y=500
 menu_top_x=365 menu_y=11
-top_half=983x330+0+30 lower_half=983x300+0+420 lower_left=491x320+0+380 lower_right=491x320+492+380
+top_half=983x330+0+30 text_left=480x200+0+30 lower_half=983x300+0+420 lower_left=491x320+0+380 lower_right=491x320+492+380
+# The picture pane's places: the first picture at the top right of the left
+# half's edge, the three pictures of the column layout, and what lies left of
+# the column where a zoomed picture grows.
+first_picture=320x225+500+30 column=(320x225+660+30 320x225+660+267 320x225+660+504) left_of_column=140x300+515+270
+# 窗口 on the menu bar, then by keys: 图片(Picture) is its seventh item.
+picture_menu() { click 105 11; sleep 0.7; xdotool key --delay 120 Down Down Down Down Down Down Down Right "$@"; }
 
 # First start: the lesson editor on its settings page (positions within its
 # window). 确定 writes the settings with the first stage and subject, 高中语文;
@@ -115,15 +122,28 @@ xdotool mousemove 560 420 mousedown 1
 for x in $(seq 580 20 940); do xdotool mousemove "$x" $((420 + (x - 560) / 2)); sleep 0.05; done
 xdotool mouseup 1
 check until_changed "$lower_right"
+
+# Pictures, over the other panes: the next one by the toolbar, then three at once (画面切换, 三画面),
+# each a painted scene of thousands of colours; with 放大 checked a click on
+# the middle one zooms it out over the work area.
+button $picture
+check until_colours_above "$first_picture" 2000
+picture_menu Down Right Down Down Return
+for slot in "${column[@]}"; do check until_colours_above "$slot" 2000; done
 [ -n "${VELTANO_SHOT:-}" ] && cp "$work/shot.png" "$VELTANO_SHOT"
+picture_menu Down Down Return
+remember "$left_of_column"
+click 820 380
+check until_changed "$left_of_column"
+check until_colours_above "$left_of_column" 2000
 
 # The input box: typed text shown in the text pane by 输入.
-remember "$top_half"
+remember "$text_left"
 click 1003 $input_box_y
 xdotool type --delay 20 'Veltano demo'
 button $input
-check until_changed "$top_half"
-check until_share_above "$top_half" '#000000' 0.005
+check until_changed "$text_left"
+check until_share_above "$text_left" '#000000' 0.005
 
 # 退出: the exit question, the closing screen with its yellow saying, and a
 # click that ends the program.

@@ -4,8 +4,9 @@
 set -euo pipefail
 # An explicit free display number: with -displayfd the server may reuse a
 # number freed a moment before, and a client then fails to connect now and
-# then. Another session may take the same number at the same moment; the
-# server that loses exits, and the next number is tried.
+# then. Another session may take the same number at the same moment: the
+# display is ours only when its lock file names our server, else the next
+# number is tried.
 # -noreset: without it the server resets when its last client leaves, and a
 # program started right after another one ended finds no display.
 xvfb=
@@ -14,12 +15,13 @@ for n in $(seq 100 199); do
   [ -e "/tmp/.X$n-lock" ] && continue
   Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1024x768x24}" -dpi 96 -nolisten tcp -noreset 2>/dev/null &
   xvfb=$!
+  ours() { [ "$(tr -d ' \n' <"/tmp/.X$n-lock" 2>/dev/null)" = "$xvfb" ] && [ -S "/tmp/.X11-unix/X$n" ]; }
   for _ in $(seq 100); do
-    [ -S "/tmp/.X11-unix/X$n" ] && kill -0 $xvfb 2>/dev/null && break
+    ours && kill -0 $xvfb 2>/dev/null && break
     kill -0 $xvfb 2>/dev/null || break
     sleep 0.1
   done
-  if kill -0 $xvfb 2>/dev/null && [ -S "/tmp/.X11-unix/X$n" ]; then
+  if kill -0 $xvfb 2>/dev/null && ours; then
     export DISPLAY=":$n"
     break
   fi

@@ -43,6 +43,12 @@ dpkg-deb -x "$deb" "$root"
 # The program folder goes in whole, as the build assembled it.
 check diff <(cd "$build/app" && find . | sort) <(cd "$root/usr/lib/veltano" && find . | sort)
 check cmp "$build/app/set/GoodWords.sys" "$root/usr/lib/veltano/set/GoodWords.sys"
+links_leaving() { # links that would point into the build tree once installed
+  find "$root/usr/lib/veltano" -type l | while read -r link; do
+    case "$(readlink -f "$link")" in "$root"/usr/lib/veltano/*) ;; *) echo "$link" ;; esac
+  done
+}
+check test -z "$(links_leaving)"
 check test "$(readlink "$root/usr/bin/veltano")" = ../lib/veltano/veltano
 check test -x "$root/usr/lib/veltano/veltano"
 for s in 16 24 32 48 64 128 256; do

@@ -3,7 +3,10 @@
 
 #include "platform/qtmediaplayer.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -165,7 +168,12 @@ void QtMediaPlayerTest::missingOrBrokenFileStaysSilent()
 void QtMediaPlayerTest::reportsPressesAndFocus()
 {
     ShownPlayer shown;
-    QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+    auto *field = new QLineEdit(&shown.window);
+    field->move(400, 0);
+    field->show();
+    shown.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&shown.window));
+    field->setFocus();
     QtMediaPlayer &player = shown.player;
     QSignalSpy presses(&player, &MediaPlayer::mouseDown);
     QSignalSpy focus(&player, &MediaPlayer::focusIn);
@@ -179,9 +187,29 @@ void QtMediaPlayerTest::reportsPressesAndFocus()
     QCOMPARE(presses.at(0).at(0).toInt(), 1);
     QCOMPARE(presses.at(1).at(0).toInt(), 2);
 
+    // The click gave it the focus.
+    QTRY_COMPARE(QApplication::focusWidget(), video);
+    QCOMPARE(focus.size(), 1);
+    focus.clear();
+
+    // Focus handed back by a closing pop-up menu or a window getting active
+    // again is not the user choosing the player.
+    QMenu menu(&shown.window);
+    menu.addAction(QStringLiteral("x"));
+    menu.popup(shown.window.mapToGlobal(QPoint(400, 300)));
+    QTRY_VERIFY(menu.isVisible());
+    QTest::keyClick(&menu, Qt::Key_Escape);
+    QTRY_VERIFY(!menu.isVisible());
+    QTRY_COMPARE(QApplication::focusWidget(), video);
+    QWidget other;
+    other.setGeometry(400, 0, 100, 100);
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
     shown.window.activateWindow();
-    player.widget()->setFocus();
-    QTRY_VERIFY(!focus.isEmpty());
+    QVERIFY(QTest::qWaitForWindowActive(&shown.window));
+    QTRY_COMPARE(QApplication::focusWidget(), video);
+    QVERIFY(focus.isEmpty());
 }
 
 void QtMediaPlayerTest::fullScreenIsLeftByEscapeOrDoubleClick()

@@ -19,8 +19,6 @@ private slots:
         QTest::newRow("relative lesson")
             << QStringList{QStringLiteral("课件/../高一/集合.spz")} << int(Request::Run)
             << QStringLiteral("/home/t/高一/集合.spz") << none;
-        QTest::newRow("absolute lesson") << QStringList{QStringLiteral("/srv/a b.gsx")} << int(Request::Run)
-                                         << QStringLiteral("/srv/a b.gsx") << none;
         QTest::newRow("help wins") << QStringList{QStringLiteral("x.spz"), QStringLiteral("-h")}
                                    << int(Request::Help) << none << none;
         QTest::newRow("version") << QStringList{QStringLiteral("--version")} << int(Request::Version) << none

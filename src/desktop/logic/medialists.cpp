@@ -25,6 +25,13 @@ QString MediaList::stepOn()
     return element;
 }
 
+void MediaList::stepBack(int steps)
+{
+    if (count <= 0)
+        return;
+    position = ((position - steps) % count + count) % count;
+}
+
 MediaList splitMediaField(QString &field, const QString &prefix, bool keepNames)
 {
     field = withoutLeadingSpaces(field) + QLatin1Char(' ');
@@ -65,4 +72,12 @@ bool buildMediaLists(LessonRecord &fields, const QString &programFolder, MediaLi
             entry.list = splitMediaField(fields[entry.field], entry.prefix, keepNames);
     }
     return !fields[slot::PictureFiles].isEmpty();
+}
+
+QString lessonDocumentPath(QString &field, const QString &programFolder)
+{
+    field = withoutLeadingSpaces(field);
+    if (field.isEmpty() || LessonBook::isAbsoluteName(field))
+        return field;
+    return programFolder + QStringLiteral("\\备课本\\") + field;
 }

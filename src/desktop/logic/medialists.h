@@ -15,6 +15,8 @@ struct MediaList {
     // The element at the position; the position then steps on and starts over
     // at 0 when it reaches the count. Empty for an empty list.
     QString stepOn();
+    // The position moved back by `steps`, starting over from the end.
+    void stepBack(int steps);
 };
 
 // The five lists built from the lesson record at desktop start-up.
@@ -37,3 +39,9 @@ MediaList splitMediaField(QString &field, const QString &prefix, bool keepNames)
 // empty. Whether the document field (3) is an absolute name decides for every
 // list whether names are kept as they are. Returns true when field 8 had pictures.
 bool buildMediaLists(LessonRecord &fields, const QString &programFolder, MediaLists &lists);
+
+// The lesson document named by field 3, in stored form: the field loses its
+// leading spaces (and is stored back so); a name with a drive or an absolute
+// path stands as it is, any other lies in the lesson book. Empty when the
+// field names none.
+QString lessonDocumentPath(QString &field, const QString &programFolder);

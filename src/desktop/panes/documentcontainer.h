@@ -1,19 +1,43 @@
 #pragma once
 
+#include "desktop/logic/pagelayout.h"
+
+#include <memory>
 #include <QWidget>
 
-// A document container (OLE1, OLE2): a transparent surface that a page of the
-// lesson document is put into. It takes the keyboard when clicked and reports
-// mouse releases so the desktop can pop up the Word location menu.
+class QTextDocument;
+
+// A document container (OLE1, OLE2): the surface a page of the lesson
+// document is put into. Empty, it is transparent; holding a page, it shows the
+// page as the word processor prints it: a white sheet of its layout at the
+// screen's real scale, drawn at natural size from its top-left corner and
+// clipped by the container. It takes the keyboard when clicked and reports
+// mouse releases and typed keys.
 class DocumentContainer : public QWidget
 {
     Q_OBJECT
 public:
-    explicit DocumentContainer(const QString &name, QWidget *parent = nullptr);
+    explicit DocumentContainer(const QString &name, PageLayout layout, QWidget *parent = nullptr);
+    ~DocumentContainer() override;
+
+    // Takes the page's text; the sizes in it are points.
+    void showPage(std::unique_ptr<QTextDocument> page);
+    void clearPage();
+    const QTextDocument *page() const { return m_page.get(); }
 
 signals:
     void released(Qt::MouseButton button, const QPoint &globalPos);
+    void typed(const QString &text);
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    double pixelsX(double centimetres) const;
+    double pixelsY(double centimetres) const;
+
+    PageLayout m_layout;
+    std::unique_ptr<QTextDocument> m_page;
 };

@@ -1,8 +1,11 @@
 #include "pane.h"
 
+#include "platform/userfocus.h"
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QWidget>
+#include <utility>
 
 Pane::Pane(QString kind, QWidget *control, const TwipsScale &scale, QObject *parent)
     : QObject(parent), m_kind(std::move(kind)), m_control(control), m_scale(scale)
@@ -46,7 +49,12 @@ void Pane::place(Position position, const FullArea &area)
 {
     if (!m_visible)
         return;
-    setGeometry(standardPlacement(m_geometry, position, area));
+    setGeometry(placed(m_geometry, position, area));
+}
+
+TwipsRect Pane::placed(const TwipsRect &current, Position position, const FullArea &area) const
+{
+    return standardPlacement(current, position, area);
 }
 
 void Pane::recordOnFocus(QWidget *watched)
@@ -56,12 +64,31 @@ void Pane::recordOnFocus(QWidget *watched)
 
 bool Pane::eventFilter(QObject *watched, QEvent *event)
 {
-    // A window getting active again hands the focus back to its pane; that is
-    // not the teacher touching the pane.
-    if (event->type() == QEvent::FocusIn &&
-        static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason)
-        emit recorded(m_kind);
+    switch (event->type()) {
+    case QEvent::FocusIn: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        focusTaken(reason);
+        // The press that gave this focus arrives next; it has been recorded.
+        m_clickRecorded = reason == Qt::MouseFocusReason;
+        break;
+    }
+    case QEvent::MouseButtonPress:
+        // A click gives the focus, but a control that holds it already (the
+        // document container from start-up) gets no focus event.
+        if (!std::exchange(m_clickRecorded, false) &&
+            (static_cast<QWidget *>(watched)->focusPolicy() & Qt::ClickFocus))
+            emit recorded(m_kind);
+        break;
+    default:
+        break;
+    }
     return QObject::eventFilter(watched, event);
+}
+
+void Pane::focusTaken(Qt::FocusReason reason)
+{
+    if (isUserGivenFocus(reason))
+        emit recorded(m_kind);
 }
 
 void Pane::apply()

@@ -30,11 +30,15 @@ public:
     bool isVisible() const { return m_visible; }
     void setVisible(bool visible);
 
-    // A standard placement item: a hidden pane is never moved.
+    // A placement item of the pane's family: a hidden pane is never moved.
     void place(Position position, const FullArea &area);
 
-    // Makes the control report focus as a recording of this pane's kind.
+    // Makes the control report focus the user gives it (and clicks that
+    // would give it) as a recording of this pane's kind.
     void recordOnFocus(QWidget *watched);
+    // The pane's control took the focus for `reason`; records the pane when
+    // that was the teacher's doing.
+    void focusTaken(Qt::FocusReason reason);
 
 signals:
     // The pane took the focus: the desktop makes its kind the current pane kind.
@@ -42,6 +46,9 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Where a position puts the pane; the standard geometry unless a family
+    // has its own.
+    virtual TwipsRect placed(const TwipsRect &current, Position position, const FullArea &area) const;
 
 private:
     void apply();
@@ -51,4 +58,5 @@ private:
     TwipsScale m_scale;
     TwipsRect m_geometry;
     bool m_visible = false;
+    bool m_clickRecorded = false;
 };

@@ -95,6 +95,13 @@ void PictureElementView::mousePressEvent(QMouseEvent *event)
     event->accept();
 }
 
+// The second press of a double click is no click of its own; its release
+// still counts as a release.
+void PictureElementView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
 void PictureElementView::mouseMoveEvent(QMouseEvent *event)
 {
     emit moved(m_index);

@@ -17,7 +17,6 @@ class PictureElementView : public QWidget
 public:
     PictureElementView(int index, QWidget *parent);
 
-    int index() const { return m_index; }
     bool stretch() const { return m_stretch; }
     void setStretch(bool stretch);
     // The list's name of the file shown; empty: none.
@@ -36,6 +35,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 

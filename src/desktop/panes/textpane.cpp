@@ -2,8 +2,10 @@
 
 #include "desktop/logic/medialists.h"
 #include "desktop/logic/textfiledecoding.h"
+#include "documentwait.h"
 #include "platform/filedialog.h"
 #include "platform/messagebox.h"
+#include "platform/worddocument.h"
 #include "shell/appcontext.h"
 #include "shell/songfont.h"
 
@@ -11,6 +13,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
 
 namespace {
@@ -36,10 +41,12 @@ QTextEdit *makeRichTextBox(QWidget *workArea)
 TextPane::TextPane(AppContext &context, QWidget *workArea, QPlainTextEdit *input, QMenu *location,
                    QObject *parent)
     : Pane(QStringLiteral("Txt"), makeRichTextBox(workArea), context.scale, parent), m_context(context),
-      m_richText(static_cast<QTextEdit *>(control())), m_input(input), m_location(location)
+      m_richText(static_cast<QTextEdit *>(control())), m_input(input), m_location(location),
+      m_wait(new DocumentWait(context.platform.documents, context.platform.messageBox, workArea, this))
 {
     m_richText->viewport()->installEventFilter(this);
     m_input->installEventFilter(this);
+    connect(m_wait, &DocumentWait::opened, this, &TextPane::onOpened);
 }
 
 FontSize TextPane::fontSize() const
@@ -83,13 +90,37 @@ bool TextPane::loadFile(const QString &path)
         return false;
     }
     const QByteArray bytes = file.readAll();
+    // A rich text still on its way no longer replaces what is loaded now.
+    m_wait->cancel();
     // Decided by the content, as the rich-text control does, not by the name.
     if (bytes.startsWith("{\\rtf")) {
-        tell(QStringLiteral("RichText文件暂时不能显示：\n") + path);
-        return false;
+        m_wait->request(path, m_richText);
+        return true;
     }
     m_richText->setPlainText(decodeTextFile(bytes));
     return true;
+}
+
+void TextPane::onOpened(const ConvertedDocument &converted)
+{
+    QString problem;
+    const std::unique_ptr<WordDocument> document = WordDocument::load(converted, &problem);
+    if (!document) {
+        m_wait->report(converted.source, problem);
+        return;
+    }
+    const QTextDocument &source = document->document();
+    m_richText->clear();
+    QTextCursor cursor(m_richText->document());
+    cursor.insertFragment(QTextDocumentFragment(&source));
+    // The first paragraph keeps its own alignment, not the empty pane's.
+    cursor.setPosition(0);
+    cursor.setBlockFormat(source.begin().blockFormat());
+    const QTextBlock first = source.begin();
+    const double points = first.begin().atEnd() ? first.charFormat().fontPointSize()
+                                                : first.begin().fragment().charFormat().fontPointSize();
+    if (points > 0)
+        setFontSize(FontSize::fromPoints(points));
 }
 
 bool TextPane::eventFilter(QObject *watched, QEvent *event)
@@ -101,7 +132,10 @@ bool TextPane::eventFilter(QObject *watched, QEvent *event)
             // then holds just that character.
             if (watched == m_input)
                 m_input->clear();
-            setFontSize(key == kEnlarge ? fontSize().enlarged() : fontSize().reduced());
+            if (key == kEnlarge)
+                enlargeType();
+            else
+                reduceType();
             // In the pane the size keys change the type, not the lesson text.
             if (watched == m_richText)
                 return true;
@@ -117,11 +151,23 @@ bool TextPane::eventFilter(QObject *watched, QEvent *event)
     return Pane::eventFilter(watched, event);
 }
 
+void TextPane::enlargeType()
+{
+    setFontSize(fontSize().enlarged());
+}
+
+void TextPane::reduceType()
+{
+    setFontSize(fontSize().reduced());
+}
+
 void TextPane::setFontSize(const FontSize &size)
 {
     QFont font = m_richText->font();
     font.setPointSizeF(size.points());
     m_richText->setFont(font);
+    // A rich text carries sizes of its own; the keys size the whole text.
+    WordDocument::setPointSize(*m_richText->document(), size.points());
 }
 
 void TextPane::tell(const QString &message)

@@ -4,7 +4,9 @@
 #include "pane.h"
 
 struct AppContext;
+struct ConvertedDocument;
 struct MediaList;
+class DocumentWait;
 class QMenu;
 class QPlainTextEdit;
 class QTextEdit;
@@ -27,6 +29,10 @@ public:
     // The pane's type size, read from its font: whoever set the font (the
     // size keys or the font dialog), the steps stay exact decimal.
     FontSize fontSize() const;
+    // The size keys: two points larger; two points smaller while above 6.
+    // Either applies to the whole text.
+    void enlargeType();
+    void reduceType();
 
     // Toolbar "txt": clears the pane, then shows the next file of the lesson's
     // text-file list, or a file chosen in the open dialog when the lesson
@@ -36,9 +42,11 @@ public:
     // nothing typed it hides the pane and returns false.
     bool Input();
 
-    // Loads a ".txt" file (GBK, or UTF-8 when its bytes are valid UTF-8).
-    // A file that cannot be read, or a rich-text file, is reported and the
-    // pane keeps what it had.
+    // Loads a ".txt" file (GBK, or UTF-8 when its bytes are valid UTF-8), or
+    // starts opening a rich-text file through the document converter: it
+    // arrives with its formatting, its first character's size becoming the
+    // pane's. A file that cannot be read is reported and the pane keeps what
+    // it had.
     bool loadFile(const QString &path);
 
 protected:
@@ -47,9 +55,12 @@ protected:
 private:
     void setFontSize(const FontSize &size);
     void tell(const QString &message);
+    void onOpened(const ConvertedDocument &converted);
 
     AppContext &m_context;
     QTextEdit *m_richText;
     QPlainTextEdit *m_input;
     QMenu *m_location;
+    // The rich-text file being opened.
+    DocumentWait *m_wait;
 };

@@ -18,6 +18,8 @@ VideoPane::VideoPane(AppContext &context, const FullArea &area, MediaList &media
     m_player->widget()->setObjectName(QStringLiteral("WindowsMediaPlayer1"));
     connect(m_player, &MediaPlayer::focusIn, this, [this] { emit recorded(kind()); });
     connect(m_player, &MediaPlayer::mouseDown, this, [this](int button) {
+        // A press gives the player the focus; one that holds it already gets no focus event.
+        emit recorded(kind());
         if (button == MediaPlayer::kLeftButton)
             m_menu->popup(QCursor::pos());
     });

@@ -1,13 +1,15 @@
 #include "desktop/logic/fontsize.h"
 #include "desktop/logic/liststepping.h"
+#include "desktop/logic/medialists.h"
 #include "desktop/logic/penmark.h"
 #include "desktop/logic/textfiledecoding.h"
 #include "desktop/logic/videohidetoggle.h"
+#include "desktop/logic/wordpaging.h"
 #include "lesson/gbktext.h"
 
 #include <QtTest>
 
-// The arithmetic of the text, video and drawing panes, without a display.
+// The arithmetic of the text, video, drawing and Word panes, without a display.
 class PaneLogicTest : public QObject
 {
     Q_OBJECT
@@ -90,6 +92,95 @@ private slots:
         QCOMPARE(mark.top, 500.0f);
         QCOMPARE(mark.left + mark.width, 1060.0f);
         QCOMPARE(mark.top + mark.height, 560.0f);
+    }
+
+    void wordPagesAreThreeParagraphsAndWrap()
+    {
+        WordPaging seven;
+        QCOMPARE(seven.nextPage(7), (ParagraphRange{1, 3}));
+        QCOMPARE(seven.WordPageShown(), 1);
+        // From paragraph 4 only four are left: the second page runs to the end
+        // and the next is page 1.
+        QCOMPARE(seven.nextPage(7), (ParagraphRange{4, 7}));
+        QCOMPARE(seven.WordPageShown(), 2);
+        QCOMPARE(seven.WordPageNo(), 0);
+        QCOMPARE(seven.nextPage(7), (ParagraphRange{1, 3}));
+
+        WordPaging three;
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(three.nextPage(3), (ParagraphRange{1, 3}));
+            QCOMPARE(three.WordPageShown(), 1);
+        }
+        // A fourth paragraph joins the page rather than make a page of one.
+        WordPaging four;
+        QCOMPARE(four.nextPage(4), (ParagraphRange{1, 4}));
+        WordPaging eight;
+        QCOMPARE(eight.nextPage(8), (ParagraphRange{1, 3}));
+        QCOMPARE(eight.nextPage(8), (ParagraphRange{4, 6}));
+        QCOMPARE(eight.nextPage(8), (ParagraphRange{7, 8}));
+        QCOMPARE(eight.nextPage(8), (ParagraphRange{1, 3}));
+        WordPaging one;
+        QCOMPARE(one.nextPage(1), (ParagraphRange{1, 1}));
+        QCOMPARE(one.nextPage(1), (ParagraphRange{1, 1}));
+    }
+
+    void wordKeysStepPagesAndSizes()
+    {
+        WordPaging paging;
+        // Before any page every key, even ".", is told to press "Word"; the
+        // text pane's size keys still work.
+        QCOMPARE(paging.key(QStringLiteral("."), false), WordPaging::KeyAction::Sorry);
+        QCOMPARE(paging.key(QStringLiteral("x"), false), WordPaging::KeyAction::Sorry);
+        QCOMPARE(paging.key(QStringLiteral("="), true), WordPaging::KeyAction::EnlargeText);
+
+        paging.nextPage(7);
+        // "," on page 1 shows page 1 again.
+        QCOMPARE(paging.key(QStringLiteral(","), false), WordPaging::KeyAction::ShowPage);
+        QCOMPARE(paging.nextPage(7), (ParagraphRange{1, 3}));
+        // "." after the last page shows page 1.
+        paging.nextPage(7);
+        QCOMPARE(paging.key(QStringLiteral("."), false), WordPaging::KeyAction::ShowPage);
+        QCOMPARE(paging.nextPage(7), (ParagraphRange{1, 3}));
+        paging.nextPage(7);
+        QCOMPARE(paging.key(QStringLiteral(","), false), WordPaging::KeyAction::ShowPage);
+        QCOMPARE(paging.nextPage(7), (ParagraphRange{1, 3}));
+
+        // With the text pane visible "=" and "-" are its keys; "." still pages.
+        QCOMPARE(paging.key(QStringLiteral("="), true), WordPaging::KeyAction::EnlargeText);
+        QCOMPARE(paging.key(QStringLiteral("-"), true), WordPaging::KeyAction::ReduceText);
+        QCOMPARE(paging.DocFontSize(), 28);
+        QCOMPARE(paging.key(QStringLiteral("."), true), WordPaging::KeyAction::ShowPage);
+        QCOMPARE(paging.nextPage(7), (ParagraphRange{4, 7}));
+
+        // "=" shows the same page larger.
+        QCOMPARE(paging.key(QStringLiteral("="), false), WordPaging::KeyAction::ShowPage);
+        QCOMPARE(paging.DocFontSize(), 31);
+        QCOMPARE(paging.nextPage(7), (ParagraphRange{4, 7}));
+        QCOMPARE(paging.key(QStringLiteral("q"), false), WordPaging::KeyAction::None);
+
+        // "-" ten times from 28 reaches 1 and stays there.
+        WordPaging small;
+        small.nextPage(7);
+        QList<int> sizes;
+        for (int i = 0; i < 11; ++i) {
+            QCOMPARE(small.key(QStringLiteral("-"), false), WordPaging::KeyAction::ShowPage);
+            QCOMPARE(small.nextPage(7), (ParagraphRange{1, 3}));
+            sizes.append(small.DocFontSize());
+        }
+        QCOMPARE(sizes, (QList<int>{25, 22, 19, 16, 13, 10, 7, 4, 1, 1, 1}));
+    }
+
+    void lessonDocumentPathTrimsAndPlacesTheField()
+    {
+        QString field = QStringLiteral("  第一章\\集合.doc");
+        QCOMPARE(lessonDocumentPath(field, QStringLiteral("/p")),
+                 QStringLiteral("/p\\备课本\\第一章\\集合.doc"));
+        QCOMPARE(field, QStringLiteral("第一章\\集合.doc"));
+        field = QStringLiteral(" D:\\课\\a.doc");
+        QCOMPARE(lessonDocumentPath(field, QStringLiteral("/p")), QStringLiteral("D:\\课\\a.doc"));
+        field = QStringLiteral("   ");
+        QVERIFY(lessonDocumentPath(field, QStringLiteral("/p")).isEmpty());
+        QVERIFY(field.isEmpty());
     }
 
     void textFilesAreGbkOrUtf8()

@@ -92,6 +92,16 @@ private slots:
         d.click(1);
         QCOMPARE(d.desktop->desktopState().CurrentPicture, 1);
         QVERIFY(!timer->isActive());
+        // The second press of a double click is no click: it neither selects
+        // nor starts anything (no event loop runs here, so no tick either).
+        d.item("PicEnlarge");
+        d.click(0);
+        QVERIFY(timer->isActive());
+        QTest::mouseDClick(d.view(1), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(d.view(1), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(d.desktop->desktopState().CurrentPicture, 0);
+        d.item("PicEnlarge");
+        timer->stop();
 
         // The lower picture grows from its corner; once it has, the pointer
         // moves over the upper one between two ticks and the zoom goes on there.

@@ -4,6 +4,7 @@
 
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextEdit>
 
 namespace {
@@ -153,19 +154,36 @@ private slots:
         QVERIFY(d.text->isVisible());
     }
 
-    void unreadableFilesAreReported()
+    void richTextShowsFormattedAndUnreadableFilesAreReported()
     {
         TextDesktop d;
-        d.write(QStringLiteral("备课本/r.rtf"), "{\\rtf1\\ansi hello}");
+        const QString rtf = d.write(QStringLiteral("备课本/r.rtf"), "{\\rtf1\\ansi hello}");
+        d.fakes.documents.provide(
+            rtf, ConvertedDocument::Format::Html,
+            d.write(QStringLiteral("converted/r.html"),
+                    QStringLiteral(
+                        "<html><body><p align=\"center\"><b><font size=\"5\" style=\"font-size: 20pt\">"
+                        "标题</font></b></p><p><font style=\"font-size: 12pt\">正文</font></p></body></html>")
+                        .toUtf8()));
         d.state.LessonFields[4] = QStringLiteral("r.rtf missing.txt ");
         d.open();
         d.button("txt");
+        QTRY_COMPARE(d.rich->toPlainText(), QStringLiteral("标题\n正文"));
+        QVERIFY(d.text->isVisible());
+        const QTextBlock heading = d.rich->document()->begin();
+        QCOMPARE(heading.blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+                 Qt::Alignment(Qt::AlignHCenter));
+        QCOMPARE(heading.begin().fragment().charFormat().fontWeight(), int(QFont::Bold));
+        // The file's first size becomes the pane's; the keys then size the whole text.
+        QCOMPARE(d.text->fontSize().points(), 20.0);
+        QTest::keyClick(d.rich, '=');
+        for (QTextBlock block = d.rich->document()->begin(); block.isValid(); block = block.next())
+            QCOMPARE(block.begin().fragment().charFormat().font().pointSizeF(), 22.0);
+
         d.button("txt");
-        QCOMPARE(d.fakes.messageBox.shown.size(), 2);
-        QVERIFY(d.fakes.messageBox.shown.at(0).text.contains(QStringLiteral("RichText")));
-        QVERIFY(d.fakes.messageBox.shown.at(1).text.contains(QStringLiteral("missing.txt")));
-        QCOMPARE(d.fakes.messageBox.shown.at(1).title, QStringLiteral("提示"));
-        QVERIFY(!d.text->isVisible());
+        QCOMPARE(d.fakes.messageBox.shown.size(), 1);
+        QVERIFY(d.fakes.messageBox.shown.at(0).text.contains(QStringLiteral("missing.txt")));
+        QCOMPARE(d.fakes.messageBox.shown.at(0).title, QStringLiteral("提示"));
     }
 
     void rightButtonPopsUpTheLocationMenu()

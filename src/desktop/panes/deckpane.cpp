@@ -1,0 +1,100 @@
+#include "deckpane.h"
+
+#include "deckview.h"
+#include "desktop/logic/medialists.h"
+#include "documentwait.h"
+#include "platform/documentconverter.h"
+#include "platform/filedialog.h"
+#include "shell/appcontext.h"
+#include "shell/sharedstate.h"
+
+#include <QAction>
+#include <QEvent>
+
+namespace {
+
+const QString kPlay = QStringLiteral("播放");
+const QString kStop = QStringLiteral("停止");
+
+} // namespace
+
+DeckPane::DeckPane(AppContext &context, const FullArea &fullArea, QWidget *workArea, QObject *parent)
+    : Pane(QStringLiteral("Ppt"), new DeckView(workArea), context.scale, parent), m_context(context),
+      m_fullArea(fullArea), m_view(static_cast<DeckView *>(control())),
+      m_wait(new DocumentWait(context.platform.documents, context.platform.messageBox, workArea, this))
+{
+    connect(m_view, &DeckView::deckShown, this, [this] {
+        emit recorded(kind());
+        m_view->raise();
+    });
+    connect(m_wait, &DocumentWait::opened, this, &DeckPane::onOpened);
+}
+
+void DeckPane::Navigate(const QString &path)
+{
+    m_view->clear();
+    if (path.isEmpty())
+        m_wait->cancel();
+    else
+        m_wait->request(path, m_view);
+}
+
+void DeckPane::Powerpointstar()
+{
+    const std::optional<QString> chosen = m_context.platform.fileDialog->chooseFile(
+        QStringLiteral("PowerPoint演示文稿|*.ppt"), m_context.book.lessonBook());
+    if (!chosen)
+        return;
+    placeQuarter();
+    Navigate(*chosen);
+    setVisible(true);
+}
+
+void DeckPane::pptButton(MediaList &presentations, QAction *button)
+{
+    if (m_context.state.LessonFields[slot::PptFiles].isEmpty()) {
+        Powerpointstar();
+        return;
+    }
+    if (button->text() == kPlay) {
+        placeQuarter();
+        Navigate(LessonBook::toNativeSeparators(m_context.book.locate(presentations.stepOn())));
+        button->setText(kStop);
+        setVisible(true);
+    } else if (button->text() == kStop) {
+        button->setText(kPlay);
+        setVisible(false);
+        Navigate(QString());
+    }
+}
+
+void DeckPane::prepare(const MediaList &presentations)
+{
+    for (int i = 0; i < presentations.count; ++i) {
+        const QString path =
+            LessonBook::toNativeSeparators(m_context.book.locate(presentations.elements.value(i)));
+        if (!path.isEmpty())
+            m_context.platform.documents->open(path);
+    }
+}
+
+void DeckPane::placeQuarter()
+{
+    setGeometry({float(m_fullArea.Left), float(m_fullArea.Top), float(m_fullArea.Width / 2.0),
+                 float(m_fullArea.Height / 2.0)});
+}
+
+void DeckPane::onOpened(const ConvertedDocument &converted)
+{
+    QString problem;
+    if (!m_view->showDeck(converted.file, &problem))
+        m_wait->report(converted.source, problem);
+}
+
+bool DeckPane::eventFilter(QObject *watched, QEvent *event)
+{
+    // The focus leaving the deck leaves it in front of the other panes.
+    if (watched == m_view && event->type() == QEvent::FocusOut)
+        m_view->raise();
+    return Pane::eventFilter(watched, event);
+}

@@ -1,0 +1,52 @@
+#include "wordfullwindow.h"
+
+#include "shell/songfont.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+WordFullWindow::WordFullWindow(QWidget *parent) : QWidget(parent, Qt::Window), m_text(new QTextBrowser(this))
+{
+    setObjectName(QStringLiteral("WordFullWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_text->setObjectName(QStringLiteral("WordFullText"));
+    // A kiosk screen has no title bar to close the window from.
+    auto *close = new QPushButton(QStringLiteral("关闭"), this);
+    close->setObjectName(QStringLiteral("WordFullClose"));
+    close->setFont(songFont(12));
+    close->setFocusPolicy(Qt::NoFocus);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    layout->addWidget(m_text);
+}
+
+void WordFullWindow::showDocument(std::unique_ptr<QTextDocument> document, const QString &name)
+{
+    // The window owns the document it shows; the browser only shows it, so
+    // the one shown before goes once the new one is in.
+    QTextDocument *previous = m_document;
+    m_document = document.release();
+    m_document->setParent(this);
+    m_text->setDocument(m_document);
+    delete previous;
+    setWindowTitle(name);
+    show();
+    raise();
+    activateWindow();
+    m_text->setFocus(Qt::OtherFocusReason);
+}
+
+void WordFullWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

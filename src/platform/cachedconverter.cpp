@@ -1,0 +1,181 @@
+#include "cachedconverter.h"
+
+#include "conversionbackend.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPdfDocument>
+#include <QTimer>
+
+namespace {
+
+const QByteArray kCompoundFile("\xD0\xCF\x11\xE0", 4);
+const QByteArray kRichText("{\\rtf");
+
+QString formatFor(const QString &suffix)
+{
+    if (suffix == QLatin1String("doc") || suffix == QLatin1String("rtf"))
+        return QStringLiteral("html");
+    if (suffix == QLatin1String("ppt") || suffix == QLatin1String("pps"))
+        return QStringLiteral("pdf");
+    return QString();
+}
+
+ConvertedDocument::Format formatOf(const QString &format)
+{
+    return format == QLatin1String("pdf") ? ConvertedDocument::Format::Pdf : ConvertedDocument::Format::Html;
+}
+
+} // namespace
+
+CachedDocumentConverter::CachedDocumentConverter(DocumentCache cache, ConversionBackEnd *backEnd,
+                                                 QObject *parent)
+    : DocumentConverter(parent), m_cache(std::move(cache)), m_backEnd(backEnd)
+{
+    m_backEnd->setParent(this);
+    connect(m_backEnd, &ConversionBackEnd::finished, this, &CachedDocumentConverter::onFinished);
+}
+
+QString CachedDocumentConverter::signatureProblem(const QString &suffix, const QByteArray &content)
+{
+    const QString lower = suffix.toLower();
+    if (lower == QLatin1String("rtf"))
+        return content.startsWith(kRichText) ? QString() : QStringLiteral("文件内容不是 RTF 格式");
+    // Word opens a rich-text file named ".doc" as well.
+    if (lower == QLatin1String("doc"))
+        return content.startsWith(kCompoundFile) || content.startsWith(kRichText)
+                   ? QString()
+                   : QStringLiteral("文件内容不是 Word 文档");
+    if (lower == QLatin1String("ppt") || lower == QLatin1String("pps"))
+        return content.startsWith(kCompoundFile) ? QString()
+                                                 : QStringLiteral("文件内容不是 PowerPoint 演示文稿");
+    return QString();
+}
+
+void CachedDocumentConverter::open(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("txt")) {
+        ConvertedDocument document{path, path, ConvertedDocument::Format::PlainText};
+        if (QFileInfo(path).isFile())
+            later([this, document] { emit opened(document); });
+        else
+            later([this, path] { emit failed(path, QStringLiteral("找不到文件")); });
+        return;
+    }
+    const QString format = formatFor(suffix);
+    if (format.isEmpty()) {
+        later([this, path] { emit failed(path, QStringLiteral("不能打开这种类型的文件")); });
+        return;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        later([this, path, exists = file.exists()] {
+            emit failed(path, exists ? QStringLiteral("文件无法读取") : QStringLiteral("找不到文件"));
+        });
+        return;
+    }
+    const QByteArray content = file.readAll();
+    // LibreOffice takes any bytes for plain text and reports success.
+    const QString problem = signatureProblem(suffix, content);
+    if (!problem.isEmpty()) {
+        later([this, path, problem] { emit failed(path, problem); });
+        return;
+    }
+    const QString key = DocumentCache::key(content);
+    const QString cached = m_cache.find(key, format);
+    if (!cached.isEmpty()) {
+        ConvertedDocument document{path, cached, formatOf(format)};
+        later([this, document] { emit opened(document); });
+        return;
+    }
+    for (Conversion &running : m_conversions) {
+        if (running.key == key && running.format == format) {
+            running.sources.append(path);
+            return;
+        }
+    }
+
+    const int id = m_nextId++;
+    const QString work =
+        m_cache.workFolder() +
+        QStringLiteral("/%1-%2-%3").arg(QCoreApplication::applicationPid()).arg(id).arg(key.left(16));
+    // The input is copied under a fixed name: the output is then always
+    // "document.<format>", and the file converted is the content hashed.
+    const QString input = work + QStringLiteral("/in/document.") + suffix;
+    const QString output = work + QStringLiteral("/out");
+    QDir().mkpath(work + QStringLiteral("/in"));
+    QDir().mkpath(output);
+    QFile copy(input);
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(content) != content.size()) {
+        QDir(work).removeRecursively();
+        later([this, path] { emit failed(path, QStringLiteral("缓存文件夹无法写入")); });
+        return;
+    }
+    copy.close();
+    m_conversions.insert(id, Conversion{key, format, work, {path}});
+    ++m_started;
+    m_backEnd->convert({id, input, format, output});
+}
+
+void CachedDocumentConverter::release()
+{
+    m_backEnd->stopAll();
+    for (const Conversion &conversion : std::as_const(m_conversions))
+        QDir(conversion.workFolder).removeRecursively();
+    m_conversions.clear();
+    ++m_generation;
+}
+
+void CachedDocumentConverter::onFinished(int id, const QString &problem)
+{
+    const auto found = m_conversions.constFind(id);
+    if (found == m_conversions.constEnd())
+        return;
+    const Conversion conversion = *found;
+    m_conversions.erase(found);
+
+    const QString output = conversion.workFolder + QStringLiteral("/out");
+    const QString produced = output + QLatin1Char('/') + DocumentCache::documentName(conversion.format);
+    QString reason = problem.isEmpty() ? outputProblem(produced, conversion.format) : problem;
+    QString stored;
+    if (reason.isEmpty()) {
+        stored = m_cache.store(conversion.key, conversion.format, output);
+        if (stored.isEmpty())
+            reason = QStringLiteral("缓存文件夹无法写入");
+        else
+            m_cache.trim();
+    }
+    QDir(conversion.workFolder).removeRecursively();
+    for (const QString &source : conversion.sources) {
+        if (reason.isEmpty())
+            emit opened(ConvertedDocument{source, stored, formatOf(conversion.format)});
+        else
+            emit failed(source, reason);
+    }
+}
+
+QString CachedDocumentConverter::outputProblem(const QString &file, const QString &format) const
+{
+    QFile produced(file);
+    if (!produced.open(QIODevice::ReadOnly) || produced.size() == 0)
+        return QStringLiteral("LibreOffice 未能转换该文件");
+    if (format == QLatin1String("pdf")) {
+        QPdfDocument pdf;
+        if (pdf.load(file) != QPdfDocument::Error::None || pdf.pageCount() < 1)
+            return QStringLiteral("转换结果无法读取");
+        return QString();
+    }
+    const QByteArray head = produced.read(4096);
+    return head.contains("<html") || head.contains("<HTML") ? QString() : QStringLiteral("转换结果无法读取");
+}
+
+void CachedDocumentConverter::later(std::function<void()> emitter)
+{
+    QTimer::singleShot(0, this, [this, generation = m_generation, emitter = std::move(emitter)] {
+        if (generation == m_generation)
+            emitter();
+    });
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// One way of running the office suite to convert a file: the document
+// converter hands it jobs and checks what lands in the output folder.
+// Contract:
+// - convert() returns at once; finished() follows for every id from the event
+//   loop, unless stopAll() came first.
+// - `problem` is empty when the suite ran to its end (which is no proof that
+//   it converted anything); otherwise it says in a teacher's words what went wrong.
+// - Jobs running at the same time never disturb one another.
+class ConversionBackEnd : public QObject
+{
+    Q_OBJECT
+public:
+    struct Job {
+        int id = 0;
+        QString input;
+        QString format; // "html" or "pdf"
+        QString outputFolder;
+    };
+
+    using QObject::QObject;
+
+    virtual void convert(const Job &job) = 0;
+    virtual void stopAll() = 0;
+
+signals:
+    void finished(int id, const QString &problem);
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// A lesson document in the form the desktop reads: HTML for ".doc" and
+// ".rtf", PDF for ".ppt" and ".pps", and a ".txt" file as it is.
+struct ConvertedDocument {
+    enum class Format { Html, PlainText, Pdf };
+    QString source; // the path that was asked for
+    QString file;   // the file to read
+    Format format = Format::Html;
+};
+
+// Turns lesson documents into forms the desktop shows.
+// Contract:
+// - open() returns at once: a conversion runs in a process of its own, never
+//   on the calling thread. Exactly one of opened() or failed() follows for each
+//   call, always from the event loop, never from inside open().
+// - A document whose content was converted before (under any name) opens from
+//   the cache without a conversion.
+// - failed() names the reason in words a teacher reads; nothing throws.
+// - release() stops every conversion and drops every request still waiting:
+//   nothing more is emitted for them.
+class DocumentConverter : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    virtual void open(const QString &path) = 0;
+    virtual void release() = 0;
+
+signals:
+    void opened(const ConvertedDocument &document);
+    void failed(const QString &source, const QString &reason);
+};

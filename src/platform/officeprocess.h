@@ -1,0 +1,52 @@
+#pragma once
+
+#include "conversionbackend.h"
+
+#include <memory>
+#include <QList>
+#include <QQueue>
+
+class QLockFile;
+class QProcess;
+class QTimer;
+
+// Converts each file in a LibreOffice process of its own
+// (`soffice --headless --convert-to`). Every running job holds a profile
+// folder of its own, claimed with a lock file, so neither this program's jobs
+// nor another copy of the program share one (LibreOffice then loses
+// conversions without a word); profiles are kept between jobs, which spares
+// the first-run set-up. At most `maxRunning` processes run at once; further
+// jobs wait their turn.
+class OfficeProcessBackEnd : public ConversionBackEnd
+{
+    Q_OBJECT
+public:
+    static constexpr int kTimeoutMs = 180000;
+
+    explicit OfficeProcessBackEnd(QString profilesFolder, QString program = QStringLiteral("soffice"),
+                                  int maxRunning = 2, QObject *parent = nullptr);
+    ~OfficeProcessBackEnd() override;
+
+    void convert(const Job &job) override;
+    void stopAll() override;
+
+private:
+    struct Running {
+        Job job;
+        QProcess *process = nullptr;
+        QTimer *timeout = nullptr;
+        std::unique_ptr<QLockFile> profileLock;
+        QString profile;
+    };
+
+    void startWaiting();
+    bool claimProfile(Running &running);
+    void end(Running *running, const QString &problem);
+    static void killGroup(QProcess *process);
+
+    QString m_profilesFolder;
+    QString m_program;
+    int m_maxRunning;
+    QQueue<Job> m_waiting;
+    QList<Running *> m_running;
+};

@@ -1,0 +1,126 @@
+#include "ruffleflashplayer.h"
+
+#include "engineview.h"
+#include "swfprobe.h"
+#include "webengine.h"
+
+#include <QEvent>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QUrl>
+#include <QWebEngineView>
+
+RuffleFlashPlayer::RuffleFlashPlayer(WebEngine &engine, QWidget *parent)
+    : FlashPlayer(parent), m_engine(engine), m_view(new EngineView(engine, parent))
+{
+    connect(m_view, &EngineView::focusIn, this, &FlashPlayer::focusIn);
+    // A reloaded host page (after its process died) plays the movie again.
+    connect(m_view, &EngineView::crashed, this, [this] { m_hostReady = false; });
+    m_view->installEventFilter(this);
+}
+
+QWidget *RuffleFlashPlayer::widget()
+{
+    return m_view;
+}
+
+void RuffleFlashPlayer::setMovie(const QString &path)
+{
+    m_movie = path;
+    ++m_request;
+    m_waiting = true;
+    if (m_view->hasView() || m_view->isVisible())
+        start();
+}
+
+void RuffleFlashPlayer::play()
+{
+    if (m_hostReady && m_status == Status::Playing)
+        m_view->view()->page()->runJavaScript(QStringLiteral("playMovie()"));
+}
+
+// A movie set while the control has never been seen starts when it shows.
+bool RuffleFlashPlayer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_view && event->type() == QEvent::Show && m_waiting)
+        start();
+    return FlashPlayer::eventFilter(watched, event);
+}
+
+void RuffleFlashPlayer::start()
+{
+    if (m_view->hasView()) {
+        loadMovie();
+        return;
+    }
+    QWebEngineView *view = m_view->view();
+    connect(view, &QWebEngineView::loadFinished, this, [this](bool ok) {
+        m_hostReady = ok;
+        if (ok && !m_movie.isEmpty()) {
+            m_waiting = true;
+            loadMovie();
+        }
+    });
+    connect(view, &QWebEngineView::titleChanged, this, &RuffleFlashPlayer::readTitle);
+    loadMovie();
+    view->load(m_engine.flashHostPage());
+}
+
+void RuffleFlashPlayer::loadMovie()
+{
+    if (!m_waiting)
+        return;
+    const swfprobe::Verdict verdict = swfprobe::check(m_movie);
+    if (verdict != swfprobe::Verdict::Playable) {
+        m_waiting = false;
+        fail(swfprobe::describe(verdict));
+        return;
+    }
+    if (!QFileInfo::exists(m_engine.flashEmulator())) {
+        m_waiting = false;
+        fail(QStringLiteral("找不到 Flash 播放组件"));
+        return;
+    }
+    setStatus(Status::Loading);
+    if (!m_hostReady)
+        return;
+    m_waiting = false;
+    m_view->hideNotice();
+    // The address goes in as a JSON string, so no file name can break the call.
+    const QJsonArray url{QUrl::fromLocalFile(QFileInfo(m_movie).absoluteFilePath()).toString()};
+    const QString call = QStringLiteral("loadMovie(%1[0], %2)")
+                             .arg(QString::fromUtf8(QJsonDocument(url).toJson(QJsonDocument::Compact)))
+                             .arg(m_request);
+    m_view->view()->page()->runJavaScript(call);
+}
+
+void RuffleFlashPlayer::readTitle(const QString &title)
+{
+    const QStringList parts = title.split(QLatin1Char(' '));
+    if (parts.size() != 2 || parts.at(1).toInt() != m_request || m_status != Status::Loading)
+        return;
+    if (parts.at(0) == QLatin1String("playing"))
+        setStatus(Status::Playing);
+    else if (parts.at(0) == QLatin1String("failed"))
+        fail(QStringLiteral("Flash 播放组件不能读取它"));
+}
+
+void RuffleFlashPlayer::fail(const QString &reason)
+{
+    m_view->showNotice(QStringLiteral("无法播放 Flash 动画：%1\n（%2）").arg(m_movie, reason), false);
+    setStatus(Status::Failed);
+}
+
+void RuffleFlashPlayer::setStatus(Status status)
+{
+    if (m_status == status)
+        return;
+    m_status = status;
+    emit statusChanged(status);
+}
+
+FlashPlayer *RuffleFlashPlayerFactory::create(QWidget *parent)
+{
+    return new RuffleFlashPlayer(m_engine, parent);
+}

@@ -1,0 +1,41 @@
+#include "webengine.h"
+
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+#include <unistd.h>
+
+WebEngine::WebEngine(QString webFolder) : m_webFolder(std::move(webFolder))
+{}
+
+QWebEngineProfile *WebEngine::profile()
+{
+    if (m_profile)
+        return m_profile;
+    // The engine reads this when it starts: its sandbox refuses to run as root,
+    // and stays on for everybody else.
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    m_profile = QWebEngineProfile::defaultProfile();
+    QWebEngineSettings *settings = m_profile->settings();
+    // A movie's sound starts with the movie, as in class nobody clicks first.
+    settings->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
+    // The Flash host page fetches the emulator and the movie from disk.
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, true);
+    return m_profile;
+}
+
+QUrl WebEngine::homePage() const
+{
+    return QUrl::fromLocalFile(m_webFolder + QStringLiteral("/home.html"));
+}
+
+QUrl WebEngine::flashHostPage() const
+{
+    return QUrl::fromLocalFile(m_webFolder + QStringLiteral("/flashhost.html"));
+}
+
+QString WebEngine::flashEmulator() const
+{
+    return m_webFolder + QStringLiteral("/ruffle/ruffle.js");
+}

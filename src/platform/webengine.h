@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class QWebEngineProfile;
+
+// The program's use of Qt WebEngine. Nothing of the engine starts until the
+// first page needs it (a browser window or a Flash movie): profile() starts it
+// and applies the program's settings once.
+class WebEngine
+{
+public:
+    // `webFolder` holds the program's own pages and the Flash emulator.
+    explicit WebEngine(QString webFolder);
+
+    QWebEngineProfile *profile();
+    bool started() const { return m_profile != nullptr; }
+
+    const QString &webFolder() const { return m_webFolder; }
+    QUrl homePage() const;
+    QUrl flashHostPage() const;
+    // The emulator's loader; without it no movie can play.
+    QString flashEmulator() const;
+
+private:
+    QString m_webFolder;
+    QWebEngineProfile *m_profile = nullptr;
+};

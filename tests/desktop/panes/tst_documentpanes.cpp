@@ -1,0 +1,301 @@
+#include "desktop/panes/busynotice.h"
+#include "desktop/panes/deckpane.h"
+#include "desktop/panes/deckview.h"
+#include "desktop/panes/documentcontainer.h"
+#include "desktop/panes/textpane.h"
+#include "desktop/panes/wordfullwindow.h"
+#include "lesson/lessonfields.h"
+#include "panedesktop.h"
+
+#include <QMenu>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QToolButton>
+
+namespace {
+
+// What LibreOffice makes of a seven-paragraph document: its style block, a
+// bold centred heading, a red line.
+QByteArray sevenParagraphHtml()
+{
+    QByteArray html = "<!DOCTYPE html><html><head><meta charset=\"utf-8\"/><style type=\"text/css\">"
+                      "p { font-size: 12pt; margin-bottom: 0.1in }</style></head><body>"
+                      "<p align=\"center\"><font face=\"宋体\"><font size=\"3\" style=\"font-size: 12pt\">"
+                      "<b>第一段</b></font></font></p>"
+                      "<p><font color=\"#ff0000\">第二段</font></p>";
+    for (int i = 3; i <= 7; ++i)
+        html += "<p>p" + QByteArray::number(i) + "</p>";
+    return html + "</body></html>";
+}
+
+// A deck as the converter leaves it: one page per slide, each one colour.
+void writeDeck(const QString &path, const QList<QColor> &colours)
+{
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QSizeF(280, 210), QPageSize::Millimeter));
+    writer.setPageMargins(QMarginsF());
+    QPainter painter(&writer);
+    for (int i = 0; i < colours.size(); ++i) {
+        if (i > 0)
+            writer.newPage();
+        painter.fillRect(QRect(0, 0, writer.width(), writer.height()), colours.at(i));
+    }
+}
+
+struct DocumentDesktop : PaneDesktop {
+    QString docPath;
+
+    // Field 3 names a seven-paragraph document in the lesson book, converted by the fake.
+    void lessonDocument()
+    {
+        state.LessonFields[slot::DocumentFile] = QStringLiteral("  课\\seven.doc");
+        docPath = write(QStringLiteral("备课本/课/seven.doc"), "\xD0\xCF\x11\xE0");
+        fakes.documents.provide(docPath, ConvertedDocument::Format::Html,
+                                write(QStringLiteral("converted/seven.html"), sevenParagraphHtml()));
+    }
+
+    DocumentContainer *container(const char *name) const
+    {
+        return desktop->findChild<DocumentContainer *>(QLatin1String(name));
+    }
+    QString pageText(const char *name) const
+    {
+        const QTextDocument *page = container(name)->page();
+        return page ? page->toPlainText() : QString();
+    }
+    double pagePoints(const char *name) const
+    {
+        return container(name)->page()->begin().begin().fragment().charFormat().fontPointSize();
+    }
+    // A real click on the toolbar button, as the teacher gives it.
+    void click(const char *key) const
+    {
+        for (QToolButton *tool : desktop->toolbar()->findChildren<QToolButton *>())
+            if (tool->defaultAction() == desktop->toolbar()->button(QLatin1String(key)))
+                QTest::mouseClick(tool, Qt::LeftButton);
+    }
+};
+
+} // namespace
+
+class DocumentPanesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void wordPagesThroughTheLessonDocument()
+    {
+        DocumentDesktop d;
+        d.lessonDocument();
+        d.show();
+        // Start-up trimmed the field and began opening the document at once.
+        QCOMPARE(d.state.LessonFields[slot::DocumentFile], QStringLiteral("课\\seven.doc"));
+        QCOMPARE(d.fakes.documents.requested, QStringList{d.docPath});
+        DocumentContainer *ole1 = d.container("OLE1");
+
+        // Keys before any page: the teacher is told to press "Word".
+        QTest::keyClick(ole1, '.');
+        QCOMPARE(d.fakes.messageBox.shown.size(), 1);
+        QCOMPARE(d.fakes.messageBox.shown.first().text, QStringLiteral("你还没有调用文档，请按“Word”按钮！"));
+        QCOMPARE(d.fakes.messageBox.shown.first().title, QStringLiteral("Sorry"));
+
+        QTRY_VERIFY(d.fakes.documents.requested.size() == 1);
+        d.click("word");
+        QTRY_COMPARE(d.pageText("OLE1"), QStringLiteral("第一段\n第二段\np3"));
+        QCOMPARE(d.pageText("OLE2"), d.pageText("OLE1"));
+        QCOMPARE(d.pagePoints("OLE1"), 28.0);
+        // The source's formatting stays: the heading bold and centred.
+        const QTextBlock heading = ole1->page()->begin();
+        QCOMPARE(heading.blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+                 Qt::Alignment(Qt::AlignHCenter));
+        QCOMPARE(heading.begin().fragment().charFormat().fontWeight(), int(QFont::Bold));
+        // The page is painted: a white sheet with dark type on it.
+        const QImage painted = ole1->grab().toImage();
+        QCOMPARE(painted.pixelColor(3, 3), QColor(Qt::white));
+        // The toolbar click left the keyboard with the document.
+        QCOMPARE(QApplication::focusWidget(), ole1);
+
+        QTest::keyClick(ole1, '.');
+        QCOMPARE(d.pageText("OLE1"), QStringLiteral("p4\np5\np6\np7"));
+        QTest::keyClick(ole1, '=');
+        QCOMPARE(d.pageText("OLE1"), QStringLiteral("p4\np5\np6\np7"));
+        QCOMPARE(d.pagePoints("OLE1"), 31.0);
+        QCOMPARE(d.pagePoints("OLE2"), 31.0);
+        QTest::keyClick(ole1, ',');
+        QCOMPARE(d.pageText("OLE1"), QStringLiteral("第一段\n第二段\np3"));
+        QTest::keyClick(ole1, '.');
+        QTest::keyClick(ole1, '.');
+        QCOMPARE(d.pageText("OLE1"), QStringLiteral("第一段\n第二段\np3"));
+
+        // With the text pane showing, "=" is its key; "." still pages.
+        d.desktop->inputBox()->setPlainText(QStringLiteral("x"));
+        d.button("Input");
+        auto *text = d.pane<TextPane>("Txt");
+        ole1->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(ole1, '=');
+        QCOMPARE(text->fontSize().points(), 30.0);
+        QCOMPARE(d.pagePoints("OLE1"), 31.0);
+        QTest::keyClick(ole1, '.');
+        QCOMPARE(d.pageText("OLE1"), QStringLiteral("p4\np5\np6\np7"));
+        QCOMPARE(d.fakes.messageBox.shown.size(), 1);
+    }
+
+    void wordPlacementGivesAHalfSizePane()
+    {
+        DocumentDesktop d;
+        d.lessonDocument();
+        d.show();
+        Pane *ole2 = d.desktop->ole2();
+        // No page yet: the item only moves and enables the container.
+        d.item("WordInright");
+        QCOMPARE(ole2->geometry(), (TwipsRect{7372.5f, 0, 7372.5f, 5332.5f}));
+        QVERIFY(d.container("OLE2")->isEnabled());
+        QVERIFY(!ole2->isVisible());
+
+        d.button("word");
+        QTRY_VERIFY(d.container("OLE2")->page());
+        d.item("WordInleft");
+        QCOMPARE(ole2->geometry(), (TwipsRect{0, 0, 7372.5f, 5332.5f}));
+        QVERIFY(ole2->isVisible());
+        d.item("WordInButtom");
+        QCOMPARE(ole2->geometry(), (TwipsRect{0, 5332.5f, 7372.5f, 5332.5f}));
+        d.item("WordInmiddle");
+        QCOMPARE(ole2->geometry(), (TwipsRect{3686.25f, 2666.25f, 7372.5f, 5332.5f}));
+        // The square page is laid out narrower than the large one.
+        QVERIFY(d.container("OLE2")->page()->textWidth() < d.container("OLE1")->page()->textWidth());
+        QTest::mouseClick(d.container("OLE2"), Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE(d.current(), QStringLiteral("Word"));
+        d.desktop->menus().menu(QStringLiteral("WordLocation"))->close();
+
+        // The whole document in a window of its own, at the pane's size; Esc closes it.
+        d.item("WordFull");
+        QPointer<WordFullWindow> full;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (auto *found = qobject_cast<WordFullWindow *>(window))
+                full = found;
+        QVERIFY(full && full->isVisible());
+        QCOMPARE(full->text()->document()->blockCount(), 7);
+        QCOMPARE(full->text()->document()->begin().begin().fragment().charFormat().fontPointSize(), 28.0);
+        QTest::keyClick(full->text(), Qt::Key_Escape);
+        QTRY_VERIFY(!full);
+    }
+
+    void aBrokenDocumentIsReportedAndThePageKept()
+    {
+        DocumentDesktop d;
+        d.lessonDocument();
+        d.show();
+        d.button("word");
+        QTRY_COMPARE(d.pageText("OLE1"), QStringLiteral("第一段\n第二段\np3"));
+
+        const QString broken = d.write(QStringLiteral("备课本/坏.doc"), "not a document");
+        d.fakes.documents.refuse(broken, QStringLiteral("文件内容不是 Word 文档"));
+        d.fakes.documents.hold = true;
+        d.fakes.fileDialog.answer({broken});
+        d.item("WordOpen");
+        const OpenFileRequest &request = d.fakes.fileDialog.requests.first();
+        QCOMPARE(request.filter,
+                 QStringLiteral("文档文件(*.DOC)|*.doc|RichText文件(*.rtf)|*.rtf|文本文件(*.txt)|*.txt"));
+        QCOMPARE(request.startFolder, d.context.book.lessonBook());
+        QCOMPARE(d.state.LessonFields[slot::DocumentFile], broken);
+        QVERIFY(d.desktop->windowTitle().endsWith(QString(19, QLatin1Char(' ')) + QStringLiteral("坏")));
+        // While it opens the desktop waits visibly, without blocking.
+        BusyNotice *busy = nullptr;
+        for (BusyNotice *notice : d.desktop->findChildren<BusyNotice *>())
+            if (notice->isVisible())
+                busy = notice;
+        QVERIFY(busy);
+        QCOMPARE(busy->text(), QStringLiteral("正在打开…"));
+        QCOMPARE(d.container("OLE1")->cursor().shape(), Qt::BusyCursor);
+
+        d.fakes.documents.answerHeld();
+        QVERIFY(!busy->isVisible());
+        QCOMPARE(d.container("OLE1")->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(d.fakes.messageBox.shown.size(), 1);
+        const FakeMessageBox::Shown &notice = d.fakes.messageBox.shown.first();
+        QVERIFY(notice.text.contains(broken));
+        QVERIFY(notice.text.contains(QStringLiteral("文件内容不是 Word 文档")));
+        QCOMPARE(d.pageText("OLE1"), QStringLiteral("第一段\n第二段\np3"));
+
+        // Leaving the desktop closes the document and releases the converter.
+        d.fakes.messageBox.answer(MessageBox::Answer::Yes);
+        d.button("Exit");
+        QCOMPARE(d.fakes.documents.releases, 1);
+    }
+
+    void pptTogglesThroughTheLessonsDecks()
+    {
+        DocumentDesktop d;
+        const QString a = d.write(QStringLiteral("备课本/a.ppt"));
+        const QString b = d.write(QStringLiteral("备课本/b.ppt"));
+        const QString aPdf = d.write(QStringLiteral("converted/a.pdf"));
+        const QString bPdf = d.write(QStringLiteral("converted/b.pdf"));
+        writeDeck(aPdf, {Qt::red, Qt::green, Qt::blue});
+        writeDeck(bPdf, {Qt::yellow});
+        d.fakes.documents.provide(a, ConvertedDocument::Format::Pdf, aPdf);
+        d.fakes.documents.provide(b, ConvertedDocument::Format::Pdf, bPdf);
+        d.state.LessonFields[slot::PptFiles] = QStringLiteral("a.ppt b.ppt ");
+        d.show();
+        // Both decks start converting at start-up.
+        QCOMPARE(d.fakes.documents.requested, (QStringList{a, b}));
+        auto *deck = d.pane<DeckPane>("Ppt");
+        DeckView *view = deck->WebBrowser1();
+        QAction *button = d.desktop->toolbar()->button(QStringLiteral("ppt"));
+
+        // A hidden deck pane is never moved.
+        d.item("PPtInLeft");
+        QVERIFY(!deck->isVisible());
+
+        d.click("ppt");
+        QCOMPARE(button->text(), QStringLiteral("停止"));
+        QVERIFY(deck->isVisible());
+        QCOMPARE(deck->geometry(), (TwipsRect{0, 0, 7372.5f, 5332.5f}));
+        QTRY_COMPARE(view->slideCount(), 3);
+        // A deck shown makes the pane the current one, in front of the others.
+        QCOMPARE(d.current(), QStringLiteral("Ppt"));
+        QCOMPARE(d.desktop->workArea()->children().last(), view);
+        const QPoint centre = view->rect().center();
+        QCOMPARE(view->grab().toImage().pixelColor(centre), QColor(Qt::red));
+        // The next slide is ready before it is asked for.
+        QTRY_VERIFY(view->isRendered(1));
+        QTest::keyClick(view, Qt::Key_PageDown);
+        QCOMPARE(view->grab().toImage().pixelColor(centre), QColor(Qt::green));
+        QTest::mouseClick(view, Qt::LeftButton);
+        QTest::keyClick(view, Qt::Key_Space);
+        QCOMPARE(view->slide(), 2);
+        QTest::keyClick(view, Qt::Key_Up);
+        QCOMPARE(view->slide(), 1);
+
+        d.click("ppt");
+        QCOMPARE(button->text(), QStringLiteral("播放"));
+        QVERIFY(!deck->isVisible());
+        QCOMPARE(view->slideCount(), 0);
+        d.click("ppt");
+        QTRY_COMPARE(view->slideCount(), 1);
+        QCOMPARE(view->grab().toImage().pixelColor(centre), QColor(Qt::yellow));
+        d.click("ppt");
+        QVERIFY(!deck->isVisible());
+        d.click("ppt");
+        QTRY_COMPARE(view->slideCount(), 3);
+        QCOMPARE(d.fakes.fileDialog.requests.size(), 0);
+    }
+
+    void pptWithoutDecksAsksForOne()
+    {
+        DocumentDesktop d;
+        d.show();
+        d.fakes.fileDialog.answerCancel();
+        d.click("ppt");
+        QCOMPARE(d.fakes.fileDialog.requests.first().filter, QStringLiteral("PowerPoint演示文稿|*.ppt"));
+        QCOMPARE(d.desktop->toolbar()->button(QStringLiteral("ppt"))->text(), QStringLiteral("播放"));
+        QVERIFY(!d.pane<DeckPane>("Ppt")->isVisible());
+    }
+};
+
+QTEST_MAIN(DocumentPanesTest)
+#include "tst_documentpanes.moc"

@@ -1,0 +1,183 @@
+// The Flash pane on the real emulator, on a private X display.
+
+#include "desktop/panes/flashpane.h"
+#include "panedesktop.h"
+#include "platform/engineview.h"
+#include "platform/ruffleflashplayer.h"
+#include "platform/swfprobe.h"
+#include "platform/webengine.h"
+#include "swfwriter.h"
+
+#include <csignal>
+#include <QPushButton>
+#include <QScreen>
+#include <QWebEngineView>
+
+namespace {
+
+const QColor kStage(0x20, 0x40, 0xc0);
+const QColor kBox(0xf0, 0xc0, 0x10);
+
+// A one-frame movie of 200 x 150 pixels: a stage colour and a box in its middle.
+QByteArray boxMovie(const QColor &stage, const QColor &box)
+{
+    SwfWriter swf(4000, 3000, 12);
+    swf.fileAttributes();
+    swf.setBackgroundColor(stage);
+    swf.defineShape(1, SwfShape::rectangle(2000, 1500, box));
+    swf.placeObject(1, 1, SwfMatrix::translation(2000, 1500));
+    swf.showFrame();
+    return swf.finish();
+}
+
+bool near(const QColor &a, const QColor &b)
+{
+    return qAbs(a.red() - b.red()) < 24 && qAbs(a.green() - b.green()) < 24 && qAbs(a.blue() - b.blue()) < 24;
+}
+
+bool waitForStatus(FlashPlayer *player, FlashPlayer::Status status)
+{
+    return QTest::qWaitFor([&] { return player->status() == status; }, 30000);
+}
+
+struct PlaybackDesktop : PaneDesktop {
+    WebEngine engine{QStringLiteral(VELTANO_APP_DIR "/web")};
+    RuffleFlashPlayerFactory players{engine};
+    PlaybackDesktop() { context.platform.flashPlayers = &players; }
+    RuffleFlashPlayer *player() const
+    {
+        return qobject_cast<RuffleFlashPlayer *>(pane<FlashPane>("Flash")->ShockwaveFlash1());
+    }
+};
+
+} // namespace
+
+// One desktop for all cases, as in class: its movies share one running view.
+class FlashPlaybackTest : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<PlaybackDesktop> m_desktop;
+
+private slots:
+    void initTestCase()
+    {
+        m_desktop = std::make_unique<PlaybackDesktop>();
+        m_desktop->show();
+    }
+
+    void cleanupTestCase() { m_desktop.reset(); }
+
+    void probeTellsWhyAMovieCannotPlay()
+    {
+        TestContext t;
+        const QByteArray movie = boxMovie(kStage, kBox);
+        QByteArray compressed = "CWS" + movie.mid(3, 5) + qCompress(movie.mid(8)).mid(4);
+        using swfprobe::Verdict;
+        QCOMPARE(swfprobe::check(t.write("a.swf", movie)), Verdict::Playable);
+        QCOMPARE(swfprobe::check(t.write("c.swf", compressed)), Verdict::Playable);
+        QCOMPARE(swfprobe::check(t.write("short.swf", movie.left(movie.size() - 5))), Verdict::Truncated);
+        QCOMPARE(swfprobe::check(t.write("cshort.swf", compressed.left(compressed.size() - 5))),
+                 Verdict::Truncated);
+        QCOMPARE(swfprobe::check(t.write("text.swf", "<html>not a movie</html>")), Verdict::NotFlash);
+        QCOMPARE(swfprobe::check(t.write("tiny.swf", "FWS")), Verdict::NotFlash);
+        QCOMPARE(swfprobe::check(t.programFolder() + "/none.swf"), Verdict::Missing);
+    }
+
+    // The movie chosen with "Flash导入" shows its colours at the pane's place on
+    // the screen; the next movie plays in the same view.
+    void importedMoviePlaysInThePane()
+    {
+        PlaybackDesktop &d = *m_desktop;
+        const QString first = d.write("备课本/第一课.swf", boxMovie(kStage, kBox));
+        const QString second = d.write("备课本/第二课.swf", boxMovie(kBox, kStage));
+        QVERIFY(!d.engine.started());
+        d.fakes.fileDialog.answer({first});
+        d.item("Flashstar");
+        RuffleFlashPlayer *player = d.player();
+        QVERIFY(waitForStatus(player, FlashPlayer::Status::Playing));
+
+        // The screen at the pane's place: the box in the middle, the stage round it.
+        QWidget *control = player->widget();
+        const QRect place(control->mapToGlobal(QPoint(0, 0)), control->size());
+        QScreen *screen = QGuiApplication::primaryScreen();
+        const auto shows = [&](const QColor &colour) {
+            const QImage shot =
+                screen->grabWindow(0, place.x(), place.y(), place.width(), place.height()).toImage();
+            int count = 0;
+            for (int y = 0; y < shot.height(); y += 4)
+                for (int x = 0; x < shot.width(); x += 4)
+                    count += near(shot.pixelColor(x, y), colour);
+            return count > 50;
+        };
+        const QPoint centre = place.center();
+        const auto pixel = [screen](const QPoint &at) {
+            return screen->grabWindow(0, at.x(), at.y(), 1, 1).toImage().pixelColor(0, 0);
+        };
+        QVERIFY(QTest::qWaitFor([&] { return near(pixel(centre), kBox) && shows(kStage); }, 15000));
+
+        QWebEngineView *view = player->view()->view();
+        d.fakes.fileDialog.answer({second});
+        d.item("Flashstar");
+        QVERIFY(waitForStatus(player, FlashPlayer::Status::Playing));
+        QCOMPARE(player->view()->view(), view);
+        QVERIFY(QTest::qWaitFor([&] { return near(pixel(centre), kStage); }, 15000));
+    }
+
+    // Broken movies leave a notice naming the file; a good one plays again after.
+    void brokenMoviesShowANotice()
+    {
+        PlaybackDesktop &d = *m_desktop;
+        const QByteArray movie = boxMovie(kStage, kBox);
+        const QString cut = d.write("备课本/cut.swf", movie.left(movie.size() / 2));
+        const QString text = d.write("备课本/text.swf", "not a movie at all");
+        const QString good = d.write("备课本/good.swf", movie);
+        for (const QString &file : {cut, text, d.programFolder() + "/备课本/missing.swf"}) {
+            d.fakes.fileDialog.answer({file});
+            d.item("Flashstar");
+            RuffleFlashPlayer *player = d.player();
+            QVERIFY(waitForStatus(player, FlashPlayer::Status::Failed));
+            QVERIFY(player->view()->noticeShown());
+            QVERIFY2(player->view()->noticeText().contains(file), qPrintable(player->view()->noticeText()));
+            QVERIFY(d.desktop->isVisible());
+        }
+        d.fakes.fileDialog.answer({good});
+        d.item("Flashstar");
+        QVERIFY(waitForStatus(d.player(), FlashPlayer::Status::Playing));
+        QVERIFY(!d.player()->view()->noticeShown());
+    }
+
+    // A display process killed in class leaves a notice; reloading plays on.
+    void killedDisplayProcessOffersAReload()
+    {
+        PlaybackDesktop &d = *m_desktop;
+        const QString movie = d.write("备课本/a.swf", boxMovie(kStage, kBox));
+        d.fakes.fileDialog.answer({movie});
+        d.item("Flashstar");
+        RuffleFlashPlayer *player = d.player();
+        QVERIFY(waitForStatus(player, FlashPlayer::Status::Playing));
+        const qint64 pid = player->view()->view()->page()->renderProcessPid();
+        QVERIFY(pid > 0);
+        ::kill(pid_t(pid), SIGKILL);
+        QTRY_VERIFY_WITH_TIMEOUT(player->view()->noticeShown(), 15000);
+        auto *reload = player->view()->findChild<QPushButton *>(QStringLiteral("reload"));
+        QVERIFY(reload && reload->isVisible());
+        QSignalSpy statuses(player, &FlashPlayer::statusChanged);
+        QTest::mouseClick(reload, Qt::LeftButton);
+        QVERIFY2(QTest::qWaitFor(
+                     [&] { return player->status() == FlashPlayer::Status::Playing && statuses.size() >= 2; },
+                     30000),
+                 qPrintable(QString::number(statuses.size()) + " " + QString::number(int(player->status())) +
+                            player->view()->view()->title()));
+        QVERIFY(!player->view()->noticeShown());
+    }
+};
+
+// The web engine shares its drawing contexts, as in the program.
+int main(int argc, char *argv[])
+{
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    FlashPlaybackTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_flashplayback.moc"

@@ -1,0 +1,173 @@
+#include "platform/cachedconverter.h"
+#include "platform/documentcache.h"
+#include "platform/officeprocess.h"
+#include "platform/worddocument.h"
+#include "support/officefixtures.h"
+
+#include <QPdfDocument>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QtTest>
+
+namespace {
+
+const int kConversionWait = 300000;
+
+// The real converter over a cache of its own, recording what it answers.
+struct Converter {
+    QTemporaryDir folder;
+    CachedDocumentConverter converter{DocumentCache(folder.filePath(QStringLiteral("documents"))),
+                                      new OfficeProcessBackEnd(folder.filePath(QStringLiteral("profiles")))};
+    QHash<QString, ConvertedDocument> opened;
+    QHash<QString, QString> failed;
+
+    Converter()
+    {
+        QObject::connect(&converter, &DocumentConverter::opened, [this](const ConvertedDocument &document) {
+            opened.insert(document.source, document);
+        });
+        QObject::connect(
+            &converter, &DocumentConverter::failed,
+            [this](const QString &source, const QString &reason) { failed.insert(source, reason); });
+    }
+};
+
+QString write(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    QFile file(dir.filePath(name));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return file.fileName();
+}
+
+} // namespace
+
+class DocumentConverterTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        m_doc = officefixtures::officeSaveAs(m_fixtures.path(), QStringLiteral("seven.rtf"),
+                                             officefixtures::sevenParagraphRtf(), QStringLiteral("doc"));
+        m_ppt = officefixtures::officeSaveAs(m_fixtures.path(), QStringLiteral("deck.fodp"),
+                                             officefixtures::threeSlideDeck(), QStringLiteral("ppt"));
+        QVERIFY2(!m_doc.isEmpty() && !m_ppt.isEmpty(), "LibreOffice could not make the test documents");
+        m_rtf = write(m_fixtures, QStringLiteral("gbk.rtf"), officefixtures::sevenParagraphRtf());
+    }
+
+    void convertsSeveralAtOnceThenFromTheCache()
+    {
+        Converter c;
+        for (const QString &path : {m_doc, m_rtf, m_ppt})
+            c.converter.open(path);
+        // Nothing is answered from inside open().
+        QVERIFY(c.opened.isEmpty() && c.failed.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(c.opened.size() + c.failed.size(), 3, kConversionWait);
+        QVERIFY2(c.failed.isEmpty(), qPrintable(c.failed.values().join(QLatin1Char(' '))));
+        QCOMPARE(c.converter.conversionsStarted(), 3);
+
+        for (const QString &path : {m_doc, m_rtf}) {
+            const ConvertedDocument &converted = c.opened.value(path);
+            QCOMPARE(converted.format, ConvertedDocument::Format::Html);
+            QString problem;
+            const std::unique_ptr<WordDocument> word = WordDocument::load(converted, &problem);
+            QVERIFY2(word, qPrintable(problem));
+            QCOMPARE(word->paragraphCount(), 7);
+            const QTextBlock first = word->document().begin();
+            QCOMPARE(first.text(), QStringLiteral("高中"));
+            QCOMPARE(first.blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+                     Qt::Alignment(Qt::AlignHCenter));
+            QCOMPARE(first.begin().fragment().charFormat().fontWeight(), int(QFont::Bold));
+            QCOMPARE(first.next().begin().fragment().charFormat().foreground().color(), QColor(Qt::red));
+
+            // The second page: paragraphs 4 to 7, every character at the page's size.
+            const std::unique_ptr<QTextDocument> page = word->copyRange(4, 7, 31);
+            QCOMPARE(page->blockCount(), 4);
+            QCOMPARE(page->toPlainText(), QStringLiteral("four\nfive\nsix\nseven"));
+            for (QTextBlock block = page->begin(); block.isValid(); block = block.next())
+                for (auto it = block.begin(); !it.atEnd(); ++it)
+                    QCOMPARE(it.fragment().charFormat().font().pointSizeF(), 31.0);
+            // A page of the centred heading stays centred.
+            const std::unique_ptr<QTextDocument> pageOne = word->copyRange(1, 3, 28);
+            QCOMPARE(pageOne->begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+                     Qt::Alignment(Qt::AlignHCenter));
+            QCOMPARE(pageOne->toPlainText(), QStringLiteral("高中\ntwo\nthree"));
+        }
+
+        const ConvertedDocument &deck = c.opened.value(m_ppt);
+        QCOMPARE(deck.format, ConvertedDocument::Format::Pdf);
+        QPdfDocument pdf;
+        QCOMPARE(pdf.load(deck.file), QPdfDocument::Error::None);
+        QCOMPARE(pdf.pageCount(), 3);
+        const QImage second = pdf.render(1, QSize(80, 60));
+        QCOMPARE(second.pixelColor(40, 30), QColor(0, 255, 0));
+
+        // The same content under another name: from the cache, no process.
+        const QString copy = m_fixtures.filePath(QStringLiteral("renamed.doc"));
+        QVERIFY(QFile::copy(m_doc, copy));
+        c.converter.open(copy);
+        QTRY_VERIFY(c.opened.contains(copy));
+        QCOMPARE(c.opened.value(copy).file, c.opened.value(m_doc).file);
+        QCOMPARE(c.converter.conversionsStarted(), 3);
+    }
+
+    void refusesWhatIsNoDocument()
+    {
+        Converter c;
+        QByteArray noise(4096, '\0');
+        for (int i = 0; i < noise.size(); ++i)
+            noise[i] = char((i * 7919 + 13) % 251);
+        const QString random = write(m_fixtures, QStringLiteral("random.doc"), noise);
+        const QString textAsDeck = write(m_fixtures, QStringLiteral("notes.ppt"), "plain words");
+        const QString missing = m_fixtures.filePath(QStringLiteral("missing.doc"));
+        for (const QString &path : {random, textAsDeck, missing})
+            c.converter.open(path);
+        QTRY_COMPARE(c.failed.size(), 3);
+        QCOMPARE(c.failed.value(random), QStringLiteral("文件内容不是 Word 文档"));
+        QCOMPARE(c.failed.value(textAsDeck), QStringLiteral("文件内容不是 PowerPoint 演示文稿"));
+        QCOMPARE(c.failed.value(missing), QStringLiteral("找不到文件"));
+        QCOMPARE(c.converter.conversionsStarted(), 0);
+        // A rich-text file named ".doc" is what Word opens too.
+        QVERIFY(CachedDocumentConverter::signatureProblem(QStringLiteral("DOC"), "{\\rtf1 x}").isEmpty());
+    }
+
+    void cacheDropsTheLeastRecentlyUsedBeyondItsBudget()
+    {
+        QTemporaryDir folder;
+        DocumentCache cache(folder.path(), 250);
+        QStringList keys;
+        for (int i = 0; i < 3; ++i) {
+            const QString output = folder.filePath(QStringLiteral("out%1").arg(i));
+            QDir().mkpath(output);
+            QFile document(output + QStringLiteral("/document.pdf"));
+            QVERIFY(document.open(QIODevice::WriteOnly));
+            document.write(QByteArray(100, 'x'));
+            document.close();
+            keys.append(DocumentCache::key(QByteArray::number(i)));
+            QVERIFY(!cache.store(keys.last(), QStringLiteral("pdf"), output).isEmpty());
+        }
+        // Entry 0 was used last; entry 1 is now the oldest.
+        for (int i = 1; i < 3; ++i) {
+            QFile document(cache.find(keys.at(i), QStringLiteral("pdf")));
+            QVERIFY(document.open(QIODevice::ReadWrite));
+            document.setFileTime(QDateTime::currentDateTime().addSecs(i - 100),
+                                 QFileDevice::FileModificationTime);
+        }
+        QVERIFY(!cache.find(keys.at(0), QStringLiteral("pdf")).isEmpty());
+        cache.trim();
+        QVERIFY(cache.find(keys.at(1), QStringLiteral("pdf")).isEmpty());
+        QVERIFY(!cache.find(keys.at(0), QStringLiteral("pdf")).isEmpty());
+        QVERIFY(!cache.find(keys.at(2), QStringLiteral("pdf")).isEmpty());
+    }
+
+private:
+    QTemporaryDir m_fixtures;
+    QString m_doc;
+    QString m_rtf;
+    QString m_ppt;
+};
+
+QTEST_MAIN(DocumentConverterTest)
+#include "tst_documentconverter.moc"

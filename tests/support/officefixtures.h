@@ -1,0 +1,84 @@
+#pragma once
+
+// Lesson documents made at test time with LibreOffice: a seven-paragraph Word
+// document written from RTF (GBK escapes, bold, colour, centring) and a
+// three-slide deck in red, green and blue.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QUrl>
+
+namespace officefixtures {
+
+// "高中" in GBK escapes, bold and centred; "two" red; five plain paragraphs.
+inline QByteArray sevenParagraphRtf()
+{
+    return "{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\fnil\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}}"
+           "{\\colortbl;\\red255\\green0\\blue0;}\n"
+           "\\pard\\qc\\plain\\f0\\fs24\\b \\'b8\\'df\\'d6\\'d0\\par\n"
+           "\\pard\\plain\\cf1 two\\par\n"
+           "\\pard\\plain three\\par\n\\pard\\plain four\\par\n\\pard\\plain five\\par\n"
+           "\\pard\\plain six\\par\n\\pard\\plain seven\\par\n}";
+}
+
+inline QByteArray threeSlideDeck()
+{
+    QByteArray slides;
+    for (const char *colour : {"red", "green", "blue"})
+        slides += QByteArray("<draw:page draw:master-page-name=\"M\"><draw:rect draw:style-name=\"") +
+                  colour +
+                  "\" svg:x=\"0cm\" svg:y=\"0cm\" svg:width=\"28cm\" svg:height=\"21cm\"/></draw:page>";
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<office:document xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+           "xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\" "
+           "xmlns:draw=\"urn:oasis:names:tc:opendocument:xmlns:drawing:1.0\" "
+           "xmlns:fo=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\" "
+           "xmlns:svg=\"urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0\" "
+           "xmlns:presentation=\"urn:oasis:names:tc:opendocument:xmlns:presentation:1.0\" "
+           "office:version=\"1.2\" "
+           "office:mimetype=\"application/vnd.oasis.opendocument.presentation\"><office:automatic-styles>"
+           "<style:style style:name=\"red\" style:family=\"graphic\"><style:graphic-properties "
+           "draw:fill=\"solid\" "
+           "draw:fill-color=\"#ff0000\" draw:stroke=\"none\"/></style:style>"
+           "<style:style style:name=\"green\" style:family=\"graphic\"><style:graphic-properties "
+           "draw:fill=\"solid\" "
+           "draw:fill-color=\"#00ff00\" draw:stroke=\"none\"/></style:style>"
+           "<style:style style:name=\"blue\" style:family=\"graphic\"><style:graphic-properties "
+           "draw:fill=\"solid\" "
+           "draw:fill-color=\"#0000ff\" draw:stroke=\"none\"/></style:style>"
+           "</office:automatic-styles><office:master-styles><style:page-layout style:name=\"PL\">"
+           "<style:page-layout-properties fo:page-width=\"28cm\" "
+           "fo:page-height=\"21cm\"/></style:page-layout>"
+           "<style:master-page style:name=\"M\" style:page-layout-name=\"PL\"/></office:master-styles>"
+           "<office:body><office:presentation>" +
+           slides + "</office:presentation></office:body></office:document>";
+}
+
+// Writes `content` as `name` in `folder` and has LibreOffice save it as
+// `format` ("doc", "ppt") beside it; returns the new file, or "" on failure.
+inline QString officeSaveAs(const QString &folder, const QString &name, const QByteArray &content,
+                            const QString &format)
+{
+    const QString source = folder + QLatin1Char('/') + name;
+    QFile file(source);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        return QString();
+    file.close();
+    const QString out = folder + QStringLiteral("/made-") + format;
+    QProcess office;
+    office.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    office.setStandardOutputFile(QProcess::nullDevice());
+    office.start(QStringLiteral("soffice"),
+                 {QStringLiteral("-env:UserInstallation=") +
+                      QUrl::fromLocalFile(folder + QStringLiteral("/profile-") + format).toString(),
+                  QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("--convert-to"),
+                  format, QStringLiteral("--outdir"), out, source});
+    if (!office.waitForFinished(180000))
+        return QString();
+    const QString made =
+        out + QLatin1Char('/') + name.section(QLatin1Char('.'), 0, 0) + QLatin1Char('.') + format;
+    return QFile::exists(made) ? made : QString();
+}
+
+} // namespace officefixtures
