@@ -1,6 +1,7 @@
 // The composition root: real platform back ends, the shared state and the
 // first screen.
 
+#include "checkcommand.h"
 #include "lesson/userprogramfolder.h"
 #include "platform/cachedconverter.h"
 #include "platform/detachedlauncher.h"
@@ -8,6 +9,7 @@
 #include "platform/qtchoicedialogs.h"
 #include "platform/qtfiledialog.h"
 #include "platform/qtmediaplayer.h"
+#include "platform/qtmediaprobe.h"
 #include "platform/qtmessagebox.h"
 #include "platform/qtwebbrowser.h"
 #include "platform/ruffleflashplayer.h"
@@ -18,6 +20,7 @@
 #include "shell/lessonhandoff.h"
 #include "shell/screenflow.h"
 #include "shell/screenregistry.h"
+#include "shell/screenroles.h"
 #include "shell/sharedstate.h"
 
 #include <cstdio>
@@ -26,7 +29,6 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
-#include <QScreen>
 #include <QStandardPaths>
 #include <QTranslator>
 
@@ -104,12 +106,20 @@ int main(int argc, char *argv[])
 
     const QString folder = programFolder();
     prepareEnvironment(folder);
+    // A check prints its report and opens no window, also where there is no display.
+    const std::optional<QString> lessonToCheck = checkcommand::fileToCheck(argc, argv);
+    if (lessonToCheck && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // Menus stay inside the program's full-screen windows, global menu or not.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veltano"));
     QApplication::setApplicationVersion(QStringLiteral(VELTANO_VERSION));
+    QtMediaProbe mediaProbe;
+    if (lessonToCheck)
+        return checkcommand::run(*lessonToCheck, LessonBook(folder), mediaProbe);
+
     QGuiApplication::setDesktopFileName(QStringLiteral("veltano"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("veltano")));
 
@@ -145,6 +155,7 @@ int main(int argc, char *argv[])
     platform.choiceDialogs = &choiceDialogs;
     platform.launcher = &launcher;
     platform.mediaPlayers = &mediaPlayers;
+    platform.mediaProbe = &mediaProbe;
     const QString cache =
         QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Veltano");
     CachedDocumentConverter documents(DocumentCache(cache + QStringLiteral("/documents")),
@@ -153,15 +164,16 @@ int main(int argc, char *argv[])
     platform.flashPlayers = &flashPlayers;
     platform.webBrowsers = &webBrowsers;
 
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const TwipsScale scale(screen ? screen->logicalDotsPerInchX() : 96.0,
-                           screen ? screen->logicalDotsPerInchY() : 96.0);
-    const QString settingsPath = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                                 QStringLiteral("/Veltano/Dravik.dll");
+    const QString settingsFolder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Veltano");
+    const QString settingsPath = settingsFolder + QStringLiteral("/Dravik.dll");
+    ScreenRoles screens{ProgramSettings(settingsFolder)};
 
     SharedState state;
     ScreenFlow flow;
-    AppContext context{state, platform, LessonBook(folder), settingsPath, flow, scale};
+    AppContext context{state,        platform, LessonBook(folder),
+                       settingsPath, flow,     screenchoice::scaleOf(screens.projectorInfo()),
+                       screens};
     registerScreens(context);
     QObject::connect(&flow, &ScreenFlow::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 

@@ -6,8 +6,8 @@
 #include "platform/mediaplayer.h"
 #include "platform/messagebox.h"
 #include "shell/appcontext.h"
-#include "shell/maximizedwindow.h"
 #include "shell/producttitle.h"
+#include "shell/screenroles.h"
 #include "shell/sharedstate.h"
 #include "shell/songfont.h"
 
@@ -31,7 +31,7 @@ CoverPage::CoverPage(AppContext &context, RandomSource random, QWidget *parent)
     // Shown where the picture is missing; the yellow titles stay readable on it.
     setStyleSheet(QStringLiteral("CoverPage { background: #101c30; }"));
     setAttribute(Qt::WA_StyledBackground);
-    maximizeWindow(this);
+    context.screens.present(this, Qt::WindowMaximized);
 
     m_image1 = new QLabel(this);
     m_image1->setObjectName(QStringLiteral("Image1"));

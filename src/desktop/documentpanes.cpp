@@ -1,9 +1,12 @@
 #include "documentpanes.h"
 
+#include "desktop/desktopkeys.h"
 #include "desktop/desktopmenus.h"
 #include "desktop/desktoptoolbar.h"
 #include "desktop/panes/deckpane.h"
+#include "desktop/panes/deckview.h"
 #include "desktop/panes/textpane.h"
+#include "desktop/panes/wordfullwindow.h"
 #include "desktop/panes/wordpane.h"
 #include "desktop/teachingdesktop.h"
 
@@ -36,6 +39,15 @@ void installWordPane(TeachingDesktop &desktop)
         on(place.item, [word, at = place.position] { word->placeWordPane(at); });
     desktop.setToolbarAction(QStringLiteral("word"), [word] { word->Wordstar(); });
     QObject::connect(&desktop, &TeachingDesktop::loaded, word, &WordPane::openLessonDocument);
+    desktop.keys().setStepAction(QStringLiteral("Word"),
+                                 [word](int direction) { return word->stepPage(direction); });
+    desktop.keys().addFullScreenExit([word] {
+        QWidget *full = word->fullWindow();
+        if (!full || !full->isVisible())
+            return false;
+        full->close();
+        return true;
+    });
     QObject::connect(&desktop, &TeachingDesktop::leaving, word, &WordPane::closeDocument);
 }
 
@@ -53,6 +65,15 @@ void installDeckPane(TeachingDesktop &desktop)
                      &DeckPane::Powerpointstar);
     QObject::connect(&desktop, &TeachingDesktop::loaded, deck,
                      [deck, &presentations] { deck->prepare(presentations); });
+    desktop.keys().setStepAction(QStringLiteral("Ppt"), [deck](int direction) {
+        if (!deck->isVisible())
+            return false;
+        if (direction > 0)
+            deck->WebBrowser1()->next();
+        else
+            deck->WebBrowser1()->previous();
+        return true;
+    });
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "mediapanes.h"
 
+#include "desktop/desktopkeys.h"
 #include "desktop/desktopmenus.h"
 #include "desktop/desktoptoolbar.h"
 #include "desktop/panes/drawingpane.h"
@@ -51,6 +52,12 @@ void installVideoPane(TeachingDesktop &desktop)
     // Its hide item is the toggle of its own.
     desktop.connectStandardPlacement(video, false);
     desktop.setToolbarAction(QStringLiteral("video"), [video] { video->videoButton(); });
+    desktop.keys().addFullScreenExit([player] {
+        if (!player->fullScreen())
+            return false;
+        player->setFullScreen(false);
+        return true;
+    });
     QObject::connect(desktop.menus().item(QStringLiteral("VideoStar")), &QAction::triggered, video,
                      &VideoPane::VideoOpen);
 }

@@ -1,9 +1,11 @@
 #include "picturepanes.h"
 
+#include "desktop/desktopkeys.h"
 #include "desktop/desktopmenus.h"
 #include "desktop/panes/picturepane.h"
 #include "desktop/teachingdesktop.h"
 #include "shell/appcontext.h"
+#include "shell/sharedstate.h"
 
 #include <QAction>
 
@@ -43,4 +45,16 @@ void installPicturePane(TeachingDesktop &desktop)
     on("PicEnlarge", [pictures] { pictures->PicEnlarge(); });
     on("PicShrink", [pictures] { pictures->PicShrink(); });
     desktop.setToolbarAction(QStringLiteral("Picture"), [pictures] { pictures->pictureButton(); });
+    // The lesson's pictures, as the toolbar's button steps through them; back
+    // by the pictures shown and those before them.
+    DesktopState &state = desktop.desktopState();
+    const QString &pictureField = desktop.context().state.LessonFields[slot::PictureFiles];
+    desktop.keys().setStepAction(QStringLiteral("Image"), [pictures, &state, &pictureField](int direction) {
+        if (pictureField.isEmpty() || !pictures->isVisible())
+            return false;
+        if (direction < 0)
+            state.lists.pictures.stepBack(2 * qMax(1, state.PictureCount));
+        pictures->pictureButton();
+        return true;
+    });
 }

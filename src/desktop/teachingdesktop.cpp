@@ -1,5 +1,6 @@
 #include "teachingdesktop.h"
 
+#include "desktop/desktopkeys.h"
 #include "desktop/desktopmenus.h"
 #include "desktop/desktoptoolbar.h"
 #include "desktop/documentpanes.h"
@@ -20,6 +21,7 @@
 #include "platform/programlauncher.h"
 #include "shell/appcontext.h"
 #include "shell/producttitle.h"
+#include "shell/screenroles.h"
 #include "shell/sharedstate.h"
 
 #include <QAction>
@@ -45,6 +47,7 @@ TeachingDesktop::TeachingDesktop(AppContext &context, RandomSource random, QWidg
     menuBar()->setNativeMenuBar(false);
     m_menus = new DesktopMenus(menuBar());
     buildFrames();
+    m_keys = new DesktopKeys(*this);
     createPanes();
     wireCommands();
 }
@@ -125,9 +128,9 @@ void TeachingDesktop::load()
                    QString(19, QLatin1Char(' ')) + fields[slot::ChapterTitle] + QStringLiteral("之") +
                    fields[slot::LessonTitle]);
 
-    // The window covers the screen even where no window manager honours full screen.
-    setGeometry(scale.toPixels(0, 0, shared.screenWidth(), shared.screenHeight()));
-    setWindowState(Qt::WindowFullScreen);
+    // The window covers the lesson's screen even where no window manager
+    // honours full screen.
+    m_context.screens.present(this, Qt::WindowFullScreen);
 
     // The order matters: FullArea is read from the document container only after
     // the work area has sized it, the toolbar is fitted to that FullArea, and the

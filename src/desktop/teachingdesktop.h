@@ -11,6 +11,7 @@
 #include <QMainWindow>
 
 struct AppContext;
+class DesktopKeys;
 class DesktopMenus;
 class DesktopToolbar;
 class DocumentContainer;
@@ -38,6 +39,7 @@ public:
     QWidget *strip() const { return m_frame2; }
     DesktopMenus &menus() const { return *m_menus; }
     DesktopToolbar *toolbar() const { return m_toolbar; }
+    DesktopKeys &keys() const { return *m_keys; }
     QPlainTextEdit *inputBox() const { return m_text1; }
     QLabel *backgroundPicture() const { return m_image2; }
     QColor backColour() const { return m_backColour; }
@@ -103,6 +105,7 @@ private:
     DesktopToolbar *m_toolbar;
     QPlainTextEdit *m_text1;
     DesktopMenus *m_menus;
+    DesktopKeys *m_keys;
     Pane *m_ole1 = nullptr;
     Pane *m_ole2 = nullptr;
     QHash<QString, Pane *> m_panes;

@@ -9,6 +9,7 @@
 #include "mediapicker.h"
 #include "pickerbutton.h"
 #include "platform/messagebox.h"
+#include "projectorfield.h"
 #include "settingscommand.h"
 #include "shell/appcontext.h"
 #include "shell/songfont.h"
@@ -65,6 +66,7 @@ LessonEditor::LessonEditor(AppContext &context, QWidget *parent) : QWidget(paren
     m_settingsCommand = std::make_unique<SettingsCommand>(context, *m_frame3);
     m_backgroundCommands = std::make_unique<BackgroundCommands>(context, *m_frame4);
     m_picker = std::make_unique<MediaPicker>(context, *m_frame2, *m_frame4);
+    new ProjectorField(context.screens, *m_frame3->combo3(), this);
     connectCommands();
     setFocusOrder();
     showPage(1);

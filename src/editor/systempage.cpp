@@ -20,6 +20,11 @@ SystemPage::SystemPage(const TwipsScale &scale, QWidget *parent) : QFrame(parent
     label("单位", "Label3", 1440, 1320);
     label("学科", "Label2", 1320, 2880);
     label("执教", "Label4", 1320, 4320);
+    // The screen the lesson is shown on: a choice of this program's own, kept
+    // apart from the settings record that "确定" writes.
+    auto *projectorLabel = new QLabel(QStringLiteral("放映屏幕"), this);
+    projectorLabel->setFont(captionFont);
+    editorstyle::place(projectorLabel, QStringLiteral("Label6"), scale, 480, 5160, 1815, 375);
 
     m_text2 = new EditorLineEdit(EditorLineEdit::EnterMovesOn, this);
     editorstyle::place(m_text2, QStringLiteral("Text2"), scale, 2520, 1320, 3495, 375);
@@ -34,6 +39,9 @@ SystemPage::SystemPage(const TwipsScale &scale, QWidget *parent) : QFrame(parent
     editorstyle::place(m_combo2, QStringLiteral("Combo2"), scale, 4080, 2880, 1935, 330);
     m_text3 = new QLineEdit(this);
     editorstyle::place(m_text3, QStringLiteral("Text3"), scale, 2400, 4320, 3495, 375);
+
+    m_combo3 = new QComboBox(this);
+    editorstyle::place(m_combo3, QStringLiteral("Combo3"), scale, 2400, 5160, 3495, 330);
 
     m_confirm = new QPushButton(QStringLiteral("确定"), this);
     editorstyle::place(m_confirm, QStringLiteral("Command7(0)"), scale, 2280, 6000, 975, 375);

@@ -19,6 +19,8 @@ public:
     QComboBox *combo1() const { return m_combo1; }
     QComboBox *combo2() const { return m_combo2; }
     QLineEdit *text3() const { return m_text3; }
+    // "放映屏幕": the screen the cover page, desktop and closing screen open on.
+    QComboBox *combo3() const { return m_combo3; }
     QPushButton *confirmButton() const { return m_confirm; }
     QPushButton *exitButton() const { return m_exit; }
 
@@ -32,6 +34,7 @@ private:
     QComboBox *m_combo1;
     QComboBox *m_combo2;
     QLineEdit *m_text3;
+    QComboBox *m_combo3;
     QPushButton *m_confirm;
     QPushButton *m_exit;
 };

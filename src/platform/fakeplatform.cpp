@@ -61,6 +61,7 @@ PlatformServices FakePlatform::services()
     services.choiceDialogs = &choiceDialogs;
     services.launcher = &launcher;
     services.mediaPlayers = &mediaPlayers;
+    services.mediaProbe = &mediaProbe;
     services.documents = &documents;
     services.flashPlayers = &flashPlayers;
     services.webBrowsers = &webBrowsers;

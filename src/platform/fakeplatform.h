@@ -8,6 +8,7 @@
 #include "fakeflashplayer.h"
 #include "fakemediaplayer.h"
 #include "fakewebbrowser.h"
+#include "fakemediaprobe.h"
 #include "filedialog.h"
 #include "messagebox.h"
 #include "platformservices.h"
@@ -77,6 +78,7 @@ struct FakePlatform {
     FakeChoiceDialogs choiceDialogs;
     FakeLauncher launcher;
     FakeMediaPlayerFactory mediaPlayers;
+    FakeMediaProbe mediaProbe;
     FakeDocumentConverter documents;
     FakeFlashPlayerFactory flashPlayers;
     FakeWebBrowserFactory webBrowsers;

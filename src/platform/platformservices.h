@@ -5,6 +5,7 @@ class MessageBox;
 class ChoiceDialogs;
 class ProgramLauncher;
 class MediaPlayerFactory;
+class MediaProbe;
 class DocumentConverter;
 class FlashPlayerFactory;
 class WebBrowserFactory;
@@ -17,6 +18,7 @@ struct PlatformServices {
     ChoiceDialogs *choiceDialogs = nullptr;
     ProgramLauncher *launcher = nullptr;
     MediaPlayerFactory *mediaPlayers = nullptr;
+    MediaProbe *mediaProbe = nullptr;
     DocumentConverter *documents = nullptr;
     FlashPlayerFactory *flashPlayers = nullptr;
     WebBrowserFactory *webBrowsers = nullptr;

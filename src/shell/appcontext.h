@@ -5,10 +5,12 @@
 #include "platform/platformservices.h"
 
 class ScreenFlow;
+class ScreenRoles;
 struct SharedState;
 
 // What every window is given: the shared state, the platform services, the
-// program's folders, the screen flow and the twips scale of the screen.
+// program's folders, the screen flow, the twips scale of the lesson's screen
+// (set afresh by each start-up) and the screen roles.
 struct AppContext {
     SharedState &state;
     PlatformServices platform;
@@ -16,4 +18,5 @@ struct AppContext {
     QString settingsPath;
     ScreenFlow &flow;
     TwipsScale scale;
+    ScreenRoles &screens;
 };

@@ -4,8 +4,8 @@
 #include "closingrules.h"
 #include "leftclick.h"
 #include "lesson/lineconfigfile.h"
-#include "maximizedwindow.h"
 #include "producttitle.h"
+#include "screenroles.h"
 #include "sharedstate.h"
 #include "songfont.h"
 
@@ -20,7 +20,7 @@ ClosingScreen::ClosingScreen(AppContext &context, RandomSource random, QWidget *
     setObjectName(QStringLiteral("Form4"));
     setStyleSheet(QStringLiteral("ClosingScreen { background: #000040; }"));
     setAttribute(Qt::WA_StyledBackground);
-    maximizeWindow(this);
+    context.screens.present(this, Qt::WindowMaximized);
     const TwipsScale &scale = context.scale;
 
     m_label2 = new QLabel(QStringLiteral("名家名言录："), this);

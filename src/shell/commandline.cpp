@@ -42,6 +42,8 @@ QString CommandLine::helpText(bool chinese)
             "\n"
             "  课件配置文件   启动时选定的 .spz 或 .gsx 文件，与“打开配置文件”选定的一样；\n"
             "                 Veltano 已在运行时，交给正在运行的程序\n"
+            "      --check 课件配置文件\n"
+            "                 检查课件用到的文件，打印报告；都能使用时退出码为 0，否则为 1\n"
             "  -h, --help     显示本帮助并退出\n"
             "      --version  显示版本并退出\n");
     }
@@ -50,6 +52,9 @@ QString CommandLine::helpText(bool chinese)
                           "\n"
                           "  LESSON-FILE    a .spz or .gsx lesson file, chosen at start as with\n"
                           "                 \"打开配置文件\"; handed to Veltano when it is already running\n"
+                          "      --check LESSON-FILE\n"
+                          "                 check the files the lesson uses and print a report; exit\n"
+                          "                 status 0 when all can be used, else 1\n"
                           "  -h, --help     show this help and exit\n"
                           "      --version  show the version and exit\n");
 }

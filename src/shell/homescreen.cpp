@@ -1,6 +1,7 @@
 #include "homescreen.h"
 
 #include "appcontext.h"
+#include "check/lessoncheckwindow.h"
 #include "editor/lessoneditor.h"
 #include "platform/filedialog.h"
 #include "producttitle.h"
@@ -63,12 +64,17 @@ HomeScreen::HomeScreen(AppContext &context, QWidget *parent) : QWidget(parent), 
     m_myfile->setObjectName(QStringLiteral("myfile"));
     QAction *open = m_myfile->addAction(QStringLiteral("打开配置文件"));
     open->setObjectName(QStringLiteral("MyFileOpen"));
+    // The before-class check of the chosen lesson's media.
+    m_myCheck = m_myfile->addAction(QStringLiteral("检查课件"));
+    m_myCheck->setObjectName(QStringLiteral("MyCheck"));
+    m_myCheck->setEnabled(false);
     QAction *separator = m_myfile->addSeparator();
     separator->setObjectName(QStringLiteral("clin"));
     QAction *reset = m_myfile->addAction(QStringLiteral("设置"));
     reset->setObjectName(QStringLiteral("Reset"));
     connect(open, &QAction::triggered, this, &HomeScreen::MyFileOpen_Click);
     connect(reset, &QAction::triggered, this, &HomeScreen::Reset_Click);
+    connect(m_myCheck, &QAction::triggered, this, &HomeScreen::MyCheck_Click);
 
     m_background.load(context.book.setFolder(QStringLiteral("bj/home.jpg")));
 }
@@ -88,6 +94,7 @@ QLabel *HomeScreen::makeLabel(const char *name, double left, double top, double 
 void HomeScreen::load()
 {
     m_baseCaption = subjectTitle(QString::fromUtf8(kDesignStageSubject));
+    m_myCheck->setEnabled(false);
     // Back from the editor where no settings file could be made, the editor
     // would only send the teacher here again: the home screen stays.
     if (runStartUp(m_context) && !m_context.flow.isLoaded(ScreenId::Editor)) {
@@ -147,10 +154,20 @@ void HomeScreen::chooseLesson(const QString &path)
 void HomeScreen::takeChosenFile(const QString &path)
 {
     m_context.state.ConfigPath = path;
+    m_myCheck->setEnabled(true);
     const QString fileName = QFileInfo(path).fileName();
     if (fileName.size() < 4)
         return;
     setWindowTitle(m_baseCaption + QStringLiteral("-------") + fileName.left(fileName.size() - 4));
+}
+
+void HomeScreen::MyCheck_Click()
+{
+    if (m_context.state.ConfigPath.isEmpty())
+        return;
+    auto *check = new LessonCheckWindow(m_context, m_context.state.ConfigPath, this);
+    check->setAttribute(Qt::WA_DeleteOnClose);
+    check->show();
 }
 
 void HomeScreen::Reset_Click()

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 struct AppContext;
+class QAction;
 class QLabel;
 class QMenu;
 class QStatusBar;
@@ -30,6 +31,8 @@ public:
     // launch) as if it had been picked with MyFileOpen.
     void chooseLesson(const QString &path);
     void Reset_Click();
+    // "检查课件": the check of the chosen lesson, in a window of its own.
+    void MyCheck_Click();
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -49,5 +52,6 @@ private:
     QLabel *m_label3;
     QStatusBar *m_statusBar;
     QMenu *m_myfile;
+    QAction *m_myCheck;
     QPixmap m_background;
 };

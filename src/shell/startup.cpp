@@ -3,18 +3,19 @@
 #include "appcontext.h"
 #include "sharedstate.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include "screenroles.h"
 
 bool runStartUp(AppContext &context)
 {
     SharedState &state = context.state;
     state.ConfigPath.clear();
 
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const QSize pixels = screen ? screen->size() : QSize(1024, 768);
-    state.ScreenWidthText = QString::number(double(context.scale.toTwipsX(pixels.width())));
-    state.ScreenHeightText = QString::number(double(context.scale.toTwipsY(pixels.height())));
+    // The lesson's screen: its size, and twips per pixel from its own DPI.
+    const ScreenInfo screen = context.screens.projectorInfo();
+    context.scale = screenchoice::scaleOf(screen);
+    const QSizeF twips = screenchoice::sizeInTwips(screen);
+    state.ScreenWidthText = QString::number(twips.width());
+    state.ScreenHeightText = QString::number(twips.height());
 
     const SettingsFile settings(context.settingsPath);
     if (settings.exists()) {

@@ -234,7 +234,10 @@ private slots:
             seen.append(button->data().toString());
         QCOMPARE(seen, keys);
         QCOMPARE(toolbar->button("ppt")->text(), QStringLiteral("播放"));
-        QCOMPARE(toolbar->button("flash")->toolTip(), QStringLiteral("Flash 播放"));
+        // The tool tip names the button's key: F1 to F11 in toolbar order.
+        QCOMPARE(toolbar->button("flash")->toolTip(), QStringLiteral("Flash 播放（F3）"));
+        QCOMPARE(toolbar->button("flash")->shortcut(), QKeySequence(Qt::Key_F3));
+        QCOMPARE(toolbar->button("Exit")->shortcut(), QKeySequence(Qt::Key_F11));
         QCOMPARE(toolbar->button("Exit")->text(), QStringLiteral("退出"));
         QVERIFY(toolbar->button("paint")->isCheckable());
         QVERIFY(!toolbar->button("word")->isCheckable());

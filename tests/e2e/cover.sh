@@ -11,20 +11,7 @@ write_settings "$XDG_CONFIG_HOME/Veltano/Dravik.dll" 一中 高中数学 李明
 write_lesson "$work/app/备课本/配置区/jihe.spz" '第一章 集合' '集合的含义'
 
 "$work/app/veltano" >"$work/run.log" 2>&1 & pid=$!
-home=$(wait_window '高中数学Veltano' || true)
-check test -n "$home"
-[ -n "$home" ] || { echo "$pass passed, $fail failed"; exit 1; }
-xdotool mousemove --window "$home" 100 100 click 3
-sleep 1 # the pop-up menu opens
-xdotool mousemove --window "$home" 130 111 click 1 # 打开配置文件
-dialog=$(wait_window '打开' || true)
-check test -n "$dialog"
-xdotool windowfocus "$dialog" 2>/dev/null || true
-# xdotool drops letters of Chinese text now and then: the file name is typed in ASCII.
-xdotool type --delay 20 'jihe.spz'
-xdotool key Return
-check wait_window '高中数学Veltano-------jihe' >/dev/null
-xdotool mousemove --window "$home" 300 200 click 1
+open_lesson jihe.spz 1
 
 cover=$(wait_window '高中数学Veltano' || true)
 check test -n "$cover"

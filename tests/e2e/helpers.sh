@@ -4,6 +4,15 @@
 pass=0 fail=0
 check() { if "$@"; then pass=$((pass+1)); else echo "FAILED: $*"; fail=$((fail+1)); fi; }
 
+# Retries a check for up to twenty seconds.
+until_true() { # command...
+  for _ in $(seq 100); do
+    "$@" && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
 wait_window() { # name: a shown window with exactly this title
   for _ in $(seq 300); do # a minute, for a loaded machine
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 && return 0
@@ -59,4 +68,24 @@ write_settings() { # file unit stage-subject teacher: record 1 empty, record 2 t
 write_lesson() { # file chapter-title lesson-title: a .spz line file with the other slots empty
   mkdir -p "$(dirname "$1")"
   printf '%s\r\n' "$2" "$3" '' '' '' '' '' '' '' '' '' '' '' '' '' | iconv -f UTF-8 -t GBK >"$1"
+}
+
+# On the home screen: 打开配置文件, the lesson's file name typed into the
+# dialog, then a left click on to the cover page. The scale is the screen's
+# pixels per point of the layout. Ends the test when the home screen never shows.
+open_lesson() { # file-name scale
+  home=$(wait_window '高中数学Veltano' || true)
+  check test -n "$home"
+  [ -n "$home" ] || { echo "$pass passed, $fail failed"; exit 1; }
+  xdotool mousemove --window "$home" $((100 * $2)) $((100 * $2)) click 3
+  sleep 1 # the pop-up menu opens
+  xdotool mousemove --window "$home" $((130 * $2)) $((111 * $2)) click 1 # 打开配置文件
+  dialog=$(wait_window '打开' || true)
+  check test -n "$dialog"
+  xdotool windowfocus "$dialog" 2>/dev/null || true
+  # xdotool drops letters of Chinese text now and then: the file name is typed in ASCII.
+  xdotool type --delay 20 "$1"
+  xdotool key Return
+  check wait_window "高中数学Veltano-------${1%.spz}" >/dev/null
+  xdotool mousemove --window "$home" $((300 * $2)) $((200 * $2)) click 1
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs a command on a private Xvfb display (1024x768, 96 DPI) and stops the
-# display afterwards. Usage: xvfb-session.sh COMMAND [ARGS...]
+# Runs a command on a private Xvfb display (1024x768, 96 DPI, or the size in
+# XVFB_SCREEN) and stops the display afterwards. Usage: xvfb-session.sh COMMAND [ARGS...]
 set -euo pipefail
 # An explicit free display number: with -displayfd the server may reuse a
 # number freed a moment before, and a client then fails to connect now and
@@ -13,7 +13,7 @@ xvfb=
 trap '[ -z "$xvfb" ] || kill $xvfb 2>/dev/null' EXIT
 for n in $(seq 100 199); do
   [ -e "/tmp/.X$n-lock" ] && continue
-  Xvfb ":$n" -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset 2>/dev/null &
+  Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1024x768x24}" -dpi 96 -nolisten tcp -noreset 2>/dev/null &
   xvfb=$!
   ours() { [ "$(tr -d ' \n' <"/tmp/.X$n-lock" 2>/dev/null)" = "$xvfb" ] && [ -S "/tmp/.X11-unix/X$n" ]; }
   for _ in $(seq 100); do

@@ -8,6 +8,7 @@
 #include "shell/appcontext.h"
 #include "shell/screenflow.h"
 #include "shell/screenregistry.h"
+#include "shell/screenroles.h"
 #include "shell/sharedstate.h"
 
 #include <memory>
@@ -24,7 +25,8 @@ public:
                   LessonBook(programDir.path()),
                   configDir.filePath(QStringLiteral("Veltano/Dravik.dll")),
                   flow,
-                  TwipsScale(96, 96)}
+                  TwipsScale(96, 96),
+                  screens}
     {
         registerScreens(context);
         QObject::connect(&flow, &ScreenFlow::programEnded, [this] { ended = true; });
@@ -65,6 +67,7 @@ public:
     FakePlatform fakes;
     SharedState state;
     ScreenFlow flow;
+    ScreenRoles screens{ProgramSettings(configDir.filePath(QStringLiteral("Veltano")))};
     AppContext context;
     bool ended = false;
 };

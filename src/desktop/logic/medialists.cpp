@@ -25,6 +25,13 @@ QString MediaList::stepOn()
     return element;
 }
 
+void MediaList::stepBack(int steps)
+{
+    if (count <= 0)
+        return;
+    position = ((position - steps) % count + count) % count;
+}
+
 MediaList splitMediaField(QString &field, const QString &prefix, bool keepNames)
 {
     field = withoutLeadingSpaces(field) + QLatin1Char(' ');

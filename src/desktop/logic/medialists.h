@@ -15,6 +15,8 @@ struct MediaList {
     // The element at the position; the position then steps on and starts over
     // at 0 when it reaches the count. Empty for an empty list.
     QString stepOn();
+    // The position moved back by `steps`, starting over from the end.
+    void stepBack(int steps);
 };
 
 // The five lists built from the lesson record at desktop start-up.

@@ -1,6 +1,5 @@
 #include "wordfullwindow.h"
 
-#include "shell/maximizedwindow.h"
 #include "shell/songfont.h"
 
 #include <QKeyEvent>
@@ -37,7 +36,6 @@ void WordFullWindow::showDocument(std::unique_ptr<QTextDocument> document, const
     m_text->setDocument(m_document);
     delete previous;
     setWindowTitle(name);
-    maximizeWindow(this);
     show();
     raise();
     activateWindow();

@@ -11,6 +11,7 @@
 #include "platform/worddocument.h"
 #include "shell/appcontext.h"
 #include "shell/producttitle.h"
+#include "shell/screenroles.h"
 #include "shell/sharedstate.h"
 #include "textpane.h"
 #include "wordfullwindow.h"
@@ -134,6 +135,14 @@ void WordPane::showNextPage()
     OLE1()->showPage(std::move(page));
 }
 
+bool WordPane::stepPage(int direction)
+{
+    if (m_paging.WordPageShown() == 0)
+        return false;
+    onTyped(direction > 0 ? QStringLiteral(".") : QStringLiteral(","));
+    return true;
+}
+
 void WordPane::onTyped(const QString &text)
 {
     switch (m_paging.key(text, m_text && m_text->isVisible())) {
@@ -171,8 +180,11 @@ void WordPane::WordFull()
 {
     if (!m_document)
         return;
-    if (!m_fullWindow)
+    if (!m_fullWindow) {
         m_fullWindow = new WordFullWindow();
+        // Maximized on the lesson's screen, and moved with it.
+        m_context.screens.present(m_fullWindow, Qt::WindowMaximized);
+    }
     m_fullWindow->showDocument(m_document->copyAll(m_paging.DocFontSize()),
                                QFileInfo(m_documentPath).fileName());
 }

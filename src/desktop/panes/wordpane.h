@@ -52,6 +52,9 @@ public:
     // WordInButtom: a half-size pane, enabled, showing its page in place.
     void placeWordPane(Position position);
     void WordFull();
+    // The paging keys from outside the document container: "." (direction
+    // +1) or "," (-1). False while no page has been shown.
+    bool stepPage(int direction);
 
 private:
     void onOpened(const ConvertedDocument &converted, bool waited);

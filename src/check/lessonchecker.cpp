@@ -1,0 +1,106 @@
+#include "lessonchecker.h"
+
+#include "lesson/configfile.h"
+#include "mediacontent.h"
+#include "platform/mediaprobe.h"
+
+#include <QFileInfo>
+#include <QPointer>
+#include <QThreadPool>
+
+LessonChecker::LessonChecker(LessonBook book, MediaProbe &probe, QObject *parent)
+    : QObject(parent), m_book(std::move(book)), m_probe(probe)
+{}
+
+bool LessonChecker::start(const QString &lessonPath, QString *error)
+{
+    const QStringList lessonEndings = {QStringLiteral("spz"), QStringLiteral("txt")};
+    if (configfile::formOf(lessonPath, lessonEndings) == configfile::Form::Unknown) {
+        *error = QStringLiteral("不是课件文件（.spz、.gsx 或 .txt）：") + lessonPath;
+        return false;
+    }
+    m_fields = LessonRecord();
+    if (!configfile::read(lessonPath, m_fields, error, lessonEndings))
+        return false;
+    m_items = lessonmedia::itemsOf(m_fields, m_book);
+    m_queue.clear();
+    for (int i = 0; i < m_items.size(); ++i)
+        m_queue.append(i);
+    m_next = 0;
+    m_done = 0;
+    emit progress(0, int(m_items.size()));
+    checkNext();
+    return true;
+}
+
+void LessonChecker::recheck(int index, const QString &stored, const QString &path)
+{
+    CheckItem &item = m_items[index];
+    item.stored = stored;
+    item.path = path;
+    item.status = CheckItem::Status::Pending;
+    item.reason.clear();
+    item.candidates.clear();
+    m_queue.append(index);
+    --m_done;
+    checkNext();
+}
+
+void LessonChecker::checkNext()
+{
+    if (m_busy)
+        return;
+    if (m_next >= m_queue.size()) {
+        emit finished();
+        return;
+    }
+    m_busy = true;
+    const int index = m_queue.at(m_next++);
+    const CheckItem item = m_items.at(index);
+    const QString root = lessonmedia::candidateRoot(item.field, m_book);
+    QPointer<LessonChecker> self(this);
+    // Looking through the folders and reading files may take a moment.
+    QThreadPool::globalInstance()->start([self, index, item, root] {
+        const bool exists = QFileInfo(item.path).isFile();
+        const QString reason = exists ? mediacontent::check(item.kind, item.path) : QString();
+        const QStringList candidates = exists ? QStringList() : lessonmedia::sameNameFiles(item.path, root);
+        if (self)
+            QMetaObject::invokeMethod(
+                self,
+                [self, index, exists, reason, candidates] {
+                    if (self)
+                        self->examined(index, exists, reason, candidates);
+                },
+                Qt::QueuedConnection);
+    });
+}
+
+void LessonChecker::examined(int index, bool exists, const QString &contentReason,
+                             const QStringList &candidates)
+{
+    CheckItem &item = m_items[index];
+    if (!exists) {
+        item.candidates = candidates;
+        settle(index, CheckItem::Status::Missing, QString());
+        return;
+    }
+    if (!contentReason.isEmpty() || !mediacontent::needsBackEnd(item.kind)) {
+        settle(index, contentReason.isEmpty() ? CheckItem::Status::Found : CheckItem::Status::Unplayable,
+               contentReason);
+        return;
+    }
+    m_probe.probe(item.kind, item.path, this, [this, index](const QString &reason) {
+        settle(index, reason.isEmpty() ? CheckItem::Status::Found : CheckItem::Status::Unplayable, reason);
+    });
+}
+
+void LessonChecker::settle(int index, CheckItem::Status status, const QString &reason)
+{
+    m_items[index].status = status;
+    m_items[index].reason = reason;
+    m_busy = false;
+    ++m_done;
+    emit itemChecked(index);
+    emit progress(m_done, int(m_items.size()));
+    checkNext();
+}

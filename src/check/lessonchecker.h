@@ -1,0 +1,47 @@
+#pragma once
+
+#include "lesson/lessonbook.h"
+#include "lessonmedia.h"
+
+#include <QObject>
+
+class MediaProbe;
+
+// Checks every medium of a lesson in the background, one after the other:
+// is the file there (else files of the same name are looked for), does its
+// content fit, and does the media back end open it.
+class LessonChecker : public QObject
+{
+    Q_OBJECT
+public:
+    LessonChecker(LessonBook book, MediaProbe &probe, QObject *parent = nullptr);
+
+    // Reads the lesson file and starts. False, with the reason in `error`, when
+    // the file cannot be read as a lesson.
+    bool start(const QString &lessonPath, QString *error);
+    // Checks one medium again, e.g. after its name was mended to `path`.
+    void recheck(int index, const QString &stored, const QString &path);
+
+    const QList<CheckItem> &items() const { return m_items; }
+    const LessonRecord &fields() const { return m_fields; }
+    bool isFinished() const { return m_next >= m_queue.size() && !m_busy; }
+
+signals:
+    void itemChecked(int index);
+    void progress(int done, int total);
+    void finished();
+
+private:
+    void checkNext();
+    void examined(int index, bool exists, const QString &contentReason, const QStringList &candidates);
+    void settle(int index, CheckItem::Status status, const QString &reason);
+
+    LessonBook m_book;
+    MediaProbe &m_probe;
+    LessonRecord m_fields;
+    QList<CheckItem> m_items;
+    QList<int> m_queue;
+    int m_next = 0;
+    int m_done = 0;
+    bool m_busy = false;
+};

@@ -1,0 +1,140 @@
+// The lesson check in the program: the background run through the (fake) media
+// back end, the home screen's "检查课件" and mending a missing name in its window.
+
+#include "check/lessonchecker.h"
+#include "check/lessoncheckwindow.h"
+#include "shell/homescreen.h"
+#include "support/filebytes.h"
+#include "support/testcontext.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+
+constexpr int kWatchdogMs = 20000;
+
+// A lesson with a text that moved to another folder, a picture, a clip the
+// back end refuses and a Flash movie that is no Flash movie.
+QString writeLesson(TestContext &t, QStringList *lines = nullptr)
+{
+    t.write(QStringLiteral("备课本/旧课/讲义.txt"), "text");
+    t.write(QStringLiteral("备课本/图/a.jpg"), "jpeg");
+    t.write(QStringLiteral("set/clip.mp4"), "broken");
+    t.write(QStringLiteral("备课本/game.swf"), "<html>");
+    QStringList content(15);
+    content[1] = QStringLiteral("集合");
+    content[4] = QStringLiteral("讲义.txt ");
+    content[6] = QStringLiteral("game.swf ");
+    content[7] = QStringLiteral("set\\clip.mp4 ");
+    content[8] = QStringLiteral("备课本\\图\\a.jpg ");
+    if (lines)
+        *lines = content;
+    return t.write(QStringLiteral("备课本/配置区/集合.spz"), filebytes::gbkLines(content));
+}
+
+} // namespace
+
+class TestLessonCheck : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyMediumIsFoundMissingOrUnplayable();
+    void homeMenuOffersTheCheckOnceALessonIsChosen();
+    void aFileOfTheSameNameTakesTheMissingOnesPlaceAfterConfirmation();
+};
+
+void TestLessonCheck::everyMediumIsFoundMissingOrUnplayable()
+{
+    TestContext t;
+    const QString lesson = writeLesson(t);
+    t.fakes.mediaProbe.refuse(QStringLiteral("clip.mp4"), QStringLiteral("无法播放"));
+    LessonChecker checker(t.context.book, t.fakes.mediaProbe);
+    QSignalSpy finished(&checker, &LessonChecker::finished);
+    QString error;
+    QVERIFY(checker.start(lesson, &error));
+    QVERIFY(finished.wait(kWatchdogMs));
+
+    const QList<CheckItem> &items = checker.items();
+    QCOMPARE(items.size(), 4);
+    QCOMPARE(items[0].status, CheckItem::Status::Missing); // 讲义.txt
+    QCOMPARE(items[0].candidates,
+             QStringList({t.programDir.filePath(QStringLiteral("备课本/旧课/讲义.txt"))}));
+    QCOMPARE(items[1].status, CheckItem::Status::Unplayable); // game.swf, by its content
+    QCOMPARE(items[2].status, CheckItem::Status::Unplayable); // clip.mp4, by the back end
+    QCOMPARE(items[2].reason, QStringLiteral("无法播放"));
+    QCOMPARE(items[3].status, CheckItem::Status::Found); // a.jpg
+    // Only what exists and passed its content check reaches the back end.
+    QCOMPARE(t.fakes.mediaProbe.probed.size(), 2);
+
+    QVERIFY(!checker.start(t.write(QStringLiteral("x.doc"), "x"), &error));
+    QVERIFY(error.contains(QStringLiteral("不是课件文件")));
+}
+
+void TestLessonCheck::homeMenuOffersTheCheckOnceALessonIsChosen()
+{
+    TestContext t;
+    t.writeSettings({QStringLiteral("一中"), QStringLiteral("高中数学"), QStringLiteral("李明")});
+    const QString lesson = writeLesson(t);
+    auto *home = qobject_cast<HomeScreen *>(t.flow.show(ScreenId::Home));
+    QVERIFY(home);
+    const QList<QAction *> items = home->fileMenu()->actions();
+    QCOMPARE(items.at(0)->objectName(), QStringLiteral("MyFileOpen"));
+    QCOMPARE(items.at(1)->objectName(), QStringLiteral("MyCheck"));
+    QCOMPARE(items.at(1)->text(), QStringLiteral("检查课件"));
+    QCOMPARE(items.at(2)->objectName(), QStringLiteral("clin"));
+    QVERIFY(!items.at(1)->isEnabled());
+
+    t.fakes.fileDialog.answer({lesson});
+    home->MyFileOpen_Click();
+    QVERIFY(items.at(1)->isEnabled());
+    items.at(1)->trigger();
+    auto *window = home->findChild<LessonCheckWindow *>(QStringLiteral("frmCheck"));
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->list()->topLevelItemCount(), 4);
+    QTRY_VERIFY_WITH_TIMEOUT(window->checker().isFinished(), kWatchdogMs);
+    QCOMPARE(window->list()->topLevelItem(3)->text(0), QStringLiteral("找到"));
+    // The lesson is still the one chosen: a left click goes on to the cover page.
+    QCOMPARE(t.state.ConfigPath, lesson);
+}
+
+void TestLessonCheck::aFileOfTheSameNameTakesTheMissingOnesPlaceAfterConfirmation()
+{
+    TestContext t;
+    QStringList lines;
+    const QString lesson = writeLesson(t, &lines);
+    const QByteArray before = filebytes::readAll(lesson);
+    LessonCheckWindow window(t.context, lesson);
+    window.show();
+    QTRY_VERIFY_WITH_TIMEOUT(window.checker().isFinished(), kWatchdogMs);
+    QTreeWidgetItem *missing = window.list()->topLevelItem(0);
+    QCOMPARE(missing->text(0), QStringLiteral("缺少"));
+    QCOMPARE(missing->childCount(), 1);
+    auto *use = window.findChild<QPushButton *>(QStringLiteral("UseCandidate"));
+    QVERIFY(!use->isEnabled());
+    window.list()->setCurrentItem(missing->child(0));
+    QVERIFY(use->isEnabled());
+
+    t.fakes.messageBox.answer(MessageBox::Answer::No);
+    QTest::mouseClick(use, Qt::LeftButton);
+    QCOMPARE(filebytes::readAll(lesson), before);
+    const QString question = t.fakes.messageBox.shown.last().text;
+    QVERIFY(question.contains(QStringLiteral("第 5 行（文本文件名）")));
+    QVERIFY(question.contains(QStringLiteral("讲义.txt")));
+    QVERIFY(question.contains(QStringLiteral("旧课\\讲义.txt")));
+
+    t.fakes.messageBox.answer(MessageBox::Answer::Yes);
+    window.list()->setCurrentItem(missing->child(0));
+    QTest::mouseClick(use, Qt::LeftButton);
+    lines[4] = QStringLiteral("旧课\\讲义.txt ");
+    QCOMPARE(filebytes::readAll(lesson), filebytes::gbkLines(lines));
+    QTRY_COMPARE_WITH_TIMEOUT(window.list()->topLevelItem(0)->text(0), QStringLiteral("找到"), kWatchdogMs);
+    QCOMPARE(window.list()->topLevelItem(0)->text(2), QStringLiteral("旧课\\讲义.txt"));
+}
+
+QTEST_MAIN(TestLessonCheck)
+#include "tst_lessoncheck.moc"

@@ -1,0 +1,187 @@
+// The lesson check without a display: which files a lesson names and where
+// they are, files of the same name, the mended lesson file and the report.
+
+#include "check/checkreport.h"
+#include "check/lessonfix.h"
+#include "check/lessonmedia.h"
+#include "check/mediacontent.h"
+#include "lesson/lessonbook.h"
+#include "support/filebytes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using filebytes::gbkLines;
+using filebytes::readAll;
+using filebytes::write;
+
+class TestLessonCheckCore : public QObject
+{
+    Q_OBJECT
+private slots:
+    void mediaAreResolvedAsTheDesktopAndCoverPageResolveThem();
+    void documentFieldWithADriveKeepsListNamesAndOtherMachinesPathsAreFound();
+    void filesOfTheSameNameAreFoundIgnoringLetterCase();
+    void oneNameIsMendedAndEveryOtherByteStays();
+    void mendingAShortFileAddsTheMissingLines();
+    void storedNamesFollowEachFieldsRoot();
+    void contentChecksAndTheReport();
+};
+
+void TestLessonCheckCore::mediaAreResolvedAsTheDesktopAndCoverPageResolveThem()
+{
+    const LessonBook book(QStringLiteral("/opt/veltano"));
+    LessonRecord fields;
+    fields[slot::DocumentFile] = QStringLiteral("  高中\\a.doc");
+    fields[slot::PictureFiles] = QStringLiteral("备课本\\p1.jpg 备课本\\p2.jpg ");
+    fields[slot::MediaFiles] = QStringLiteral("set\\music\\tn.mid");
+    fields[slot::Music1] = QStringLiteral("/opt/veltano/set/music/gaoshanls.mp3");
+    fields[slot::WebAddress] = QStringLiteral("http://example.org");
+    fields[slot::OtherProgram] = QStringLiteral("/usr/bin/gcalccmd");
+
+    const QList<CheckItem> items = lessonmedia::itemsOf(fields, book);
+    QCOMPARE(items.size(), 6); // the web address is no file, the editor's final space no name
+    QCOMPARE(items[0].field, int(slot::DocumentFile));
+    QCOMPARE(items[0].kind, MediaKind::Document);
+    QCOMPARE(items[0].stored, QStringLiteral("高中\\a.doc"));
+    QCOMPARE(items[0].path, QStringLiteral("/opt/veltano/备课本/高中/a.doc"));
+    QCOMPARE(items[1].path, QStringLiteral("/opt/veltano/set/music/tn.mid"));
+    QCOMPARE(items[1].kind, MediaKind::AudioVideo);
+    QCOMPARE(items[2].entry, 0);
+    QCOMPARE(items[3].entry, 1);
+    QCOMPARE(items[3].stored, QStringLiteral("备课本\\p2.jpg"));
+    QCOMPARE(items[3].path, QStringLiteral("/opt/veltano/备课本/p2.jpg"));
+    QCOMPARE(items[4].field, int(slot::Music1));
+    QCOMPARE(items[5].kind, MediaKind::Program);
+    QCOMPARE(lessonmedia::fieldCaption(slot::PictureFiles), QStringLiteral("图片文件"));
+}
+
+void TestLessonCheckCore::documentFieldWithADriveKeepsListNamesAndOtherMachinesPathsAreFound()
+{
+    QTemporaryDir program;
+    const LessonBook book(program.path());
+    const QString here = write(program.filePath(QStringLiteral("备课本/高中/b.jpg")));
+    write(program.filePath(QStringLiteral("set/bj/back.jpg")));
+    LessonRecord fields;
+    fields[slot::DocumentFile] = QStringLiteral("D:\\Veltano\\备课本\\a.doc");
+    fields[slot::PictureFiles] = QStringLiteral("D:\\Veltano\\备课本\\高中\\b.jpg ");
+    fields[slot::Picture2] = QStringLiteral("D:\\Veltano\\set\\bj\\back.jpg");
+
+    const QList<CheckItem> items = lessonmedia::itemsOf(fields, book);
+    QCOMPARE(items.size(), 3);
+    // Not below this program folder: kept as the lesson names it, and missing.
+    QCOMPARE(items[0].path, QStringLiteral("D:/Veltano/备课本/a.doc"));
+    QCOMPARE(items[1].path, here);
+    QCOMPARE(items[2].path, program.filePath(QStringLiteral("set/bj/back.jpg")));
+}
+
+void TestLessonCheckCore::filesOfTheSameNameAreFoundIgnoringLetterCase()
+{
+    QTemporaryDir program;
+    const QString a = write(program.filePath(QStringLiteral("备课本/旧/Video.MP4")));
+    const QString b = write(program.filePath(QStringLiteral("备课本/新/深/video.mp4")));
+    write(program.filePath(QStringLiteral("备课本/新/video.mp4.bak")));
+    const QString missing = program.filePath(QStringLiteral("备课本/video.mp4"));
+    QCOMPARE(lessonmedia::sameNameFiles(missing, program.filePath(QStringLiteral("备课本"))),
+             QStringList({b, a}));
+    QCOMPARE(lessonmedia::sameNameFiles(a, program.path()), QStringList({b}));
+}
+
+void TestLessonCheckCore::oneNameIsMendedAndEveryOtherByteStays()
+{
+    QTemporaryDir dir;
+    QStringList lines(15);
+    lines[0] = QStringLiteral("第一章");
+    lines[1] = QStringLiteral("集合");
+    lines[8] = QStringLiteral("备课本\\一.jpg 备课本\\二.jpg 备课本\\三.jpg ");
+    lines[9] = QStringLiteral("D:\\Veltano\\set\\music\\tn.mid");
+    const QString lesson = write(dir.filePath(QStringLiteral("集合.spz")), gbkLines(lines) + "tail\r\n");
+
+    QString error;
+    QVERIFY(lessonfix::rewrite(lesson, slot::PictureFiles, 1, QStringLiteral("备课本\\图\\二.jpg"), &error));
+    QStringList expected = lines;
+    expected[8] = QStringLiteral("备课本\\一.jpg 备课本\\图\\二.jpg 备课本\\三.jpg ");
+    QCOMPARE(readAll(lesson), gbkLines(expected) + "tail\r\n");
+
+    QVERIFY(lessonfix::rewrite(lesson, slot::Music1, 0, QStringLiteral("/opt/v/set/music/tn.mid"), &error));
+    expected[9] = QStringLiteral("/opt/v/set/music/tn.mid");
+    QCOMPARE(readAll(lesson), gbkLines(expected) + "tail\r\n");
+
+    // A name GBK cannot hold leaves the file as it was.
+    QVERIFY(!lessonfix::rewrite(lesson, slot::Music1, 0, QStringLiteral("\U0001F600.mid"), &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(readAll(lesson), gbkLines(expected) + "tail\r\n");
+}
+
+void TestLessonCheckCore::mendingAShortFileAddsTheMissingLines()
+{
+    QTemporaryDir dir;
+    const QString lesson =
+        write(dir.filePath(QStringLiteral("短.spz")), gbkLines({QStringLiteral("章"), QStringLiteral("课")}));
+    QString error;
+    QVERIFY(lessonfix::rewrite(lesson, slot::MediaFiles, 0, QStringLiteral("set\\a.mp3"), &error));
+    QStringList expected(8);
+    expected[0] = QStringLiteral("章");
+    expected[1] = QStringLiteral("课");
+    expected[7] = QStringLiteral("set\\a.mp3");
+    QCOMPARE(readAll(lesson), gbkLines(expected));
+}
+
+void TestLessonCheckCore::storedNamesFollowEachFieldsRoot()
+{
+    const LessonBook book(QStringLiteral("/opt/v"));
+    QCOMPARE(
+        lessonfix::storedName(slot::DocumentFile, QStringLiteral("/opt/v/备课本/高中/a.doc"), book, false),
+        QStringLiteral("高中\\a.doc"));
+    QCOMPARE(
+        lessonfix::storedName(slot::PictureFiles, QStringLiteral("/opt/v/备课本/高中/a.jpg"), book, false),
+        QStringLiteral("备课本\\高中\\a.jpg"));
+    QCOMPARE(lessonfix::storedName(slot::PptFiles, QStringLiteral("/opt/v/set/a.ppt"), book, false),
+             QString());
+    QCOMPARE(lessonfix::storedName(slot::Picture1, QStringLiteral("/opt/v/set/bj/a.jpg"), book, false),
+             QStringLiteral("/opt/v/set/bj/a.jpg"));
+    QCOMPARE(lessonfix::storedName(slot::TextFiles, QStringLiteral("/opt/v/备课本/a.txt"), book, true),
+             QStringLiteral("/opt/v/备课本/a.txt"));
+    QCOMPARE(lessonfix::replaceEntry(QStringLiteral("  a b "), slot::TextFiles, 0, QStringLiteral("c")),
+             QStringLiteral("  c b "));
+}
+
+void TestLessonCheckCore::contentChecksAndTheReport()
+{
+    QTemporaryDir dir;
+    const QString swf = write(dir.filePath(QStringLiteral("a.swf")), "CWS\x0a");
+    const QString notSwf = write(dir.filePath(QStringLiteral("b.swf")), "<html>");
+    const QString deck =
+        write(dir.filePath(QStringLiteral("c.ppt")), QByteArray("\xD0\xCF\x11\xE0\xA1\xB1", 6));
+    const QString rtfText = write(dir.filePath(QStringLiteral("d.rtf")), "plain");
+    QVERIFY(mediacontent::check(MediaKind::Flash, swf).isEmpty());
+    QVERIFY(!mediacontent::check(MediaKind::Flash, notSwf).isEmpty());
+    QVERIFY(mediacontent::check(MediaKind::Deck, deck).isEmpty());
+    QVERIFY(!mediacontent::check(MediaKind::Document, notSwf).isEmpty());
+    QVERIFY(!mediacontent::check(MediaKind::Text, rtfText).isEmpty());
+    QVERIFY(!mediacontent::check(MediaKind::Program, swf).isEmpty());
+
+    CheckItem found{slot::PictureFiles,
+                    0,
+                    MediaKind::Picture,
+                    QStringLiteral("备课本\\a.jpg"),
+                    QStringLiteral("/v/备课本/a.jpg"),
+                    CheckItem::Status::Found,
+                    {},
+                    {}};
+    CheckItem missing = found;
+    missing.status = CheckItem::Status::Missing;
+    missing.candidates = {QStringLiteral("/v/备课本/旧/a.jpg")};
+    QCOMPARE(checkreport::exitCode({found}), 0);
+    QCOMPARE(checkreport::exitCode({found, missing}), 1);
+    const QString report = checkreport::format(QStringLiteral("x.spz"), {found, missing});
+    QVERIFY(report.contains(QStringLiteral("[找到] 图片文件：备课本\\a.jpg -> /v/备课本/a.jpg")));
+    QVERIFY(report.contains(QStringLiteral("[缺少] 图片文件")));
+    QVERIFY(report.contains(QStringLiteral("同名文件：/v/备课本/旧/a.jpg")));
+    QVERIFY(report.contains(QStringLiteral("共 2 项，1 项有问题。")));
+}
+
+QTEST_GUILESS_MAIN(TestLessonCheckCore)
+#include "tst_lessoncheckcore.moc"

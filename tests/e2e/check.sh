@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# End to end: `veltano --check` on a copy of the program folder, with the real
+# media back ends and no display. A lesson whose music plays, whose picture
+# decodes, whose other picture moved into a sub-folder and whose clip is no
+# video: status 1 and a report naming each; once mended, status 0.
+set -euo pipefail
+app_dir=$1
+source "$(dirname "$0")/common.sh"
+unset DISPLAY
+
+mkdir -p "$work/app/备课本/配置区" "$work/app/备课本/图片"
+cp "$work/app/set/image/2.jpg" "$work/app/备课本/图片/旧图.jpg"
+head -c 4000 /dev/urandom >"$work/app/备课本/clip.mp4"
+lesson() { # picture list, audio/video list
+  printf '%s\r\n' '第一章' '检查' '' '' '' '' '' "$2" "$1" \
+    'D:\Veltano\set\music\gaoshanls.mp3' '' '' '' '' '' | iconv -f UTF-8 -t GBK >"$work/app/备课本/配置区/检查.spz"
+}
+
+lesson 'set\image\1.jpg 备课本\旧图.jpg ' '备课本\clip.mp4 '
+status=0
+"$work/app/veltano" --check "$work/app/备课本/配置区/检查.spz" >"$work/report.txt" 2>"$work/check.log" || status=$?
+check test "$status" -eq 1
+check grep -qF "[找到] 图片文件：set\\image\\1.jpg -> $work/app/set/image/1.jpg" "$work/report.txt"
+check grep -qF "[缺少] 图片文件：备课本\\旧图.jpg" "$work/report.txt"
+check grep -qF "同名文件：$work/app/备课本/图片/旧图.jpg" "$work/report.txt"
+check grep -qF "[不能播放] 视音频文件名：备课本\\clip.mp4" "$work/report.txt"
+# A path of the Windows machine, found below this program folder.
+check grep -qF "[找到] 背景音乐1：D:\\Veltano\\set\\music\\gaoshanls.mp3 -> $work/app/set/music/gaoshanls.mp3" "$work/report.txt"
+
+lesson 'set\image\1.jpg 备课本\图片\旧图.jpg ' 'set\music\tn.mid '
+status=0
+"$work/app/veltano" --check "$work/app/备课本/配置区/检查.spz" >"$work/report.txt" 2>"$work/check.log" || status=$?
+check test "$status" -eq 0
+check grep -qF "共 4 项，0 项有问题。" "$work/report.txt"
+
+status=0
+"$work/app/veltano" --check "$work/app/备课本/配置区/无此课.spz" >/dev/null 2>&1 || status=$?
+check test "$status" -eq 1
+[ "$fail" -gt 0 ] && cat "$work/report.txt"
+echo "$pass passed, $fail failed"
+[ "$fail" -eq 0 ]
