@@ -12,7 +12,7 @@ run: build
 test: build
 	scripts/check-format.sh
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
-	scripts/run-fuzz.sh --seconds 30 $(FUZZ_BUILD)
+	scripts/run-fuzz.sh --runs 20000 $(FUZZ_BUILD)
 
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
