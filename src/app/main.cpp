@@ -5,16 +5,16 @@
 #include "lesson/userprogramfolder.h"
 #include "platform/cachedconverter.h"
 #include "platform/detachedlauncher.h"
+#include "platform/moduleflashplayer.h"
+#include "platform/modulewebbrowser.h"
 #include "platform/officeprocess.h"
 #include "platform/qtchoicedialogs.h"
 #include "platform/qtfiledialog.h"
 #include "platform/qtmediaplayer.h"
 #include "platform/qtmediaprobe.h"
 #include "platform/qtmessagebox.h"
-#include "platform/qtwebbrowser.h"
-#include "platform/ruffleflashplayer.h"
 #include "platform/singleinstance.h"
-#include "platform/webengine.h"
+#include "platform/webmodule.h"
 #include "shell/appcontext.h"
 #include "shell/commandline.h"
 #include "shell/lessonhandoff.h"
@@ -110,7 +110,6 @@ int main(int argc, char *argv[])
     const std::optional<QString> lessonToCheck = checkcommand::fileToCheck(argc, argv);
     if (lessonToCheck && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // Menus stay inside the program's full-screen windows, global menu or not.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
@@ -145,10 +144,12 @@ int main(int argc, char *argv[])
     QtChoiceDialogs choiceDialogs;
     DetachedLauncher launcher;
     QtMediaPlayerFactory mediaPlayers;
-    // The web pages and the emulator are read only: they stay beside the executable.
-    WebEngine webEngine(executableFolder() + QStringLiteral("/web"));
-    RuffleFlashPlayerFactory flashPlayers(webEngine);
-    QtWebBrowserFactory webBrowsers(webEngine);
+    // The web module, its pages and the emulator are read only: they stay
+    // beside the executable. The module loads with the first page.
+    WebModule webModule(executableFolder() + QStringLiteral("/libveltano-web.so"),
+                        executableFolder() + QStringLiteral("/web"));
+    ModuleFlashPlayerFactory flashPlayers(webModule);
+    ModuleWebBrowserFactory webBrowsers(webModule);
     PlatformServices platform;
     platform.fileDialog = &fileDialog;
     platform.messageBox = &messageBox;
