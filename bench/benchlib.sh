@@ -10,6 +10,9 @@ tree() { # pid: the process and all its descendants
   done
   echo "$all"
 }
+cpu_ms() { # pid: processor time the process has used so far, in milliseconds (10 ms steps)
+  awk -v hz="$(getconf CLK_TCK)" '{printf "%d", ($14 + $15) * 1000 / hz}' "/proc/$1/stat"
+}
 tree_rss_mib() { # pid: resident memory of the process tree
   for p in $(tree "$1"); do awk '/VmRSS/ {print $2}' "/proc/$p/status" 2>/dev/null; done | awk '{s += $1} END {printf "%.0f", s / 1024}'
 }
@@ -32,4 +35,78 @@ open_demo_cover() { # from the home window (its id in $home) to the demo lesson'
   xdotool mousemove --window "$home" 300 200 click 1
   until_visible '^高中数学Veltano$' >/dev/null
   sleep 2 # the cover settles, its music starts
+}
+close_window() { # window id: asks the window to close, as a window manager's close button does
+  python3 - "$1" <<'PY'
+import ctypes, sys
+x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+x11.XOpenDisplay.restype = ctypes.c_void_p
+x11.XInternAtom.restype = ctypes.c_ulong
+x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+x11.XFlush.argtypes = x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+class ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+
+class Event(ctypes.Union):
+    _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
+
+display = x11.XOpenDisplay(None)
+event = Event()
+message = event.xclient
+message.type, message.display, message.window, message.format = 33, display, int(sys.argv[1]), 32  # ClientMessage
+message.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
+message.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+x11.XSendEvent(display, int(sys.argv[1]), 0, 0, ctypes.byref(event))
+x11.XFlush(display)
+x11.XCloseDisplay(display)
+PY
+}
+screen_samples() { # WxH+X+Y minimum reference: with minimum 0, saves every 8th pixel of the
+  # region into the file `reference`; otherwise polls the region until it holds more than `minimum`
+  # colours and differs from `reference` in most places. A direct capture, cheap enough to poll
+  # every few milliseconds (a screenshot tool takes 50-100 ms a capture).
+  python3 - "$@" <<'PY'
+import array, ctypes, re, sys, time
+w, h, x, y = map(int, re.match(r"(\d+)x(\d+)\+(\d+)\+(\d+)", sys.argv[1]).groups())
+minimum, reference = int(sys.argv[2]), sys.argv[3]
+x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+x11.XOpenDisplay.restype = ctypes.c_void_p
+x11.XDefaultRootWindow.restype = ctypes.c_ulong
+x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+x11.XGetImage.restype = ctypes.c_void_p
+x11.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
+                          ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+x11.XFree.argtypes = [ctypes.c_void_p]
+display = x11.XOpenDisplay(None)
+root = x11.XDefaultRootWindow(display)
+
+def samples():
+    image = x11.XGetImage(display, root, x, y, w, h, 0xFFFFFFFF, 2)  # ZPixmap, 32 bits a pixel
+    data = ctypes.c_void_p.from_address(image + 16).value  # XImage: 4 ints, then the data
+    per_line = ctypes.c_int.from_address(image + 44).value
+    pixels = memoryview(ctypes.string_at(data, per_line * h)).cast("I")
+    taken = array.array("I")
+    for j in range(0, h, 8):
+        taken.extend(pixels[j * per_line // 4:j * per_line // 4 + w:8])
+    x11.XFree(data)
+    x11.XFree(image)
+    return taken
+
+if minimum == 0:
+    samples().tofile(open(reference, "wb"))
+    sys.exit(0)
+before = array.array("I")
+before.frombytes(open(reference, "rb").read())
+deadline = time.monotonic() + 60
+while time.monotonic() < deadline:
+    now = samples()
+    if len(set(now)) > minimum and sum(a != b for a, b in zip(now, before)) > len(now) // 2:
+        sys.exit(0)
+    time.sleep(0.005)
+sys.exit(1)
+PY
 }

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # A long lesson, on the display of the caller (run it inside
 # tests/e2e/xvfb-session.sh): the demo lesson's toolbar and menu commands
-# repeated for MINUTES minutes (text pages, a placement, the video, the drawing
-# board, pictures one and three at a time, zoomed in and out), the memory of the
-# process tree sampled each minute; its growth from minute 5 (minute 1 in a run
-# shorter than 6 minutes) to the end, and the processes, file descriptors and
-# temporary files before and after. Exits non-zero when the growth is 10 % or
-# more or anything is left behind.
+# repeated for MINUTES minutes (the lesson document and its pages, the deck,
+# the Flash movie, text pages, a placement, the video, the drawing board,
+# pictures one and three at a time, zoomed in and out, a browser window opened
+# and closed), the memory of the process tree sampled each minute; its growth
+# from minute 5 (minute 1 in a run shorter than 6 minutes) to the end, and the
+# processes, file descriptors and temporary files before and after. Exits
+# non-zero when the growth is 10 % or more or anything is left behind.
 # Usage: longlesson.sh APP_DIR MINUTES
 set -euo pipefail
 app_dir=$1 minutes=$2
@@ -22,7 +23,30 @@ picture_menu() { click 105 11; sleep 0.5; xdotool key --delay 120 Down Down Down
 counts() { # processes in the tree, descriptors of the program, temporary files
   echo "$(tree $pid | wc -w) $(ls /proc/$pid/fd | wc -l) $(find "$TMPDIR" -mindepth 1 | wc -l)"
 }
+visible_windows() { xdotool search --onlyvisible --name . 2>/dev/null | sort; }
+browser_round() { # a browser window from the search button, closed again
+  local before window
+  before=$(visible_windows)
+  button 7
+  for _ in $(seq 100); do
+    window=$(comm -13 <(echo "$before") <(visible_windows) | head -n1)
+    [ -n "$window" ] && break
+    sleep 0.1
+  done
+  [ -n "$window" ] || { echo "no browser window"; return 1; }
+  sleep 2 # the page loads (or fails to, offline)
+  close_window "$window"
+  for _ in $(seq 100); do
+    visible_windows | grep -qx "$window" || return 0
+    sleep 0.1
+  done
+  echo "the browser window did not close"
+  return 1
+}
 lesson_round() {
+  button 0; button 0 # the lesson document, its next page
+  button 1; sleep 1; button 1 # the deck shown and stopped
+  button 2; sleep 2; button 2 # the Flash movie played and stopped
   button 3; button 3 # text pages
   click 500 600; click 365 11 # the pane to the top half from the menu bar
   button 6 # the video
@@ -33,6 +57,7 @@ lesson_round() {
   click 820 380; click 820 380 # zoomed and back
   picture_menu Down Down Return # zoom off
   button 6; button 4 # video and board away
+  browser_round
 }
 
 "$work/app/veltano" >"$work/run.log" 2>&1 & pid=$!
@@ -42,6 +67,7 @@ xdotool mousemove 100 100 click 1
 until_visible 'Veltano +示例之示例课$' >/dev/null
 sleep 2
 lesson_round # the first round loads what every later one reuses
+sleep 3 # the closed browser's page process ends
 before=$(counts)
 
 start=$(now_ms) samples=()
