@@ -1,14 +1,14 @@
 // Time from the toolbar's "flash" click to the lesson's movie on the screen,
-// for the first movie (the web engine and the emulator start) and the next one
-// (the running view is reused). Run on an X display: `make bench`, or
-// tests/e2e/xvfb-session.sh build/bench/bench_flash
+// for the first movie (the web module loads, the engine and the emulator
+// start, as in the program) and the next one (the running view is reused). Run on an X display: `make bench`,
+// or tests/e2e/xvfb-session.sh build/bench/bench_flash
 
 #include "desktop/desktoptoolbar.h"
 #include "desktop/panes/flashpane.h"
 #include "desktop/teachingdesktop.h"
 #include "platform/flashplayer.h"
-#include "platform/ruffleflashplayer.h"
-#include "platform/webengine.h"
+#include "platform/moduleflashplayer.h"
+#include "platform/webmodule.h"
 #include "support/testcontext.h"
 #include "swfwriter.h"
 
@@ -62,13 +62,13 @@ double clickToScreen(TeachingDesktop *desktop, const QColor &stage)
 
 int main(int argc, char *argv[])
 {
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     TestContext t;
     t.state.ScreenWidthText = QString::number(t.context.scale.toTwipsX(1024));
     t.state.ScreenHeightText = QString::number(t.context.scale.toTwipsY(768));
-    WebEngine engine(QStringLiteral(VELTANO_APP_DIR "/web"));
-    RuffleFlashPlayerFactory players(engine);
+    WebModule module(QStringLiteral(VELTANO_APP_DIR "/libveltano-web.so"),
+                     QStringLiteral(VELTANO_APP_DIR "/web"));
+    ModuleFlashPlayerFactory players(module);
     t.context.platform.flashPlayers = &players;
     const QColor first(0x20, 0x70, 0x30), second(0x90, 0x20, 0x60);
     t.write(QStringLiteral("备课本/一.swf"), movie(first));
