@@ -14,7 +14,9 @@ cpu_ms() { # pid: processor time the process has used so far, in milliseconds (1
   awk -v hz="$(getconf CLK_TCK)" '{printf "%d", ($14 + $15) * 1000 / hz}' "/proc/$1/stat"
 }
 tree_rss_mib() { # pid: resident memory of the process tree
-  for p in $(tree "$1"); do awk '/VmRSS/ {print $2}' "/proc/$p/status" 2>/dev/null; done | awk '{s += $1} END {printf "%.0f", s / 1024}'
+  # a child of the engine may end between the listing and the reading
+  for p in $(tree "$1"); do awk '/VmRSS/ {print $2}' "/proc/$p/status" 2>/dev/null || true; done |
+    awk '{s += $1} END {printf "%.0f", s / 1024}'
 }
 until_visible() { # name pattern: the first shown window, polled every 10 ms for a minute
   for _ in $(seq 6000); do
