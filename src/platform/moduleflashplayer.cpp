@@ -20,7 +20,7 @@ void ModuleFlashPlayer::setMovie(const QString &path)
     m_movie = path;
     if (m_player)
         m_player->setMovie(path);
-    else if (m_host->isVisible())
+    else if (m_host->isVisible() && !path.isEmpty())
         start();
 }
 
