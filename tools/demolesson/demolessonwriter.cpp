@@ -130,12 +130,13 @@ bool DemoLessonWriter::writeSound()
 
 bool DemoLessonWriter::writeVideo()
 {
-    // Three seconds of colour bars, MPEG-4 in AVI, which GStreamer's stock
-    // plug-ins both write and play.
+    // Ten seconds of colour bars, MPEG-4 in AVI, which GStreamer's stock
+    // plug-ins both write and play: still playing while a teacher (or a test
+    // on a busy machine) moves the pane about.
     QTemporaryDir work;
     const QString encoded = work.filePath(QStringLiteral("bars.avi"));
     if (!gstlaunch::run({QStringLiteral("videotestsrc"), QStringLiteral("pattern=smpte"),
-                         QStringLiteral("num-buffers=75"), QStringLiteral("!"),
+                         QStringLiteral("num-buffers=250"), QStringLiteral("!"),
                          QStringLiteral("video/x-raw,width=320,height=240,framerate=25/1"),
                          QStringLiteral("!"), QStringLiteral("videoconvert"), QStringLiteral("!"),
                          QStringLiteral("avenc_mpeg4"), QStringLiteral("bitrate=600000"), QStringLiteral("!"),
