@@ -14,5 +14,7 @@ QString browserAddress(const QString &address, const LessonBook &book)
     if (trimmed.isEmpty() || scheme.match(trimmed).hasMatch())
         return address;
     const QString path = book.openable(trimmed);
-    return QFileInfo(path).isFile() ? QUrl::fromLocalFile(path).toString() : address;
+    // A name found nowhere stays relative; it is no file of the current folder either.
+    const bool found = !LessonBook::isRelativeName(path) && QFileInfo(path).isFile();
+    return found ? QUrl::fromLocalFile(path).toString() : address;
 }

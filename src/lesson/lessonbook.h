@@ -50,10 +50,10 @@ public:
     // if the file is there. A relative name is looked for below this program
     // folder only. Anything not found is the stored text unchanged.
     QString locate(const QString &storedPath) const;
-    // The located path with "/" between folders, ready to be opened.
-    QString openable(const QString &storedPath) const;
     // The same for a stored folder (a lesson's document folder).
     QString locateFolder(const QString &storedFolder) const;
+    // The located path with "/" between folders, ready to be opened.
+    QString openable(const QString &storedPath) const;
 
 private:
     QString m_programFolder;

@@ -23,13 +23,16 @@ private slots:
         QCOMPARE(browserAddress(QStringLiteral("备课本\\示例\\首页.html"), book), pageUrl);
         QCOMPARE(browserAddress(QStringLiteral(" D:\\Veltano\\备课本\\示例\\首页.html"), book), pageUrl);
         QCOMPARE(browserAddress(page.fileName(), book), pageUrl);
-        // Addresses with a scheme, host names and names found nowhere stay as written.
+        // Addresses with a scheme, host names and names found nowhere stay as
+        // written, whatever the current folder holds.
+        QVERIFY(QDir::setCurrent(dir.filePath(QStringLiteral("备课本/示例"))));
         for (const char *kept : {"http://www.example.cn/a.html", "https://cn.bing.com/", "about:blank",
                                  "file:///nowhere/a.html", "www.example.cn", "备课本\\示例\\没有.html",
-                                 "备课本\\示例", "D:\\Veltano\\没有.html", "", "http://"}) {
+                                 "备课本\\示例", "D:\\Veltano\\没有.html", "首页.html", "", "http://"}) {
             const QString address = QString::fromUtf8(kept);
             QCOMPARE(browserAddress(address, book), address);
         }
+        QVERIFY(QDir::setCurrent(QDir::tempPath()));
     }
 };
 
