@@ -28,14 +28,14 @@ GameMovie reactionDrum()
     const QColor ink(0x3a, 0x2a, 0x1a);
     kit.place(kit.shape(SwfShape::rectangle(550 * 20, 110 * 20, QColor(0xb0, 0x7e, 0x3c))), {275, 345});
     kit.place(kit.text(QStringLiteral("决战沙场"), 26, ink), {70, 30});
-    kit.place(kit.text(QStringLiteral("毫秒"), 16, ink), {300, 22});
+    kit.place(kit.text(QStringLiteral("毫秒"), 16, ink), {322, 30});
     const SwfGameKit::Counter last =
         kit.counter(QStringLiteral("last"), 4, {190, 8}, QColor(0xa0, 0x20, 0x20));
-    kit.place(kit.text(QStringLiteral("最好"), 16, ink), {500, 22});
+    kit.place(kit.text(QStringLiteral("最好"), 16, ink), {362, 30});
     const SwfGameKit::Counter best =
-        kit.counter(QStringLiteral("best"), 4, {370, 8}, QColor(0x20, 0x40, 0xa0));
+        kit.counter(QStringLiteral("best"), 4, {385, 8}, QColor(0x20, 0x40, 0xa0));
 
-    // The flag on its pole, in the colour of the signal, with a word under it.
+    // The flag on its pole, in the colour of the signal, with a word on it.
     SwfTimeline flag;
     const uint16_t pole = kit.shape(SwfShape::rectangle(6 * 20, 80 * 20, ink));
     const struct {
@@ -54,8 +54,7 @@ GameMovie reactionDrum()
         flag.placeObject(
             2, kit.shape(SwfShape::rectangle(kFlag.width() * 20, kFlag.height() * 20, looks[i].colour)),
             SwfMatrix());
-        flag.placeObject(3, kit.text(QString::fromUtf8(looks[i].word), 20, ink),
-                         SwfMatrix::translation(0, 1000));
+        flag.placeObject(3, kit.text(QString::fromUtf8(looks[i].word), 20, ink), SwfMatrix());
         if (i == 0)
             flag.doAction(SwfActions().stop());
         flag.showFrame();

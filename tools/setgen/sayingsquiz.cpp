@@ -82,7 +82,7 @@ GameMovie sayingsQuiz()
     mark.placeObject(1, kit.text(QStringLiteral("答对了！"), 30, QColor(0x1e, 0x8c, 0x3c)), SwfMatrix());
     mark.showFrame();
     mark.removeObject(1);
-    mark.placeObject(2, kit.text(QStringLiteral("再想想…"), 30, QColor(0xc8, 0x10, 0x2e)), SwfMatrix());
+    mark.placeObject(2, kit.text(QStringLiteral("答错了"), 30, QColor(0xc8, 0x10, 0x2e)), SwfMatrix());
     mark.showFrame();
     const QRect markArea(195, 225, 160, 40);
     kit.place(kit.sprite(mark), markArea.center(), QStringLiteral("mark"));

@@ -157,8 +157,7 @@ void SwfGameKit::restartButton(const SwfActions &reset)
     const uint16_t face =
         shape(SwfShape::rectangle(110 * Twips, 34 * Twips, kButtonFace).withOutline(2 * Twips, Qt::white));
     const uint16_t label = text(QStringLiteral("重新开始"), 18, kButtonText);
-    place(button({face, label}, SwfActions().setTarget(QStringLiteral("/")).append(reset)),
-          QPoint(StageWidth - 70, StageHeight - 26));
+    place(button({face, label}, SwfActions().setTarget(QStringLiteral("/")).append(reset)), RestartAt);
 }
 
 void SwfGameKit::ticker(const SwfActions &tick)

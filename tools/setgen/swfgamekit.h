@@ -21,6 +21,7 @@ public:
     static constexpr int StageWidth = 550; // pixels; the file counts in twips
     static constexpr int StageHeight = 400;
     static constexpr int Twips = 20;
+    static constexpr QPoint RestartAt{StageWidth - 70, StageHeight - 26}; // centre of "重新开始"
 
     // Digits that show a root variable; digit i (ones first) is the clip "/<name><i>".
     class Counter

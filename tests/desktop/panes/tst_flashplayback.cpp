@@ -7,6 +7,7 @@
 #include "platform/ruffleflashplayer.h"
 #include "platform/swfprobe.h"
 #include "platform/webengine.h"
+#include "swfgamekit.h"
 #include "swfwriter.h"
 
 #include <algorithm>
@@ -176,7 +177,8 @@ private slots:
     }
 
     // Each game of the game menu fills the work area and answers a click on its
-    // first target: its score, count or signal changes on the screen.
+    // first target (its score, count or signal changes on the screen), and its
+    // restart button puts it back as it began.
     void gamesAnswerAClick()
     {
         PlaybackDesktop &d = *m_desktop;
@@ -212,13 +214,20 @@ private slots:
                      items[i]);
 
             QWidget *input = player->view()->view()->focusProxy();
-            const QPoint target = input->mapFromGlobal(onScreen(game.firstTarget));
-            QTest::mouseMove(input, target);
-            QTest::qWait(100);
-            QTest::mousePress(input, Qt::LeftButton, {}, target);
-            QTest::qWait(50);
-            QTest::mouseRelease(input, Qt::LeftButton, {}, target);
+            const auto click = [&](const QPoint &stage) {
+                const QPoint target = input->mapFromGlobal(onScreen(stage));
+                QTest::mouseMove(input, target);
+                QTest::qWait(100);
+                QTest::mousePress(input, Qt::LeftButton, {}, target);
+                QTest::qWait(50);
+                QTest::mouseRelease(input, Qt::LeftButton, {}, target);
+            };
+            click(game.firstTarget);
             QVERIFY2(QTest::qWaitFor([&] { return changedPixels(before, screenAt(feedback)) > 20; }, 10000),
+                     items[i]);
+            // "重新开始" brings back the first picture.
+            click(SwfGameKit::RestartAt);
+            QVERIFY2(QTest::qWaitFor([&] { return changedPixels(before, screenAt(feedback)) < 5; }, 10000),
                      items[i]);
             QVERIFY(control->isVisible());
         }
