@@ -79,8 +79,9 @@ GameMovie robotBattle()
 
     // Count down; at zero the robots leave and the game is over.
     SwfActions tick;
-    const int done = tick.newLabel();
+    const int shown = tick.newLabel(), done = tick.newLabel();
     tick.push(QStringLiteral("running")).getVariable().logicalNot().jumpIf(done);
+    // left = seconds - int((now - began) / 1000)
     tick.push(QStringLiteral("left"))
         .push(kSeconds)
         .getTime()
@@ -92,12 +93,13 @@ GameMovie robotBattle()
         .toInteger()
         .subtract()
         .setVariable();
-    tick.append(time.show(QStringLiteral("left")));
-    tick.push(0).push(QStringLiteral("left")).getVariable().less().jumpIf(done);
+    tick.push(0).push(QStringLiteral("left")).getVariable().less().jumpIf(shown);
+    tick.append(SwfGameKit::assign(QStringLiteral("left"), 0));
     tick.append(SwfGameKit::assign(QStringLiteral("running"), 0));
     for (int i = 0; i < kRobots; ++i)
         tick.append(SwfGameKit::setVisible(robotPath(i), false));
     tick.append(SwfGameKit::setVisible(QStringLiteral("/over"), true));
+    tick.mark(shown).append(time.show(QStringLiteral("left")));
     tick.mark(done);
     kit.ticker(tick);
 

@@ -1,6 +1,8 @@
 #include "gamemovie.h"
 #include "swfgamekit.h"
 
+#include <algorithm>
+
 // Two wanted posters of a spy; the right one differs in five places. A click
 // on a difference marks it and counts it.
 namespace {
@@ -65,9 +67,11 @@ GameMovie spotTheDifference()
     const uint16_t hitArea = kit.shape(disc(20, Qt::white));
     const uint16_t tick = kit.shape(SwfShape::polygon(
         {{-300, 0}, {-80, 200}, {300, -260}, {360, -180}, {-80, 340}, {-380, 80}}, QColor(0xff, 0x30, 0x30)));
+    const QVector<Part> all = parts();
+    const int total = int(std::count_if(all.begin(), all.end(), [](const Part &p) { return p.differs; }));
     int differences = 0;
     QPoint firstTarget;
-    for (const Part &part : parts()) {
+    for (const Part &part : all) {
         const uint16_t original = kit.shape(part.original);
         kit.place(original, kLeftPoster + part.at);
         if (!part.differs) {
@@ -82,7 +86,7 @@ GameMovie spotTheDifference()
         spotted.append(SwfGameKit::increment(QStringLiteral("found")))
             .append(found.show(QStringLiteral("found")));
         const int more = spotted.newLabel();
-        spotted.push(QStringLiteral("found")).getVariable().push(5).less().jumpIf(more);
+        spotted.push(QStringLiteral("found")).getVariable().push(total).less().jumpIf(more);
         spotted.append(SwfGameKit::setVisible(QStringLiteral("/done"), true));
         spotted.mark(more);
         SwfTimeline clip;
