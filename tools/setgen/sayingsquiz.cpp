@@ -94,6 +94,7 @@ GameMovie sayingsQuiz()
         SwfActions answer;
         const int done = answer.newLabel(), wrong = answer.newLabel(), next = answer.newLabel();
         answer.setTarget(QStringLiteral("/"));
+        // Nothing more once every saying is answered; else is this book the one in `answers`?
         answer.push(QStringLiteral("question"))
             .getVariable()
             .push(int(all.size()))
@@ -116,6 +117,7 @@ GameMovie sayingsQuiz()
             .append(score.show(QStringLiteral("score")));
         answer.append(SwfGameKit::showFrame(QStringLiteral("/mark"), 2)).jump(next);
         answer.mark(wrong).append(SwfGameKit::showFrame(QStringLiteral("/mark"), 3));
+        // On to the next saying (frame question + 1), or the closing frame.
         answer.mark(next).append(SwfGameKit::increment(QStringLiteral("question")));
         answer.push(QStringLiteral("question"))
             .getVariable()
