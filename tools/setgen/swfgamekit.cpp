@@ -69,11 +69,15 @@ uint16_t SwfGameKit::sprite(const SwfTimeline &timeline)
 uint16_t SwfGameKit::button(std::initializer_list<uint16_t> faces, const SwfActions &onRelease)
 {
     using R = SwfWriter::ButtonRecord;
+    // Pressed, the faces sink a little and grow a touch, so a click is seen from the back row.
+    const SwfMatrix pressed = SwfMatrix::rotation(0, 1.05, 0, 3 * Twips);
     QVector<R> records;
     uint16_t depth = 1;
     for (uint16_t face : faces) {
-        const uint8_t states = depth == 1 ? R::Up | R::Over | R::Down | R::Hit : R::Up | R::Over | R::Down;
-        records.append({states, face, depth++, SwfMatrix()});
+        const bool first = depth == 1;
+        records.append(
+            {uint8_t(first ? R::Up | R::Over | R::Hit : R::Up | R::Over), face, depth++, SwfMatrix()});
+        records.append({R::Down, face, depth++, pressed});
     }
     m_swf.defineButton(m_nextId, records, onRelease);
     return m_nextId++;
