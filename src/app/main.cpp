@@ -5,6 +5,7 @@
 #include "lesson/userprogramfolder.h"
 #include "platform/cachedconverter.h"
 #include "platform/detachedlauncher.h"
+#include "platform/officelistener.h"
 #include "platform/officeprocess.h"
 #include "platform/qtchoicedialogs.h"
 #include "platform/qtfiledialog.h"
@@ -30,6 +31,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QTranslator>
 
 namespace {
@@ -158,8 +160,12 @@ int main(int argc, char *argv[])
     platform.mediaProbe = &mediaProbe;
     const QString cache =
         QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Veltano");
-    CachedDocumentConverter documents(DocumentCache(cache + QStringLiteral("/documents")),
-                                      new OfficeProcessBackEnd(cache + QStringLiteral("/office-profiles")));
+    // One LibreOffice kept running for conversions, a process a file where it cannot run.
+    auto *office =
+        new OfficeListenerBackEnd(cache + QStringLiteral("/office-listener"),
+                                  executableFolder() + QStringLiteral("/office/convertserver.py"),
+                                  new OfficeProcessBackEnd(cache + QStringLiteral("/office-profiles")));
+    CachedDocumentConverter documents(DocumentCache(cache + QStringLiteral("/documents")), office);
     platform.documents = &documents;
     platform.flashPlayers = &flashPlayers;
     platform.webBrowsers = &webBrowsers;
@@ -175,6 +181,11 @@ int main(int argc, char *argv[])
                        settingsPath, flow,     screenchoice::scaleOf(screens.projectorInfo()),
                        screens};
     registerScreens(context);
+    // Started once the desktop is up, so the desktop never waits for it.
+    QObject::connect(&flow, &ScreenFlow::screenLoaded, office, [office](ScreenId id) {
+        if (id == ScreenId::Desktop)
+            QTimer::singleShot(0, office, &OfficeListenerBackEnd::start);
+    });
     QObject::connect(&flow, &ScreenFlow::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
     LessonHandOff handOff(flow);
