@@ -254,7 +254,7 @@ int main(int argc, char *argv[])
         const QByteArray warm = QByteArray("uncached ") + kind.name + " conversion, LibreOffice listening";
         const QByteArray each = QByteArray("  the same, a soffice --convert-to process each (median of 3)");
         report(warm.constData(), median(kind.warm), "<= 300 ms");
-        report(each.constData(), median(kind.perProcess), "fallback, for comparison");
+        report(each.constData(), median(kind.perProcess), "for comparison");
     }
     std::printf("listener's memory after the runs: %.0f MiB (restarted beyond %lld MiB)\n",
                 listener->memoryUse() / 1048576.0, OfficeListenerBackEnd::kDefaultMemoryBound / 1048576);
