@@ -12,6 +12,7 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 #include <unistd.h>
@@ -21,11 +22,10 @@ namespace {
 // The UNO bridge is built for the system's own Python only.
 const char *const kPython = "/usr/bin/python3";
 
-// Resident bytes of every process in the process group `group`.
-qint64 groupMemory(qint64 group)
+// The processes of the process group `group` still running (zombies hold nothing).
+QList<qint64> liveMembers(qint64 group)
 {
-    qint64 total = 0;
-    const long page = ::sysconf(_SC_PAGESIZE);
+    QList<qint64> members;
     for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
         QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
         if (!entry.front().isDigit() || !stat.open(QIODevice::ReadOnly))
@@ -33,16 +33,10 @@ qint64 groupMemory(qint64 group)
         // The fields after the command name, which may hold spaces: state ppid pgrp ...
         const QByteArray line = stat.readAll();
         const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() < 3 || fields.at(2).toLongLong() != group)
-            continue;
-        QFile statm(QStringLiteral("/proc/%1/statm").arg(entry));
-        if (statm.open(QIODevice::ReadOnly)) {
-            const QList<QByteArray> pages = statm.readAll().split(' ');
-            if (pages.size() > 1)
-                total += pages.at(1).toLongLong() * page;
-        }
+        if (fields.size() >= 3 && fields.at(0) != "Z" && fields.at(2).toLongLong() == group)
+            members.append(entry.toLongLong());
     }
-    return total;
+    return members;
 }
 
 } // namespace
@@ -107,7 +101,19 @@ void OfficeListenerBackEnd::stopAll()
 
 qint64 OfficeListenerBackEnd::memoryUse() const
 {
-    return m_group > 0 ? groupMemory(m_group) : 0;
+    if (m_group <= 0)
+        return 0;
+    qint64 total = 0;
+    const long page = ::sysconf(_SC_PAGESIZE);
+    for (const qint64 pid : liveMembers(m_group)) {
+        QFile statm(QStringLiteral("/proc/%1/statm").arg(pid));
+        if (statm.open(QIODevice::ReadOnly)) {
+            const QList<QByteArray> pages = statm.readAll().split(' ');
+            if (pages.size() > 1)
+                total += pages.at(1).toLongLong() * page;
+        }
+    }
+    return total;
 }
 
 void OfficeListenerBackEnd::launch()
@@ -138,8 +144,11 @@ void OfficeListenerBackEnd::launch()
         if (error == QProcess::FailedToStart)
             onWorkerEnded();
     });
-    const QString pipe =
-        QStringLiteral("veltano-%1-%2").arg(QCoreApplication::applicationPid()).arg(++m_launches);
+    // Named by program, profile and start, so no two listeners ever share one.
+    const QString pipe = QStringLiteral("veltano-%1-%2-%3")
+                             .arg(QCoreApplication::applicationPid())
+                             .arg(qHash(m_profile), 0, 16)
+                             .arg(++m_launches);
     // Before start(): a failure to start may be reported from inside it.
     m_timeout->start(kStartTimeoutMs);
     m_worker->start(QString::fromLatin1(kPython),
@@ -227,9 +236,16 @@ void OfficeListenerBackEnd::shutDown()
     m_timeout->stop();
     if (m_state != State::Unavailable)
         m_state = State::Stopped;
-    // The whole group, also when the script itself is gone already.
-    if (m_group > 0)
+    // The whole group, also when the script itself is gone already. A new
+    // LibreOffice on the same profile would hand itself over to one still
+    // dying, so the group is gone before this returns.
+    if (m_group > 0) {
         ::kill(-pid_t(m_group), SIGKILL);
+        QElapsedTimer waited;
+        waited.start();
+        while (!liveMembers(m_group).isEmpty() && waited.elapsed() < 5000)
+            QThread::msleep(5);
+    }
     m_group = 0;
     if (!m_worker)
         return;

@@ -185,7 +185,7 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("content"); // empty: the file made in initTestCase
         QTest::addColumn<QString>("failure");    // empty: it opens
-        QTest::addColumn<bool>("officeKilled");
+        QTest::addColumn<bool>("officeKilled");  // while converting this file, or before when it is to open
         QTest::addColumn<bool>("officeMissing");
 
         QByteArray zip("PK\x03\x04\x14\0\0\0\x08\0", 10);
@@ -201,6 +201,8 @@ private slots:
             << "broken.ppt" << brokenDeck << "LibreOffice 无法打开该文件" << false << false;
         QTest::newRow("LibreOffice killed half-way")
             << m_long << QByteArray() << "LibreOffice 异常退出" << true << false;
+        QTest::newRow("LibreOffice killed while waiting")
+            << m_long << QByteArray() << QString() << true << false;
         QTest::newRow("LibreOffice not installed")
             << m_long << QByteArray() << "找不到 LibreOffice（soffice）" << false << true;
     }
@@ -229,14 +231,23 @@ private slots:
         c.opened.clear();
         c.failed.clear();
 
-        c.converter.open(file);
-        if (officeKilled) {
-            // The job is handed to the listener on the event loop's next turn.
-            QCoreApplication::processEvents();
+        const auto killOffice = [this] {
             const QList<int> offices =
                 processesNaming(m_folder.filePath(QStringLiteral("shared")), "soffice.bin");
             QCOMPARE(offices.size(), 1);
             ::kill(offices.first(), SIGKILL);
+        };
+        if (officeKilled && failure.isEmpty()) {
+            killOffice();
+            // Noticed without a job, and started again.
+            QTRY_VERIFY(!m_office->isReady());
+            QTRY_VERIFY_WITH_TIMEOUT(m_office->isReady(), kWait);
+        }
+        c.converter.open(file);
+        if (officeKilled && !failure.isEmpty()) {
+            // The job is handed to the listener on the event loop's next turn.
+            QCoreApplication::processEvents();
+            killOffice();
         }
         QTRY_COMPARE_WITH_TIMEOUT(c.answers(file), 1, kWait);
         if (!failure.isEmpty()) {

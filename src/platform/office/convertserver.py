@@ -19,6 +19,7 @@ import os
 import signal
 import subprocess
 import sys
+import threading
 import time
 
 import uno
@@ -147,6 +148,9 @@ def serve(office, pipe):
     if desktop is None:
         print(json.dumps({"failed": "LibreOffice 无法启动"}), flush=True)
         return
+    # LibreOffice gone while waiting for a job: this script ends with it, so
+    # the program starts both afresh before the next job.
+    threading.Thread(target=lambda: (office.wait(), end_all()), daemon=True).start()
     print(json.dumps({"ready": office.pid}), flush=True)
     for line in sys.stdin:
         job = json.loads(line)
