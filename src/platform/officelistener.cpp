@@ -137,7 +137,6 @@ void OfficeListenerBackEnd::launch()
     // A group of its own, so the office the script starts ends with it.
     m_worker->setChildProcessModifier([] { ::setsid(); });
     m_worker->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    connect(m_worker, &QProcess::started, this, [this] { m_group = m_worker->processId(); });
     connect(m_worker, &QProcess::readyReadStandardOutput, this, &OfficeListenerBackEnd::readReplies);
     connect(m_worker, &QProcess::finished, this, &OfficeListenerBackEnd::onWorkerEnded);
     connect(m_worker, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
@@ -153,6 +152,9 @@ void OfficeListenerBackEnd::launch()
     m_timeout->start(kStartTimeoutMs);
     m_worker->start(QString::fromLatin1(kPython),
                     {m_script, soffice, QUrl::fromLocalFile(m_profile).toString(), pipe});
+    // Known from the fork on, so even a listener stopped at once is ended whole.
+    if (m_worker)
+        m_group = m_worker->processId();
 }
 
 void OfficeListenerBackEnd::readReplies()

@@ -20,6 +20,8 @@
 namespace {
 
 constexpr int kWait = 300000;
+// For processes to be gone once killed, generous for a loaded machine.
+constexpr int kEnd = 60000;
 const QString kScript = QStringLiteral(VELTANO_APP_DIR "/office/convertserver.py");
 
 // Processes whose command line names `marker` (a folder only this test uses).
@@ -173,7 +175,7 @@ private slots:
         QVERIFY(!processesNaming(profile, "soffice.bin").isEmpty());
         script.closeWriteChannel();
         QVERIFY(script.waitForFinished(kWait));
-        QTRY_VERIFY(processesNaming(profile).isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(processesNaming(profile).isEmpty(), kEnd);
 
         m_office = programBackEnd(m_folder.filePath(QStringLiteral("shared")));
         m_shared = std::make_unique<Converter>(m_folder.filePath(QStringLiteral("shared")), m_office);
@@ -240,7 +242,7 @@ private slots:
         if (officeKilled && failure.isEmpty()) {
             killOffice();
             // Noticed without a job, and started again.
-            QTRY_VERIFY(!m_office->isReady());
+            QTRY_VERIFY_WITH_TIMEOUT(!m_office->isReady(), kEnd);
             QTRY_VERIFY_WITH_TIMEOUT(m_office->isReady(), kWait);
         }
         c.converter.open(file);
@@ -316,7 +318,8 @@ private slots:
             QCOMPARE(convertWith(*listener, id, document, out), QString());
             QVERIFY(QFile::exists(out + QStringLiteral("/macro.html")));
             // Past its memory bound it was started afresh.
-            QTRY_VERIFY(!processesNaming(profile, "soffice.bin").contains(office.value(0)));
+            QTRY_VERIFY_WITH_TIMEOUT(!processesNaming(profile, "soffice.bin").contains(office.value(0)),
+                                     kEnd);
         }
         QVERIFY(!QFile::exists(marker));
         QTRY_VERIFY_WITH_TIMEOUT(listener->isReady(), kWait);
@@ -324,7 +327,7 @@ private slots:
         // Nothing of the listener outlives it.
         QVERIFY(!processesNaming(profile, "soffice.bin").isEmpty());
         delete listener;
-        QTRY_VERIFY(processesNaming(profile).isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(processesNaming(profile).isEmpty(), kEnd);
     }
 };
 
