@@ -178,6 +178,7 @@ void OfficeListenerBackEnd::onReply(const QJsonObject &reply)
     m_timeout->stop();
     const int id = m_current->id;
     m_current.reset();
+    m_deathsInARow = 0;
     emit finished(id, reply.value(QLatin1String("problem")).toString());
     // LibreOffice grows with every document: a fresh one between jobs.
     if (m_state == State::Ready && memoryUse() > m_memoryBound)
@@ -196,10 +197,11 @@ void OfficeListenerBackEnd::onWorkerEnded()
         m_current.reset();
         emit finished(id, QStringLiteral("LibreOffice 异常退出"));
     }
-    if (was == State::Starting)
+    // Died under a job or idle: back in the background for the next one,
+    // unless it keeps dying without converting anything.
+    if (was == State::Starting || ++m_deathsInARow >= kDeathsBeforeGivingUp)
         giveUp();
     else
-        // Died under a job or idle: back in the background for the next one.
         launch();
 }
 
@@ -230,6 +232,7 @@ void OfficeListenerBackEnd::giveUp()
     shutDown();
     m_state = State::Unavailable;
     m_unavailableSince.start();
+    m_deathsInARow = 0;
     sendNext();
 }
 

@@ -19,6 +19,8 @@ class QTimer;
 // - Jobs run one after another; the listener starts with start() or the first
 //   job, and jobs wait for it while it starts.
 // - When it dies it is started again; a job it was converting fails once.
+//   Dying kDeathsBeforeGivingUp times without answering a job counts as not
+//   being able to run.
 //   When it grows past `memoryBound` it is started afresh between jobs.
 // - Where it cannot run (no Python UNO bridge, no LibreOffice, the profile in
 //   use by another copy of the program), jobs go to `fallback`, and the
@@ -33,6 +35,7 @@ public:
     static constexpr int kTimeoutMs = 180000;
     static constexpr int kStartTimeoutMs = 90000;
     static constexpr int kRetryAfterMs = 30000;
+    static constexpr int kDeathsBeforeGivingUp = 3;
 
     // Keeps `fallback` (it becomes a child of this object).
     OfficeListenerBackEnd(QString profileFolder, QString script, ConversionBackEnd *fallback,
@@ -76,4 +79,6 @@ private:
     std::optional<Job> m_current;
     QElapsedTimer m_unavailableSince;
     int m_launches = 0;
+    // Deaths since the last job it answered.
+    int m_deathsInARow = 0;
 };
