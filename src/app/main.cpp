@@ -7,6 +7,7 @@
 #include "platform/detachedlauncher.h"
 #include "platform/moduleflashplayer.h"
 #include "platform/modulewebbrowser.h"
+#include "platform/officelistener.h"
 #include "platform/officeprocess.h"
 #include "platform/qtchoicedialogs.h"
 #include "platform/qtfiledialog.h"
@@ -159,8 +160,14 @@ int main(int argc, char *argv[])
     platform.mediaProbe = &mediaProbe;
     const QString cache =
         QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Veltano");
-    CachedDocumentConverter documents(DocumentCache(cache + QStringLiteral("/documents")),
-                                      new OfficeProcessBackEnd(cache + QStringLiteral("/office-profiles")));
+    // One LibreOffice kept running for conversions, a process a file where it cannot run. It starts
+    // with the first conversion (the desktop asks for the lesson's documents not yet converted as it
+    // opens), so a lesson whose documents are all converted keeps its desktop without it.
+    auto *office =
+        new OfficeListenerBackEnd(cache + QStringLiteral("/office-listener"),
+                                  executableFolder() + QStringLiteral("/office/convertserver.py"),
+                                  new OfficeProcessBackEnd(cache + QStringLiteral("/office-profiles")));
+    CachedDocumentConverter documents(DocumentCache(cache + QStringLiteral("/documents")), office);
     platform.documents = &documents;
     platform.flashPlayers = &flashPlayers;
     platform.webBrowsers = &webBrowsers;
