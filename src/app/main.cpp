@@ -117,8 +117,12 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Veltano"));
     QApplication::setApplicationVersion(QStringLiteral(VELTANO_VERSION));
     QtMediaProbe mediaProbe;
+    const QString cache =
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Veltano");
+    CachedDocumentConverter documents(DocumentCache(cache + QStringLiteral("/documents")),
+                                      new OfficeProcessBackEnd(cache + QStringLiteral("/office-profiles")));
     if (lessonToCheck)
-        return checkcommand::run(*lessonToCheck, LessonBook(folder), mediaProbe);
+        return checkcommand::run(*lessonToCheck, LessonBook(folder), mediaProbe, documents);
 
     QGuiApplication::setDesktopFileName(QStringLiteral("veltano"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("veltano")));
@@ -156,10 +160,6 @@ int main(int argc, char *argv[])
     platform.launcher = &launcher;
     platform.mediaPlayers = &mediaPlayers;
     platform.mediaProbe = &mediaProbe;
-    const QString cache =
-        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Veltano");
-    CachedDocumentConverter documents(DocumentCache(cache + QStringLiteral("/documents")),
-                                      new OfficeProcessBackEnd(cache + QStringLiteral("/office-profiles")));
     platform.documents = &documents;
     platform.flashPlayers = &flashPlayers;
     platform.webBrowsers = &webBrowsers;
