@@ -57,10 +57,10 @@ bool ScreenRoles::choose(const QString &name)
     return saved;
 }
 
-void ScreenRoles::present(QWidget *window, Qt::WindowState state)
+void ScreenRoles::present(QWidget *window, Qt::WindowState state, std::function<void()> refit)
 {
     m_presented.removeIf([](const Presented &p) { return p.window.isNull(); });
-    m_presented.append(Presented{window, state});
+    m_presented.append(Presented{window, state, std::move(refit)});
     place(window, state);
 }
 
@@ -69,9 +69,16 @@ void ScreenRoles::screensMoved()
     QScreen *now = projector();
     if (now != m_placedOn) {
         m_placedOn = now;
+        emit projectorChanged();
         m_presented.removeIf([](const Presented &p) { return p.window.isNull(); });
-        for (const Presented &presented : std::as_const(m_presented))
-            place(presented.window, presented.state);
+        const QList<Presented> presented = m_presented;
+        for (const Presented &shown : presented) {
+            if (shown.window.isNull())
+                continue;
+            place(shown.window, shown.state);
+            if (shown.refit)
+                shown.refit();
+        }
     }
     emit screensChanged();
 }
