@@ -14,15 +14,32 @@ ScreenInfo infoOf(const QScreen *screen)
                       screen->logicalDotsPerInchY()};
 }
 
+bool sameLayout(const ScreenInfo &a, const ScreenInfo &b)
+{
+    return a.pixels == b.pixels && qFuzzyCompare(a.dpiX, b.dpiX) && qFuzzyCompare(a.dpiY, b.dpiY);
+}
+
 } // namespace
 
 ScreenRoles::ScreenRoles(ProgramSettings settings, QObject *parent)
     : QObject(parent), m_settings(std::move(settings)), m_chosen(m_settings.projectorScreen())
 {
     m_placedOn = projector();
+    m_placedInfo = projectorInfo();
     // Queued: while a screen is being removed it may still be listed.
     const auto changed = [this] { QTimer::singleShot(0, this, &ScreenRoles::screensMoved); };
-    connect(qApp, &QGuiApplication::screenAdded, this, changed);
+    // A projector often switches its mode once it is plugged in: a screen
+    // that changes size or DPI is laid out for again.
+    const auto watch = [this, changed](QScreen *screen) {
+        connect(screen, &QScreen::geometryChanged, this, changed);
+        connect(screen, &QScreen::logicalDotsPerInchChanged, this, changed);
+    };
+    for (QScreen *screen : QGuiApplication::screens())
+        watch(screen);
+    connect(qApp, &QGuiApplication::screenAdded, this, [changed, watch](QScreen *screen) {
+        watch(screen);
+        changed();
+    });
     connect(qApp, &QGuiApplication::screenRemoved, this, changed);
     connect(qApp, &QGuiApplication::primaryScreenChanged, this, changed);
 }
@@ -67,8 +84,10 @@ void ScreenRoles::present(QWidget *window, Qt::WindowState state, std::function<
 void ScreenRoles::screensMoved()
 {
     QScreen *now = projector();
-    if (now != m_placedOn) {
+    const ScreenInfo info = projectorInfo();
+    if (now != m_placedOn || !sameLayout(info, m_placedInfo)) {
         m_placedOn = now;
+        m_placedInfo = info;
         emit projectorChanged();
         m_presented.removeIf([](const Presented &p) { return p.window.isNull(); });
         const QList<Presented> presented = m_presented;

@@ -58,5 +58,6 @@ private:
     ProgramSettings m_settings;
     QString m_chosen;
     QPointer<QScreen> m_placedOn;
+    ScreenInfo m_placedInfo;
     QList<Presented> m_presented;
 };

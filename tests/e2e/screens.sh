@@ -48,6 +48,15 @@ check until_true left_edge_is "$desktop" 0
 check until_true size_is "$desktop" 1024x768
 check until_true strip_at $((1024 - 41))
 check no_strip_at 600
+# The projector comes back at 1024 x 768 and then switches to 1280 x 1024.
+xrandr --setmonitor RIGHT 1024/270x768/203+1024+0 none >/dev/null
+check until_true size_is "$desktop" 1024x768
+check until_true left_edge_is "$desktop" 1024
+check until_true strip_at $((2048 - 41))
+xrandr --delmonitor RIGHT >/dev/null
+xrandr --setmonitor RIGHT 1280/338x1024/271+1024+0 none >/dev/null
+check until_true size_is "$desktop" 1280x1024
+check until_true strip_at $((1024 + 1280 - 41))
 # Still the same desktop: its caption names the lesson.
 check test "$(xdotool getwindowname "$desktop")" = "一中高中数学Veltano                   第一章 集合之集合的含义"
 echo "$pass passed, $fail failed"
