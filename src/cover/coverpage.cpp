@@ -31,7 +31,7 @@ CoverPage::CoverPage(AppContext &context, RandomSource random, QWidget *parent)
     // Shown where the picture is missing; the yellow titles stay readable on it.
     setStyleSheet(QStringLiteral("CoverPage { background: #101c30; }"));
     setAttribute(Qt::WA_StyledBackground);
-    context.screens.present(this, Qt::WindowMaximized, [this] { layOut(); });
+    context.screens.present(this, Qt::WindowMaximized, [this] { layOut(!m_player->widget()->isHidden()); });
 
     m_image1 = new QLabel(this);
     m_image1->setObjectName(QStringLiteral("Image1"));
@@ -115,7 +115,7 @@ void CoverPage::load()
     m_label1->setText(state.LessonFields[slot::ChapterTitle]);
     m_label2->setText(state.LessonFields[slot::LessonTitle]);
     m_label5->setText(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
-    layOut();
+    layOut(false);
 
     m_player->setURL(cover::chooseMusic(state.LessonFields[slot::Music1], m_context.book));
     m_player->play();
@@ -128,14 +128,14 @@ void CoverPage::load()
 }
 
 // Over the lesson's screen, at load and when the lesson moves to another
-// screen; a player the teacher showed stays shown.
-void CoverPage::layOut()
+// screen, where a player the teacher showed stays shown.
+void CoverPage::layOut(bool playerShown)
 {
     const double W = m_context.state.screenWidth();
     const double H = m_context.state.screenHeight();
     place(m_image1, {0, 0, float(W), float(H)});
     m_layout = cover::layOut(W, H, textSize(m_label1), textSize(m_label2));
-    if (!m_player->widget()->isHidden())
+    if (playerShown)
         m_layout.player.height = cover::shownPlayerHeight(H);
     place(m_label1, m_layout.chapter);
     place(m_label2, m_layout.lesson);
