@@ -76,7 +76,8 @@ bool ScreenRoles::choose(const QString &name)
 
 void ScreenRoles::present(QWidget *window, Qt::WindowState state, std::function<void()> refit)
 {
-    m_presented.removeIf([](const Presented &p) { return p.window.isNull(); });
+    // A window presented again (the next lesson on the same desktop) is kept once.
+    m_presented.removeIf([window](const Presented &p) { return p.window.isNull() || p.window == window; });
     m_presented.append(Presented{window, state, std::move(refit)});
     place(window, state);
 }
