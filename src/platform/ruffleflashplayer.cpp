@@ -59,6 +59,9 @@ void RuffleFlashPlayer::start()
         return;
     }
     QWebEngineView *view = m_view->view();
+    // Until the first frame the pane shows the host page's black, not the
+    // engine's white.
+    view->page()->setBackgroundColor(Qt::black);
     connect(view, &QWebEngineView::loadFinished, this, [this](bool ok) {
         m_hostReady = ok;
         if (!ok || m_movie.isEmpty())
