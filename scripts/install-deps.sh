@@ -11,7 +11,7 @@ packages=(
   gstreamer1.0-tools timgm6mb-soundfont
   fonts-noto-cjk fortunes-zh
   libreoffice-writer-nogui libreoffice-impress-nogui poppler-utils
-  xvfb xauth xdotool x11-apps x11-xserver-utils imagemagick
+  xvfb xauth xdotool x11-apps x11-xserver-utils imagemagick libx11-dev
   # the package: dpkg-shlibdeps, the icon's sizes, the checks of its entry, metadata and file type
   dpkg-dev librsvg2-bin desktop-file-utils appstream shared-mime-info procps
 )

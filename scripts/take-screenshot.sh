@@ -7,4 +7,4 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
 mkdir -p "$root/docs"
 VELTANO_SHOT="$root/docs/desktop.png" \
-  "$root/tests/e2e/xvfb-session.sh" "$root/tests/e2e/demolesson.sh" "$build/app"
+  "$root/tests/e2e/xvfb-session.sh" "$root/tests/e2e/demolesson.sh" "$build/app" "$build/tests/e2e/closewindow"

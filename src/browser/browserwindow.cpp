@@ -1,5 +1,6 @@
 #include "browserwindow.h"
 
+#include "browser/browseraddress.h"
 #include "browser/browsericons.h"
 #include "browser/webaddresses.h"
 #include "platform/webbrowser.h"
@@ -87,7 +88,7 @@ void BrowserWindow::Form_Load()
     showMaximized();
     m_toolbar->update();
     Form_Resize();
-    const QString &home = m_context.state.HomeUrl;
+    const QString home = browserAddress(m_context.state.HomeUrl, m_context.book);
     if (home.isEmpty())
         return;
     m_address->setEditText(home);
@@ -143,7 +144,7 @@ void BrowserWindow::navigateToAddress()
     if (m_suppressAddressNavigation)
         return;
     m_timer.start();
-    m_browser->Navigate(m_address->currentText());
+    m_browser->Navigate(browserAddress(m_address->currentText(), m_context.book));
 }
 
 // Enter in the address box goes to the typed address; the box itself never

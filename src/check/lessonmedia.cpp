@@ -92,7 +92,7 @@ QList<CheckItem> itemsOf(const LessonRecord &fields, const LessonBook &book)
             item.entry = entry;
             item.kind = rule.kind;
             item.stored = stored.value(entry);
-            item.path = LessonBook::toNativeSeparators(book.locate(names.at(entry)));
+            item.path = book.openable(names.at(entry));
             items.append(item);
         }
     }

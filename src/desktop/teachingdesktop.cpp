@@ -110,7 +110,6 @@ void TeachingDesktop::wireCommands()
     };
     on("Backcolour", &TeachingDesktop::Backcolour_Click);
     on("BackImage", &TeachingDesktop::BackImage_Click);
-    on("Myfont", &TeachingDesktop::Myfont_Click);
     on("ExeOpen", &TeachingDesktop::ExeOpen_Click);
     on("AboutMe", &TeachingDesktop::AboutMe_Click);
     on("SysEnd", &TeachingDesktop::SysEnd_Click);
@@ -145,8 +144,7 @@ void TeachingDesktop::load()
     m_menus->item(QStringLiteral("Backcolour"))->setChecked(false);
     const QString &backgroundPicture = fields[slot::Picture2];
     if (!backgroundPicture.isEmpty())
-        m_image2->setPixmap(
-            QPixmap(LessonBook::toNativeSeparators(m_context.book.locate(backgroundPicture))));
+        m_image2->setPixmap(QPixmap(m_context.book.openable(backgroundPicture)));
 
     const WorkAreaPlaces fromWorkArea = workAreaPlaces(f);
     m_ole1->setGeometry(fromWorkArea.ole1);
@@ -336,23 +334,6 @@ void TeachingDesktop::BackImage_Click()
         return;
     m_image2->show();
     m_image2->setPixmap(picture);
-}
-
-void TeachingDesktop::Myfont_Click()
-{
-    Pane *text = pane(QStringLiteral("Txt"));
-    if (!text || !text->control())
-        return;
-    QWidget *control = text->control();
-    const std::optional<QFont> chosen = m_context.platform.choiceDialogs->chooseFont(control->font());
-    if (!chosen)
-        return;
-    QFont font = control->font();
-    font.setFamily(chosen->family());
-    font.setPointSizeF(chosen->pointSizeF());
-    font.setBold(chosen->bold());
-    font.setUnderline(chosen->underline());
-    control->setFont(font);
 }
 
 void TeachingDesktop::ExeOpen_Click()

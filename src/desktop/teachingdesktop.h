@@ -66,7 +66,6 @@ public:
     void Toolbar1_ButtonClick(const QString &key);
     void Backcolour_Click();
     void BackImage_Click();
-    void Myfont_Click();
     void ExeOpen_Click();
     void AboutMe_Click();
     void SysEnd_Click();

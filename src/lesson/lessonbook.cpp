@@ -87,6 +87,13 @@ bool LessonBook::isAbsoluteName(const QString &storedName)
     return drive >= QLatin1Char('c') && drive <= QLatin1Char('i');
 }
 
+bool LessonBook::isRelativeName(const QString &path)
+{
+    // Any drive, not only the ones a lesson's document field may name.
+    const bool drive = path.size() >= 2 && path.at(1) == QLatin1Char(':') && path.at(0).isLetter();
+    return !drive && !path.startsWith(QLatin1Char('/')) && !path.startsWith(QLatin1Char('\\'));
+}
+
 QString LessonBook::resolve(const QString &root, const QString &storedName)
 {
     if (isAbsoluteName(storedName))
@@ -99,12 +106,20 @@ QString LessonBook::resolve(const QString &root, const QString &storedName)
 
 // Lessons written on a Windows machine name files by its drive and install
 // folder ("D:\Veltano\set\music\tn.mid"); once the lesson book has been
-// copied here, the same files lie below this program folder.
-QString LessonBook::locate(const QString &storedFullPath) const
+// copied here, the same files lie below this program folder. Relative names
+// (the demo lesson's) make a lesson independent of where the program lies.
+QString LessonBook::locate(const QString &storedPath) const
 {
-    const QString path = toNativeSeparators(storedFullPath);
-    if (path.isEmpty() || QFileInfo::exists(path))
-        return storedFullPath;
+    const QString path = toNativeSeparators(storedPath);
+    if (path.isEmpty())
+        return storedPath;
+    if (isRelativeName(path)) {
+        // Never the process's current folder: the program may be started from anywhere.
+        const QString here = m_programFolder + QLatin1Char('/') + path;
+        return QFileInfo::exists(here) ? here : storedPath;
+    }
+    if (QFileInfo::exists(path))
+        return storedPath;
     for (const QString &segment : {QStringLiteral("/set/"), QStringLiteral("/备课本/")}) {
         for (int at = path.indexOf(segment); at >= 0; at = path.indexOf(segment, at + 1)) {
             const QString here = m_programFolder + path.mid(at);
@@ -112,7 +127,12 @@ QString LessonBook::locate(const QString &storedFullPath) const
                 return here;
         }
     }
-    return storedFullPath;
+    return storedPath;
+}
+
+QString LessonBook::openable(const QString &storedPath) const
+{
+    return toNativeSeparators(locate(storedPath));
 }
 
 QString LessonBook::locateFolder(const QString &storedFolder) const

@@ -41,14 +41,19 @@ public:
     // (a drive "c:" to "i:" or a path beginning with "/").
     static QString resolve(const QString &root, const QString &storedName);
     static bool isAbsoluteName(const QString &storedName);
+    // Neither a drive ("x:") nor a root ("/" or "\") begins it.
+    static bool isRelativeName(const QString &name);
 
-    // A full path stored by a lesson (background music, pictures): as it stands
-    // when that file exists; else, when it passes through a "set" or "备课本"
-    // folder, that part below this program folder if the file is there; else
-    // the stored text unchanged.
-    QString locate(const QString &storedFullPath) const;
+    // A path stored by a lesson (background music, pictures, list entries):
+    // a full path as it stands when that file exists; else, when it passes
+    // through a "set" or "备课本" folder, that part below this program folder
+    // if the file is there. A relative name is looked for below this program
+    // folder only. Anything not found is the stored text unchanged.
+    QString locate(const QString &storedPath) const;
     // The same for a stored folder (a lesson's document folder).
     QString locateFolder(const QString &storedFolder) const;
+    // The located path with "/" between folders, ready to be opened.
+    QString openable(const QString &storedPath) const;
 
 private:
     QString m_programFolder;

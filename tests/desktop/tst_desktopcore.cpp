@@ -4,6 +4,7 @@
 #include "desktop/logic/backgroundpalette.h"
 #include "desktop/logic/desktoplayout.h"
 #include "desktop/logic/medialists.h"
+#include "desktop/logic/pagelayout.h"
 #include "desktop/logic/placementdispatch.h"
 #include "desktop/logic/toolbarfitting.h"
 #include "geometry/placement.h"
@@ -21,6 +22,20 @@ private slots:
         const DesktopFrames frames = layoutFrames(15360, 11520, 615, 855);
         QCOMPARE(frames.frame1, (TwipsRect{0, 0, 14745, 10665}));
         QCOMPARE(frames.frame2, (TwipsRect{14745, 0, 615, 10665}));
+    }
+
+    // A document container shows its page's text column from its corner: the
+    // large page's (24.1 cm) fits the work area of a 1024 x 768 screen, the
+    // square page's the half-width Word pane.
+    void pageColumnsFitTheirContainers()
+    {
+        const DesktopFrames frames = layoutFrames(15360, 11520, 615, 855);
+        const TwipsRect large = pagelayouts::kLarge.shownColumn();
+        QCOMPARE(qRound(large.width), 13663);
+        QCOMPARE(qRound(large.height), 21373);
+        QVERIFY(large.left == 0 && large.top == 0);
+        QVERIFY(large.width < frames.frame1.width);
+        QVERIFY(pagelayouts::kSquare.shownColumn().width < frames.frame1.width / 2);
     }
 
     void fullAreaIsRoundedAndWide()

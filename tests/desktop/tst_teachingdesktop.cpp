@@ -435,26 +435,6 @@ private slots:
         QVERIFY(image->isChecked());
     }
 
-    void fontGoesToTheTextPane()
-    {
-        DesktopFixture fixture;
-        TeachingDesktop desktop(fixture.context);
-        auto *text = new Pane(QStringLiteral("Txt"), paneControl(&desktop, "RichTextBox1"),
-                              fixture.context.scale, &desktop);
-        desktop.registerPane(text);
-        QFont chosen(QStringLiteral("Noto Serif CJK SC"));
-        chosen.setPointSizeF(28);
-        chosen.setBold(true);
-        chosen.setUnderline(true);
-        fixture.fakes.choiceDialogs.nextFont = chosen;
-        desktop.menus().item("Myfont")->trigger();
-        const QFont font = text->control()->font();
-        QCOMPARE(font.family(), chosen.family());
-        QCOMPARE(font.pointSizeF(), 28.0);
-        QVERIFY(font.bold());
-        QVERIFY(font.underline());
-    }
-
     void aboutBoxOpens()
     {
         DesktopFixture fixture;

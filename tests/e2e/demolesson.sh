@@ -4,11 +4,13 @@
 # the home screen, 打开配置文件 with the demo lesson, the cover page with its
 # music, the desktop and its toolbar (document pages, the deck, a Flash movie,
 # text files, the input box, the video, the drawing board, pictures and their
-# zoom, placements from the menu bar, 外接程序), the exit question and the closing
-# screen. No file of the lesson may change on the way.
+# zoom, placements from the menu bar, the search page and the lesson's own web
+# page in browser windows, 外接程序), the exit question and the closing screen.
+# No file of the lesson may change on the way. The program folder is a copy,
+# elsewhere than the build's: the lesson names its files relative to it.
 # With VELTANO_SHOT set, the desktop is saved there as a PNG on the way.
 set -euo pipefail
-app_dir=$1
+app_dir=$1 closewindow=$2
 source "$(dirname "$0")/common.sh"
 
 lesson_sums() { (cd "$work/app/备课本" && find 示例 配置区/示例 -type f -print0 | sort -z | xargs -0 md5sum); }
@@ -52,9 +54,9 @@ until_colours_above() { # region minimum: a plain pane has a handful of colours,
 # n from 0, 38 pixels each below the menu bar), the menu bar's placement items,
 # and the work area's halves and quarters.
 button() { click 1003 $((47 + 38 * $1)); }
-word=0 ppt=1 flash=2 txt=3 paint=4 picture=5 video=6 program=8 input=16 exit=17
+word=0 ppt=1 flash=2 txt=3 paint=4 picture=5 video=6 google=7 program=8 input=16 exit=17
 input_box_y=500
-menu_top_x=365 menu_bottom_x=403 menu_y=11
+menu_web_x=198 menu_top_x=365 menu_bottom_x=403 menu_y=11
 page=983x300+0+100 top_half=983x330+0+30 lower_half=983x300+0+420
 upper_left=491x300+0+40 lower_left=491x320+0+380 lower_right=491x320+492+380
 # The picture pane's places: the first picture at the top right of the left
@@ -186,6 +188,33 @@ remember "$left_of_column"
 click 820 380
 check until_changed "$left_of_column"
 check until_colours_above "$left_of_column" 2000
+
+# The web: "google" opens the search page in a browser window of its own
+# (whether or not the page loads here), then 浏览器 on the menu bar the
+# lesson's start page, a page of the program folder, whose title becomes the
+# window's. Each is closed as by its close button.
+windows() { xdotool search --onlyvisible --pid $pid 2>/dev/null | sort || true; }
+new_window() { # the windows seen before: the first one shown since
+  for _ in $(seq 100); do
+    comm -13 <(echo "$1") <(windows) | head -n1 | grep . && return 0
+    sleep 0.2
+  done
+  return 1
+}
+closes() { # window
+  "$closewindow" "$1" || return 1
+  for _ in $(seq 50); do windows | grep -qx "$1" || return 0; sleep 0.2; done
+  return 1
+}
+before_web=$(windows)
+button $google
+search=$(new_window "$before_web" || true)
+check test -n "$search"
+[ -n "$search" ] && check closes "$search"
+click $menu_web_x $menu_y
+lesson_page=$(wait_window 'Veltano 示例课' || true)
+check test -n "$lesson_page"
+[ -n "$lesson_page" ] && check closes "$lesson_page"
 
 # 外接程序: the lesson names no other program, so a file dialog asks for one;
 # Escape cancels it.

@@ -93,11 +93,20 @@ private slots:
                                  "D:\\music\\tn.mid", ""})
             QCOMPARE(book.locate(QString::fromUtf8(kept)), QString::fromUtf8(kept));
 
+        // Relative names lie below the program folder, wherever the process was started.
+        QVERIFY(QDir::setCurrent(dir.path() + QStringLiteral("/set")));
+        QCOMPARE(book.locate(QStringLiteral("set\\music\\tn.mid")),
+                 dir.filePath(QStringLiteral("set/music/tn.mid")));
+        QCOMPARE(book.openable(QStringLiteral("备课本\\高中\\a.jpg")),
+                 dir.filePath(QStringLiteral("备课本/高中/a.jpg")));
+        QVERIFY(QDir::setCurrent(QDir::tempPath()));
+
         // Folders follow the same rule.
         QCOMPARE(book.locateFolder(QStringLiteral("D:\\教学\\备课本")), book.lessonBook());
         QCOMPARE(book.locateFolder(QStringLiteral("D:\\备课本\\高中")),
                  dir.filePath(QStringLiteral("备课本/高中")));
         QCOMPARE(book.locateFolder(book.lessonBook()), book.lessonBook());
+        QCOMPARE(book.locateFolder(QStringLiteral("备课本")), book.lessonBook());
         QCOMPARE(book.locateFolder(QStringLiteral("D:\\备课本旧")), QStringLiteral("D:\\备课本旧"));
     }
 };

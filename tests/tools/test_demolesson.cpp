@@ -1,15 +1,18 @@
 // Checks the demo lesson that the build writes into the program folder's
 // lesson book, read the way the program reads it.
 
+#include "browser/browseraddress.h"
 #include "desktop/logic/medialists.h"
 #include "desktop/logic/textfiledecoding.h"
 #include "lesson/lessonbook.h"
 #include "lesson/lineconfigfile.h"
+#include "lesson/userprogramfolder.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QStringDecoder>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <QUrl>
 
@@ -21,6 +24,7 @@ private slots:
     void lessonFileIsAWindowsLineFile();
     void everyNamedFileIsThere();
     void mediaHaveTheirFormats();
+    void aCopyOfTheProgramFolderPlaysIt();
 };
 
 namespace {
@@ -33,14 +37,14 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QByteArray lessonBytes()
+QByteArray lessonBytes(const QString &programFolder = kProgram)
 {
-    return contents(kProgram + QStringLiteral("/备课本/配置区/示例/示例课.spz"));
+    return contents(programFolder + QStringLiteral("/备课本/配置区/示例/示例课.spz"));
 }
 
-LessonRecord lesson()
+LessonRecord lesson(const QString &programFolder = kProgram)
 {
-    QByteArray bytes = lessonBytes();
+    QByteArray bytes = lessonBytes(programFolder);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     const QStringList lines = lineconfig::readLines(buffer, kLineFileSlots);
@@ -75,11 +79,15 @@ void TestDemoLesson::lessonFileIsAWindowsLineFile()
     // Saved where the editor saves a lesson of chapter 示例 named 示例课.
     QCOMPARE(record[slot::ChapterTitle], QStringLiteral("示例"));
     QCOMPARE(record[slot::LessonTitle], QStringLiteral("示例课"));
-    QCOMPARE(LessonBook::savedLessonPath(record[slot::DocumentFolder], record[slot::ChapterTitle],
-                                         record[slot::LessonTitle]),
-             kProgram + QStringLiteral("/备课本/配置区/示例/示例课.spz"));
-    // Relative names with "\" between folders, lists of names each followed by one space.
+    // Relative names with "\" between folders, lists of names each followed by
+    // one space; the document folder and the single files below the program
+    // folder, so that nothing names the machine that built it.
+    QCOMPARE(record[slot::DocumentFolder], QStringLiteral("备课本"));
     QCOMPARE(record[slot::DocumentFile], QStringLiteral("示例\\示例文档.doc"));
+    QCOMPARE(record[slot::WebAddress], QStringLiteral("备课本\\示例\\首页.html"));
+    for (int field : {slot::Music1, slot::Music2, slot::Picture1, slot::Picture2})
+        QVERIFY2(LessonBook::isRelativeName(record[field]), qPrintable(record[field]));
+    QVERIFY(!bytes.contains(kProgram.toUtf8()));
     for (int field = slot::TextFiles; field <= slot::PictureFiles; ++field) {
         QVERIFY2(record[field].endsWith(QLatin1Char(' ')) && !record[field].contains(QLatin1Char('/')),
                  qPrintable(record[field]));
@@ -109,14 +117,6 @@ void TestDemoLesson::everyNamedFileIsThere()
                      qPrintable(entry.list.elements.at(i)));
     }
     QVERIFY(native(lists.media.elements.at(0)).endsWith(QLatin1String(".avi")));
-    // The background music and pictures, found also after the folder is copied elsewhere.
-    for (int field : {slot::Music1, slot::Music2, slot::Picture1, slot::Picture2}) {
-        const QString stored = QString(record[field]).replace(kProgram, QStringLiteral("D:\\Veltano"));
-        QVERIFY2(QFileInfo::exists(native(book.locate(stored))), qPrintable(record[field]));
-    }
-    const QUrl page(record[slot::WebAddress]);
-    QVERIFY(page.isLocalFile());
-    QVERIFY(contents(page.toLocalFile()).contains("<title>Veltano 示例课</title>"));
 }
 
 void TestDemoLesson::mediaHaveTheirFormats()
@@ -154,6 +154,44 @@ void TestDemoLesson::mediaHaveTheirFormats()
         pictures.insert(contents(path));
     }
     QCOMPARE(pictures.size(), 6);
+}
+
+// Installed, the program gives each user a program folder of their own with a
+// copy of the lesson book; a copied folder is the same case.
+void TestDemoLesson::aCopyOfTheProgramFolderPlaysIt()
+{
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("Veltano"));
+    QVERIFY(UserProgramFolder(kProgram, copy).prepare());
+    const LessonBook book(copy);
+    const LessonRecord record = lesson(copy);
+    const auto inCopy = [&copy](const QString &path) {
+        return path.startsWith(copy + QLatin1Char('/')) && QFileInfo(path).isFile();
+    };
+
+    // The editor reads the lesson's document folder as the copy's lesson book,
+    // saves the lesson back where it was read and finds the files below it.
+    const QString folder = book.locateFolder(record[slot::DocumentFolder]);
+    QCOMPARE(folder, book.lessonBook());
+    QCOMPARE(LessonBook::savedLessonPath(folder, record[slot::ChapterTitle], record[slot::LessonTitle]),
+             copy + QStringLiteral("/备课本/配置区/示例/示例课.spz"));
+    QVERIFY(inCopy(LessonBook::resolve(folder, record[slot::DocumentFile])));
+    LessonRecord fields = record;
+    MediaLists lists;
+    QVERIFY(buildMediaLists(fields, copy, lists));
+    for (const MediaList *list :
+         {&lists.textFiles, &lists.presentations, &lists.flashMovies, &lists.media, &lists.pictures}) {
+        for (int i = 0; i < list->count; ++i)
+            QVERIFY2(inCopy(book.openable(list->elements.at(i))), qPrintable(list->elements.at(i)));
+    }
+    for (int field : {slot::Music1, slot::Music2, slot::Picture1, slot::Picture2})
+        QVERIFY2(inCopy(book.openable(record[field])), qPrintable(record[field]));
+
+    // The web address opens the copy's own start page.
+    const QUrl page(browserAddress(record[slot::WebAddress], book));
+    QVERIFY(page.isLocalFile());
+    QVERIFY(inCopy(page.toLocalFile()));
+    QVERIFY(contents(page.toLocalFile()).contains("<title>Veltano 示例课</title>"));
 }
 
 QTEST_MAIN(TestDemoLesson)

@@ -13,7 +13,6 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <QUrl>
 
 namespace {
 
@@ -131,12 +130,13 @@ bool DemoLessonWriter::writeSound()
 
 bool DemoLessonWriter::writeVideo()
 {
-    // Three seconds of colour bars, MPEG-4 in AVI, which GStreamer's stock
-    // plug-ins both write and play.
+    // Ten seconds of colour bars, MPEG-4 in AVI, which GStreamer's stock
+    // plug-ins both write and play: still playing while a teacher (or a test
+    // on a busy machine) moves the pane about.
     QTemporaryDir work;
     const QString encoded = work.filePath(QStringLiteral("bars.avi"));
     if (!gstlaunch::run({QStringLiteral("videotestsrc"), QStringLiteral("pattern=smpte"),
-                         QStringLiteral("num-buffers=75"), QStringLiteral("!"),
+                         QStringLiteral("num-buffers=250"), QStringLiteral("!"),
                          QStringLiteral("video/x-raw,width=320,height=240,framerate=25/1"),
                          QStringLiteral("!"), QStringLiteral("videoconvert"), QStringLiteral("!"),
                          QStringLiteral("avenc_mpeg4"), QStringLiteral("bitrate=600000"), QStringLiteral("!"),
@@ -170,13 +170,14 @@ bool DemoLessonWriter::writeLesson()
     for (int n = 1; n <= kPictures; ++n)
         pictures << belowProgram(pictureName(n));
 
-    // Full paths as the editor stores them in this folder; a copy of the
-    // program folder elsewhere still finds them below its own 备课本 and set.
-    const QString book = m_programFolder + QStringLiteral("/备课本");
+    // Relative paths only, "\" between folders: the media names as the editor
+    // stores them, the document folder and the single files below the program
+    // folder. The lesson plays wherever the program folder is copied or
+    // installed, and the file holds nothing of the machine that built it.
     const QStringList lines = {
         name(kFolder),
         QStringLiteral("示例课"),
-        book,
+        QStringLiteral("备课本"),
         belowBook(name(kDocument)),
         list(texts),
         list({belowBook(name(kDeck))}),
@@ -184,11 +185,11 @@ bool DemoLessonWriter::writeLesson()
         // The video first: the toolbar's "Video" always plays the first entry.
         list({belowProgram(name(kVideo)), belowProgram(name(kSound))}),
         list(pictures),
-        mediaPath(name(kSound)),
-        m_programFolder + QStringLiteral("/set/music/tn.mid"),
-        mediaPath(pictureName(kCoverPicture)),
-        m_programFolder + QStringLiteral("/set/bj/1.jpg"),
-        QUrl::fromLocalFile(mediaPath(name(kStartPage))).toString(),
+        belowProgram(name(kSound)),
+        QStringLiteral("set\\music\\tn.mid"),
+        belowProgram(pictureName(kCoverPicture)),
+        QStringLiteral("set\\bj\\1.jpg"),
+        belowProgram(name(kStartPage)),
         QString(),
     };
     QByteArray bytes;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "geometry/twips.h"
+
 // A page of the word processor in centimetres: its size and margins. Each
 // document container lays its page out on one of these.
 struct PageLayout {
@@ -12,6 +14,15 @@ struct PageLayout {
 
     double textWidth() const { return width - left - right; }
     double textHeight() const { return height - top - bottom; }
+
+    // What a container shows of its page, in twips from the container's
+    // top-left corner: the text column between the margins, as an embedded
+    // word-processor page shows its text without the paper around it.
+    TwipsRect shownColumn() const
+    {
+        const double twipsPerCentimetre = 1440 / 2.54;
+        return {0, 0, float(textWidth() * twipsPerCentimetre), float(textHeight() * twipsPerCentimetre)};
+    }
 };
 
 namespace pagelayouts {

@@ -58,7 +58,7 @@ void DeckPane::pptButton(MediaList &presentations, QAction *button)
     }
     if (button->text() == kPlay) {
         placeQuarter();
-        Navigate(LessonBook::toNativeSeparators(m_context.book.locate(presentations.stepOn())));
+        Navigate(m_context.book.openable(presentations.stepOn()));
         button->setText(kStop);
         setVisible(true);
     } else if (button->text() == kStop) {
@@ -71,8 +71,7 @@ void DeckPane::pptButton(MediaList &presentations, QAction *button)
 void DeckPane::prepare(const MediaList &presentations)
 {
     for (int i = 0; i < presentations.count; ++i) {
-        const QString path =
-            LessonBook::toNativeSeparators(m_context.book.locate(presentations.elements.value(i)));
+        const QString path = m_context.book.openable(presentations.elements.value(i));
         if (!path.isEmpty())
             m_context.platform.documents->open(path);
     }

@@ -8,7 +8,7 @@
 
 namespace {
 
-const double kCentimetresPerInch = 2.54;
+const double kTwipsPerInch = 1440;
 
 } // namespace
 
@@ -25,7 +25,7 @@ void DocumentContainer::showPage(std::unique_ptr<QTextDocument> page)
 {
     m_page = std::move(page);
     m_page->setDocumentMargin(0);
-    m_page->setTextWidth(pixelsX(m_layout.textWidth()));
+    m_page->setTextWidth(pixelsX(m_layout.shownColumn().width));
     // Laid out now, so painting the page only draws it.
     m_page->documentLayout()->documentSize();
     update();
@@ -57,19 +57,17 @@ void DocumentContainer::paintEvent(QPaintEvent *event)
         return;
     QPainter painter(this);
     painter.setClipRect(event->rect());
-    painter.fillRect(QRectF(0, 0, pixelsX(m_layout.width), pixelsY(m_layout.height)), Qt::white);
-    // The text stays inside the page's margins, as on paper.
-    const QRectF body(0, 0, pixelsX(m_layout.textWidth()), pixelsY(m_layout.textHeight()));
-    painter.translate(pixelsX(m_layout.left), pixelsY(m_layout.top));
-    m_page->drawContents(&painter, body);
+    painter.fillRect(rect(), Qt::white);
+    const TwipsRect column = m_layout.shownColumn();
+    m_page->drawContents(&painter, QRectF(0, 0, pixelsX(column.width), pixelsY(column.height)));
 }
 
-double DocumentContainer::pixelsX(double centimetres) const
+double DocumentContainer::pixelsX(double twips) const
 {
-    return centimetres / kCentimetresPerInch * logicalDpiX();
+    return twips / kTwipsPerInch * logicalDpiX();
 }
 
-double DocumentContainer::pixelsY(double centimetres) const
+double DocumentContainer::pixelsY(double twips) const
 {
-    return centimetres / kCentimetresPerInch * logicalDpiY();
+    return twips / kTwipsPerInch * logicalDpiY();
 }

@@ -8,11 +8,10 @@
 class QTextDocument;
 
 // A document container (OLE1, OLE2): the surface a page of the lesson
-// document is put into. Empty, it is transparent; holding a page, it shows the
-// page as the word processor prints it: a white sheet of its layout at the
-// screen's real scale, drawn at natural size from its top-left corner and
-// clipped by the container. It takes the keyboard when clicked and reports
-// mouse releases and typed keys.
+// document is put into. Empty, it is transparent; holding a page, it is white
+// and shows the page's text column as its layout sets it, at the screen's real
+// scale from its top-left corner, clipped by the container. It takes the
+// keyboard when clicked and reports mouse releases and typed keys.
 class DocumentContainer : public QWidget
 {
     Q_OBJECT
@@ -35,8 +34,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    double pixelsX(double centimetres) const;
-    double pixelsY(double centimetres) const;
+    double pixelsX(double twips) const;
+    double pixelsY(double twips) const;
 
     PageLayout m_layout;
     std::unique_ptr<QTextDocument> m_page;

@@ -72,7 +72,7 @@ void FlashPane::flashButton(MediaList &movies, QAction *button)
 {
     const bool lessonHasMovies = !m_context.state.LessonFields[slot::FlashFiles].isEmpty();
     if (lessonHasMovies && button->text() == QString::fromUtf8(kStopped)) {
-        m_player->setMovie(LessonBook::toNativeSeparators(movies.stepOn()));
+        m_player->setMovie(m_context.book.openable(movies.stepOn()));
         m_player->setMenu(false);
         m_player->play();
         setVisible(true);

@@ -157,7 +157,7 @@ void PicturePane::apply(const PictureElements &elements)
 
 QString PicturePane::nativePath(const QString &file) const
 {
-    return LessonBook::toNativeSeparators(m_context.book.locate(file));
+    return m_context.book.openable(file);
 }
 
 std::optional<QSizeF> PicturePane::ownSize(const QString &file)

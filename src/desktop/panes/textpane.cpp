@@ -3,6 +3,7 @@
 #include "desktop/logic/medialists.h"
 #include "desktop/logic/textfiledecoding.h"
 #include "documentwait.h"
+#include "platform/choicedialogs.h"
 #include "platform/filedialog.h"
 #include "platform/messagebox.h"
 #include "platform/worddocument.h"
@@ -58,7 +59,7 @@ void TextPane::txtButton(MediaList &textFiles)
 {
     m_richText->clear();
     if (textFiles.count > 0) {
-        if (!loadFile(LessonBook::toNativeSeparators(textFiles.stepOn())))
+        if (!loadFile(m_context.book.openable(textFiles.stepOn())))
             return;
     } else {
         const std::optional<QString> chosen = m_context.platform.fileDialog->chooseFile(
@@ -168,6 +169,27 @@ void TextPane::setFontSize(const FontSize &size)
     m_richText->setFont(font);
     // A rich text carries sizes of its own; the keys size the whole text.
     WordDocument::setPointSize(*m_richText->document(), size.points());
+}
+
+void TextPane::Myfont()
+{
+    const std::optional<QFont> chosen = m_context.platform.choiceDialogs->chooseFont(m_richText->font());
+    if (!chosen)
+        return;
+    QFont font = m_richText->font();
+    font.setFamily(chosen->family());
+    font.setBold(chosen->bold());
+    font.setUnderline(chosen->underline());
+    m_richText->setFont(font);
+    // The runs of a rich text carry faces and weights of their own.
+    QTextCharFormat format;
+    format.setFontFamilies({chosen->family()});
+    format.setFontWeight(chosen->bold() ? QFont::Bold : QFont::Normal);
+    format.setFontUnderline(chosen->underline());
+    QTextCursor all(m_richText->document());
+    all.select(QTextCursor::Document);
+    all.mergeCharFormat(format);
+    setFontSize(FontSize::fromPoints(chosen->pointSizeF()));
 }
 
 void TextPane::tell(const QString &message)

@@ -34,6 +34,11 @@ public:
     void enlargeType();
     void reduceType();
 
+    // 字体(Font) of the format menu: the chosen face, size, weight and
+    // underline for the whole pane, a loaded rich text included, as the size
+    // keys apply to the whole text. Cancel changes nothing.
+    void Myfont();
+
     // Toolbar "txt": clears the pane, then shows the next file of the lesson's
     // text-file list, or a file chosen in the open dialog when the lesson
     // names none (cancel leaves the pane cleared and as visible as it was).

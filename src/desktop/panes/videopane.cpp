@@ -59,7 +59,7 @@ void VideoPane::videoButton()
         VideoOpen();
         return;
     }
-    showMedium(LessonBook::toNativeSeparators(m_media.elements.value(0)));
+    showMedium(m_context.book.openable(m_media.elements.value(0)));
 }
 
 void VideoPane::showMedium(const QString &path)
@@ -118,7 +118,7 @@ void VideoPane::VideoNext()
 
 void VideoPane::playListed()
 {
-    m_player->setURL(LessonBook::toNativeSeparators(m_media.elements.value(m_media.position)));
+    m_player->setURL(m_context.book.openable(m_media.elements.value(m_media.position)));
     m_player->play();
 }
 

@@ -61,7 +61,7 @@ QString WordPane::documentPath()
 {
     const QString stored =
         lessonDocumentPath(m_context.state.LessonFields[slot::DocumentFile], m_context.book.programFolder());
-    return stored.isEmpty() ? stored : LessonBook::toNativeSeparators(m_context.book.locate(stored));
+    return stored.isEmpty() ? stored : m_context.book.openable(stored);
 }
 
 void WordPane::openLessonDocument()

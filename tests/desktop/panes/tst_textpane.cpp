@@ -133,6 +133,18 @@ private slots:
         QCOMPARE(d.text->geometry(), (TwipsRect{0, 120, 14745, 10665}));
     }
 
+    // A lesson written on Windows names its files by that machine's paths.
+    void windowsNamesReadTheCopiesBelowTheProgram()
+    {
+        TextDesktop d;
+        d.write(QStringLiteral("备课本/文本/a.txt"), "abc");
+        d.state.LessonFields[3] = QStringLiteral("D:\\Veltano\\备课本\\课.doc");
+        d.state.LessonFields[4] = QStringLiteral("D:\\Veltano\\备课本\\文本\\a.txt ");
+        d.open();
+        d.button("txt");
+        QCOMPARE(d.rich->toPlainText(), QStringLiteral("abc"));
+    }
+
     void txtButtonWithoutListAsksForAFile()
     {
         TextDesktop d;
@@ -179,6 +191,25 @@ private slots:
         QTest::keyClick(d.rich, '=');
         for (QTextBlock block = d.rich->document()->begin(); block.isValid(); block = block.next())
             QCOMPARE(block.begin().fragment().charFormat().font().pointSizeF(), 22.0);
+        // 字体(Font) gives the whole text, the file's bold heading included, the chosen face.
+        QFont chosen(QStringLiteral("Noto Serif CJK SC"));
+        chosen.setPointSizeF(40);
+        chosen.setUnderline(true);
+        d.fakes.choiceDialogs.nextFont = chosen;
+        d.item("Myfont");
+        QCOMPARE(d.rich->font().family(), chosen.family());
+        QVERIFY(d.rich->font().underline() && !d.rich->font().bold());
+        QCOMPARE(d.text->fontSize().points(), 40.0);
+        for (QTextBlock block = d.rich->document()->begin(); block.isValid(); block = block.next()) {
+            const QFont font = block.begin().fragment().charFormat().font();
+            QCOMPARE(font.family(), chosen.family());
+            QCOMPARE(font.pointSizeF(), 40.0);
+            QVERIFY(font.underline() && !font.bold());
+        }
+        // Cancelled, the dialog changes nothing.
+        d.fakes.choiceDialogs.nextFont.reset();
+        d.item("Myfont");
+        QCOMPARE(d.text->fontSize().points(), 40.0);
 
         d.button("txt");
         QCOMPARE(d.fakes.messageBox.shown.size(), 1);

@@ -134,6 +134,22 @@ private slots:
         QCOMPARE(d.player->URL(), d.file("c.wav"));
     }
 
+    // A lesson written on Windows names its media by that machine's paths.
+    void windowsNamesPlayTheCopiesBelowTheProgram()
+    {
+        VideoDesktop d;
+        d.write(QStringLiteral("备课本/视频/b.avi"));
+        d.write(QStringLiteral("set/music/c.mp3"));
+        d.state.LessonFields[3] = QStringLiteral("D:\\Veltano\\备课本\\课.doc");
+        d.state.LessonFields[7] =
+            QStringLiteral("D:\\Veltano\\备课本\\视频\\b.avi E:\\旧\\set\\music\\c.mp3 ");
+        d.open();
+        d.button("video");
+        QCOMPARE(d.player->URL(), d.file("备课本/视频/b.avi"));
+        d.item("VideoNext");
+        QCOMPARE(d.player->URL(), d.file("set/music/c.mp3"));
+    }
+
     void aListOfOneAlwaysPlaysIt()
     {
         VideoDesktop d;
