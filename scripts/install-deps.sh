@@ -10,7 +10,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
   gstreamer1.0-tools timgm6mb-soundfont
   fonts-noto-cjk fortunes-zh
-  libreoffice-writer-nogui libreoffice-impress-nogui poppler-utils
+  libreoffice-writer-nogui libreoffice-impress-nogui python3-uno poppler-utils
   xvfb xauth xdotool x11-apps x11-xserver-utils imagemagick libx11-dev
   # the package: dpkg-shlibdeps, the icon's sizes, the checks of its entry, metadata and file type
   dpkg-dev librsvg2-bin desktop-file-utils appstream shared-mime-info procps

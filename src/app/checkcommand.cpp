@@ -19,13 +19,13 @@ std::optional<QString> fileToCheck(int argc, char *argv[])
     return std::nullopt;
 }
 
-int run(const QString &lessonPath, const LessonBook &book, MediaProbe &probe)
+int run(const QString &lessonPath, const LessonBook &book, MediaProbe &probe, DocumentConverter &converter)
 {
     if (lessonPath.isEmpty()) {
         std::fputs("用法：veltano --check 课件.spz\n", stderr);
         return 1;
     }
-    LessonChecker checker(book, probe);
+    LessonChecker checker(book, probe, converter);
     QEventLoop loop;
     QObject::connect(&checker, &LessonChecker::finished, &loop, &QEventLoop::quit);
     QString error;

@@ -7,6 +7,7 @@
 #include "platform/detachedlauncher.h"
 #include "platform/moduleflashplayer.h"
 #include "platform/modulewebbrowser.h"
+#include "platform/officelistener.h"
 #include "platform/officeprocess.h"
 #include "platform/qtchoicedialogs.h"
 #include "platform/qtfiledialog.h"
@@ -116,8 +117,18 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Veltano"));
     QApplication::setApplicationVersion(QStringLiteral(VELTANO_VERSION));
     QtMediaProbe mediaProbe;
+    const QString cache =
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Veltano");
+    // One LibreOffice kept running for conversions, a process a file where it cannot run. It starts
+    // with the first conversion (the desktop asks for the lesson's documents not yet converted as it
+    // opens), so a lesson whose documents are all converted keeps its desktop without it.
+    auto *office =
+        new OfficeListenerBackEnd(cache + QStringLiteral("/office-listener"),
+                                  executableFolder() + QStringLiteral("/office/convertserver.py"),
+                                  new OfficeProcessBackEnd(cache + QStringLiteral("/office-profiles")));
+    CachedDocumentConverter documents(DocumentCache(cache + QStringLiteral("/documents")), office);
     if (lessonToCheck)
-        return checkcommand::run(*lessonToCheck, LessonBook(folder), mediaProbe);
+        return checkcommand::run(*lessonToCheck, LessonBook(folder), mediaProbe, documents);
 
     QGuiApplication::setDesktopFileName(QStringLiteral("veltano"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("veltano")));
@@ -157,10 +168,6 @@ int main(int argc, char *argv[])
     platform.launcher = &launcher;
     platform.mediaPlayers = &mediaPlayers;
     platform.mediaProbe = &mediaProbe;
-    const QString cache =
-        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Veltano");
-    CachedDocumentConverter documents(DocumentCache(cache + QStringLiteral("/documents")),
-                                      new OfficeProcessBackEnd(cache + QStringLiteral("/office-profiles")));
     platform.documents = &documents;
     platform.flashPlayers = &flashPlayers;
     platform.webBrowsers = &webBrowsers;

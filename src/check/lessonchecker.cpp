@@ -1,16 +1,22 @@
 #include "lessonchecker.h"
 
 #include "lesson/configfile.h"
-#include "mediacontent.h"
+#include "platform/documentconverter.h"
 #include "platform/mediaprobe.h"
 
 #include <QFileInfo>
 #include <QPointer>
 #include <QThreadPool>
 
-LessonChecker::LessonChecker(LessonBook book, MediaProbe &probe, QObject *parent)
-    : QObject(parent), m_book(std::move(book)), m_probe(probe)
-{}
+LessonChecker::LessonChecker(LessonBook book, MediaProbe &probe, DocumentConverter &converter,
+                             QObject *parent)
+    : QObject(parent), m_book(std::move(book)), m_probe(probe), m_converter(converter)
+{
+    // The converter is shared with the desktop: only the document asked for here counts.
+    connect(&m_converter, &DocumentConverter::opened, this,
+            [this](const ConvertedDocument &document) { converted(document.source, QString()); });
+    connect(&m_converter, &DocumentConverter::failed, this, &LessonChecker::converted);
+}
 
 bool LessonChecker::start(const QString &lessonPath, QString *error)
 {
@@ -63,20 +69,22 @@ void LessonChecker::checkNext()
     QThreadPool::globalInstance()->start([self, index, item, root] {
         const bool exists = QFileInfo(item.path).isFile();
         const QString reason = exists ? mediacontent::check(item.kind, item.path) : QString();
+        const mediacontent::BackEnd backEnd =
+            exists ? mediacontent::backEndFor(item.kind, item.path) : mediacontent::BackEnd::None;
         const QStringList candidates = exists ? QStringList() : lessonmedia::sameNameFiles(item.path, root);
         if (self)
             QMetaObject::invokeMethod(
                 self,
-                [self, index, exists, reason, candidates] {
+                [self, index, exists, reason, backEnd, candidates] {
                     if (self)
-                        self->examined(index, exists, reason, candidates);
+                        self->examined(index, exists, reason, backEnd, candidates);
                 },
                 Qt::QueuedConnection);
     });
 }
 
 void LessonChecker::examined(int index, bool exists, const QString &contentReason,
-                             const QStringList &candidates)
+                             mediacontent::BackEnd backEnd, const QStringList &candidates)
 {
     CheckItem &item = m_items[index];
     if (!exists) {
@@ -84,14 +92,27 @@ void LessonChecker::examined(int index, bool exists, const QString &contentReaso
         settle(index, CheckItem::Status::Missing, QString());
         return;
     }
-    if (!contentReason.isEmpty() || !mediacontent::needsBackEnd(item.kind)) {
+    if (!contentReason.isEmpty() || backEnd == mediacontent::BackEnd::None) {
         settle(index, contentReason.isEmpty() ? CheckItem::Status::Found : CheckItem::Status::Unplayable,
                contentReason);
+        return;
+    }
+    if (backEnd == mediacontent::BackEnd::Converter) {
+        m_converting = index;
+        m_converter.open(item.path);
         return;
     }
     m_probe.probe(item.kind, item.path, this, [this, index](const QString &reason) {
         settle(index, reason.isEmpty() ? CheckItem::Status::Found : CheckItem::Status::Unplayable, reason);
     });
+}
+
+void LessonChecker::converted(const QString &source, const QString &reason)
+{
+    if (m_converting < 0 || m_items.at(m_converting).path != source)
+        return;
+    const int index = std::exchange(m_converting, -1);
+    settle(index, reason.isEmpty() ? CheckItem::Status::Found : CheckItem::Status::Unplayable, reason);
 }
 
 void LessonChecker::settle(int index, CheckItem::Status status, const QString &reason)

@@ -2,19 +2,24 @@
 
 #include "lesson/lessonbook.h"
 #include "lessonmedia.h"
+#include "mediacontent.h"
 
 #include <QObject>
 
+class DocumentConverter;
 class MediaProbe;
+struct ConvertedDocument;
 
 // Checks every medium of a lesson in the background, one after the other:
 // is the file there (else files of the same name are looked for), does its
-// content fit, and does the media back end open it.
+// content fit, and does the media back end open it or the document converter
+// convert it (into its cache, so the lesson later opens it at once).
 class LessonChecker : public QObject
 {
     Q_OBJECT
 public:
-    LessonChecker(LessonBook book, MediaProbe &probe, QObject *parent = nullptr);
+    LessonChecker(LessonBook book, MediaProbe &probe, DocumentConverter &converter,
+                  QObject *parent = nullptr);
 
     // Reads the lesson file and starts. False, with the reason in `error`, when
     // the file cannot be read as a lesson.
@@ -33,11 +38,16 @@ signals:
 
 private:
     void checkNext();
-    void examined(int index, bool exists, const QString &contentReason, const QStringList &candidates);
+    void examined(int index, bool exists, const QString &contentReason, mediacontent::BackEnd backEnd,
+                  const QStringList &candidates);
+    void converted(const QString &source, const QString &reason);
     void settle(int index, CheckItem::Status status, const QString &reason);
 
     LessonBook m_book;
     MediaProbe &m_probe;
+    DocumentConverter &m_converter;
+    // The item whose document the converter is working on; -1 for none.
+    int m_converting = -1;
     LessonRecord m_fields;
     QList<CheckItem> m_items;
     QList<int> m_queue;

@@ -40,7 +40,8 @@ QColor statusColour(CheckItem::Status status)
 
 LessonCheckWindow::LessonCheckWindow(AppContext &context, QString lessonPath, QWidget *parent)
     : QDialog(parent), m_context(context), m_lessonPath(std::move(lessonPath)),
-      m_checker(new LessonChecker(context.book, *context.platform.mediaProbe, this))
+      m_checker(
+          new LessonChecker(context.book, *context.platform.mediaProbe, *context.platform.documents, this))
 {
     setObjectName(QStringLiteral("frmCheck"));
     setWindowTitle(QString::fromUtf8(kTitle) + QStringLiteral(" - ") + QFileInfo(m_lessonPath).fileName());

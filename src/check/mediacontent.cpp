@@ -7,24 +7,31 @@ namespace mediacontent {
 
 namespace {
 
-const QByteArray kCompoundFile("\xD0\xCF\x11\xE0", 4); // .doc, .ppt, .pps
-const QByteArray kZip("PK\x03\x04", 4);                // .docx, .pptx
 const QByteArray kRtf("{\\rtf");
 
-bool startsWithAny(const QByteArray &head, std::initializer_list<QByteArray> signatures)
+QByteArray headOf(const QString &path)
 {
-    for (const QByteArray &signature : signatures) {
-        if (head.startsWith(signature))
-            return true;
-    }
-    return false;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(8) : QByteArray();
 }
 
 } // namespace
 
-bool needsBackEnd(MediaKind kind)
+BackEnd backEndFor(MediaKind kind, const QString &path)
 {
-    return kind == MediaKind::Picture || kind == MediaKind::AudioVideo;
+    switch (kind) {
+    case MediaKind::Picture:
+    case MediaKind::AudioVideo:
+        return BackEnd::MediaProbe;
+    case MediaKind::Document:
+    case MediaKind::Deck:
+        return BackEnd::Converter;
+    case MediaKind::Text:
+        // The text pane shows a rich text, whatever its name, through the converter.
+        return headOf(path).startsWith(kRtf) ? BackEnd::Converter : BackEnd::None;
+    default:
+        return BackEnd::None;
+    }
 }
 
 QString check(MediaKind kind, const QString &path)
@@ -37,14 +44,10 @@ QString check(MediaKind kind, const QString &path)
         return QStringLiteral("无法读取：") + file.errorString();
     const QByteArray head = file.read(8);
     switch (kind) {
-    case MediaKind::Document:
-        return startsWithAny(head, {kCompoundFile, kZip, kRtf}) ? QString()
-                                                                : QStringLiteral("不是 Word 或 RTF 文档");
-    case MediaKind::Deck:
-        return startsWithAny(head, {kCompoundFile, kZip}) ? QString()
-                                                          : QStringLiteral("不是 PowerPoint 文件");
     case MediaKind::Flash:
-        return startsWithAny(head, {"FWS", "CWS", "ZWS"}) ? QString() : QStringLiteral("不是 Flash 动画");
+        return head.startsWith("FWS") || head.startsWith("CWS") || head.startsWith("ZWS")
+                   ? QString()
+                   : QStringLiteral("不是 Flash 动画");
     case MediaKind::Text:
         if (path.endsWith(QStringLiteral(".rtf"), Qt::CaseInsensitive) && !head.startsWith(kRtf))
             return QStringLiteral("不是 RTF 文本");

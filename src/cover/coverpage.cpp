@@ -31,7 +31,7 @@ CoverPage::CoverPage(AppContext &context, RandomSource random, QWidget *parent)
     // Shown where the picture is missing; the yellow titles stay readable on it.
     setStyleSheet(QStringLiteral("CoverPage { background: #101c30; }"));
     setAttribute(Qt::WA_StyledBackground);
-    context.screens.present(this, Qt::WindowMaximized);
+    context.screens.present(this, Qt::WindowMaximized, [this] { layOut(!m_player->widget()->isHidden()); });
 
     m_image1 = new QLabel(this);
     m_image1->setObjectName(QStringLiteral("Image1"));
@@ -105,9 +105,7 @@ void CoverPage::load()
     for (int i = 0; i <= slot::WebAddress; ++i)
         state.LessonFields[i].clear();
     setWindowTitle(subjectTitle(state.SettingsRecord.StageSubject));
-    const double W = state.screenWidth();
-    const double H = state.screenHeight();
-    place(m_image1, {0, 0, float(W), float(H)});
+    place(m_image1, {0, 0, float(state.screenWidth()), float(state.screenHeight())});
     if (!readLesson()) {
         m_context.flow.unload(ScreenId::Cover);
         return;
@@ -117,12 +115,7 @@ void CoverPage::load()
     m_label1->setText(state.LessonFields[slot::ChapterTitle]);
     m_label2->setText(state.LessonFields[slot::LessonTitle]);
     m_label5->setText(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
-    m_layout = cover::layOut(W, H, textSize(m_label1), textSize(m_label2));
-    place(m_label1, m_layout.chapter);
-    place(m_label2, m_layout.lesson);
-    place(m_label5, m_layout.date);
-    place(m_label3, m_layout.teacher);
-    place(m_player->widget(), m_layout.player);
+    layOut(false);
 
     m_player->setURL(cover::chooseMusic(state.LessonFields[slot::Music1], m_context.book));
     m_player->play();
@@ -132,6 +125,23 @@ void CoverPage::load()
     const QString picture =
         cover::choosePicture(state.LessonFields[slot::Picture1], m_context.book, m_random());
     m_image1->setPixmap(QPixmap(LessonBook::toNativeSeparators(picture)));
+}
+
+// Over the lesson's screen, at load and when the lesson moves to another
+// screen, where a player the teacher showed stays shown.
+void CoverPage::layOut(bool playerShown)
+{
+    const double W = m_context.state.screenWidth();
+    const double H = m_context.state.screenHeight();
+    place(m_image1, {0, 0, float(W), float(H)});
+    m_layout = cover::layOut(W, H, textSize(m_label1), textSize(m_label2));
+    if (playerShown)
+        m_layout.player.height = cover::shownPlayerHeight(H);
+    place(m_label1, m_layout.chapter);
+    place(m_label2, m_layout.lesson);
+    place(m_label5, m_layout.date);
+    place(m_label3, m_layout.teacher);
+    place(m_player->widget(), m_layout.player);
 }
 
 // A configuration that cannot be read keeps the teacher on the home screen

@@ -45,6 +45,7 @@ private:
     QAction *addItem(const char *name, const QString &caption);
     void buildMusicMenu();
     bool readLesson();
+    void layOut(bool playerShown);
     cover::TwipsSize textSize(const QLabel *label) const;
     void place(QWidget *widget, const TwipsRect &rect) const;
     void popUpMusicMenu(const QPoint &globalPos);

@@ -120,7 +120,6 @@ void TeachingDesktop::wireCommands()
 void TeachingDesktop::load()
 {
     const SharedState &shared = m_context.state;
-    const TwipsScale &scale = m_context.scale;
     LessonRecord &fields = m_context.state.LessonFields;
 
     setWindowTitle(shared.SettingsRecord.UnitName + subjectTitle(shared.SettingsRecord.StageSubject) +
@@ -129,18 +128,12 @@ void TeachingDesktop::load()
 
     // The window covers the lesson's screen even where no window manager
     // honours full screen.
-    m_context.screens.present(this, Qt::WindowFullScreen);
+    m_context.screens.present(this, Qt::WindowFullScreen, [this] { fitScreen(); });
 
     // The order matters: FullArea is read from the document container only after
     // the work area has sized it, the toolbar is fitted to that FullArea, and the
     // media lists are built after the desktop state has been reset.
-    const DesktopFrames frames = layoutFrames(shared.screenWidth(), shared.screenHeight(),
-                                              desktopdesign::kStripWidth, desktopdesign::kToolbarWidth);
-    const TwipsRect &f = frames.frame1;
-    m_frame1->setGeometry(scale.toPixels(f));
-    placeStrip(frames.frame2);
-
-    m_image2->setGeometry(scale.toPixels(0, 0, f.width, f.height));
+    const TwipsRect f = layOutFrames();
     m_menus->item(QStringLiteral("Backcolour"))->setChecked(false);
     const QString &backgroundPicture = fields[slot::Picture2];
     if (!backgroundPicture.isEmpty())
@@ -182,6 +175,32 @@ void TeachingDesktop::load()
     m_ole1->control()->setFocus(Qt::OtherFocusReason);
 
     emit loaded();
+}
+
+TwipsRect TeachingDesktop::layOutFrames()
+{
+    const SharedState &shared = m_context.state;
+    const TwipsScale &scale = m_context.scale;
+    const DesktopFrames frames = layoutFrames(shared.screenWidth(), shared.screenHeight(),
+                                              desktopdesign::kStripWidth, desktopdesign::kToolbarWidth);
+    const TwipsRect &f = frames.frame1;
+    m_frame1->setGeometry(scale.toPixels(f));
+    placeStrip(frames.frame2);
+    m_image2->setGeometry(scale.toPixels(0, 0, f.width, f.height));
+    return f;
+}
+
+// The lesson moved to another screen: the frames and the document container
+// cover it, FullArea follows, and every pane keeps its place in twips, its
+// content and whether it shows.
+void TeachingDesktop::fitScreen()
+{
+    const TwipsRect f = layOutFrames();
+    m_ole1->setGeometry(workAreaPlaces(f).ole1);
+    m_state.fullArea = fullAreaOf(m_ole1->geometry());
+    for (Pane *pane : findChildren<Pane *>())
+        pane->reapply();
+    fitToolbar();
 }
 
 void TeachingDesktop::placeStrip(const TwipsRect &frame2)

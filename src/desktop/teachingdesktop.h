@@ -88,6 +88,8 @@ private:
     void wireCommands();
     void setBackColour(const QColor &colour);
     void fitToolbar();
+    TwipsRect layOutFrames();
+    void fitScreen();
     void placeStrip(const TwipsRect &frame2);
     void placeInputBox();
     void applyPlace(const QString &kind, const TwipsRect &rect);

@@ -1,5 +1,7 @@
 #include "officeprocess.h"
 
+#include "officeprofile.h"
+
 #include <csignal>
 #include <QDir>
 #include <QLockFile>
@@ -70,6 +72,9 @@ void OfficeProcessBackEnd::startWaiting()
                 0, this, [this, running] { end(running, QStringLiteral("找不到 LibreOffice（soffice）")); });
             continue;
         }
+        // A profile that cannot be made safe is still one LibreOffice keeps
+        // its defaults in, which run no document macro either.
+        officeprofile::secure(running->profile);
         running->process = new QProcess(this);
         // A group of its own, so stopping the job also ends the office
         // process that the soffice launcher starts.
@@ -77,16 +82,13 @@ void OfficeProcessBackEnd::startWaiting()
         running->process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         running->process->setStandardOutputFile(QProcess::nullDevice());
         const Job &job = running->job;
-        const QStringList arguments{QStringLiteral("-env:UserInstallation=") +
-                                        QUrl::fromLocalFile(running->profile).toString(),
-                                    QStringLiteral("--headless"),
-                                    QStringLiteral("--invisible"),
-                                    QStringLiteral("--norestore"),
-                                    QStringLiteral("--convert-to"),
-                                    job.format,
-                                    QStringLiteral("--outdir"),
-                                    job.outputFolder,
-                                    job.input};
+        QStringList arguments{
+            QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(running->profile).toString(),
+            QStringLiteral("--headless"), QStringLiteral("--invisible"), QStringLiteral("--norestore")};
+        if (job.format == QLatin1String("pdf"))
+            arguments << QStringLiteral("--infilter=") + kDeckFilter;
+        arguments << QStringLiteral("--convert-to") << job.format << QStringLiteral("--outdir")
+                  << job.outputFolder << job.input;
         connect(running->process, &QProcess::finished, this,
                 [this, running](int, QProcess::ExitStatus status) {
                     end(running,

@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QUrl>
+#include <QUrlQuery>
 #include <QWebEngineView>
 
 RuffleFlashPlayer::RuffleFlashPlayer(WebEngine &engine, QWidget *parent)
@@ -16,7 +17,10 @@ RuffleFlashPlayer::RuffleFlashPlayer(WebEngine &engine, QWidget *parent)
 {
     connect(m_view, &EngineView::focusIn, this, &FlashPlayer::focusIn);
     // A reloaded host page (after its process died) plays the movie again.
-    connect(m_view, &EngineView::crashed, this, [this] { m_hostReady = false; });
+    connect(m_view, &EngineView::crashed, this, [this] {
+        m_hostReady = false;
+        m_pageRequest = -1;
+    });
     m_view->installEventFilter(this);
 }
 
@@ -55,16 +59,39 @@ void RuffleFlashPlayer::start()
         return;
     }
     QWebEngineView *view = m_view->view();
+    // Until the first frame the pane shows the host page's black, not the
+    // engine's white.
+    view->page()->setBackgroundColor(Qt::black);
     connect(view, &QWebEngineView::loadFinished, this, [this](bool ok) {
         m_hostReady = ok;
-        if (ok && !m_movie.isEmpty()) {
-            m_waiting = true;
-            loadMovie();
-        }
+        if (!ok || m_movie.isEmpty())
+            return;
+        // The page plays the movie its address names; a later one, or any
+        // movie after the page was reloaded, is handed over now.
+        if (m_request == m_pageRequest && m_status == Status::Loading)
+            return;
+        m_waiting = true;
+        loadMovie();
     });
     connect(view, &QWebEngineView::titleChanged, this, &RuffleFlashPlayer::readTitle);
     loadMovie();
-    view->load(m_engine.flashHostPage());
+    QUrl host = m_engine.flashHostPage();
+    if (m_waiting) {
+        // The first movie rides along with the page, saving a round trip
+        // through the finished page before the emulator can start on it.
+        m_waiting = false;
+        m_pageRequest = m_request;
+        QUrlQuery query;
+        query.addQueryItem(QStringLiteral("movie"), movieUrl().toString(QUrl::FullyEncoded));
+        query.addQueryItem(QStringLiteral("request"), QString::number(m_request));
+        host.setQuery(query);
+    }
+    view->load(host);
+}
+
+QUrl RuffleFlashPlayer::movieUrl() const
+{
+    return QUrl::fromLocalFile(QFileInfo(m_movie).absoluteFilePath());
 }
 
 void RuffleFlashPlayer::loadMovie()
@@ -88,7 +115,7 @@ void RuffleFlashPlayer::loadMovie()
     m_waiting = false;
     m_view->hideNotice();
     // The address goes in as a JSON string, so no file name can break the call.
-    const QJsonArray url{QUrl::fromLocalFile(QFileInfo(m_movie).absoluteFilePath()).toString()};
+    const QJsonArray url{movieUrl().toString()};
     const QString call = QStringLiteral("loadMovie(%1[0], %2)")
                              .arg(QString::fromUtf8(QJsonDocument(url).toJson(QJsonDocument::Compact)))
                              .arg(m_request);

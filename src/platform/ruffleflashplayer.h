@@ -2,6 +2,8 @@
 
 #include "flashplayer.h"
 
+#include <QUrl>
+
 class EngineView;
 class WebEngine;
 
@@ -35,11 +37,13 @@ private:
     void fail(const QString &reason);
     void setStatus(Status status);
     void readTitle(const QString &title);
+    QUrl movieUrl() const;
 
     WebEngine &m_engine;
     EngineView *m_view;
     QString m_movie;
     int m_request = 0;
+    int m_pageRequest = 0; // the request the host page's address carries
     bool m_hostReady = false;
     bool m_waiting = false; // a movie waits for the host page
     Status m_status = Status::Empty;

@@ -20,22 +20,21 @@ ClosingScreen::ClosingScreen(AppContext &context, RandomSource random, QWidget *
     setObjectName(QStringLiteral("Form4"));
     setStyleSheet(QStringLiteral("ClosingScreen { background: #000040; }"));
     setAttribute(Qt::WA_StyledBackground);
-    context.screens.present(this, Qt::WindowMaximized);
-    const TwipsScale &scale = context.scale;
+    context.screens.present(this, Qt::WindowMaximized, [this] {
+        m_sayingWidth = closing::sayingWidth(m_context.state.screenWidth());
+        layOut();
+    });
 
     m_label2 = new QLabel(QStringLiteral("名家名言录："), this);
     m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label2->setGeometry(scale.toPixels(360, 120, 2895, 495));
     m_label2->setFont(songFont(21.75));
     m_label2->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
 
     m_frame1 = new QWidget(this);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
-    m_frame1->setGeometry(scale.toPixels(360, 720, 12495, 9975));
 
     m_image1 = new QLabel(m_frame1);
     m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setGeometry(scale.toPixels(0, 0, 12480, 9960));
     m_image1->setScaledContents(true);
     m_image1->setPixmap(QPixmap(context.book.setFolder(QStringLiteral("image/closing.jpg"))));
 
@@ -46,7 +45,7 @@ ClosingScreen::ClosingScreen(AppContext &context, RandomSource random, QWidget *
     m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Yellow: colour value &H0000FFFF.
     m_label1->setStyleSheet(QStringLiteral("color: #FFFF00; background: transparent;"));
-    placeSaying();
+    layOut();
 
     auto *click = new LeftClick(this);
     click->watch(m_image1);
@@ -54,16 +53,20 @@ ClosingScreen::ClosingScreen(AppContext &context, RandomSource random, QWidget *
     connect(click, &LeftClick::clicked, this, [this] { m_context.flow.endProgram(); });
 }
 
-void ClosingScreen::placeSaying()
+void ClosingScreen::layOut()
 {
-    m_label1->setGeometry(m_context.scale.toPixels(closing::kSayingLeft, 2160, m_sayingWidth, 6615));
+    const TwipsScale &scale = m_context.scale;
+    m_label2->setGeometry(scale.toPixels(360, 120, 2895, 495));
+    m_frame1->setGeometry(scale.toPixels(360, 720, 12495, 9975));
+    m_image1->setGeometry(scale.toPixels(0, 0, 12480, 9960));
+    m_label1->setGeometry(scale.toPixels(closing::kSayingLeft, 2160, m_sayingWidth, 6615));
 }
 
 void ClosingScreen::load()
 {
     setWindowTitle(subjectTitle(m_context.state.SettingsRecord.StageSubject));
     m_sayingWidth = closing::sayingWidth(m_context.state.screenWidth());
-    placeSaying();
+    layOut();
     m_label1->setText(readSaying(closing::sayingLine(m_random())));
 }
 

@@ -27,7 +27,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void placeSaying();
+    // Places the labels and the picture in twips of the lesson's screen.
+    void layOut();
     QString readSaying(int line) const;
 
     AppContext &m_context;

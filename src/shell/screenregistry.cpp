@@ -7,10 +7,15 @@
 #include "desktop/teachingdesktop.h"
 #include "editor/lessoneditor.h"
 #include "homescreen.h"
+#include "screenroles.h"
+#include "startup.h"
 
 void registerScreens(AppContext &context)
 {
     ScreenFlow &flow = context.flow;
+    // Before the windows are refitted: they lay out from the new screen's size and scale.
+    QObject::connect(&context.screens, &ScreenRoles::projectorChanged, &flow,
+                     [&context] { fitToProjector(context); });
     flow.registerScreen(ScreenId::Home, [&context] { return new HomeScreen(context); });
     flow.registerScreen(ScreenId::Cover, [&context] { return new CoverPage(context); });
     flow.registerScreen(ScreenId::Closing, [&context] { return new ClosingScreen(context); });

@@ -14,15 +14,32 @@ ScreenInfo infoOf(const QScreen *screen)
                       screen->logicalDotsPerInchY()};
 }
 
+bool sameLayout(const ScreenInfo &a, const ScreenInfo &b)
+{
+    return a.pixels == b.pixels && qFuzzyCompare(a.dpiX, b.dpiX) && qFuzzyCompare(a.dpiY, b.dpiY);
+}
+
 } // namespace
 
 ScreenRoles::ScreenRoles(ProgramSettings settings, QObject *parent)
     : QObject(parent), m_settings(std::move(settings)), m_chosen(m_settings.projectorScreen())
 {
     m_placedOn = projector();
+    m_placedInfo = projectorInfo();
     // Queued: while a screen is being removed it may still be listed.
     const auto changed = [this] { QTimer::singleShot(0, this, &ScreenRoles::screensMoved); };
-    connect(qApp, &QGuiApplication::screenAdded, this, changed);
+    // A projector often switches its mode once it is plugged in: a screen
+    // that changes size or DPI is laid out for again.
+    const auto watch = [this, changed](QScreen *screen) {
+        connect(screen, &QScreen::geometryChanged, this, changed);
+        connect(screen, &QScreen::logicalDotsPerInchChanged, this, changed);
+    };
+    for (QScreen *screen : QGuiApplication::screens())
+        watch(screen);
+    connect(qApp, &QGuiApplication::screenAdded, this, [changed, watch](QScreen *screen) {
+        watch(screen);
+        changed();
+    });
     connect(qApp, &QGuiApplication::screenRemoved, this, changed);
     connect(qApp, &QGuiApplication::primaryScreenChanged, this, changed);
 }
@@ -57,21 +74,31 @@ bool ScreenRoles::choose(const QString &name)
     return saved;
 }
 
-void ScreenRoles::present(QWidget *window, Qt::WindowState state)
+void ScreenRoles::present(QWidget *window, Qt::WindowState state, std::function<void()> refit)
 {
-    m_presented.removeIf([](const Presented &p) { return p.window.isNull(); });
-    m_presented.append(Presented{window, state});
+    // A window presented again (the next lesson on the same desktop) is kept once.
+    m_presented.removeIf([window](const Presented &p) { return p.window.isNull() || p.window == window; });
+    m_presented.append(Presented{window, state, std::move(refit)});
     place(window, state);
 }
 
 void ScreenRoles::screensMoved()
 {
     QScreen *now = projector();
-    if (now != m_placedOn) {
+    const ScreenInfo info = projectorInfo();
+    if (now != m_placedOn || !sameLayout(info, m_placedInfo)) {
         m_placedOn = now;
+        m_placedInfo = info;
+        emit projectorChanged();
         m_presented.removeIf([](const Presented &p) { return p.window.isNull(); });
-        for (const Presented &presented : std::as_const(m_presented))
-            place(presented.window, presented.state);
+        const QList<Presented> presented = m_presented;
+        for (const Presented &shown : presented) {
+            if (shown.window.isNull())
+                continue;
+            place(shown.window, shown.state);
+            if (shown.refit)
+                shown.refit();
+        }
     }
     emit screensChanged();
 }

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+
 class QScreen;
 class QWidget;
 
@@ -32,10 +34,14 @@ public:
 
     // Shows the window over the whole projector (`Qt::WindowFullScreen`) or
     // over its available area (`Qt::WindowMaximized`), now and after every
-    // change of screens.
-    void present(QWidget *window, Qt::WindowState state);
+    // change of screens. When the projector becomes another screen, `refit`
+    // lays the window out for it, after projectorChanged().
+    void present(QWidget *window, Qt::WindowState state, std::function<void()> refit = {});
 
 signals:
+    // The lesson is now shown on another screen, which may differ in size and
+    // DPI; the presented windows are moved and refitted right after.
+    void projectorChanged();
     // Screens came or went, or the choice changed.
     void screensChanged();
 
@@ -46,10 +52,12 @@ private:
     struct Presented {
         QPointer<QWidget> window;
         Qt::WindowState state;
+        std::function<void()> refit;
     };
 
     ProgramSettings m_settings;
     QString m_chosen;
     QPointer<QScreen> m_placedOn;
+    ScreenInfo m_placedInfo;
     QList<Presented> m_presented;
 };

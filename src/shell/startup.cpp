@@ -5,17 +5,21 @@
 
 #include "screenroles.h"
 
-bool runStartUp(AppContext &context)
+void fitToProjector(AppContext &context)
 {
-    SharedState &state = context.state;
-    state.ConfigPath.clear();
-
     // The lesson's screen: its size, and twips per pixel from its own DPI.
     const ScreenInfo screen = context.screens.projectorInfo();
     context.scale = screenchoice::scaleOf(screen);
     const QSizeF twips = screenchoice::sizeInTwips(screen);
-    state.ScreenWidthText = QString::number(twips.width());
-    state.ScreenHeightText = QString::number(twips.height());
+    context.state.ScreenWidthText = QString::number(twips.width());
+    context.state.ScreenHeightText = QString::number(twips.height());
+}
+
+bool runStartUp(AppContext &context)
+{
+    SharedState &state = context.state;
+    state.ConfigPath.clear();
+    fitToProjector(context);
 
     const SettingsFile settings(context.settingsPath);
     if (settings.exists()) {

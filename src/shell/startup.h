@@ -6,3 +6,8 @@ struct AppContext;
 // settings file. Returns true on a first start (no settings file yet), after
 // creating the file.
 bool runStartUp(AppContext &context);
+
+// Takes the lesson screen's size (ScreenWidthText, ScreenHeightText) and its
+// twips scale from the projector screen, at start-up and when the lesson
+// moves to another screen.
+void fitToProjector(AppContext &context);

@@ -3,6 +3,7 @@
 
 #include "check/lessonchecker.h"
 #include "check/lessoncheckwindow.h"
+#include "platform/documentconverter.h"
 #include "shell/homescreen.h"
 #include "support/filebytes.h"
 #include "support/testcontext.h"
@@ -51,25 +52,50 @@ private slots:
 void TestLessonCheck::everyMediumIsFoundMissingOrUnplayable()
 {
     TestContext t;
-    const QString lesson = writeLesson(t);
+    QStringList lines;
+    const QString lesson = writeLesson(t, &lines);
+    // A document and a rich text the converter takes, and a deck it refuses.
+    const QString document = t.write(QStringLiteral("备课本/讲.doc"), "doc");
+    const QString richText = t.write(QStringLiteral("备课本/笔记.txt"), "{\\rtf1 x}");
+    const QString deck = t.write(QStringLiteral("备课本/a.ppt"), "ppt");
+    lines[3] = QStringLiteral("讲.doc");
+    lines[4] = QStringLiteral("讲义.txt 笔记.txt ");
+    lines[5] = QStringLiteral("a.ppt ");
+    t.write(QStringLiteral("备课本/配置区/集合.spz"), filebytes::gbkLines(lines));
+    t.fakes.documents.provide(document, ConvertedDocument::Format::Html, document);
+    t.fakes.documents.provide(richText, ConvertedDocument::Format::Html, richText);
+    t.fakes.documents.refuse(deck, QStringLiteral("文件内容不是 PowerPoint 演示文稿"));
     t.fakes.mediaProbe.refuse(QStringLiteral("clip.mp4"), QStringLiteral("无法播放"));
-    LessonChecker checker(t.context.book, t.fakes.mediaProbe);
+    LessonChecker checker(t.context.book, t.fakes.mediaProbe, t.fakes.documents);
     QSignalSpy finished(&checker, &LessonChecker::finished);
     QString error;
+    t.fakes.documents.hold = true;
     QVERIFY(checker.start(lesson, &error));
+    QTRY_COMPARE_WITH_TIMEOUT(t.fakes.documents.requested.size(), 1, kWatchdogMs);
+    // A document the desktop asked for does not settle the one being checked.
+    emit t.fakes.documents.opened(ConvertedDocument{deck, deck, ConvertedDocument::Format::Pdf});
+    QCOMPARE(checker.items()[0].status, CheckItem::Status::Pending);
+    t.fakes.documents.hold = false;
+    t.fakes.documents.answerHeld();
     QVERIFY(finished.wait(kWatchdogMs));
 
     const QList<CheckItem> &items = checker.items();
-    QCOMPARE(items.size(), 4);
-    QCOMPARE(items[0].status, CheckItem::Status::Missing); // 讲义.txt
-    QCOMPARE(items[0].candidates,
+    QCOMPARE(items.size(), 7);
+    QCOMPARE(items[0].status, CheckItem::Status::Found);   // 讲.doc, converted
+    QCOMPARE(items[1].status, CheckItem::Status::Missing); // 讲义.txt
+    QCOMPARE(items[1].candidates,
              QStringList({t.programDir.filePath(QStringLiteral("备课本/旧课/讲义.txt"))}));
-    QCOMPARE(items[1].status, CheckItem::Status::Unplayable); // game.swf, by its content
-    QCOMPARE(items[2].status, CheckItem::Status::Unplayable); // clip.mp4, by the back end
-    QCOMPARE(items[2].reason, QStringLiteral("无法播放"));
-    QCOMPARE(items[3].status, CheckItem::Status::Found); // a.jpg
-    // Only what exists and passed its content check reaches the back end.
+    QCOMPARE(items[2].status, CheckItem::Status::Found);      // 笔记.txt, a rich text converted
+    QCOMPARE(items[3].status, CheckItem::Status::Unplayable); // a.ppt, refused by the converter
+    QCOMPARE(items[3].reason, QStringLiteral("文件内容不是 PowerPoint 演示文稿"));
+    QCOMPARE(items[4].status, CheckItem::Status::Unplayable); // game.swf, by its content
+    QCOMPARE(items[5].status, CheckItem::Status::Unplayable); // clip.mp4, by the back end
+    QCOMPARE(items[5].reason, QStringLiteral("无法播放"));
+    QCOMPARE(items[6].status, CheckItem::Status::Found); // a.jpg
+    // Only what exists and passed its content check reaches a back end; plain
+    // texts need none.
     QCOMPARE(t.fakes.mediaProbe.probed.size(), 2);
+    QCOMPARE(t.fakes.documents.requested, QStringList({document, richText, deck}));
 
     QVERIFY(!checker.start(t.write(QStringLiteral("x.doc"), "x"), &error));
     QVERIFY(error.contains(QStringLiteral("不是课件文件")));

@@ -158,8 +158,12 @@ void TestLessonCheckCore::contentChecksAndTheReport()
     const QString rtfText = write(dir.filePath(QStringLiteral("d.rtf")), "plain");
     QVERIFY(mediacontent::check(MediaKind::Flash, swf).isEmpty());
     QVERIFY(!mediacontent::check(MediaKind::Flash, notSwf).isEmpty());
-    QVERIFY(mediacontent::check(MediaKind::Deck, deck).isEmpty());
-    QVERIFY(!mediacontent::check(MediaKind::Document, notSwf).isEmpty());
+    QCOMPARE(mediacontent::backEndFor(MediaKind::Deck, deck), mediacontent::BackEnd::Converter);
+    QCOMPARE(mediacontent::backEndFor(MediaKind::Text, rtfText), mediacontent::BackEnd::None);
+    QCOMPARE(
+        mediacontent::backEndFor(MediaKind::Text, write(dir.filePath(QStringLiteral("e.txt")), "{\\rtf1")),
+        mediacontent::BackEnd::Converter);
+    QCOMPARE(mediacontent::backEndFor(MediaKind::Picture, swf), mediacontent::BackEnd::MediaProbe);
     QVERIFY(!mediacontent::check(MediaKind::Text, rtfText).isEmpty());
     QVERIFY(!mediacontent::check(MediaKind::Program, swf).isEmpty());
 

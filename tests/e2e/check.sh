@@ -1,22 +1,27 @@
 #!/usr/bin/env bash
 # End to end: `veltano --check` on a copy of the program folder, with the real
 # media back ends and no display. A lesson whose music plays, whose picture
-# decodes, whose other picture moved into a sub-folder and whose clip is no
-# video: status 1 and a report naming each; once mended, status 0.
+# decodes, whose other picture moved into a sub-folder, whose clip is no video
+# and whose deck the document converter refuses: status 1 and a report naming
+# each; once mended, status 0, with a rich-text document converted for real
+# into the document cache.
 set -euo pipefail
 app_dir=$1
 source "$(dirname "$0")/common.sh"
 unset DISPLAY
+export XDG_CACHE_HOME="$work/cache"
 
 mkdir -p "$work/app/备课本/配置区" "$work/app/备课本/图片"
 cp "$work/app/set/image/2.jpg" "$work/app/备课本/图片/旧图.jpg"
 head -c 4000 /dev/urandom >"$work/app/备课本/clip.mp4"
-lesson() { # picture list, audio/video list
-  printf '%s\r\n' '第一章' '检查' '' '' '' '' '' "$2" "$1" \
+head -c 4000 /dev/urandom >"$work/app/备课本/坏.ppt"
+printf '{\\rtf1\\ansi hello\\par}' >"$work/app/备课本/讲义.rtf"
+lesson() { # picture list, audio/video list, deck list, document
+  printf '%s\r\n' '第一章' '检查' '' "${4:-}" '' "${3:-}" '' "$2" "$1" \
     'D:\Veltano\set\music\gaoshanls.mp3' '' '' '' '' '' | iconv -f UTF-8 -t GBK >"$work/app/备课本/配置区/检查.spz"
 }
 
-lesson 'set\image\1.jpg 备课本\旧图.jpg ' '备课本\clip.mp4 '
+lesson 'set\image\1.jpg 备课本\旧图.jpg ' '备课本\clip.mp4 ' '备课本\坏.ppt '
 status=0
 "$work/app/veltano" --check "$work/app/备课本/配置区/检查.spz" >"$work/report.txt" 2>"$work/check.log" || status=$?
 check test "$status" -eq 1
@@ -24,14 +29,17 @@ check grep -qF "[找到] 图片文件：set\\image\\1.jpg -> $work/app/set/image
 check grep -qF "[缺少] 图片文件：备课本\\旧图.jpg" "$work/report.txt"
 check grep -qF "同名文件：$work/app/备课本/图片/旧图.jpg" "$work/report.txt"
 check grep -qF "[不能播放] 视音频文件名：备课本\\clip.mp4" "$work/report.txt"
+check grep -qF "[不能播放] Ppt文件名：备课本\\坏.ppt" "$work/report.txt"
 # A path of the Windows machine, found below this program folder.
 check grep -qF "[找到] 背景音乐1：D:\\Veltano\\set\\music\\gaoshanls.mp3 -> $work/app/set/music/gaoshanls.mp3" "$work/report.txt"
 
-lesson 'set\image\1.jpg 备课本\图片\旧图.jpg ' 'set\music\tn.mid '
+lesson 'set\image\1.jpg 备课本\图片\旧图.jpg ' 'set\music\tn.mid ' '' '讲义.rtf'
 status=0
 "$work/app/veltano" --check "$work/app/备课本/配置区/检查.spz" >"$work/report.txt" 2>"$work/check.log" || status=$?
 check test "$status" -eq 0
-check grep -qF "共 4 项，0 项有问题。" "$work/report.txt"
+check grep -qF "共 5 项，0 项有问题。" "$work/report.txt"
+check grep -qF "[找到] 文档文件名：讲义.rtf" "$work/report.txt"
+check compgen -G "$XDG_CACHE_HOME/Veltano/documents/*.html"
 
 status=0
 "$work/app/veltano" --check "$work/app/备课本/配置区/无此课.spz" >/dev/null 2>&1 || status=$?

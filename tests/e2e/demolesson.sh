@@ -12,6 +12,9 @@
 set -euo pipefail
 app_dir=$1 closewindow=$2
 source "$(dirname "$0")/common.sh"
+# A cache of its own, so the converter's LibreOffice is known by its folder.
+export XDG_CACHE_HOME="$work/cache"
+office_running() { pgrep -f "$XDG_CACHE_HOME/Veltano/office-listener" >/dev/null; }
 
 lesson_sums() { (cd "$work/app/备课本" && find 示例 配置区/示例 -type f -print0 | sort -z | xargs -0 md5sum); }
 before=$(lesson_sums)
@@ -116,6 +119,8 @@ check test -n "$desktop"
 # to the next page.
 button $word
 check slowly until_share_above "$page" '#000000' 0.02
+# Converting the lesson's documents started the converter's LibreOffice.
+check office_running
 remember "$page"
 click 500 600
 sleep 0.5 # the location menu opens
@@ -236,6 +241,9 @@ check until_share_above 1024x400+0+100 '#FFFF00' 0.005
 click 500 400
 ended() { for _ in $(seq 100); do kill -0 $pid 2>/dev/null || return 0; sleep 0.2; done; return 1; }
 check ended
+# Nothing of the converter's LibreOffice outlives the program.
+office_gone() { for _ in $(seq 50); do office_running || return 0; sleep 0.2; done; return 1; }
+check office_gone
 
 check test "$(lesson_sums)" = "$before"
 echo "$pass passed, $fail failed"

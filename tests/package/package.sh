@@ -34,7 +34,7 @@ check test "$version" = "$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p'
 depends=$(dpkg-deb -f "$deb" Depends)
 for p in libqt6core6 libqt6widgets6 libqt6multimedia6 libqt6webenginewidgets6 libqt6pdf6 qt6-qpa-plugins \
   qt6-translations-l10n gstreamer1.0-plugins-good gstreamer1.0-plugins-bad timgm6mb-soundfont \
-  libreoffice-writer-nogui libreoffice-impress-nogui fonts-noto-cjk; do
+  libreoffice-writer-nogui libreoffice-impress-nogui python3-uno fonts-noto-cjk; do
   check grep -qE "(^|, )$p( |,|$)" <<<"$depends"
 done
 

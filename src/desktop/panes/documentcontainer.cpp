@@ -49,6 +49,9 @@ void DocumentContainer::keyPressEvent(QKeyEvent *event)
         return;
     }
     emit typed(event->text());
+    // Esc and Enter, used by none of the container's keys, go on to the window's.
+    if (!event->text().front().isPrint())
+        event->ignore();
 }
 
 void DocumentContainer::paintEvent(QPaintEvent *event)

@@ -28,6 +28,10 @@ public:
     void setHeight(float height);
 
     bool isVisible() const { return m_visible; }
+
+    // Lays the control out again, after the lesson moved to a screen with
+    // another twips scale.
+    void reapply() { apply(); }
     void setVisible(bool visible);
 
     // A placement item of the pane's family: a hidden pane is never moved.
@@ -55,7 +59,8 @@ private:
 
     QString m_kind;
     QPointer<QWidget> m_control;
-    TwipsScale m_scale;
+    // The lesson screen's scale, which changes when the lesson moves screens.
+    const TwipsScale &m_scale;
     TwipsRect m_geometry;
     bool m_visible = false;
     bool m_clickRecorded = false;

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "conversionbackend.h"
+
+#include <memory>
+#include <optional>
+#include <QElapsedTimer>
+#include <QQueue>
+
+class QJsonObject;
+class QLockFile;
+class QProcess;
+class QTimer;
+
+// Converts through one LibreOffice kept running in the background: the
+// program's own script (run by the system's Python, which has the UNO bridge)
+// starts it listening on a pipe with a profile of its own, and converts each
+// job over UNO in a fraction of the time a new office process takes.
+// - Jobs run one after another; the listener starts with start() or the first
+//   job, and jobs wait for it while it starts.
+// - When it dies it is started again; a job it was converting fails once.
+//   Dying kDeathsBeforeGivingUp times without answering a job counts as not
+//   being able to run.
+//   When it grows past `memoryBound` it is started afresh between jobs.
+// - Where it cannot run (no Python UNO bridge, no LibreOffice, the profile in
+//   use by another copy of the program), jobs go to `fallback`, and the
+//   listener is tried again a while later.
+// - Its processes end with this object, and on their own when the program
+//   ends in any other way (the script's input closes).
+class OfficeListenerBackEnd : public ConversionBackEnd
+{
+    Q_OBJECT
+public:
+    static constexpr qint64 kDefaultMemoryBound = 600LL * 1024 * 1024;
+    static constexpr int kTimeoutMs = 180000;
+    static constexpr int kStartTimeoutMs = 90000;
+    static constexpr int kRetryAfterMs = 30000;
+    static constexpr int kDeathsBeforeGivingUp = 3;
+
+    // Keeps `fallback` (it becomes a child of this object).
+    OfficeListenerBackEnd(QString profileFolder, QString script, ConversionBackEnd *fallback,
+                          QString program = QStringLiteral("soffice"),
+                          qint64 memoryBound = kDefaultMemoryBound, QObject *parent = nullptr);
+    ~OfficeListenerBackEnd() override;
+
+    void convert(const Job &job) override;
+    void stopAll() override;
+
+    // Starts the listener ahead of the first job; returns at once.
+    void start();
+    bool isReady() const { return m_state == State::Ready; }
+    // Resident memory of the listener's processes, 0 when none runs.
+    qint64 memoryUse() const;
+
+private:
+    enum class State { Stopped, Starting, Ready, Unavailable };
+
+    void launch();
+    void readReplies();
+    void onReply(const QJsonObject &reply);
+    void onWorkerEnded();
+    void sendNext();
+    void giveUp();
+    void shutDown();
+    static QString filterFor(const QString &format);
+
+    QString m_profile;
+    QString m_script;
+    ConversionBackEnd *m_fallback;
+    QString m_program;
+    qint64 m_memoryBound;
+    State m_state = State::Stopped;
+    QProcess *m_worker = nullptr;
+    // The worker's process group, which LibreOffice's processes share.
+    qint64 m_group = 0;
+    std::unique_ptr<QLockFile> m_profileLock;
+    QTimer *m_timeout;
+    QQueue<Job> m_waiting;
+    std::optional<Job> m_current;
+    QElapsedTimer m_unavailableSince;
+    int m_launches = 0;
+    // Deaths since the last job it answered.
+    int m_deathsInARow = 0;
+};

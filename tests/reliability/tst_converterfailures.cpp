@@ -1,0 +1,335 @@
+// The document converter the program runs (LibreOffice kept listening, a
+// process a file as the fallback) against documents and office failures it
+// must survive: each is told once, naming the file, and the next attempt works.
+// It never runs a document's macros, and leaves no LibreOffice behind.
+#include "platform/cachedconverter.h"
+#include "platform/documentcache.h"
+#include "platform/officelistener.h"
+#include "platform/officeprocess.h"
+#include "platform/worddocument.h"
+#include "support/officefixtures.h"
+
+#include <csignal>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QtTest>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kWait = 300000;
+// For processes to be gone once killed, generous for a loaded machine.
+constexpr int kEnd = 60000;
+const QString kScript = QStringLiteral(VELTANO_APP_DIR "/office/convertserver.py");
+
+// Processes whose command line names `marker` (a folder only this test uses).
+QList<int> processesNaming(const QString &marker, const QByteArray &program = QByteArray())
+{
+    QList<int> found;
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(entry));
+        if (!entry.front().isDigit() || !cmdline.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray line = cmdline.readAll();
+        if (line.contains(marker.toUtf8()) && line.contains(program))
+            found.append(entry.toInt());
+    }
+    return found;
+}
+
+QString write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
+}
+
+QByteArray longRtf(int pages)
+{
+    QByteArray rtf = "{\\rtf1\\ansi\n";
+    for (int page = 1; page <= pages; ++page)
+        rtf += "\\pard\\plain Page " + QByteArray::number(page) + " first line\\par\n\\pard\\plain Page " +
+               QByteArray::number(page) + " last line\\par\n" + (page < pages ? "\\page\n" : "");
+    return rtf + "}";
+}
+
+// A Writer document (flat ODF, named ".doc": LibreOffice goes by the content)
+// whose Basic macro, bound to the document's loading, writes `marker`.
+QByteArray autoRunMacroDocument(const QString &marker)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<office:document "
+           "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+           "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" "
+           "xmlns:script=\"urn:oasis:names:tc:opendocument:xmlns:script:1.0\" "
+           "xmlns:ooo=\"http://openoffice.org/2004/office\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+           "xmlns:dom=\"http://www.w3.org/2001/xml-events\" office:version=\"1.2\" "
+           "office:mimetype=\"application/vnd.oasis.opendocument.text\"><office:scripts>"
+           "<office:script script:language=\"ooo:Basic\"><ooo:libraries><ooo:library-embedded "
+           "ooo:name=\"Standard\"><ooo:module ooo:name=\"Module1\"><ooo:source-code>Sub Touch\n"
+           "  Dim n As Integer\n  n = FreeFile\n  Open \"" +
+           marker.toUtf8() +
+           "\" For Output As #n\n  Print #n, \"ran\"\n  Close #n\nEnd Sub\n</ooo:source-code></ooo:module>"
+           "</ooo:library-embedded></ooo:libraries></office:script><office:event-listeners>"
+           "<script:event-listener script:language=\"ooo:script\" script:event-name=\"dom:load\" "
+           "xlink:href=\"vnd.sun.star.script:Standard.Module1.Touch?language=Basic&amp;location=document\"/>"
+           "</office:event-listeners></office:scripts><office:body><office:text><text:p>macro</text:p>"
+           "</office:text></office:body></office:document>";
+}
+
+// The real converter as the program builds it, recording what it answers.
+struct Converter {
+    CachedDocumentConverter converter;
+    QHash<QString, int> opened;
+    QHash<QString, QStringList> failed;
+    ConvertedDocument last;
+
+    Converter(const QString &folder, OfficeListenerBackEnd *listener)
+        : converter(DocumentCache(folder + QStringLiteral("/documents")), listener)
+    {
+        QObject::connect(&converter, &DocumentConverter::opened, [this](const ConvertedDocument &document) {
+            ++opened[document.source];
+            last = document;
+        });
+        QObject::connect(
+            &converter, &DocumentConverter::failed,
+            [this](const QString &source, const QString &reason) { failed[source].append(reason); });
+    }
+    int answers(const QString &path) const { return opened.value(path) + failed.value(path).size(); }
+};
+
+OfficeListenerBackEnd *programBackEnd(const QString &folder,
+                                      qint64 memoryBound = OfficeListenerBackEnd::kDefaultMemoryBound)
+{
+    return new OfficeListenerBackEnd(folder + QStringLiteral("/listener"), kScript,
+                                     new OfficeProcessBackEnd(folder + QStringLiteral("/profiles")),
+                                     QStringLiteral("soffice"), memoryBound);
+}
+
+// Has `backEnd` convert `input` to HTML in a folder of its own; returns the
+// problem it reports, or "no answer".
+QString convertWith(ConversionBackEnd &backEnd, int id, const QString &input, const QString &output)
+{
+    QString problem = QStringLiteral("no answer");
+    QObject context;
+    QObject::connect(&backEnd, &ConversionBackEnd::finished, &context, [&](int done, const QString &why) {
+        if (done == id)
+            problem = why;
+    });
+    QDir().mkpath(output);
+    backEnd.convert({id, input, QStringLiteral("html"), output});
+    if (!QTest::qWaitFor([&problem] { return problem != QLatin1String("no answer"); }, kWait))
+        return QStringLiteral("no answer in time");
+    return problem;
+}
+
+} // namespace
+
+class ConverterFailuresTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_folder;
+    QString m_encrypted;
+    QString m_long;
+    // The converter the rows share, kept running from row to row.
+    OfficeListenerBackEnd *m_office = nullptr;
+    std::unique_ptr<Converter> m_shared;
+
+private slots:
+    // The encrypted and the long Word documents, written by the converter's
+    // own script; closing its input must end its LibreOffice.
+    void initTestCase()
+    {
+        QVERIFY(QFile::exists(kScript));
+        const QString rtf =
+            write(m_folder.filePath(QStringLiteral("seven.rtf")), officefixtures::sevenParagraphRtf());
+        const QString longSource = write(m_folder.filePath(QStringLiteral("long.rtf")), longRtf(300));
+        m_encrypted = m_folder.filePath(QStringLiteral("encrypted.doc"));
+        m_long = m_folder.filePath(QStringLiteral("long.doc"));
+        const QString profile = m_folder.filePath(QStringLiteral("maker"));
+        QProcess script;
+        script.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        script.start(QStringLiteral("/usr/bin/python3"),
+                     {kScript, QStringLiteral("soffice"), QUrl::fromLocalFile(profile).toString(),
+                      QStringLiteral("veltano-test-%1").arg(QCoreApplication::applicationPid())});
+        const auto job = [&script](int id, const QString &in, const QString &out, const QString &password) {
+            QJsonObject line{{QStringLiteral("id"), id},
+                             {QStringLiteral("input"), in},
+                             {QStringLiteral("output"), out},
+                             {QStringLiteral("filter"), QStringLiteral("MS Word 97")}};
+            if (!password.isEmpty())
+                line.insert(QStringLiteral("password"), password);
+            script.write(QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n');
+        };
+        job(1, rtf, m_encrypted, QStringLiteral("secret"));
+        job(2, longSource, m_long, QString());
+        QStringList replies;
+        while (replies.size() < 3 && script.waitForReadyRead(kWait))
+            while (script.canReadLine())
+                replies.append(QString::fromUtf8(script.readLine()).trimmed());
+        QCOMPARE(replies.size(), 3);
+        QVERIFY2(replies.at(0).contains(QLatin1String("ready")), qPrintable(replies.at(0)));
+        QCOMPARE(replies.at(1), QStringLiteral("{\"id\": 1, \"problem\": \"\"}"));
+        QCOMPARE(replies.at(2), QStringLiteral("{\"id\": 2, \"problem\": \"\"}"));
+        QVERIFY(!processesNaming(profile, "soffice.bin").isEmpty());
+        script.closeWriteChannel();
+        QVERIFY(script.waitForFinished(kWait));
+        QTRY_VERIFY_WITH_TIMEOUT(processesNaming(profile).isEmpty(), kEnd);
+
+        m_office = programBackEnd(m_folder.filePath(QStringLiteral("shared")));
+        m_shared = std::make_unique<Converter>(m_folder.filePath(QStringLiteral("shared")), m_office);
+        m_office->start();
+    }
+
+    void failuresAreToldOnceAndTheNextAttemptWorks_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("content"); // empty: the file made in initTestCase
+        QTest::addColumn<QString>("failure");    // empty: it opens
+        QTest::addColumn<bool>("officeKilled");  // while converting this file, or before when it is to open
+        QTest::addColumn<bool>("officeMissing");
+
+        QByteArray zip("PK\x03\x04\x14\0\0\0\x08\0", 10);
+        zip += QByteArray(400, 'z');
+        QByteArray brokenDeck("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+        for (int i = 0; i < 8192; ++i)
+            brokenDeck += char((i * 7919 + 13) % 251);
+        QTest::newRow("a zip named .doc")
+            << "archive.doc" << zip << "文件内容不是 Word 文档" << false << false;
+        QTest::newRow("a password") << m_encrypted << QByteArray() << "文件有密码保护" << false << false;
+        QTest::newRow("300 pages") << m_long << QByteArray() << QString() << false << false;
+        QTest::newRow("a deck LibreOffice cannot open")
+            << "broken.ppt" << brokenDeck << "LibreOffice 无法打开该文件" << false << false;
+        QTest::newRow("LibreOffice killed half-way")
+            << m_long << QByteArray() << "LibreOffice 异常退出" << true << false;
+        QTest::newRow("LibreOffice killed while waiting")
+            << m_long << QByteArray() << QString() << true << false;
+        QTest::newRow("LibreOffice not installed")
+            << m_long << QByteArray() << "找不到 LibreOffice（soffice）" << false << true;
+    }
+
+    void failuresAreToldOnceAndTheNextAttemptWorks()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, failure);
+        QFETCH(bool, officeKilled);
+        QFETCH(bool, officeMissing);
+        if (!content.isEmpty())
+            file = write(m_folder.filePath(file), content);
+        // Each row converts afresh.
+        QVERIFY(QDir(m_folder.filePath(QStringLiteral("shared/documents"))).removeRecursively());
+        QTemporaryDir missing;
+        const QByteArray searchPath = qgetenv("PATH");
+        std::unique_ptr<Converter> own;
+        if (officeMissing) {
+            qputenv("PATH", QFile::encodeName(missing.filePath(QStringLiteral("nothing"))));
+            own = std::make_unique<Converter>(missing.path(), programBackEnd(missing.path()));
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(m_office->isReady(), kWait);
+        }
+        Converter &c = own ? *own : *m_shared;
+        c.opened.clear();
+        c.failed.clear();
+
+        const auto killOffice = [this] {
+            const QList<int> offices =
+                processesNaming(m_folder.filePath(QStringLiteral("shared")), "soffice.bin");
+            QCOMPARE(offices.size(), 1);
+            ::kill(offices.first(), SIGKILL);
+        };
+        if (officeKilled && failure.isEmpty()) {
+            killOffice();
+            // Noticed without a job, and started again.
+            QTRY_VERIFY_WITH_TIMEOUT(!m_office->isReady(), kEnd);
+            QTRY_VERIFY_WITH_TIMEOUT(m_office->isReady(), kWait);
+        }
+        c.converter.open(file);
+        if (officeKilled && !failure.isEmpty()) {
+            // The job is handed to the listener on the event loop's next turn.
+            QCoreApplication::processEvents();
+            killOffice();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(c.answers(file), 1, kWait);
+        if (!failure.isEmpty()) {
+            QCOMPARE(c.failed.value(file), QStringList{failure});
+            if (!officeKilled && !officeMissing)
+                return;
+            // The component is back: the same file again.
+            qputenv("PATH", searchPath);
+            c.failed.clear();
+            c.converter.open(file);
+            QTRY_COMPARE_WITH_TIMEOUT(c.answers(file), 1, kWait);
+        }
+        QVERIFY2(c.failed.isEmpty(), qPrintable(c.failed.value(file).join(QLatin1Char(' '))));
+        QCOMPARE(c.opened.value(file), 1);
+        // Every page is there, the last one readable.
+        QString problem;
+        const auto word = WordDocument::load(c.last, &problem);
+        QVERIFY2(word, qPrintable(problem));
+        QVERIFY(word->paragraphCount() >= 600);
+        const auto lastPage = word->copyRange(word->paragraphCount() - 1, word->paragraphCount(), 20);
+        QVERIFY2(lastPage->toPlainText().contains(QLatin1String("Page 300 last line")),
+                 qPrintable(lastPage->toPlainText()));
+    }
+
+    // A document macro bound to the document's loading would write a file: the
+    // same document opened by LibreOffice with macros allowed shows it does;
+    // the converter's two ways of converting never run it. The listener also
+    // restarts past its memory bound.
+    void documentMacrosNeverRun()
+    {
+        QTemporaryDir work;
+        const QString marker = work.filePath(QStringLiteral("macro-ran"));
+        const QString document =
+            write(work.filePath(QStringLiteral("macro.doc")), autoRunMacroDocument(marker));
+        const QString lax = work.filePath(QStringLiteral("lax/user/registrymodifications.xcu"));
+        QVERIFY(QDir().mkpath(QFileInfo(lax).absolutePath()));
+        write(lax,
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<oor:items "
+              "xmlns:oor=\"http://openoffice.org/2001/registry\"><item "
+              "oor:path=\"/org.openoffice.Office.Common/Security/Scripting\"><prop "
+              "oor:name=\"MacroSecurityLevel\" oor:op=\"fuse\"><value>0</value></prop></item></oor:items>");
+        QProcess opened;
+        opened.setChildProcessModifier([] { ::setsid(); });
+        opened.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        opened.start(QStringLiteral("soffice"),
+                     {QStringLiteral("-env:UserInstallation=") +
+                          QUrl::fromLocalFile(work.filePath(QStringLiteral("lax"))).toString(),
+                      QStringLiteral("--headless"), QStringLiteral("--norestore"), document});
+        QVERIFY(opened.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), kWait);
+        ::kill(-pid_t(opened.processId()), SIGKILL);
+        opened.waitForFinished();
+        QVERIFY(QFile::remove(marker));
+
+        // A listener that restarts after every job, to run the macro in two offices.
+        OfficeListenerBackEnd *listener = programBackEnd(work.path(), 1);
+        listener->start();
+        OfficeProcessBackEnd perFile(work.filePath(QStringLiteral("per-file")));
+        QCOMPARE(convertWith(perFile, 1, document, work.filePath(QStringLiteral("out1"))), QString());
+        QVERIFY(QFile::exists(work.filePath(QStringLiteral("out1/macro.html"))));
+        const QString profile = work.filePath(QStringLiteral("listener"));
+        for (int id = 2; id <= 3; ++id) {
+            QTRY_VERIFY_WITH_TIMEOUT(listener->isReady(), kWait);
+            const QList<int> office = processesNaming(profile, "soffice.bin");
+            const QString out = work.filePath(QStringLiteral("out%1").arg(id));
+            QCOMPARE(convertWith(*listener, id, document, out), QString());
+            QVERIFY(QFile::exists(out + QStringLiteral("/macro.html")));
+            // Past its memory bound it was started afresh.
+            QTRY_VERIFY_WITH_TIMEOUT(!processesNaming(profile, "soffice.bin").contains(office.value(0)),
+                                     kEnd);
+        }
+        QVERIFY(!QFile::exists(marker));
+        QTRY_VERIFY_WITH_TIMEOUT(listener->isReady(), kWait);
+
+        // Nothing of the listener outlives it.
+        QVERIFY(!processesNaming(profile, "soffice.bin").isEmpty());
+        delete listener;
+        QTRY_VERIFY_WITH_TIMEOUT(processesNaming(profile).isEmpty(), kEnd);
+    }
+};
+
+QTEST_MAIN(ConverterFailuresTest)
+#include "tst_converterfailures.moc"
