@@ -3,6 +3,7 @@
 #include "flashplayer.h"
 
 class EngineView;
+class LocalFileGuard;
 class WebEngine;
 
 // The Flash control on the Ruffle emulator, running in a web view that loads
@@ -31,6 +32,8 @@ protected:
 
 private:
     void start();
+    // False, with the notice shown, when the movie or the emulator is missing or broken.
+    bool movieCanPlay();
     void loadMovie();
     void fail(const QString &reason);
     void setStatus(Status status);
@@ -38,6 +41,7 @@ private:
 
     WebEngine &m_engine;
     EngineView *m_view;
+    LocalFileGuard *m_guard;
     QString m_movie;
     int m_request = 0;
     bool m_hostReady = false;

@@ -2,6 +2,7 @@
 
 #include "browser/browserwindow.h"
 #include "desktop/panes/panedesktop.h"
+#include "platform/engineview.h"
 #include "platform/qtwebbrowser.h"
 #include "platform/webengine.h"
 
@@ -9,6 +10,8 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QToolBar>
+#include <QWebEngineView>
+#include <unistd.h>
 
 namespace {
 
@@ -140,6 +143,45 @@ private slots:
         QTest::keyClick(edit, Qt::Key_Return);
         QVERIFY(QTest::qWaitFor([&] { return !window->timTimer().isActive(); }, 20000));
         QVERIFY(window->isVisible());
+        window->close();
+    }
+
+    // A page opened from disk cannot read another file of this computer, and a script
+    // typed as an address is refused with a notice and never runs.
+    void localPagesReadNothingElseAndScriptsNeverRun()
+    {
+        BrowserContext t;
+        t.write("secret.txt", "secret");
+        const QString reader =
+            t.write("reader.html", "<html><body><script>fetch('secret.txt').then(r => r.text())"
+                                   ".then(text => document.title = 'read ' + text)"
+                                   ".catch(() => document.title = 'refused');</script></body></html>");
+        BrowserWindow *window = t.open(QUrl::fromLocalFile(reader).toString());
+        QVERIFY(QTest::qWaitFor(
+            [&] { return window->brwWebBrowser()->LocationName() == QLatin1String("refused"); }, 20000));
+
+        QLineEdit *edit = window->cboAddress()->lineEdit();
+        const QString script = QStringLiteral("javascript:document.title='ran'");
+        edit->setText(script);
+        QTest::keyClick(edit, Qt::Key_Return);
+        auto *view = qobject_cast<EngineView *>(window->brwWebBrowser()->widget());
+        QVERIFY(view && view->noticeShown());
+        QVERIFY2(view->noticeText().contains(script), qPrintable(view->noticeText()));
+        QVERIFY(!window->brwWebBrowser()->Busy());
+        // What the page holds once the engine has done all it was asked.
+        QString title;
+        view->view()->page()->runJavaScript(QStringLiteral("document.title"),
+                                            [&title](const QVariant &value) { title = value.toString(); });
+        QVERIFY(QTest::qWaitFor([&] { return !title.isEmpty(); }, 20000));
+        QCOMPARE(title, QStringLiteral("refused"));
+
+        // For a normal user the page's process runs in Chromium's sandbox, under a
+        // system-call filter (the sandbox refuses to run as root).
+        if (geteuid() != 0) {
+            QFile status(QStringLiteral("/proc/%1/status").arg(view->view()->page()->renderProcessPid()));
+            QVERIFY(status.open(QIODevice::ReadOnly));
+            QVERIFY(status.readAll().contains("Seccomp:\t2"));
+        }
         window->close();
     }
 
