@@ -6,9 +6,11 @@
 #include "platform/qtwebbrowser.h"
 #include "platform/webengine.h"
 
+#include <csignal>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
+#include <QPushButton>
 #include <QToolBar>
 #include <QWebEngineView>
 #include <unistd.h>
@@ -182,6 +184,34 @@ private slots:
             QVERIFY(status.open(QIODevice::ReadOnly));
             QVERIFY(status.readAll().contains("Seccomp:\t2"));
         }
+        window->close();
+    }
+
+    // The page's display process killed in class: the window stays, with a notice and
+    // a button that loads the page again in a new process.
+    void killedDisplayProcessOffersAReload()
+    {
+        BrowserContext t;
+        BrowserWindow *window = t.open(t.page("a.html", "甲页"));
+        QVERIFY(waitForTitle(window, QStringLiteral("甲页")));
+        auto *view = qobject_cast<EngineView *>(window->brwWebBrowser()->widget());
+        QWebEnginePage *page = view->view()->page();
+        const qint64 pid = page->renderProcessPid();
+        QVERIFY(pid > 0);
+        ::kill(pid_t(pid), SIGKILL);
+        QTRY_VERIFY_WITH_TIMEOUT(view->noticeShown(), 15000);
+        QVERIFY(!window->brwWebBrowser()->Busy());
+        auto *reload = view->findChild<QPushButton *>(QStringLiteral("reload"));
+        QVERIFY(reload && reload->isVisible());
+        QTest::mouseClick(reload, Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return !view->noticeShown() && page->renderProcessPid() > 0 &&
+                       page->renderProcessPid() != pid &&
+                       window->brwWebBrowser()->LocationName() == QStringLiteral("甲页");
+            },
+            30000));
+        QVERIFY(window->isVisible());
         window->close();
     }
 

@@ -258,6 +258,12 @@ private slots:
                                                         << "本节课题";
         QTest::newRow("lone surrogate at the end")
             << "第一章" << QString("集合") + QChar(0xd83d) << "本节课题";
+        QTest::newRow("chapter .. escaping the lesson book") << ".."
+                                                             << "集合"
+                                                             << "“..”不能用作文件名";
+        QTest::newRow("title with ..\\ escaping the lesson book") << "第一章"
+                                                                  << "..\\..\\..\\集合"
+                                                                  << "含有文件名不能使用的字符“\\”";
         QTest::newRow("folder named like the file") << "第一章"
                                                     << "目录"
                                                     << "目录.spz";
