@@ -1,8 +1,10 @@
 #include "bitwriter.h"
 #include "midifile.h"
+#include "swfactions.h"
 #include "swfwriter.h"
 
 #include <QtTest>
+#include <stdexcept>
 
 class TestSetgenEncoders : public QObject
 {
@@ -15,6 +17,8 @@ private slots:
     void matrixFields();
     void tagHeaders();
     void fileHeaderCountsBytesAndFrames();
+    void actionBranchesCountFromTheirEnd();
+    void buttonAndSpriteTags();
     void variableLengthQuantities();
     void midiChunksHaveTheirLengths();
 };
@@ -105,6 +109,53 @@ void TestSetgenEncoders::fileHeaderCountsBytesAndFrames()
     QCOMPARE(file.mid(17, 4), hex("00 0c 02 00")); // 12.0 frames per second, two frames
     QCOMPARE(file.mid(21, 2), hex("44 11"));       // FileAttributes comes first
     QVERIFY(file.endsWith(hex("40 00 00 00")));    // last ShowFrame, then End
+}
+
+void TestSetgenEncoders::actionBranchesCountFromTheirEnd()
+{
+    // while (n) play();  stop();  -- a forward If and a backward Jump.
+    SwfActions loop;
+    const int top = loop.newLabel(), out = loop.newLabel();
+    loop.mark(top).push("n").getVariable().logicalNot().jumpIf(out).play().jump(top).mark(out).stop();
+    const QByteArray code = hex("96 03 00 00 6e 00  1c 12  9d 02 00 06 00  06  99 02 00 ed ff  07");
+    QCOMPARE(loop.code(), code);
+    QCOMPARE(loop.bytes(), code + hex("00"));
+
+    // Integers are pushed as 32-bit values; strings as UTF-8 with their terminator.
+    QCOMPARE(SwfActions().push(-2).push("令").code(),
+             hex("96 05 00 07 fe ff ff ff  96 05 00 00 e4 bb a4 00"));
+
+    // Finished code moves as a piece: its offsets stay right after other actions.
+    SwfActions outer;
+    const int end = outer.newLabel();
+    outer.push(1).jumpIf(end).append(loop).mark(end).gotoFrame(2).gotoFrameOnStack(false).setTarget("/a");
+    QCOMPARE(outer.code(), hex("96 05 00 07 01 00 00 00  9d 02 00") + hex("14 00") + code +
+                               hex("81 02 00 02 00  9f 01 00 00  8b 03 00 2f 61 00"));
+
+    SwfActions dangling;
+    dangling.jump(dangling.newLabel());
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, dangling.code());
+}
+
+void TestSetgenEncoders::buttonAndSpriteTags()
+{
+    SwfWriter swf(11000, 8000, 12);
+    using R = SwfWriter::ButtonRecord;
+    swf.defineButton(5, {{R::Up | R::Hit, 1, 1, SwfMatrix()}}, SwfActions().stop());
+    SwfTimeline clip;
+    clip.placeObject(1, 5, SwfMatrix(), "b");
+    clip.showFrame();
+    clip.showFrame();
+    swf.defineSprite(6, clip);
+    const QByteArray tags = swf.finish().mid(21);
+
+    // Button: id, plain button, offset to the first condition, one character
+    // (states, id, depth, matrix, colour transform), end of characters, the
+    // last condition (released over it), its actions.
+    QCOMPARE(tags.left(21), hex("93 08  05 00  00  0a 00  09 01 00 01 00 00 00  00  00 00 08 00  07 00"));
+    // Sprite: id, two frames, its own tags (a named placement) up to its End.
+    QCOMPARE(tags.mid(21),
+             hex("d4 09  06 00 02 00  88 06 26 01 00 05 00 00 62 00  40 00 40 00  00 00") + hex("00 00"));
 }
 
 void TestSetgenEncoders::variableLengthQuantities()

@@ -3,13 +3,15 @@
 
 #include "setfolderwriter.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 int main(int argc, char *argv[])
 {
-    // Painting on images and the image writers need no display or GUI application.
-    QCoreApplication app(argc, argv);
+    // Text drawn into the game movies needs the font database, not a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     QTextStream err(stderr);
     if (args.size() != 3) {

@@ -4,6 +4,7 @@
 #include "cursoricons.h"
 #include "fontaliases.h"
 #include "fortuneverse.h"
+#include "gamemovie.h"
 #include "generatedfile.h"
 #include "midifile.h"
 #include "mp3encoder.h"
@@ -92,11 +93,12 @@ bool SetFolderWriter::writeMusic()
 
 bool SetFolderWriter::writeMovies()
 {
-    for (const SwfMovie &movie : SwfMovie::catalogue()) {
-        if (!writeFile(movie.fileName(), movie.render()))
+    for (const GameMovie &game : gameMovies()) {
+        if (!writeFile(game.fileName, game.swf))
             return false;
     }
-    return true;
+    const SwfMovie placeholder = SwfMovie::placeholder();
+    return writeFile(placeholder.fileName(), placeholder.render());
 }
 
 bool SetFolderWriter::writeSayings()

@@ -26,8 +26,8 @@ public:
     const QString &fileName() const { return m_fileName; }
     QByteArray render() const;
 
-    // The movies of the program folder (flash games and the placeholder), by path below set/.
-    static QVector<SwfMovie> catalogue();
+    // The movie shown while the Flash pane is hidden, named by its path below set/.
+    static SwfMovie placeholder();
 
     static constexpr int StageWidth = 11000; // 550 x 400 pixels
     static constexpr int StageHeight = 8000;

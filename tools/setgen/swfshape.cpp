@@ -14,7 +14,7 @@ SwfShape SwfShape::polygon(const QVector<QPoint> &points, const QColor &fill)
     shape.m_fill = fill;
     shape.m_start = points.first();
     for (int i = 1; i <= points.size(); ++i)
-        shape.m_segments.append({false, QPoint(), points.at(i % points.size())});
+        shape.m_segments.append({false, false, QPoint(), points.at(i % points.size())});
     return shape;
 }
 
@@ -34,7 +34,30 @@ SwfShape SwfShape::ellipse(int radiusX, int radiusY, const QColor &fill)
         const QPoint anchor =
             i == arcs ? shape.m_start
                       : QPoint(std::lround(std::cos(end) * radiusX), std::lround(std::sin(end) * radiusY));
-        shape.m_segments.append({true, control, anchor});
+        shape.m_segments.append({true, false, control, anchor});
+    }
+    return shape;
+}
+
+SwfShape SwfShape::path(const QPainterPath &path, const QColor &fill)
+{
+    SwfShape shape;
+    shape.m_fill = fill;
+    bool first = true;
+    for (const QPolygonF &polygon : path.toSubpathPolygons()) {
+        QPoint at;
+        for (int i = 0; i < polygon.size(); ++i) {
+            const QPoint p(std::lround(polygon.at(i).x() * 20), std::lround(polygon.at(i).y() * 20));
+            if (i == 0 && first) {
+                shape.m_start = p;
+                first = false;
+            } else if (i == 0) {
+                shape.m_segments.append({false, true, QPoint(), p});
+            } else if (p != at) {
+                shape.m_segments.append({false, false, QPoint(), p});
+            }
+            at = p;
+        }
     }
     return shape;
 }

@@ -1,24 +1,28 @@
 #pragma once
 
 #include <QColor>
+#include <QPainterPath>
 #include <QPoint>
 #include <QRect>
 #include <QVector>
 
-// One closed outline with a solid fill and an optional outline stroke, in twips
-// around the character's own origin.
+// Closed outlines with one solid fill and an optional outline stroke, in twips
+// around the character's own origin. Overlapping outlines cut holes (letters).
 class SwfShape
 {
 public:
     struct Segment {
         bool curved = false;
-        QPoint control; // only for curved segments (quadratic Bézier)
+        bool moveTo = false; // starts another outline at the anchor
+        QPoint control;      // only for curved segments (quadratic Bézier)
         QPoint anchor;
     };
 
     static SwfShape rectangle(int width, int height, const QColor &fill);
     static SwfShape polygon(const QVector<QPoint> &points, const QColor &fill);
     static SwfShape ellipse(int radiusX, int radiusY, const QColor &fill);
+    // A painter path (pixels) flattened to straight edges, drawn in twips.
+    static SwfShape path(const QPainterPath &path, const QColor &fill);
 
     SwfShape &withOutline(int widthTwips, const QColor &colour);
 

@@ -36,23 +36,26 @@ void writeCurvedEdge(BitWriter &out, const QPoint &control, const QPoint &anchor
     out.writeSB(bits, anchor.y());
 }
 
+void writeMovePoint(BitWriter &out, const QPoint &to)
+{
+    const int bits = BitWriter::signedBits({to.x(), to.y()});
+    out.writeUB(5, bits);
+    out.writeSB(bits, to.x());
+    out.writeSB(bits, to.y());
+}
+
+// A style change that only moves the pen: the next outline keeps the styles.
+void writeMoveTo(BitWriter &out, const QPoint &to)
+{
+    out.writeUB(6, 0b000001); // non-edge record, move to only
+    writeMovePoint(out, to);
+}
+
 } // namespace
 
 SwfWriter::SwfWriter(int widthTwips, int heightTwips, double framesPerSecond, uint8_t version)
     : m_frame(0, 0, widthTwips, heightTwips), m_fps(framesPerSecond), m_version(version)
 {}
-
-QByteArray SwfWriter::tagHeader(uint16_t code, uint32_t length)
-{
-    BitWriter out;
-    if (length < 0x3f) {
-        out.writeUI16(static_cast<uint16_t>(code << 6 | length));
-    } else {
-        out.writeUI16(static_cast<uint16_t>(code << 6 | 0x3f));
-        out.writeUI32(length);
-    }
-    return out.bytes();
-}
 
 void SwfWriter::writeRect(BitWriter &out, const QRect &rect)
 {
@@ -95,12 +98,6 @@ void SwfWriter::writeRgb(BitWriter &out, const QColor &colour)
     out.writeUI8(colour.red());
     out.writeUI8(colour.green());
     out.writeUI8(colour.blue());
-}
-
-void SwfWriter::appendTag(uint16_t code, const QByteArray &body)
-{
-    m_tags.append(tagHeader(code, body.size()));
-    m_tags.append(body);
 }
 
 void SwfWriter::fileAttributes()
@@ -149,17 +146,16 @@ void SwfWriter::writeShapeRecords(BitWriter &out, const SwfShape &shape)
     out.writeUB(1, 0); // fill style 0
     out.writeUB(1, 1); // move to
     const QPoint start = shape.start();
-    const int moveBits = BitWriter::signedBits({start.x(), start.y()});
-    out.writeUB(5, moveBits);
-    out.writeSB(moveBits, start.x());
-    out.writeSB(moveBits, start.y());
+    writeMovePoint(out, start);
     out.writeUB(1, 1); // fill style 1 = the first (and only) fill
     if (shape.hasOutline())
         out.writeUB(lineBits, 1); // the first line style
 
     QPoint at = start;
     for (const SwfShape::Segment &s : shape.segments()) {
-        if (s.curved)
+        if (s.moveTo)
+            writeMoveTo(out, s.anchor);
+        else if (s.curved)
             writeCurvedEdge(out, s.control - at, s.anchor - s.control);
         else
             writeStraightEdge(out, s.anchor - at);
@@ -169,40 +165,47 @@ void SwfWriter::writeShapeRecords(BitWriter &out, const SwfShape &shape)
     out.align();
 }
 
-void SwfWriter::placeObject(uint16_t depth, uint16_t characterId, const SwfMatrix &matrix)
+void SwfWriter::defineButton(uint16_t id, const QVector<ButtonRecord> &records, const SwfActions &onRelease)
 {
+    BitWriter characters;
+    for (const ButtonRecord &r : records) {
+        characters.writeUI8(r.states); // no blend mode, no filters
+        characters.writeUI16(r.characterId);
+        characters.writeUI16(r.depth);
+        writeMatrix(characters, r.matrix);
+        characters.writeUI8(0); // colour transform without terms
+    }
+    characters.writeUI8(0); // end of characters
+
     BitWriter body;
-    body.writeUI8(0x06); // has matrix, has character
-    body.writeUI16(depth);
-    body.writeUI16(characterId);
-    writeMatrix(body, matrix);
-    appendTag(PlaceObject2, body.bytes());
+    body.writeUI16(id);
+    body.writeUI8(0); // a push button, not a menu item
+    const QByteArray chars = characters.bytes();
+    body.writeUI16(static_cast<uint16_t>(2 + chars.size())); // counted from this field to the actions
+    body.writeBytes(chars);
+    body.writeUI16(0);   // the last (only) condition
+    body.writeUI8(0x08); // over-down to over-up: released over the button
+    body.writeUI8(0x00); // no key
+    body.writeBytes(onRelease.bytes());
+    appendTag(DefineButton2, body.bytes());
 }
 
-void SwfWriter::moveObject(uint16_t depth, const SwfMatrix &matrix)
+void SwfWriter::defineSprite(uint16_t id, const SwfTimeline &timeline)
 {
     BitWriter body;
-    body.writeUI8(0x05); // has matrix, move
-    body.writeUI16(depth);
-    writeMatrix(body, matrix);
-    appendTag(PlaceObject2, body.bytes());
-}
-
-void SwfWriter::showFrame()
-{
-    appendTag(ShowFrame, QByteArray());
-    ++m_frameCount;
+    body.writeUI16(id);
+    body.writeUI16(timeline.frameCount());
+    body.writeBytes(timeline.finishedTags());
+    appendTag(DefineSprite, body.bytes());
 }
 
 QByteArray SwfWriter::finish()
 {
-    appendTag(End, QByteArray());
-
     BitWriter rest;
     writeRect(rest, m_frame);
     rest.writeUI16(static_cast<uint16_t>(m_fps * 256.0 + 0.5)); // 8.8 fixed point
-    rest.writeUI16(m_frameCount);
-    rest.writeBytes(m_tags);
+    rest.writeUI16(frameCount());
+    rest.writeBytes(finishedTags());
     const QByteArray body = rest.bytes();
 
     BitWriter file;

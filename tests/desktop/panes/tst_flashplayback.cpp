@@ -1,13 +1,16 @@
 // The Flash pane on the real emulator, on a private X display.
 
 #include "desktop/panes/flashpane.h"
+#include "gamemovie.h"
 #include "panedesktop.h"
 #include "platform/engineview.h"
 #include "platform/ruffleflashplayer.h"
 #include "platform/swfprobe.h"
 #include "platform/webengine.h"
+#include "swfgamekit.h"
 #include "swfwriter.h"
 
+#include <algorithm>
 #include <csignal>
 #include <QDir>
 #include <QPushButton>
@@ -39,6 +42,33 @@ bool near(const QColor &a, const QColor &b)
 bool waitForStatus(FlashPlayer *player, FlashPlayer::Status status)
 {
     return QTest::qWaitFor([&] { return player->status() == status; }, 30000);
+}
+
+// What the screen shows in a rectangle of the screen.
+QImage screenAt(const QRect &place)
+{
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, place.x(), place.y(), place.width(), place.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+bool drawn(const QImage &image)
+{
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2)
+            if (qGray(image.pixel(x, y)) > 40)
+                return true;
+    return false;
+}
+
+int changedPixels(const QImage &a, const QImage &b)
+{
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            count += !near(a.pixelColor(x, y), b.pixelColor(x, y));
+    return count;
 }
 
 struct PlaybackDesktop : PaneDesktop {
@@ -174,6 +204,63 @@ private slots:
         player.setMovie(movie);
         QVERIFY(waitForStatus(&player, FlashPlayer::Status::Playing));
         QVERIFY(!player.view()->noticeShown());
+    }
+
+    // Each game of the game menu fills the work area and answers a click on its
+    // first target (its score, count or signal changes on the screen), and its
+    // restart button puts it back as it began.
+    void gamesAnswerAClick()
+    {
+        PlaybackDesktop &d = *m_desktop;
+        const char *const items[] = {"GameWar", "GameMulan", "GameJiandie", "GameJuezhan"};
+        const QVector<GameMovie> games = gameMovies();
+        QCOMPARE(games.size(), 4);
+        for (int i = 0; i < games.size(); ++i) {
+            const GameMovie &game = games.at(i);
+            d.write("set/" + game.fileName, game.swf);
+            d.item(items[i]);
+            RuffleFlashPlayer *player = d.player();
+            QVERIFY2(waitForStatus(player, FlashPlayer::Status::Playing), items[i]);
+
+            // The stage is shown whole and centred ("showAll").
+            QWidget *control = player->widget();
+            const double scale = std::min(control->width() / 550.0, control->height() / 400.0);
+            const QPointF margin((control->width() - 550 * scale) / 2, (control->height() - 400 * scale) / 2);
+            const auto onScreen = [&](const QPoint &stage) {
+                return control->mapToGlobal((margin + QPointF(stage) * scale).toPoint());
+            };
+            const QRect feedback(onScreen(game.feedback.topLeft()), onScreen(game.feedback.bottomRight()));
+
+            // Wait for the game's first picture to settle.
+            QImage before;
+            QVERIFY2(QTest::qWaitFor(
+                         [&] {
+                             const QImage now = screenAt(feedback);
+                             const bool settled = drawn(now) && now == before;
+                             before = now;
+                             return settled;
+                         },
+                         20000),
+                     items[i]);
+
+            QWidget *input = player->view()->view()->focusProxy();
+            const auto click = [&](const QPoint &stage) {
+                const QPoint target = input->mapFromGlobal(onScreen(stage));
+                QTest::mouseMove(input, target);
+                QTest::qWait(100);
+                QTest::mousePress(input, Qt::LeftButton, {}, target);
+                QTest::qWait(50);
+                QTest::mouseRelease(input, Qt::LeftButton, {}, target);
+            };
+            click(game.firstTarget);
+            QVERIFY2(QTest::qWaitFor([&] { return changedPixels(before, screenAt(feedback)) > 20; }, 10000),
+                     items[i]);
+            // "重新开始" brings back the first picture.
+            click(SwfGameKit::RestartAt);
+            QVERIFY2(QTest::qWaitFor([&] { return changedPixels(before, screenAt(feedback)) < 5; }, 10000),
+                     items[i]);
+            QVERIFY(control->isVisible());
+        }
     }
 
     // A display process killed in class leaves a notice; reloading plays on.

@@ -1,0 +1,6 @@
+#include "gamemovie.h"
+
+QVector<GameMovie> gameMovies()
+{
+    return {robotBattle(), sayingsQuiz(), spotTheDifference(), reactionDrum()};
+}
