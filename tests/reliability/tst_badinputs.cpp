@@ -3,6 +3,7 @@
 // ten thousand files, broken media and web addresses that are no page. Each gives a
 // message naming the file, or the sound default, loses nothing and does not crash.
 #include "cover/coverpage.h"
+#include "desktop/panes/panedesktop.h"
 #include "desktop/panes/picturecache.h"
 #include "editor/editorlineedit.h"
 #include "editor/lessoneditor.h"
@@ -482,8 +483,8 @@ private slots:
         QVERIFY(cache.takeNewFailures().isEmpty());
     }
 
-    // "其他应用程序" is started as one program with no arguments: shell words in its
-    // name stay part of the name and never run.
+    // The lesson's "其他应用程序", started by "外接程序" with the real launcher, is one
+    // program with no arguments: shell words in the field stay part of its name and never run.
     void lessonProgramNeverReachesAShell()
     {
         QTemporaryDir dir;
@@ -496,11 +497,18 @@ private slots:
         script.close();
         QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
+        PaneDesktop d;
         DetachedLauncher launcher;
-        QVERIFY(launcher.start(program));
+        d.context.platform.launcher = &launcher;
+        d.state.LessonFields[slot::OtherProgram] = program;
+        d.show();
+        d.button("MyProgram");
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(marker), 15000);
         QCOMPARE(fileBytes(marker), QByteArray("0\n"));
-        QVERIFY(!launcher.start(dir.filePath(QStringLiteral("missing; touch injected4"))));
+
+        d.state.LessonFields[slot::OtherProgram] = dir.filePath(QStringLiteral("missing; touch injected4"));
+        d.button("MyProgram");
+        QVERIFY(!launcher.start(dir.filePath(QStringLiteral("missing && touch injected5"))));
         const QStringList left = QDir(dir.path()).entryList(QDir::Files);
         QCOMPARE(left.filter(QStringLiteral("injected")), QStringList{program.section(QLatin1Char('/'), -1)});
     }
