@@ -3,6 +3,7 @@
 #include "editorlineedit.h"
 #include "editorstyle.h"
 #include "geometry/twips.h"
+#include "lesson/lineconfigfile.h"
 #include "pickerbutton.h"
 
 #include <QLabel>
@@ -44,6 +45,9 @@ LessonPage::LessonPage(const TwipsScale &scale, const QCursor &pickerCursor, QWi
         auto *text = new EditorLineEdit(EditorLineEdit::EnterMovesOn | EditorLineEdit::SelectOnFocus, this);
         editorstyle::place(text, editorstyle::indexedName("Text1", row.field), scale, 1800, row.textTop, 4695,
                            375);
+        // A field holds all a lesson's line can (lists of thousands of files), not
+        // the line edit's usual 32767 characters that would cut a list short unseen.
+        text->setMaxLength(lineconfig::kMaxLineBytes / 2);
         m_text1[row.field] = text;
 
         if (row.picker >= 0) {

@@ -42,7 +42,24 @@ int openNewContent(const QByteArray &folder, const QByteArray &stagingName, bool
     return fd;
 }
 
+QByteArray stagingNameOf(const QFileInfo &real)
+{
+    return QFile::encodeName(real.absolutePath() + QStringLiteral("/.") + real.fileName()) + '~';
+}
+
+QFileInfo realFile(const QString &path)
+{
+    // A link is followed, so the file it names is the one replaced.
+    const QFileInfo target(path);
+    return QFileInfo(target.isSymLink() ? target.symLinkTarget() : target.absoluteFilePath());
+}
+
 } // namespace
+
+void removeLeftover(const QString &path)
+{
+    ::unlink(stagingNameOf(realFile(path)).constData());
+}
 
 bool write(const QString &path, const QByteArray &bytes, QString *error)
 {
@@ -56,14 +73,12 @@ bool write(const QString &path, const QByteArray &bytes, QString *error)
         return fail(reason(EISDIR));
     if (target.exists() && !target.isWritable())
         return fail(reason(EACCES));
-    // A link is followed, so the file it names is the one replaced.
-    const QFileInfo real(target.isSymLink() ? target.symLinkTarget() : target.absoluteFilePath());
+    const QFileInfo real = realFile(path);
     const QByteArray finalName = QFile::encodeName(real.absoluteFilePath());
     const QByteArray folder = QFile::encodeName(real.absolutePath());
     // One fixed hidden name per file: a copy left by a save killed between naming the
     // new content and putting it in place is replaced by the next save of that file.
-    const QByteArray stagingName =
-        folder + '/' + QFile::encodeName(QStringLiteral(".") + real.fileName()) + '~';
+    const QByteArray stagingName = stagingNameOf(real);
 
     bool anonymous = false;
     const int fd = openNewContent(folder, stagingName, &anonymous);

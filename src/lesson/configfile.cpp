@@ -1,5 +1,6 @@
 #include "configfile.h"
 
+#include "atomicfile.h"
 #include "lineconfigfile.h"
 #include "recordtexts.h"
 
@@ -51,6 +52,7 @@ bool read(const QString &path, LessonRecord &fields, QString *error, const QStri
     const Form form = formOf(path, lineEndings);
     if (form == Form::Unknown)
         return true;
+    atomicfile::removeLeftover(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = file.errorString();

@@ -47,6 +47,7 @@ QByteArray SettingsFile::withRecord2(QByteArray contents, const QByteArray &reco
 
 Settings SettingsFile::read() const
 {
+    atomicfile::removeLeftover(m_path);
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return {};

@@ -73,7 +73,11 @@ void QtMediaPlayer::createPipeline()
                     m_player->stop();
                     m_view->setNotice(failureNotice());
                 }
-                emit error(message);
+                // GStreamer's words when no decoder of the format is installed.
+                if (message.contains(QLatin1String("missing a plug-in")))
+                    emit error(QStringLiteral("缺少播放这种格式的解码组件（GStreamer 插件）"));
+                else
+                    emit error(message);
             });
 }
 

@@ -1,6 +1,7 @@
 #include "qtwebbrowser.h"
 
 #include "engineview.h"
+#include "webaddress.h"
 #include "webengine.h"
 
 #include <QWebEngineHistory>
@@ -26,11 +27,15 @@ QWidget *QtWebBrowser::widget()
 
 void QtWebBrowser::Navigate(const QString &address)
 {
+    const webaddress::Resolved resolved = webaddress::resolve(address);
+    if (resolved.url.isEmpty()) {
+        m_busy = false;
+        m_view->showNotice(resolved.problem, false);
+        return;
+    }
     m_busy = true;
     m_view->hideNotice();
-    const QString trimmed = address.trimmed();
-    m_view->view()->load(trimmed.isEmpty() ? QUrl(QStringLiteral("about:blank"))
-                                           : QUrl::fromUserInput(trimmed));
+    m_view->view()->load(resolved.url);
 }
 
 void QtWebBrowser::GoBack()

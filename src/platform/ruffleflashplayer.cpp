@@ -1,6 +1,7 @@
 #include "ruffleflashplayer.h"
 
 #include "engineview.h"
+#include "localfileguard.h"
 #include "swfprobe.h"
 #include "webengine.h"
 
@@ -10,10 +11,12 @@
 #include <QJsonDocument>
 #include <QUrl>
 #include <QUrlQuery>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 RuffleFlashPlayer::RuffleFlashPlayer(WebEngine &engine, QWidget *parent)
-    : FlashPlayer(parent), m_engine(engine), m_view(new EngineView(engine, parent))
+    : FlashPlayer(parent), m_engine(engine), m_view(new EngineView(engine, parent)),
+      m_guard(new LocalFileGuard(engine.webFolder(), this))
 {
     connect(m_view, &EngineView::focusIn, this, &FlashPlayer::focusIn);
     // A reloaded host page (after its process died) plays the movie again.
@@ -54,6 +57,9 @@ bool RuffleFlashPlayer::eventFilter(QObject *watched, QEvent *event)
 
 void RuffleFlashPlayer::start()
 {
+    // A movie that cannot play is named without starting the engine for it.
+    if (!movieCanPlay())
+        return;
     if (m_view->hasView()) {
         loadMovie();
         return;
@@ -62,6 +68,10 @@ void RuffleFlashPlayer::start()
     // Until the first frame the pane shows the host page's black, not the
     // engine's white.
     view->page()->setBackgroundColor(Qt::black);
+    // Only this page, the program's own, reads local files: the emulator and the
+    // movies; the guard keeps a movie from reading more than its own folder.
+    view->page()->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    view->page()->setUrlRequestInterceptor(m_guard);
     connect(view, &QWebEngineView::loadFinished, this, [this](bool ok) {
         m_hostReady = ok;
         if (!ok || m_movie.isEmpty())
@@ -94,21 +104,26 @@ QUrl RuffleFlashPlayer::movieUrl() const
     return QUrl::fromLocalFile(QFileInfo(m_movie).absoluteFilePath());
 }
 
+bool RuffleFlashPlayer::movieCanPlay()
+{
+    const swfprobe::Verdict verdict = swfprobe::check(m_movie);
+    QString reason;
+    if (verdict != swfprobe::Verdict::Playable)
+        reason = swfprobe::describe(verdict);
+    else if (!QFileInfo::exists(m_engine.flashEmulator()))
+        reason = QStringLiteral("找不到 Flash 播放组件");
+    if (reason.isEmpty())
+        return true;
+    m_waiting = false;
+    fail(reason);
+    return false;
+}
+
 void RuffleFlashPlayer::loadMovie()
 {
-    if (!m_waiting)
+    if (!m_waiting || !movieCanPlay())
         return;
-    const swfprobe::Verdict verdict = swfprobe::check(m_movie);
-    if (verdict != swfprobe::Verdict::Playable) {
-        m_waiting = false;
-        fail(swfprobe::describe(verdict));
-        return;
-    }
-    if (!QFileInfo::exists(m_engine.flashEmulator())) {
-        m_waiting = false;
-        fail(QStringLiteral("找不到 Flash 播放组件"));
-        return;
-    }
+    m_guard->setMovieFolder(QFileInfo(m_movie).absolutePath());
     setStatus(Status::Loading);
     if (!m_hostReady)
         return;

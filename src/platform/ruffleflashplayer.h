@@ -5,6 +5,7 @@
 #include <QUrl>
 
 class EngineView;
+class LocalFileGuard;
 class WebEngine;
 
 // The Flash control on the Ruffle emulator, running in a web view that loads
@@ -33,6 +34,8 @@ protected:
 
 private:
     void start();
+    // False, with the notice shown, when the movie or the emulator is missing or broken.
+    bool movieCanPlay();
     void loadMovie();
     void fail(const QString &reason);
     void setStatus(Status status);
@@ -41,6 +44,7 @@ private:
 
     WebEngine &m_engine;
     EngineView *m_view;
+    LocalFileGuard *m_guard;
     QString m_movie;
     int m_request = 0;
     int m_pageRequest = 0; // the request the host page's address carries

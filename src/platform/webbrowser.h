@@ -8,7 +8,9 @@ class QWidget;
 // The embedded web browser, as the browser window uses it.
 // Contract:
 // - Navigate() starts loading at once: Busy() is true from the call until the
-//   page has loaded or failed. An empty address shows a blank page.
+//   page has loaded or failed. An empty address shows a blank page. An address
+//   that is no page (a javascript: script, words with spaces) is not loaded: a
+//   notice in its place says why and Busy() stays false.
 // - A page that fails to load shows the engine's error page; nothing throws.
 // - NavigateComplete2 reports the address once a navigation has finished and
 //   DownloadComplete follows it; LocationName() is the page's title then.

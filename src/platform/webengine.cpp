@@ -19,8 +19,9 @@ QWebEngineProfile *WebEngine::profile()
     QWebEngineSettings *settings = m_profile->settings();
     // A movie's sound starts with the movie, as in class nobody clicks first.
     settings->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
-    // The Flash host page fetches the emulator and the movie from disk.
-    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    // A page opened from disk may not read other files of this computer; the Flash
+    // host page alone is allowed to (it fetches the emulator and the movie).
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
     settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, true);
     return m_profile;
 }

@@ -2,13 +2,18 @@
 
 #include "browser/browserwindow.h"
 #include "desktop/panes/panedesktop.h"
+#include "platform/engineview.h"
 #include "platform/qtwebbrowser.h"
 #include "platform/webengine.h"
 
+#include <csignal>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
+#include <QPushButton>
 #include <QToolBar>
+#include <QWebEngineView>
+#include <unistd.h>
 
 namespace {
 
@@ -139,6 +144,73 @@ private slots:
         edit->setText(QUrl::fromLocalFile(t.programFolder() + "/none.html").toString());
         QTest::keyClick(edit, Qt::Key_Return);
         QVERIFY(QTest::qWaitFor([&] { return !window->timTimer().isActive(); }, 20000));
+        QVERIFY(window->isVisible());
+        window->close();
+    }
+
+    // A page opened from disk cannot read another file of this computer, and a script
+    // typed as an address is refused with a notice and never runs.
+    void localPagesReadNothingElseAndScriptsNeverRun()
+    {
+        BrowserContext t;
+        t.write("secret.txt", "secret");
+        const QString reader =
+            t.write("reader.html", "<html><body><script>fetch('secret.txt').then(r => r.text())"
+                                   ".then(text => document.title = 'read ' + text)"
+                                   ".catch(() => document.title = 'refused');</script></body></html>");
+        BrowserWindow *window = t.open(QUrl::fromLocalFile(reader).toString());
+        QVERIFY(QTest::qWaitFor(
+            [&] { return window->brwWebBrowser()->LocationName() == QLatin1String("refused"); }, 20000));
+
+        QLineEdit *edit = window->cboAddress()->lineEdit();
+        const QString script = QStringLiteral("javascript:document.title='ran'");
+        edit->setText(script);
+        QTest::keyClick(edit, Qt::Key_Return);
+        auto *view = qobject_cast<EngineView *>(window->brwWebBrowser()->widget());
+        QVERIFY(view && view->noticeShown());
+        QVERIFY2(view->noticeText().contains(script), qPrintable(view->noticeText()));
+        QVERIFY(!window->brwWebBrowser()->Busy());
+        // What the page holds once the engine has done all it was asked.
+        QString title;
+        view->view()->page()->runJavaScript(QStringLiteral("document.title"),
+                                            [&title](const QVariant &value) { title = value.toString(); });
+        QVERIFY(QTest::qWaitFor([&] { return !title.isEmpty(); }, 20000));
+        QCOMPARE(title, QStringLiteral("refused"));
+
+        // For a normal user the page's process runs in Chromium's sandbox, under a
+        // system-call filter (the sandbox refuses to run as root).
+        if (geteuid() != 0) {
+            QFile status(QStringLiteral("/proc/%1/status").arg(view->view()->page()->renderProcessPid()));
+            QVERIFY(status.open(QIODevice::ReadOnly));
+            QVERIFY(status.readAll().contains("Seccomp:\t2"));
+        }
+        window->close();
+    }
+
+    // The page's display process killed in class: the window stays, with a notice and
+    // a button that loads the page again in a new process.
+    void killedDisplayProcessOffersAReload()
+    {
+        BrowserContext t;
+        BrowserWindow *window = t.open(t.page("a.html", "甲页"));
+        QVERIFY(waitForTitle(window, QStringLiteral("甲页")));
+        auto *view = qobject_cast<EngineView *>(window->brwWebBrowser()->widget());
+        QWebEnginePage *page = view->view()->page();
+        const qint64 pid = page->renderProcessPid();
+        QVERIFY(pid > 0);
+        ::kill(pid_t(pid), SIGKILL);
+        QTRY_VERIFY_WITH_TIMEOUT(view->noticeShown(), 15000);
+        QVERIFY(!window->brwWebBrowser()->Busy());
+        auto *reload = view->findChild<QPushButton *>(QStringLiteral("reload"));
+        QVERIFY(reload && reload->isVisible());
+        QTest::mouseClick(reload, Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return !view->noticeShown() && page->renderProcessPid() > 0 &&
+                       page->renderProcessPid() != pid &&
+                       window->brwWebBrowser()->LocationName() == QStringLiteral("甲页");
+            },
+            30000));
         QVERIFY(window->isVisible());
         window->close();
     }

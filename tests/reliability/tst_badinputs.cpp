@@ -1,11 +1,16 @@
 // Bad input through the real code paths: lesson files opened on the cover page and in
 // the editor, settings files at start-up, names typed for a save, a dialog's choice of
-// ten thousand files and broken media. Each gives a message naming the file, or the
-// sound default, loses nothing and does not crash.
+// ten thousand files, broken media and web addresses that are no page. Each gives a
+// message naming the file, or the sound default, loses nothing and does not crash.
 #include "cover/coverpage.h"
+#include "desktop/panes/panedesktop.h"
 #include "desktop/panes/picturecache.h"
+#include "editor/editorlineedit.h"
+#include "editor/lessoneditor.h"
 #include "editor/lessonfiles.h"
+#include "editor/lessonpage.h"
 #include "editor/lessonsaver.h"
+#include "editor/pickerbutton.h"
 #include "editor/pickerrules.h"
 #include "editor/settingswriter.h"
 #include "lesson/configfile.h"
@@ -13,7 +18,12 @@
 #include "lesson/lineconfigfile.h"
 #include "lesson/recordtexts.h"
 #include "platform/detachedlauncher.h"
+#include "platform/engineview.h"
+#include "platform/localfileguard.h"
 #include "platform/qtmediaplayer.h"
+#include "platform/ruffleflashplayer.h"
+#include "platform/webaddress.h"
+#include "platform/webengine.h"
 #include "shell/homescreen.h"
 #include "shell/startup.h"
 #include "support/testcontext.h"
@@ -249,6 +259,12 @@ private slots:
                                                         << "本节课题";
         QTest::newRow("lone surrogate at the end")
             << "第一章" << QString("集合") + QChar(0xd83d) << "本节课题";
+        QTest::newRow("chapter .. escaping the lesson book") << ".."
+                                                             << "集合"
+                                                             << "“..”不能用作文件名";
+        QTest::newRow("title with ..\\ escaping the lesson book") << "第一章"
+                                                                  << "..\\..\\..\\集合"
+                                                                  << "含有文件名不能使用的字符“\\”";
         QTest::newRow("folder named like the file") << "第一章"
                                                     << "目录"
                                                     << "目录.spz";
@@ -282,27 +298,110 @@ private slots:
         QVERIFY(QFileInfo(root + QStringLiteral("/配置区/第一章/目录.spz")).isDir());
     }
 
-    // Ten thousand files chosen at once split into ten thousand names and one list text.
+    // Ten thousand files chosen at once in the editor's several-files dialog all reach
+    // the lesson's field, in the order chosen.
     void tenThousandFilesChosenAtOnce()
     {
-        QStringList names;
+        TestContext t;
+        auto *editor = qobject_cast<LessonEditor *>(t.flow.show(ScreenId::Editor));
+        QVERIFY(editor);
+        QStringList paths;
         for (int i = 0; i < 10000; ++i)
-            names.append(QStringLiteral("图片%1.jpg").arg(i));
-        const QString root = QStringLiteral("/opt/veltano/备课本");
-        bool ok = false;
-        const SelectFileInfo info =
-            GetDlgSelectFileInfo(selectionText(root + QStringLiteral("/高中"), names), &ok);
-        QVERIFY(ok);
-        QCOMPARE(info.FileCount, 10000);
-        QCOMPARE(info.FileNames.last(), names.last());
-        const auto entries = pickerrules::listEntries(root, info);
-        QVERIFY(entries);
-        QCOMPARE(entries->count(QLatin1Char(' ')), 10000);
-        QVERIFY(entries->startsWith(QStringLiteral("高中\\图片0.jpg 高中\\图片1.jpg ")));
+            paths.append(t.programFolder() + QStringLiteral("/备课本/高中/课文%1.txt").arg(i));
+        t.fakes.fileDialog.answer(paths);
+        QTest::mouseClick(editor->lessonPage()->picker(7), Qt::LeftButton);
+        QVERIFY(t.fakes.fileDialog.requests.last().multiple);
+        const QString field = editor->lessonPage()->text1(4)->text();
+        QCOMPARE(field.count(QStringLiteral(".txt")), 10000);
+        QVERIFY(field.startsWith(QStringLiteral("高中\\课文0.txt")));
+        QVERIFY(field.contains(QStringLiteral("高中\\课文9999.txt")));
 
         bool refused = true;
         GetDlgSelectFileInfo(QStringLiteral("no folder at all"), &refused);
         QVERIFY(!refused);
+    }
+
+    // Addresses a teacher types or a lesson names: a script or words are refused with
+    // words naming them, so the browser loads nothing; a page with spaces in its path opens.
+    void webAddresses_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("opens"); // "" when refused
+        QTest::newRow("javascript: scheme") << "javascript:document.title='ran'"
+                                            << "";
+        QTest::newRow("javascript: in capitals after spaces") << "  JavaScript:alert(1)"
+                                                              << "";
+        QTest::newRow("page given as data") << "data:text/html,<script>alert(1)</script>"
+                                            << "";
+        QTest::newRow("words with spaces") << "集合 的 含义"
+                                           << "";
+        QTest::newRow("spaces in the path") << "http://www.example.com/第一 课.html"
+                                            << "http://www.example.com/%E7%AC%AC%E4%B8%80%20%E8%AF%BE.html";
+        QTest::newRow("no scheme") << "www.example.com"
+                                   << "http://www.example.com";
+    }
+
+    void webAddresses()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, opens);
+        const webaddress::Resolved resolved = webaddress::resolve(address);
+        QCOMPARE(resolved.url.toString(QUrl::FullyEncoded), opens);
+        QCOMPARE(resolved.problem.isEmpty(), !opens.isEmpty());
+        QVERIFY(resolved.problem.contains(address.trimmed()) || resolved.problem.isEmpty());
+    }
+
+    // Movies the Flash pane cannot play are named in its notice, without the web engine
+    // starting for them.
+    void brokenMovies_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QByteArray header("FWS\x0a\xe8\x03\x00\x00", 8); // 1000 bytes long, it says
+        QTest::newRow("truncated swf") << header + QByteArray(100, '\0');
+        QTest::newRow("swf with a wrong signature") << "GWS" + header.mid(3) + QByteArray(992, '\0');
+        QTest::newRow("zero-byte swf") << QByteArray();
+    }
+
+    void brokenMovies()
+    {
+        QFETCH(QByteArray, bytes);
+        TestContext t;
+        const QString path = t.write(QStringLiteral("备课本/动画 “一”.swf"), bytes);
+        WebEngine engine(QStringLiteral(VELTANO_APP_DIR "/web"));
+        QWidget window;
+        RuffleFlashPlayer player(engine, &window);
+        window.show();
+        player.setMovie(path);
+        QCOMPARE(player.status(), FlashPlayer::Status::Failed);
+        QVERIFY2(player.view()->noticeText().contains(path), qPrintable(player.view()->noticeText()));
+        QVERIFY(!engine.started());
+    }
+
+    // The Flash page may read the program's web folder and the movie's own folder
+    // (and what is below it), nothing else of this computer.
+    void movieReadsNothingBeyondItsFolder()
+    {
+        TestContext t;
+        const QString web = t.programFolder() + QStringLiteral("/web");
+        const QString lessons = t.programFolder() + QStringLiteral("/备课本");
+        const QString folder = lessons + QStringLiteral("/第一课");
+        t.write(QStringLiteral("备课本/第一课/a.swf"));
+        t.write(QStringLiteral("备课本/第一课/图/b.jpg"));
+        t.write(QStringLiteral("备课本/其他/c.txt"));
+        const QString secret = t.write(QStringLiteral("秘密.txt"));
+        QVERIFY(QFile::link(secret, folder + QStringLiteral("/链接.txt")));
+        LocalFileGuard guard(web, nullptr);
+        guard.setMovieFolder(folder);
+        const auto allows = [&guard](const QString &path) { return guard.allows(QUrl::fromLocalFile(path)); };
+        QVERIFY(allows(web + QStringLiteral("/ruffle/ruffle.js")));
+        QVERIFY(allows(folder + QStringLiteral("/a.swf")));
+        QVERIFY(allows(folder + QStringLiteral("/图/b.jpg")));
+        QVERIFY(!allows(lessons + QStringLiteral("/其他/c.txt")));
+        QVERIFY(!allows(folder + QStringLiteral("/../其他/c.txt")));
+        QVERIFY(!allows(web + QStringLiteral("/../秘密.txt")));
+        QVERIFY(!allows(folder + QStringLiteral("/链接.txt")));
+        QVERIFY(!allows(QStringLiteral("/etc/passwd")));
+        QVERIFY(guard.allows(QUrl(QStringLiteral("https://example.com/movie.swf"))));
     }
 
     // Broken sound files in the real player: it reports an error or simply ends, and
@@ -384,8 +483,8 @@ private slots:
         QVERIFY(cache.takeNewFailures().isEmpty());
     }
 
-    // "其他应用程序" is started as one program with no arguments: shell words in its
-    // name stay part of the name and never run.
+    // The lesson's "其他应用程序", started by "外接程序" with the real launcher, is one
+    // program with no arguments: shell words in the field stay part of its name and never run.
     void lessonProgramNeverReachesAShell()
     {
         QTemporaryDir dir;
@@ -398,11 +497,18 @@ private slots:
         script.close();
         QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
+        PaneDesktop d;
         DetachedLauncher launcher;
-        QVERIFY(launcher.start(program));
+        d.context.platform.launcher = &launcher;
+        d.state.LessonFields[slot::OtherProgram] = program;
+        d.show();
+        d.button("MyProgram");
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(marker), 15000);
         QCOMPARE(fileBytes(marker), QByteArray("0\n"));
-        QVERIFY(!launcher.start(dir.filePath(QStringLiteral("missing; touch injected4"))));
+
+        d.state.LessonFields[slot::OtherProgram] = dir.filePath(QStringLiteral("missing; touch injected4"));
+        d.button("MyProgram");
+        QVERIFY(!launcher.start(dir.filePath(QStringLiteral("missing && touch injected5"))));
         const QStringList left = QDir(dir.path()).entryList(QDir::Files);
         QCOMPARE(left.filter(QStringLiteral("injected")), QStringList{program.section(QLatin1Char('/'), -1)});
     }

@@ -1,6 +1,7 @@
-// Components that fail under the program: LibreOffice missing from PATH, and
-// LibreOffice killed half-way through a conversion. Each failure is reported
-// once, in words, and the next attempt works once the component is back.
+// Components that fail under the program: LibreOffice missing from PATH,
+// LibreOffice killed half-way through a conversion, and GStreamer without the
+// decoder of a sound. Each failure is reported once, in words, and the next
+// attempt works once the component is back.
 #include "platform/cachedconverter.h"
 #include "platform/documentcache.h"
 #include "platform/officeprocess.h"
@@ -8,6 +9,7 @@
 
 #include <csignal>
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -92,6 +94,49 @@ private slots:
         m_converter->open(path);
         QTRY_COMPARE_WITH_TIMEOUT(m_opened.value(path), 1, kConversionWait);
         QCOMPARE(m_failed.value(path).size(), 1);
+    }
+
+    // GStreamer given a plugin folder without its mp3 decoders (and a registry of its
+    // own): the player says a decoder is missing for the mp3 and still plays the MIDI
+    // after it; with the decoders back the mp3 plays.
+    void soundDecoderMissingThenBack()
+    {
+        QString system;
+        for (const char *folder :
+             {"/usr/lib/x86_64-linux-gnu/gstreamer-1.0", "/usr/lib/aarch64-linux-gnu/gstreamer-1.0",
+              "/usr/lib/gstreamer-1.0", "/usr/lib64/gstreamer-1.0"})
+            if (QFileInfo::exists(QLatin1String(folder) + QStringLiteral("/libgstcoreelements.so")))
+                system = QLatin1String(folder);
+        if (system.isEmpty())
+            QSKIP("GStreamer's plugin folder is not where Debian puts it");
+        const QString plugins = m_folder.filePath(QStringLiteral("plugins"));
+        QVERIFY(QDir().mkpath(plugins));
+        const QStringList mp3Decoders{QStringLiteral("libgstmpg123.so"), QStringLiteral("libgstlibav.so")};
+        for (const QString &plugin : QDir(system).entryList({QStringLiteral("*.so")}, QDir::Files))
+            if (!mp3Decoders.contains(plugin))
+                QVERIFY(QFile::link(system + QLatin1Char('/') + plugin, plugins + QLatin1Char('/') + plugin));
+
+        const QString mp3 = QStringLiteral(VELTANO_APP_DIR "/set/music/gaoshanls.mp3");
+        const QString midi = QStringLiteral(VELTANO_APP_DIR "/set/music/tn.mid");
+        const auto play = [](const QStringList &files, const QProcessEnvironment &environment) {
+            QProcess child;
+            child.setProcessEnvironment(environment);
+            child.start(QStringLiteral(PLAY_CHILD), files);
+            child.waitForFinished(120000);
+            return QString::fromUtf8(child.readAllStandardOutput())
+                .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        };
+        QProcessEnvironment limited = QProcessEnvironment::systemEnvironment();
+        limited.insert(QStringLiteral("GST_PLUGIN_SYSTEM_PATH"), plugins);
+        limited.insert(QStringLiteral("GST_PLUGIN_PATH"), plugins);
+        limited.insert(QStringLiteral("GST_REGISTRY"), m_folder.filePath(QStringLiteral("registry.bin")));
+        const QStringList without = play({mp3, midi}, limited);
+        QCOMPARE(without.size(), 2);
+        QCOMPARE(without.at(0), QStringLiteral("failed 缺少播放这种格式的解码组件（GStreamer 插件）"));
+        QCOMPARE(without.at(1), QStringLiteral("playing"));
+
+        QCOMPARE(play({mp3}, QProcessEnvironment::systemEnvironment()),
+                 QStringList{QStringLiteral("playing")});
     }
 };
 

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <QDir>
 #include <QPushButton>
 #include <QScreen>
 #include <QWebEngineView>
@@ -174,6 +175,35 @@ private slots:
         d.item("Flashstar");
         QVERIFY(waitForStatus(d.player(), FlashPlayer::Status::Playing));
         QVERIFY(!d.player()->view()->noticeShown());
+    }
+
+    // Without the emulator's files in the program folder a movie is named in a notice
+    // (the engine not started for it); once the files are back the next movie plays.
+    void emulatorMissingThenBack()
+    {
+        TestContext t;
+        const QString web = t.programFolder() + QStringLiteral("/web");
+        QVERIFY(QDir().mkpath(web));
+        const QString real = QStringLiteral(VELTANO_APP_DIR "/web");
+        QVERIFY(
+            QFile::link(real + QStringLiteral("/flashhost.html"), web + QStringLiteral("/flashhost.html")));
+        WebEngine engine(web);
+        QWidget window;
+        window.resize(400, 300);
+        RuffleFlashPlayer player(engine, &window);
+        player.widget()->resize(400, 300);
+        window.show();
+        const QString movie = t.write("备课本/a.swf", boxMovie(kStage, kBox));
+        player.setMovie(movie);
+        QCOMPARE(player.status(), FlashPlayer::Status::Failed);
+        QVERIFY(player.view()->noticeText().contains(movie));
+        QVERIFY(player.view()->noticeText().contains(QStringLiteral("找不到 Flash 播放组件")));
+        QVERIFY(!player.view()->hasView());
+
+        QVERIFY(QFile::link(real + QStringLiteral("/ruffle"), web + QStringLiteral("/ruffle")));
+        player.setMovie(movie);
+        QVERIFY(waitForStatus(&player, FlashPlayer::Status::Playing));
+        QVERIFY(!player.view()->noticeShown());
     }
 
     // Each game of the game menu fills the work area and answers a click on its
