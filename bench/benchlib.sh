@@ -67,14 +67,17 @@ x11.XFlush(display)
 x11.XCloseDisplay(display)
 PY
 }
-screen_samples() { # WxH+X+Y minimum reference: with minimum 0, saves every 8th pixel of the
-  # region into the file `reference`; otherwise polls the region until it holds more than `minimum`
-  # colours and differs from `reference` in most places. A direct capture, cheap enough to poll
-  # every few milliseconds (a screenshot tool takes 50-100 ms a capture).
+screen_samples() { # WxH+X+Y minimum reference [X,Y]: with minimum 0, saves every 8th pixel of
+  # the region into the file `reference`; otherwise polls the region until it holds more than
+  # `minimum` colours and differs from `reference` in most places. A direct capture, cheap enough to
+  # poll every few milliseconds (a screenshot tool takes 50-100 ms a capture). Given X,Y, it first
+  # clicks there itself (XTest, no process started between) and prints the milliseconds from the
+  # button's release to the region painted.
   python3 - "$@" <<'PY'
 import array, ctypes, re, sys, time
 w, h, x, y = map(int, re.match(r"(\d+)x(\d+)\+(\d+)\+(\d+)", sys.argv[1]).groups())
 minimum, reference = int(sys.argv[2]), sys.argv[3]
+click = tuple(map(int, sys.argv[4].split(","))) if len(sys.argv) > 4 else None
 x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
 x11.XOpenDisplay.restype = ctypes.c_void_p
 x11.XDefaultRootWindow.restype = ctypes.c_ulong
@@ -103,12 +106,26 @@ if minimum == 0:
     sys.exit(0)
 before = array.array("I")
 before.frombytes(open(reference, "rb").read())
-deadline = time.monotonic() + 60
+if click:
+    xtest = ctypes.cdll.LoadLibrary("libXtst.so.6")
+    xtest.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int, ctypes.c_int, ctypes.c_ulong]
+    xtest.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+    x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+    xtest.XTestFakeMotionEvent(display, -1, click[0], click[1], 0)
+    xtest.XTestFakeButtonEvent(display, 1, 1, 0)
+    x11.XSync(display, 0)
+    time.sleep(0.02)
+    xtest.XTestFakeButtonEvent(display, 1, 0, 0)  # the cover acts on the release
+    x11.XSync(display, 0)
+clicked = time.monotonic()
+deadline = clicked + 60
 while time.monotonic() < deadline:
     now = samples()
     if len(set(now)) > minimum and sum(a != b for a, b in zip(now, before)) > len(now) // 2:
+        if click:
+            print(round((time.monotonic() - clicked) * 1000))
         sys.exit(0)
-    time.sleep(0.005)
+    time.sleep(0.002)
 sys.exit(1)
 PY
 }
