@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <QString>
 
 class LessonBook;
@@ -10,9 +9,6 @@ class MediaProbe;
 // `veltano --check FILE.spz`: the lesson check for the school's IT staff, as a
 // printed report and an exit status, with no window.
 namespace checkcommand {
-
-// The lesson file after "--check", when the command line asks for a check.
-std::optional<QString> fileToCheck(int argc, char *argv[]);
 
 // Checks the lesson, prints the report and returns the exit status: 0 when all
 // is well, 1 otherwise. Needs a running application object for the back ends.

@@ -25,6 +25,7 @@
 #include "shell/sharedstate.h"
 
 #include <cstdio>
+#include <optional>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -66,16 +67,25 @@ void print(std::FILE *stream, const QString &text)
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
-// Prints the usage or the version when asked for; true when that is all there is to do.
-bool answered(const CommandLine &commandLine)
+// Prints the usage, the version or what was not understood; the exit status
+// when that is all there is to do.
+std::optional<int> answered(const CommandLine &commandLine)
 {
-    if (commandLine.request == CommandLine::Request::Help)
+    switch (commandLine.request) {
+    case CommandLine::Request::Help:
         print(stdout, CommandLine::helpText(chineseMessages()));
-    else if (commandLine.request == CommandLine::Request::Version)
+        return 0;
+    case CommandLine::Request::Version:
         print(stdout, CommandLine::versionText(QStringLiteral(VELTANO_VERSION)));
-    else
-        return false;
-    return true;
+        return 0;
+    case CommandLine::Request::Error:
+        print(stderr, CommandLine::errorText(commandLine.error, chineseMessages()));
+        return 2;
+    case CommandLine::Request::Run:
+    case CommandLine::Request::Check:
+        break;
+    }
+    return std::nullopt;
 }
 
 QStringList arguments(int argc, char *argv[])
@@ -100,16 +110,17 @@ void prepareEnvironment(const QString &folder)
 
 int main(int argc, char *argv[])
 {
-    // Usage and version need no display. Other arguments are read once Qt has
-    // taken its own options (-platform, -display...) out of the list.
-    if (answered(CommandLine::parse(arguments(argc, argv), QDir::currentPath())))
-        return 0;
+    // Read before the application object, which needs a display: usage, errors
+    // and the check work without one.
+    const CommandLine commandLine = CommandLine::parse(arguments(argc, argv), QDir::currentPath());
+    if (const std::optional<int> status = answered(commandLine))
+        return *status;
+    const bool checking = commandLine.request == CommandLine::Request::Check;
 
     const QString folder = programFolder();
     prepareEnvironment(folder);
-    // A check prints its report and opens no window, also where there is no display.
-    const std::optional<QString> lessonToCheck = checkcommand::fileToCheck(argc, argv);
-    if (lessonToCheck && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    // A check prints its report and opens no window, whatever display there is or is not.
+    if (checking)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Menus stay inside the program's full-screen windows, global menu or not.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
@@ -127,19 +138,12 @@ int main(int argc, char *argv[])
                                   executableFolder() + QStringLiteral("/office/convertserver.py"),
                                   new OfficeProcessBackEnd(cache + QStringLiteral("/office-profiles")));
     CachedDocumentConverter documents(DocumentCache(cache + QStringLiteral("/documents")), office);
-    if (lessonToCheck)
-        return checkcommand::run(*lessonToCheck, LessonBook(folder), mediaProbe, documents);
+    if (checking)
+        return checkcommand::run(commandLine.lessonPath, LessonBook(folder), mediaProbe, documents);
 
     QGuiApplication::setDesktopFileName(QStringLiteral("veltano"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("veltano")));
 
-    const CommandLine commandLine = CommandLine::parse(app.arguments().mid(1), QDir::currentPath());
-    if (answered(commandLine))
-        return 0;
-    if (commandLine.request == CommandLine::Request::Error) {
-        print(stderr, CommandLine::errorText(commandLine.error, chineseMessages()));
-        return 2;
-    }
     SingleInstance instance(folder);
     if (instance.claim(commandLine.lessonPath) == SingleInstance::Role::Handed)
         return 0;

@@ -24,9 +24,9 @@ QString format(const QString &lessonPath, const QList<CheckItem> &items)
     for (const CheckItem &item : items) {
         if (item.status != CheckItem::Status::Found)
             ++problems;
-        report +=
-            QStringLiteral("[%1] %2：%3 -> %4\n")
-                .arg(statusText(item.status), lessonmedia::fieldCaption(item.field), item.stored, item.path);
+        report += QStringLiteral("[%1] %2：%3 -> %4\n")
+                      .arg(statusText(item.status), lessonmedia::fieldCaption(item.field), item.stored,
+                           lessonmedia::shownFile(item));
         if (!item.reason.isEmpty())
             report += QStringLiteral("    %1\n").arg(item.reason);
         for (const QString &candidate : item.candidates)

@@ -109,7 +109,7 @@ void LessonCheckWindow::showItem(int index)
     row->setForeground(0, statusColour(item.status));
     row->setText(1, lessonmedia::fieldCaption(item.field));
     row->setText(2, item.stored);
-    row->setText(3, item.reason.isEmpty() ? item.path : item.reason);
+    row->setText(3, item.reason.isEmpty() ? lessonmedia::shownFile(item) : item.reason);
     qDeleteAll(row->takeChildren());
     for (const QString &candidate : item.candidates) {
         auto *child = new QTreeWidgetItem(row, {QStringLiteral("同名文件"), QString(), QString(), candidate});

@@ -27,12 +27,24 @@ const FieldRule kFields[] = {
     {slot::Music2, MediaKind::AudioVideo, "背景音乐2"},
     {slot::Picture1, MediaKind::Picture, "背景图片1"},
     {slot::Picture2, MediaKind::Picture, "背景图片2"},
+    {slot::WebAddress, MediaKind::WebPage, "浏览器地址"},
     {slot::OtherProgram, MediaKind::Program, "其他应用程序"},
 };
 
 bool isList(int field)
 {
     return field >= slot::TextFiles && field <= slot::PictureFiles;
+}
+
+// Whether the web address is a file's name, as the browser window reads it: a
+// full path, a Windows name or one below the program folder (备课本\示例\首页.html).
+// A web address ("http://...", "www.example.cn") has no file to check.
+bool namesFile(const QString &address, const LessonBook &book)
+{
+    const QString path = LessonBook::toNativeSeparators(address);
+    if (address.contains(QLatin1Char('\\')) || !LessonBook::isRelativeName(path))
+        return true;
+    return !LessonBook::isRelativeName(book.openable(path.section(QLatin1Char('/'), 0, 0)));
 }
 
 } // namespace
@@ -82,6 +94,8 @@ QList<CheckItem> itemsOf(const LessonRecord &fields, const LessonBook &book)
             const QString name = text.trimmed();
             names = {LessonBook::resolve(book.lessonBook(), name)};
             stored = {name};
+        } else if (rule.field == slot::WebAddress && !namesFile(text.trimmed(), book)) {
+            continue;
         } else {
             names = {text};
             stored = {text};
@@ -97,6 +111,13 @@ QList<CheckItem> itemsOf(const LessonRecord &fields, const LessonBook &book)
         }
     }
     return items;
+}
+
+QString shownFile(const CheckItem &item)
+{
+    const bool otherMachine =
+        !LessonBook::isRelativeName(item.stored) && !item.stored.startsWith(QLatin1Char('/'));
+    return item.status == CheckItem::Status::Missing && otherMachine ? item.stored : item.path;
 }
 
 QString candidateRoot(int field, const LessonBook &book)

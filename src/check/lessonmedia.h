@@ -9,9 +9,9 @@
 class LessonBook;
 
 // What a medium named by a lesson is, which decides how it is checked.
-enum class MediaKind { Document, Text, Deck, Flash, AudioVideo, Picture, Program };
+enum class MediaKind { Document, Text, Deck, Flash, AudioVideo, Picture, WebPage, Program };
 
-// One medium named by a lesson (fields 3 to 12 and 14) and what a check found.
+// One medium named by a lesson (fields 3 to 14) and what a check found.
 struct CheckItem {
     enum class Status { Pending, Found, Missing, Unplayable };
 
@@ -33,8 +33,14 @@ QString fieldCaption(int field);
 // Every medium the lesson names, resolved as the desktop and the cover page
 // resolve them: list names against the lesson book or the program folder (kept
 // as they are when the document field names a drive), full paths as stored,
-// and names from another machine found below this program folder.
+// and names from another machine found below this program folder. The web
+// address counts only when it names a file.
 QList<CheckItem> itemsOf(const LessonRecord &fields, const LessonBook &book);
+
+// The file to show for a checked medium: its local file, except that a name of
+// another machine (with a drive) that was not found here stands as the lesson
+// stores it rather than as a local path made from it.
+QString shownFile(const CheckItem &item);
 
 // The folder whose files may stand in for a missing medium of the field: the
 // lesson book for the document, texts, decks and Flash movies, else the program folder.

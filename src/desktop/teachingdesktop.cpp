@@ -315,7 +315,7 @@ void TeachingDesktop::MyProgram()
         ExeOpen_Click();
         return;
     }
-    m_context.platform.launcher->start(LessonBook::toNativeSeparators(program));
+    m_context.platform.launcher->start(m_context.book.openable(program));
 }
 
 void TeachingDesktop::Backcolour_Click()

@@ -1,5 +1,6 @@
 #include "lessonbook.h"
 
+#include <algorithm>
 #include <QDir>
 #include <QFileInfo>
 
@@ -104,28 +105,80 @@ QString LessonBook::resolve(const QString &root, const QString &storedName)
     return base + toNativeSeparators(storedName);
 }
 
+namespace {
+
+// `rest` below `folder` ("" for the root) with each name matched regardless of
+// letter case where the exact one is missing, as on the Windows machine the
+// lesson comes from: the exact name wins, else the first in code point order.
+// Empty when some name matches nothing.
+QString findIgnoringCase(const QString &folder, const QString &rest)
+{
+    QString found = folder;
+    for (const QString &name : rest.split(QLatin1Char('/'))) {
+        const QString exact = found + QLatin1Char('/') + name;
+        if (name.isEmpty() || QFileInfo::exists(exact)) {
+            found = exact;
+            continue;
+        }
+        QStringList entries =
+            QDir(found.isEmpty() ? QStringLiteral("/") : found)
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                           QDir::NoSort);
+        std::sort(entries.begin(), entries.end());
+        const auto match = std::find_if(entries.cbegin(), entries.cend(), [&name](const QString &entry) {
+            return entry.compare(name, Qt::CaseInsensitive) == 0;
+        });
+        if (match == entries.cend())
+            return QString();
+        found += QLatin1Char('/') + *match;
+    }
+    return QFileInfo::exists(found) ? found : QString();
+}
+
+QString lookUp(const QString &folder, const QString &rest, Qt::CaseSensitivity cs)
+{
+    if (cs == Qt::CaseInsensitive)
+        return findIgnoringCase(folder, rest);
+    const QString exact = folder + QLatin1Char('/') + rest;
+    return QFileInfo::exists(exact) ? exact : QString();
+}
+
 // Lessons written on a Windows machine name files by its drive and install
 // folder ("D:\Veltano\set\music\tn.mid"); once the lesson book has been
 // copied here, the same files lie below this program folder. Relative names
 // (the demo lesson's) make a lesson independent of where the program lies.
+QString locateIn(const QString &programFolder, const QString &path, Qt::CaseSensitivity cs)
+{
+    // Never the process's current folder: the program may be started from anywhere.
+    if (LessonBook::isRelativeName(path))
+        return lookUp(programFolder, path, cs);
+    if (path.startsWith(QLatin1Char('/'))) {
+        const QString found = lookUp(QString(), path.mid(1), cs);
+        if (!found.isEmpty())
+            return found;
+    }
+    for (const QString &segment : {QStringLiteral("/set/"), QStringLiteral("/备课本/")}) {
+        for (int at = path.indexOf(segment, 0, cs); at >= 0; at = path.indexOf(segment, at + 1, cs)) {
+            const QString found = lookUp(programFolder, path.mid(at + 1), cs);
+            if (!found.isEmpty())
+                return found;
+        }
+    }
+    return QString();
+}
+
+} // namespace
+
 QString LessonBook::locate(const QString &storedPath) const
 {
     const QString path = toNativeSeparators(storedPath);
-    if (path.isEmpty())
+    if (path.isEmpty() || (path.startsWith(QLatin1Char('/')) && QFileInfo::exists(path)))
         return storedPath;
-    if (isRelativeName(path)) {
-        // Never the process's current folder: the program may be started from anywhere.
-        const QString here = m_programFolder + QLatin1Char('/') + path;
-        return QFileInfo::exists(here) ? here : storedPath;
-    }
-    if (QFileInfo::exists(path))
-        return storedPath;
-    for (const QString &segment : {QStringLiteral("/set/"), QStringLiteral("/备课本/")}) {
-        for (int at = path.indexOf(segment); at >= 0; at = path.indexOf(segment, at + 1)) {
-            const QString here = m_programFolder + path.mid(at);
-            if (QFileInfo::exists(here))
-                return here;
-        }
+    // Any exact name before names in another letter case.
+    for (const Qt::CaseSensitivity cs : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+        const QString found = locateIn(m_programFolder, path, cs);
+        if (!found.isEmpty())
+            return found;
     }
     return storedPath;
 }

@@ -48,7 +48,10 @@ public:
     // a full path as it stands when that file exists; else, when it passes
     // through a "set" or "备课本" folder, that part below this program folder
     // if the file is there. A relative name is looked for below this program
-    // folder only. Anything not found is the stored text unchanged.
+    // folder only. Where no exact name is found, each folder and file name is
+    // matched regardless of letter case (the exact one, else the first in code
+    // point order), as on the Windows machine a lesson comes from. Anything not
+    // found is the stored text unchanged.
     QString locate(const QString &storedPath) const;
     // The same for a stored folder (a lesson's document folder).
     QString locateFolder(const QString &storedFolder) const;

@@ -1,27 +1,78 @@
 #include "commandline.h"
 
+#include <QCommandLineParser>
 #include <QDir>
+
+namespace {
+
+// The toolkit's own options, taken out of the list once the application object
+// exists; accepted here so that they are no error.
+void addToolkitOptions(QCommandLineParser &parser)
+{
+    for (const char *name : {"style", "stylesheet", "qmljsdebugger", "platform", "platformpluginpath",
+                             "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
+                             "session", "display", "geometry", "dialogs", "fontengine"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : {"reverse", "widgetcount"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+// The argument as written that names an option the parser did not know.
+QString unknownOption(const QStringList &arguments, const QString &name)
+{
+    for (const QString &argument : arguments) {
+        if (argument == QLatin1String("--"))
+            break;
+        const QString written = argument.section(QLatin1Char('='), 0, 0);
+        if (written == QLatin1Char('-') + name || written == QLatin1String("--") + name)
+            return argument;
+    }
+    return name;
+}
+
+} // namespace
 
 CommandLine CommandLine::parse(const QStringList &arguments, const QString &currentFolder)
 {
-    CommandLine result;
-    bool optionsEnded = false;
-    for (const QString &argument : arguments) {
-        if (!optionsEnded && (argument == QLatin1String("--help") || argument == QLatin1String("-h")))
-            return CommandLine{Request::Help, {}, {}};
-        if (!optionsEnded && argument == QLatin1String("--version"))
-            return CommandLine{Request::Version, {}, {}};
-        if (!optionsEnded && argument == QLatin1String("--")) {
-            optionsEnded = true;
-            continue;
-        }
-        // An unknown option, or a second lesson: one lesson is chosen at a time.
-        const bool unknownOption = !optionsEnded && argument.startsWith(QLatin1Char('-'));
-        if (unknownOption || !result.lessonPath.isEmpty() || argument.isEmpty())
-            return CommandLine{Request::Error, {}, argument};
-        result.lessonPath = QDir::cleanPath(QDir(currentFolder).absoluteFilePath(argument));
+    QCommandLineParser parser;
+    // "-platform xcb" is one option, as the toolkit reads it, not eight letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
+    const QCommandLineOption check(QStringLiteral("check"), QString(), QStringLiteral("lesson"));
+    parser.addOptions({help, version, check});
+    addToolkitOptions(parser);
+    const bool understood = parser.parse(QStringList{QStringLiteral("veltano")} + arguments);
+    if (parser.isSet(help))
+        return CommandLine{Request::Help, {}, {}};
+    if (parser.isSet(version))
+        return CommandLine{Request::Version, {}, {}};
+    if (!understood) {
+        // Else an option that takes a value came last, without it.
+        const QStringList unknown = parser.unknownOptionNames();
+        return CommandLine{Request::Error,
+                           {},
+                           unknown.isEmpty() ? arguments.constLast()
+                                             : unknownOption(arguments, unknown.constFirst())};
     }
-    return result;
+    // One lesson at a time: to choose at start or to check.
+    const QStringList lessons = parser.positionalArguments();
+    const bool checking = parser.isSet(check);
+    const QStringList named = checking ? QStringList{parser.value(check)} + lessons : lessons;
+    if (named.size() > 1)
+        return CommandLine{Request::Error, {}, named.at(1)};
+    if (!named.isEmpty() && named.constFirst().isEmpty())
+        return CommandLine{Request::Error, {}, checking ? QStringLiteral("--check") : QString()};
+    const QString lesson = named.isEmpty()
+                               ? QString()
+                               : QDir::cleanPath(QDir(currentFolder).absoluteFilePath(named.constFirst()));
+    return CommandLine{checking ? Request::Check : Request::Run, lesson, {}};
 }
 
 bool CommandLine::chineseLocale(const QString &lcAll, const QString &lcMessages, const QString &lang)
@@ -67,10 +118,13 @@ QString CommandLine::versionText(const QString &version)
 QString CommandLine::errorText(const QString &argument, bool chinese)
 {
     if (chinese)
-        return QStringLiteral("veltano：无法识别的选项或多余的参数“%1”（一次只能选定一个课件配置文件）\n"
-                              "用“veltano --help”查看用法。\n")
-            .arg(argument);
-    return QStringLiteral("veltano: unknown option or extra argument '%1' (one lesson file at a time)\n"
-                          "Try 'veltano --help'.\n")
-        .arg(argument);
+        return QStringLiteral("veltano：无法识别的选项、缺少课件配置文件或多余的参数“%"
+                              "1”（一次只能选定一个课件配置文件）\n\n")
+                   .arg(argument) +
+               helpText(true);
+    return QStringLiteral(
+               "veltano: unknown option, missing lesson file or extra argument '%1' (one lesson file "
+               "at a time)\n\n")
+               .arg(argument) +
+           helpText(false);
 }

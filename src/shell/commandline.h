@@ -4,16 +4,17 @@
 #include <QStringList>
 
 // What the program was asked on its command line: a lesson file to choose at
-// start (as a file manager passes it), or its usage or version.
+// start (as a file manager passes it), a lesson to check, or its usage or version.
+// Read before anything needs a display, so that all of these work without one.
 struct CommandLine {
-    enum class Request { Run, Help, Version, Error };
+    enum class Request { Run, Check, Help, Version, Error };
 
     Request request = Request::Run;
     QString lessonPath; // absolute; empty when none was named
     QString error;      // for Error: the argument that was not understood
 
-    // Arguments without the program name; a relative lesson path is taken
-    // against currentFolder.
+    // Arguments without the program name, the toolkit's own ones (-platform,
+    // -display...) among them; a relative lesson path is taken against currentFolder.
     static CommandLine parse(const QStringList &arguments, const QString &currentFolder);
 
     // True when the locale for messages (LC_ALL, else LC_MESSAGES, else LANG) is Chinese.
@@ -21,5 +22,6 @@ struct CommandLine {
 
     static QString helpText(bool chinese);
     static QString versionText(const QString &version);
+    // The argument not understood, then the usage.
     static QString errorText(const QString &argument, bool chinese);
 };

@@ -23,6 +23,7 @@ private slots:
         QCOMPARE(browserAddress(QStringLiteral("备课本\\示例\\首页.html"), book), pageUrl);
         QCOMPARE(browserAddress(QStringLiteral(" D:\\Veltano\\备课本\\示例\\首页.html"), book), pageUrl);
         QCOMPARE(browserAddress(page.fileName(), book), pageUrl);
+        QCOMPARE(browserAddress(QStringLiteral("E:\\VELTANO\\备课本\\示例\\首页.HTML"), book), pageUrl);
         // Addresses with a scheme, host names and names found nowhere stay as
         // written, whatever the current folder holds.
         QVERIFY(QDir::setCurrent(dir.filePath(QStringLiteral("备课本/示例"))));

@@ -24,6 +24,7 @@ private slots:
     void mediaAreResolvedAsTheDesktopAndCoverPageResolveThem();
     void documentFieldWithADriveKeepsListNamesAndOtherMachinesPathsAreFound();
     void filesOfTheSameNameAreFoundIgnoringLetterCase();
+    void namesInAnotherCaseTheWebPageAndMissingWindowsNames();
     void oneNameIsMendedAndEveryOtherByteStays();
     void mendingAShortFileAddsTheMissingLines();
     void storedNamesFollowEachFieldsRoot();
@@ -87,6 +88,50 @@ void TestLessonCheckCore::filesOfTheSameNameAreFoundIgnoringLetterCase()
     QCOMPARE(lessonmedia::sameNameFiles(missing, program.filePath(QStringLiteral("备课本"))),
              QStringList({b, a}));
     QCOMPARE(lessonmedia::sameNameFiles(a, program.path()), QStringList({b}));
+}
+
+void TestLessonCheckCore::namesInAnotherCaseTheWebPageAndMissingWindowsNames()
+{
+    QTemporaryDir program;
+    const LessonBook book(program.path());
+    const QString picture = write(program.filePath(QStringLiteral("备课本/t/a.jpg")));
+    write(program.filePath(QStringLiteral("备课本/示例/首页.html")));
+    LessonRecord fields;
+    fields[slot::PictureFiles] = QStringLiteral("备课本\\T\\A.JPG D:\\旧电脑\\图片\\图8.jpg ");
+    fields[slot::Music1] = QStringLiteral("D:\\旧电脑\\音乐\\歌.mp3");
+    fields[slot::WebAddress] = QStringLiteral("备课本\\示例\\丢失的首页.html");
+
+    QList<CheckItem> items = lessonmedia::itemsOf(fields, book);
+    QCOMPARE(items.size(), 4);
+    QCOMPARE(items[0].path, picture);
+    QCOMPARE(items[3].field, int(slot::WebAddress));
+    QCOMPARE(items[3].kind, MediaKind::WebPage);
+    QCOMPARE(items[3].path, program.filePath(QStringLiteral("备课本/示例/丢失的首页.html")));
+
+    // A web address is checked when it names a file, not when it is an address.
+    const auto counted = [&](const char *address) {
+        LessonRecord web;
+        web[slot::WebAddress] = QString::fromUtf8(address);
+        return lessonmedia::itemsOf(web, book).size() == 1;
+    };
+    for (const char *file :
+         {"备课本/示例/首页.HTML", "/srv/课/首页.html", "D:\\旧电脑\\首页.html", "示例\\首页.html"})
+        QVERIFY2(counted(file), file);
+    for (const char *address : {"http://", "https://www.example.cn/a.html", "www.example.cn", "about:blank"})
+        QVERIFY2(!counted(address), address);
+
+    // Missing names of the Windows machine show as the lesson stores them,
+    // a missing name of this program folder as the file looked for.
+    for (CheckItem &item : items)
+        item.status = CheckItem::Status::Missing;
+    QCOMPARE(lessonmedia::shownFile(items[1]), QStringLiteral("D:\\旧电脑\\图片\\图8.jpg"));
+    QCOMPARE(lessonmedia::shownFile(items[2]), QStringLiteral("D:\\旧电脑\\音乐\\歌.mp3"));
+    QCOMPARE(lessonmedia::shownFile(items[3]), items[3].path);
+    const QString report = checkreport::format(QStringLiteral("x.spz"), items);
+    QVERIFY(report.contains(
+        QStringLiteral("[缺少] 图片文件：D:\\旧电脑\\图片\\图8.jpg -> D:\\旧电脑\\图片\\图8.jpg\n")));
+    QVERIFY(report.contains(QStringLiteral("[缺少] 浏览器地址：备课本\\示例\\丢失的首页.html -> ") +
+                            items[3].path));
 }
 
 void TestLessonCheckCore::oneNameIsMendedAndEveryOtherByteStays()

@@ -371,6 +371,12 @@ private slots:
         desktop.toolbar()->button("MyProgram")->trigger();
         QCOMPARE(fixture.fakes.launcher.started, QStringList{"/usr/bin/tool"});
         QVERIFY(fixture.fakes.fileDialog.requests.isEmpty());
+
+        // One named on the Windows machine, in another letter case, lies below the program folder.
+        const QString tool = fixture.write(QStringLiteral("set/tools/calc.sh"));
+        fixture.state.LessonFields[14] = QStringLiteral("D:\\Veltano\\SET\\Tools\\Calc.sh");
+        desktop.toolbar()->button("MyProgram")->trigger();
+        QCOMPARE(fixture.fakes.launcher.started, QStringList({"/usr/bin/tool", tool}));
     }
 
     void myProgramWithoutOneAsksForAProgram()

@@ -89,8 +89,7 @@ private slots:
         // An existing file is kept as stored; so is anything not found here.
         const QString stored = LessonBook::toStoredSeparators(dir.filePath(QStringLiteral("here.mp3")));
         QCOMPARE(book.locate(stored), stored);
-        for (const char *kept : {"D:\\Veltano\\set\\music\\gone.mid", "D:\\Veltano\\Set\\music\\tn.mid",
-                                 "D:\\music\\tn.mid", ""})
+        for (const char *kept : {"D:\\Veltano\\set\\music\\gone.mid", "D:\\music\\tn.mid", ""})
             QCOMPARE(book.locate(QString::fromUtf8(kept)), QString::fromUtf8(kept));
 
         // Relative names lie below the program folder, wherever the process was started.
@@ -108,6 +107,35 @@ private slots:
         QCOMPARE(book.locateFolder(book.lessonBook()), book.lessonBook());
         QCOMPARE(book.locateFolder(QStringLiteral("备课本")), book.lessonBook());
         QCOMPARE(book.locateFolder(QStringLiteral("D:\\备课本旧")), QStringLiteral("D:\\备课本旧"));
+    }
+
+    // Lessons come from a file system that ignores letter case.
+    void namesInAnotherLetterCaseAreFound()
+    {
+        QTemporaryDir dir;
+        const LessonBook book(dir.path());
+        for (const char *name : {"备课本/t/a.jpg", "备课本/rv/hdr.doc", "set/music/tn.mid",
+                                 "备课本/Pics/X.jpg", "备课本/pics/x.jpg", "备课本/pics/X.JPG.bak"}) {
+            QVERIFY(QDir(dir.path()).mkpath(QFileInfo(dir.filePath(QString::fromUtf8(name))).path()));
+            QFile file(dir.filePath(QString::fromUtf8(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const auto at = [&dir](const char *name) { return dir.filePath(QString::fromUtf8(name)); };
+        // Relative names, names of the Windows machine and full local paths alike.
+        QCOMPARE(book.openable(QStringLiteral("备课本\\T\\A.JPG")), at("备课本/t/a.jpg"));
+        QCOMPARE(book.openable(QStringLiteral("D:\\VELTANO\\SET\\Music\\TN.MID")), at("set/music/tn.mid"));
+        QCOMPARE(book.openable(QStringLiteral("D:\\Veltano\\Set\\music\\tn.mid")), at("set/music/tn.mid"));
+        QCOMPARE(book.openable(LessonBook::toStoredSeparators(at("备课本/RV/HDR.DOC"))),
+                 at("备课本/rv/hdr.doc"));
+        QCOMPARE(book.locateFolder(QStringLiteral("E:\\教学\\备课本\\RV")), at("备课本/rv"));
+        // The exact name wins; else the first in code point order, folder by folder.
+        QCOMPARE(book.openable(QStringLiteral("备课本\\pics\\x.jpg")), at("备课本/pics/x.jpg"));
+        QCOMPARE(book.openable(QStringLiteral("备课本\\Pics\\X.jpg")), at("备课本/Pics/X.jpg"));
+        QCOMPARE(book.openable(QStringLiteral("备课本\\PICS\\X.JPG")), at("备课本/Pics/X.jpg"));
+        QCOMPARE(book.openable(QStringLiteral("备课本\\pics\\X.JPG")), at("备课本/pics/x.jpg"));
+        // What matches nothing stays as stored: no other name, no prefix of one.
+        for (const char *kept : {"备课本\\T\\A.JP", "备课本\\T\\A.JPG\\B", "D:\\Veltano\\SET\\tn.mid"})
+            QCOMPARE(book.locate(QString::fromUtf8(kept)), QString::fromUtf8(kept));
     }
 };
 

@@ -27,6 +27,21 @@ private slots:
                                         << none << QStringLiteral("--kiosk");
         QTest::newRow("two lessons") << QStringList{QStringLiteral("a.spz"), QStringLiteral("b.spz")}
                                      << int(Request::Error) << none << QStringLiteral("b.spz");
+        QTest::newRow("check") << QStringList{QStringLiteral("--check"), QStringLiteral("课/集合.spz")}
+                               << int(Request::Check) << QStringLiteral("/home/t/课/集合.spz") << none;
+        QTest::newRow("check without its lesson") << QStringList{QStringLiteral("--check")}
+                                                  << int(Request::Error) << none << QStringLiteral("--check");
+        QTest::newRow("check and a second lesson")
+            << QStringList{QStringLiteral("--check"), QStringLiteral("a.spz"), QStringLiteral("b.spz")}
+            << int(Request::Error) << none << QStringLiteral("b.spz");
+        // The toolkit takes its own options later; they are no lesson and no error.
+        QTest::newRow("toolkit options")
+            << QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                           QStringLiteral("-reverse"), QStringLiteral("a.spz")}
+            << int(Request::Run) << QStringLiteral("/home/t/a.spz") << none;
+        QTest::newRow("unknown single-dash option")
+            << QStringList{QStringLiteral("a.spz"), QStringLiteral("-kiosk=1")} << int(Request::Error) << none
+            << QStringLiteral("-kiosk=1");
         QTest::newRow("dash name after --") << QStringList{QStringLiteral("--"), QStringLiteral("-1.spz")}
                                             << int(Request::Run) << QStringLiteral("/home/t/-1.spz") << none;
     }
