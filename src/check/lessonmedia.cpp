@@ -90,12 +90,14 @@ QList<CheckItem> itemsOf(const LessonRecord &fields, const LessonBook &book)
             // The element after the editor's final space is no name.
             names = list.elements.mid(0, list.count);
             stored = copy[rule.field].split(QLatin1Char(' '));
-        } else if (rule.field == slot::DocumentFile) {
+        } else if (rule.field == slot::DocumentFile || rule.field == slot::WebAddress) {
             const QString name = text.trimmed();
-            names = {LessonBook::resolve(book.lessonBook(), name)};
+            if (rule.field == slot::WebAddress && !namesFile(name, book))
+                continue;
+            // The document lies in the lesson book, a page of the lesson below the program folder.
+            const QString root = rule.field == slot::DocumentFile ? book.lessonBook() : book.programFolder();
+            names = {LessonBook::resolve(root, name)};
             stored = {name};
-        } else if (rule.field == slot::WebAddress && !namesFile(text.trimmed(), book)) {
-            continue;
         } else {
             names = {text};
             stored = {text};
