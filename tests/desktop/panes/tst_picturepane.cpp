@@ -52,7 +52,8 @@ private slots:
         d.picture("a.png");
         d.write(QStringLiteral("pics/b.jpg"), QByteArray("\xFF\xD8\xFF\xE0 not really", 14));
         d.picture("c.png");
-        d.open(QStringLiteral("pics\\a.png pics\\b.jpg pics\\c.png "));
+        // The third named in other letter case, as lessons from Windows name files.
+        d.open(QStringLiteral("pics\\a.png pics\\b.jpg PICS\\C.PNG "));
         QCOMPARE(d.desktop->desktopState().PictureCount, 1);
 
         d.item("PictureThree");
