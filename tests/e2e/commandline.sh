@@ -35,6 +35,8 @@ printf '%s\r\n' '章' '课' '' '' '' '' '' '' 'set\image\1.jpg ' | iconv -f UTF-
 run 0 C.UTF-8 --check "$work/app/备课本/配置区/课.spz"
 check grep -qF "[找到] 图片文件：set\\image\\1.jpg" "$work/out.txt"
 check grep -qF "共 1 项，0 项有问题。" "$work/out.txt"
+# Nor a display that a platform setting names but is not there.
+QT_QPA_PLATFORM=xcb run 0 C.UTF-8 --check "$work/app/备课本/配置区/课.spz"
 
 [ "$fail" -gt 0 ] && cat "$work/out.txt" "$work/err.log"
 echo "$pass passed, $fail failed"
