@@ -66,7 +66,10 @@ QString bodyParagraphsOnly(const QString &html)
         depth += closing ? -1 : 1;
         if (depth == 0) {
             body += QStringView(html).mid(copied, skipFrom - copied);
+            // The line break after it would join the last paragraph as a space.
             copied = tag.capturedEnd();
+            while (copied < html.size() && html.at(copied).isSpace())
+                ++copied;
         }
     }
     body += QStringView(html).mid(copied);
