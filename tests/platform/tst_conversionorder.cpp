@@ -1,6 +1,6 @@
 // The order conversions run in and their stopping, through the listener back
-// end and the process back end driven by stand-ins for LibreOffice that answer
-// at once, or never for a document that says "slow".
+// end driven by a stand-in for LibreOffice that answers at once, or never for
+// a document that says "slow".
 #include "platform/cachedconverter.h"
 #include "platform/documentcache.h"
 #include "platform/officelistener.h"
@@ -28,15 +28,6 @@ for line in sys.stdin:
             time.sleep(600)
         out.write(job["input"] + "</p></body></html>")
     print(json.dumps({"id": job["id"], "problem": ""}), flush=True)
-)";
-
-// soffice's command line as the process back end gives it: the output folder
-// follows --outdir, the input comes last.
-const char kOfficeScript[] = R"(#!/bin/sh
-for last; do :; done
-while [ "$1" != "--outdir" ]; do shift; done
-base=$(basename "$last"); base=${base%.*}
-printf '<html><body><p>%s</p></body></html>' "$last" > "$2/$base.html"
 )";
 
 QString write(const QString &path, const QByteArray &bytes)
@@ -75,32 +66,14 @@ private slots:
                            write(m_folder->filePath(QLatin1String(name) + QStringLiteral(".rtf")),
                                  QByteArray("{\\rtf1 ") + name + "}"));
         m_script = write(m_folder->filePath(QStringLiteral("server.py")), kListenerScript);
-        const QString office = write(m_folder->filePath(QStringLiteral("office.sh")), kOfficeScript);
-        QFile::setPermissions(office, QFile::permissions(office) | QFile::ExeOwner);
-        m_office = office;
     }
 
     // Three documents asked for in the background, then two the teacher waits
-    // for: one of the three, asked again, and a new one. Both back ends take the
-    // teacher's first, in the order asked, then the rest in theirs.
-    void theTeachersDocumentsGoFirst_data()
-    {
-        QTest::addColumn<bool>("listener");
-        QTest::newRow("listener") << true;
-        QTest::newRow("a process a file") << false;
-    }
-
+    // for: one of the three, asked again, and a new one. The teacher's go
+    // first, in the order asked, then the rest in theirs.
     void theTeachersDocumentsGoFirst()
     {
-        QFETCH(bool, listener);
-        ConversionBackEnd *backEnd = nullptr;
-        if (listener)
-            backEnd = new OfficeListenerBackEnd(
-                m_folder->filePath(QStringLiteral("listener")), m_script,
-                new OfficeProcessBackEnd(m_folder->filePath(QStringLiteral("p"))), QStringLiteral("sh"));
-        else
-            backEnd = new OfficeProcessBackEnd(m_folder->filePath(QStringLiteral("profiles")), m_office, 1);
-        Converter c(m_folder->path(), backEnd);
+        Converter c(m_folder->path(), listener());
         const auto background = DocumentConverter::Urgency::Background;
         for (const char *name : {"a", "b", "c"})
             c.converter.open(m_files.value(QLatin1String(name)), background);
@@ -119,10 +92,7 @@ private slots:
     // next document converts in a new one.
     void releaseStopsTheRunningAndTheWaiting()
     {
-        auto *backEnd = new OfficeListenerBackEnd(
-            m_folder->filePath(QStringLiteral("listener")), m_script,
-            new OfficeProcessBackEnd(m_folder->filePath(QStringLiteral("p"))), QStringLiteral("sh"));
-        Converter c(m_folder->path(), backEnd);
+        Converter c(m_folder->path(), listener());
         for (const char *name : {"slow", "a", "b"})
             c.converter.open(m_files.value(QLatin1String(name)), DocumentConverter::Urgency::Background);
         DocumentCache cache(m_folder->filePath(QStringLiteral("documents")));
@@ -151,10 +121,17 @@ private slots:
     }
 
 private:
+    // The program's back end on the stand-in ("sh" stands for the office it looks for).
+    OfficeListenerBackEnd *listener() const
+    {
+        return new OfficeListenerBackEnd(m_folder->filePath(QStringLiteral("listener")), m_script,
+                                         new OfficeProcessBackEnd(m_folder->filePath(QStringLiteral("p"))),
+                                         QStringLiteral("sh"));
+    }
+
     std::unique_ptr<QTemporaryDir> m_folder;
     QHash<QString, QString> m_files;
     QString m_script;
-    QString m_office;
 };
 
 QTEST_GUILESS_MAIN(ConversionOrderTest)
