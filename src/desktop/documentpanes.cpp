@@ -9,6 +9,8 @@
 #include "desktop/panes/wordfullwindow.h"
 #include "desktop/panes/wordpane.h"
 #include "desktop/teachingdesktop.h"
+#include "platform/documentconverter.h"
+#include "shell/appcontext.h"
 
 #include <QAction>
 
@@ -82,4 +84,7 @@ void installDocumentPanes(TeachingDesktop &desktop)
 {
     installWordPane(desktop);
     installDeckPane(desktop);
+    // Whatever the lesson holds, nothing converts on for a desktop that is gone.
+    QObject::connect(&desktop, &TeachingDesktop::leaving, desktop.context().platform.documents,
+                     &DocumentConverter::release);
 }

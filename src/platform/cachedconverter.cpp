@@ -54,7 +54,7 @@ QString CachedDocumentConverter::signatureProblem(const QString &suffix, const Q
     return QString();
 }
 
-void CachedDocumentConverter::open(const QString &path)
+void CachedDocumentConverter::open(const QString &path, Urgency urgency)
 {
     QString suffix = QFileInfo(path).suffix().toLower();
     QFile file(path);
@@ -93,11 +93,17 @@ void CachedDocumentConverter::open(const QString &path)
         later([this, document] { emit opened(document); });
         return;
     }
-    for (Conversion &running : m_conversions) {
-        if (running.key == key && running.format == format) {
-            running.sources.append(path);
-            return;
+    const bool urgent = urgency == Urgency::Teacher;
+    for (auto running = m_conversions.begin(); running != m_conversions.end(); ++running) {
+        if (running->key != key || running->format != format)
+            continue;
+        if (!running->sources.contains(path))
+            running->sources.append(path);
+        if (urgent && !running->urgent) {
+            running->urgent = true;
+            m_backEnd->hurry(running.key());
         }
+        return;
     }
 
     const int id = m_nextId++;
@@ -117,9 +123,9 @@ void CachedDocumentConverter::open(const QString &path)
         return;
     }
     copy.close();
-    m_conversions.insert(id, Conversion{key, format, work, {path}});
+    m_conversions.insert(id, Conversion{key, format, work, {path}, urgent});
     ++m_started;
-    m_backEnd->convert({id, input, format, output});
+    m_backEnd->convert({id, input, format, output, urgent});
 }
 
 void CachedDocumentConverter::release()

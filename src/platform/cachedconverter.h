@@ -19,7 +19,7 @@ public:
     // Keeps `backEnd` (it becomes a child of the converter).
     CachedDocumentConverter(DocumentCache cache, ConversionBackEnd *backEnd, QObject *parent = nullptr);
 
-    void open(const QString &path) override;
+    void open(const QString &path, Urgency urgency = Urgency::Teacher) override;
     void release() override;
 
     // Conversions handed to the back end so far (cache hits start none).
@@ -34,6 +34,7 @@ private:
         QString format;
         QString workFolder;
         QStringList sources;
+        bool urgent = false;
     };
 
     void onFinished(int id, const QString &problem);

@@ -8,6 +8,8 @@
 // Contract:
 // - convert() returns at once; finished() follows for every id from the event
 //   loop, unless stopAll() came first.
+// - Urgent jobs (the teacher waits for them) start before every job converting
+//   in the background that has not started yet; hurry() makes a job urgent.
 // - `problem` is empty when the suite ran to its end (which is no proof that
 //   it converted anything); otherwise it says in a teacher's words what went wrong.
 // - Jobs running at the same time never disturb one another.
@@ -20,11 +22,13 @@ public:
         QString input;
         QString format; // "html" or "pdf"
         QString outputFolder;
+        bool urgent = false;
     };
 
     using QObject::QObject;
 
     virtual void convert(const Job &job) = 0;
+    virtual void hurry(int id) = 0;
     virtual void stopAll() = 0;
 
 signals:

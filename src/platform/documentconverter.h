@@ -17,6 +17,8 @@ struct ConvertedDocument {
 // - open() returns at once: a conversion runs in a process of its own, never
 //   on the calling thread. Exactly one of opened() or failed() follows for each
 //   call, always from the event loop, never from inside open().
+// - What the teacher waits for converts before what is asked for in the
+//   background; asking again for a document already on its way, urgently, hurries it.
 // - A document whose content was converted before (under any name) opens from
 //   the cache without a conversion.
 // - failed() names the reason in words a teacher reads; nothing throws.
@@ -26,9 +28,11 @@ class DocumentConverter : public QObject
 {
     Q_OBJECT
 public:
+    enum class Urgency { Background, Teacher };
+
     using QObject::QObject;
 
-    virtual void open(const QString &path) = 0;
+    virtual void open(const QString &path, Urgency urgency = Urgency::Teacher) = 0;
     virtual void release() = 0;
 
 signals:

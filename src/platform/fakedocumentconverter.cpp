@@ -20,9 +20,11 @@ void FakeDocumentConverter::answerHeld()
         answer(path);
 }
 
-void FakeDocumentConverter::open(const QString &path)
+void FakeDocumentConverter::open(const QString &path, Urgency urgency)
 {
     requested.append(path);
+    if (urgency == Urgency::Teacher)
+        urgent.append(path);
     if (hold)
         m_held.append(path);
     else

@@ -16,11 +16,13 @@ public:
     void refuse(const QString &path, const QString &reason);
     void answerHeld();
 
-    void open(const QString &path) override;
+    void open(const QString &path, Urgency urgency = Urgency::Teacher) override;
     void release() override;
 
     bool hold = false;
     QStringList requested;
+    // The requests made for the teacher, who waits for them.
+    QStringList urgent;
     int releases = 0;
 
 private:

@@ -83,9 +83,15 @@ void OfficeListenerBackEnd::convert(const Job &job)
         m_fallback->convert(job);
         return;
     }
-    m_waiting.enqueue(job);
+    m_waiting.add(job);
     // Sent from the event loop, so finished() never comes from inside convert().
     QTimer::singleShot(0, this, &OfficeListenerBackEnd::sendNext);
+}
+
+void OfficeListenerBackEnd::hurry(int id)
+{
+    m_waiting.hurry(id);
+    m_fallback->hurry(id);
 }
 
 void OfficeListenerBackEnd::stopAll()
@@ -209,12 +215,12 @@ void OfficeListenerBackEnd::sendNext()
 {
     if (m_state == State::Unavailable) {
         while (!m_waiting.isEmpty())
-            m_fallback->convert(m_waiting.dequeue());
+            m_fallback->convert(m_waiting.take());
         return;
     }
     if (m_state != State::Ready || m_current || m_waiting.isEmpty())
         return;
-    m_current = m_waiting.dequeue();
+    m_current = m_waiting.take();
     QJsonObject job{{QStringLiteral("id"), m_current->id},
                     {QStringLiteral("input"), m_current->input},
                     {QStringLiteral("output"), m_current->outputFolder + QLatin1Char('/') +

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "conversionbackend.h"
+#include "conversionqueue.h"
 
 #include <memory>
 #include <optional>
 #include <QElapsedTimer>
-#include <QQueue>
 
 class QJsonObject;
 class QLockFile;
@@ -16,7 +16,7 @@ class QTimer;
 // program's own script (run by the system's Python, which has the UNO bridge)
 // starts it listening on a pipe with a profile of its own, and converts each
 // job over UNO in a fraction of the time a new office process takes.
-// - Jobs run one after another; the listener starts with start() or the first
+// - Jobs run one after another, urgent ones first; the listener starts with start() or the first
 //   job, and jobs wait for it while it starts.
 // - When it dies it is started again; a job it was converting fails once.
 //   Dying kDeathsBeforeGivingUp times without answering a job counts as not
@@ -44,6 +44,7 @@ public:
     ~OfficeListenerBackEnd() override;
 
     void convert(const Job &job) override;
+    void hurry(int id) override;
     void stopAll() override;
 
     // Starts the listener ahead of the first job; returns at once.
@@ -75,7 +76,7 @@ private:
     qint64 m_group = 0;
     std::unique_ptr<QLockFile> m_profileLock;
     QTimer *m_timeout;
-    QQueue<Job> m_waiting;
+    ConversionQueue m_waiting;
     std::optional<Job> m_current;
     QElapsedTimer m_unavailableSince;
     int m_launches = 0;

@@ -31,9 +31,14 @@ OfficeProcessBackEnd::~OfficeProcessBackEnd()
 
 void OfficeProcessBackEnd::convert(const Job &job)
 {
-    m_waiting.enqueue(job);
+    m_waiting.add(job);
     // Started from the event loop, so finished() never comes from inside convert().
     QTimer::singleShot(0, this, &OfficeProcessBackEnd::startWaiting);
+}
+
+void OfficeProcessBackEnd::hurry(int id)
+{
+    m_waiting.hurry(id);
 }
 
 void OfficeProcessBackEnd::stopAll()
@@ -63,7 +68,7 @@ void OfficeProcessBackEnd::startWaiting()
             QTimer::singleShot(1000, this, &OfficeProcessBackEnd::startWaiting);
             return;
         }
-        m_waiting.dequeue();
+        m_waiting.take();
         m_running.append(running);
 
         const QString program = QStandardPaths::findExecutable(m_program);

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "conversionbackend.h"
+#include "conversionqueue.h"
 
 #include <memory>
 #include <QList>
-#include <QQueue>
 
 class QLockFile;
 class QProcess;
@@ -16,7 +16,7 @@ class QTimer;
 // nor another copy of the program share one (LibreOffice then loses
 // conversions without a word); profiles are kept between jobs, which spares
 // the first-run set-up. At most `maxRunning` processes run at once; further
-// jobs wait their turn.
+// jobs wait their turn, urgent ones first.
 class OfficeProcessBackEnd : public ConversionBackEnd
 {
     Q_OBJECT
@@ -31,6 +31,7 @@ public:
     ~OfficeProcessBackEnd() override;
 
     void convert(const Job &job) override;
+    void hurry(int id) override;
     void stopAll() override;
 
 private:
@@ -50,6 +51,6 @@ private:
     QString m_profilesFolder;
     QString m_program;
     int m_maxRunning;
-    QQueue<Job> m_waiting;
+    ConversionQueue m_waiting;
     QList<Running *> m_running;
 };

@@ -37,9 +37,49 @@ void changeRuns(QTextDocument &document, const QTextBlock &block, Change change)
     }
 }
 
+// LibreOffice writes the page header and footer, and the notes it gathers at
+// the end, as divisions beside the body's paragraphs. Word counts the body's
+// paragraphs only, so these divisions go, with whatever they hold. A division
+// left open (a broken page) is kept.
+QString bodyParagraphsOnly(const QString &html)
+{
+    static const QRegularExpression divisionTag(QStringLiteral("<(/?)div\\b([^>]*)>"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression outsideBody(
+        QStringLiteral(
+            "\\b(?:title\\s*=\\s*\"[^\"]*(?:header|footer)\"|id\\s*=\\s*\"sd(?:foot|end)note\\d+\")"),
+        QRegularExpression::CaseInsensitiveOption);
+    QString body;
+    qsizetype copied = 0;
+    qsizetype skipFrom = -1;
+    int depth = 0;
+    for (auto it = divisionTag.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch tag = it.next();
+        const bool closing = !tag.capturedView(1).isEmpty();
+        if (depth == 0) {
+            if (!closing && outsideBody.match(tag.captured(2)).hasMatch()) {
+                skipFrom = tag.capturedStart();
+                depth = 1;
+            }
+            continue;
+        }
+        depth += closing ? -1 : 1;
+        if (depth == 0) {
+            body += QStringView(html).mid(copied, skipFrom - copied);
+            // The line break after it would join the last paragraph as a space.
+            copied = tag.capturedEnd();
+            while (copied < html.size() && html.at(copied).isSpace())
+                ++copied;
+        }
+    }
+    body += QStringView(html).mid(copied);
+    return body;
+}
+
 // LibreOffice's HTML needs these fixes before Qt shows it as the document looked.
 void importOfficeHtml(QTextDocument &document, QString html)
 {
+    html = bodyParagraphsOnly(html);
     // Its style block sets every paragraph's size, overriding the sizes set inline.
     html.remove(QRegularExpression(QStringLiteral("<style[^>]*>.*</style>"),
                                    QRegularExpression::CaseInsensitiveOption |

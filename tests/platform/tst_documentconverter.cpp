@@ -53,7 +53,11 @@ private slots:
                                              officefixtures::sevenParagraphRtf(), QStringLiteral("doc"));
         m_ppt = officefixtures::officeSaveAs(m_fixtures.path(), QStringLiteral("deck.fodp"),
                                              officefixtures::threeSlideDeck(), QStringLiteral("ppt"));
-        QVERIFY2(!m_doc.isEmpty() && !m_ppt.isEmpty(), "LibreOffice could not make the test documents");
+        m_notes =
+            officefixtures::officeSaveAs(m_fixtures.path(), QStringLiteral("notes.fodt"),
+                                         officefixtures::headerFooterNotesDocument(), QStringLiteral("doc"));
+        QVERIFY2(!m_doc.isEmpty() && !m_ppt.isEmpty() && !m_notes.isEmpty(),
+                 "LibreOffice could not make the test documents");
         m_rtf = write(m_fixtures, QStringLiteral("gbk.rtf"), officefixtures::sevenParagraphRtf());
         // Rich text saved under a text file's name.
         m_rtfAsText = write(m_fixtures, QStringLiteral("gbk.txt"), officefixtures::sevenParagraphRtf());
@@ -114,6 +118,32 @@ private slots:
         QTRY_VERIFY(c.opened.contains(copy));
         QCOMPARE(c.opened.value(copy).file, c.opened.value(m_doc).file);
         QCOMPARE(c.converter.conversionsStarted(), 3);
+    }
+
+    // Word pages the body's paragraphs: the header, the footer and the notes
+    // LibreOffice writes around them are no paragraphs of the document.
+    void pagesHoldTheBodyParagraphsOnly()
+    {
+        Converter c;
+        c.converter.open(m_notes);
+        QTRY_COMPARE_WITH_TIMEOUT(c.opened.size() + c.failed.size(), 1, kConversionWait);
+        QVERIFY2(c.failed.isEmpty(), qPrintable(c.failed.values().join(QLatin1Char(' '))));
+        QString problem;
+        const std::unique_ptr<WordDocument> word = WordDocument::load(c.opened.value(m_notes), &problem);
+        QVERIFY2(word, qPrintable(problem));
+        QCOMPARE(word->paragraphCount(), 7);
+        // The note marks stay where the text has them.
+        QCOMPARE(word->copyRange(1, 3, 28)->toPlainText(), QStringLiteral("P11\nP2\nP3"));
+        QCOMPARE(word->copyRange(4, 7, 28)->toPlainText(), QStringLiteral("P4\nP5\nP6i\nP7"));
+
+        // Divisions inside a header go with it; other divisions are the body's.
+        const QString html = write(m_fixtures, QStringLiteral("nested.html"),
+                                   "<html><body><div title=\"first page header\"><div><p>H1</p></div>"
+                                   "<p>H2</p></div><div><p>one</p></div><p>two</p>"
+                                   "<div id=\"sdendnote1\"><p>E</p></div></body></html>");
+        const std::unique_ptr<WordDocument> nested = WordDocument::load({html, html}, &problem);
+        QVERIFY(nested);
+        QCOMPARE(nested->document().toPlainText(), QStringLiteral("one\ntwo"));
     }
 
     void refusesWhatIsNoDocument()
@@ -180,6 +210,7 @@ private:
     QString m_rtf;
     QString m_rtfAsText;
     QString m_ppt;
+    QString m_notes;
 };
 
 QTEST_MAIN(DocumentConverterTest)

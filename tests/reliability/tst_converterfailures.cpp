@@ -329,6 +329,39 @@ private slots:
         delete listener;
         QTRY_VERIFY_WITH_TIMEOUT(processesNaming(profile).isEmpty(), kEnd);
     }
+
+    // Long documents converting in the background let the teacher's document
+    // pass; leaving then stops the office under the one it converts, keeps
+    // nothing of it, and the next document converts in an office started afresh.
+    void theTeachersDocumentGoesFirstAndLeavingStopsTheRest()
+    {
+        const QString shared = m_folder.filePath(QStringLiteral("shared"));
+        QVERIFY(QDir(shared + QStringLiteral("/documents")).removeRecursively());
+        QTRY_VERIFY_WITH_TIMEOUT(m_office->isReady(), kWait);
+        Converter &c = *m_shared;
+        c.opened.clear();
+        c.failed.clear();
+        QStringList background;
+        for (int pages = 300; pages < 303; ++pages)
+            background.append(
+                write(m_folder.filePath(QStringLiteral("long%1.rtf").arg(pages)), longRtf(pages)));
+        const QString asked =
+            write(m_folder.filePath(QStringLiteral("asked.rtf")), officefixtures::sevenParagraphRtf());
+        for (const QString &path : background)
+            c.converter.open(path, DocumentConverter::Urgency::Background);
+        c.converter.open(asked);
+        QTRY_COMPARE_WITH_TIMEOUT(c.opened.value(asked), 1, kWait);
+        QCOMPARE(c.answers(background.at(1)) + c.answers(background.at(2)), 0);
+
+        c.converter.release();
+        QVERIFY(processesNaming(shared, "soffice.bin").isEmpty());
+        QVERIFY(QDir(DocumentCache(shared + QStringLiteral("/documents")).workFolder()).isEmpty());
+        c.converter.open(background.last());
+        QTRY_COMPARE_WITH_TIMEOUT(c.opened.value(background.last()), 1, kWait);
+        // The one that waited was dropped, not converted later.
+        QCOMPARE(c.answers(background.at(1)), 0);
+        QVERIFY2(c.failed.isEmpty(), qPrintable(c.failed.keys().join(QLatin1Char(' '))));
+    }
 };
 
 QTEST_MAIN(ConverterFailuresTest)

@@ -1,8 +1,8 @@
 #pragma once
 
 // Lesson documents made at test time with LibreOffice: a seven-paragraph Word
-// document written from RTF (GBK escapes, bold, colour, centring) and a
-// three-slide deck in red, green and blue.
+// document written from RTF (GBK escapes, bold, colour, centring), one with a
+// header, a footer and notes, and a three-slide deck in red, green and blue.
 
 #include <QDir>
 #include <QFile>
@@ -53,6 +53,37 @@ inline QByteArray threeSlideDeck()
            "<style:master-page style:name=\"M\" style:page-layout-name=\"PL\"/></office:master-styles>"
            "<office:body><office:presentation>" +
            slides + "</office:presentation></office:body></office:document>";
+}
+
+// Seven body paragraphs "P1" to "P7" under a page header "HEADER" and above a
+// footer "FOOTER", with a footnote "NOTE" on P1 and an endnote "ENDNOTE" on P6.
+inline QByteArray headerFooterNotesDocument()
+{
+    QByteArray body;
+    for (int i = 1; i <= 7; ++i) {
+        body += "<text:p>P" + QByteArray::number(i);
+        if (i == 1)
+            body += "<text:note text:id=\"n1\" text:note-class=\"footnote\"><text:note-citation>1"
+                    "</text:note-citation><text:note-body><text:p>NOTE</text:p></text:note-body></text:note>";
+        if (i == 6)
+            body +=
+                "<text:note text:id=\"n2\" text:note-class=\"endnote\"><text:note-citation>i"
+                "</text:note-citation><text:note-body><text:p>ENDNOTE</text:p></text:note-body></text:note>";
+        body += "</text:p>";
+    }
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<office:document xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+           "xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\" "
+           "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" "
+           "xmlns:fo=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\" office:version=\"1.2\" "
+           "office:mimetype=\"application/vnd.oasis.opendocument.text\"><office:automatic-styles>"
+           "<style:page-layout style:name=\"PL\"><style:page-layout-properties fo:page-width=\"21cm\" "
+           "fo:page-height=\"29.7cm\"/><style:header-style/><style:footer-style/></style:page-layout>"
+           "</office:automatic-styles><office:master-styles><style:master-page style:name=\"Standard\" "
+           "style:page-layout-name=\"PL\"><style:header><text:p>HEADER</text:p></style:header>"
+           "<style:footer><text:p>FOOTER</text:p></style:footer></style:master-page></office:master-styles>"
+           "<office:body><office:text>" +
+           body + "</office:text></office:body></office:document>";
 }
 
 // Writes `content` as `name` in `folder` and has LibreOffice save it as

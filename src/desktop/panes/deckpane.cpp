@@ -73,7 +73,7 @@ void DeckPane::prepare(const MediaList &presentations)
     for (int i = 0; i < presentations.count; ++i) {
         const QString path = m_context.book.openable(presentations.elements.value(i));
         if (!path.isEmpty())
-            m_context.platform.documents->open(path);
+            m_context.platform.documents->open(path, DocumentConverter::Urgency::Background);
     }
 }
 

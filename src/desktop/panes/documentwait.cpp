@@ -14,14 +14,17 @@ DocumentWait::DocumentWait(DocumentConverter *converter, MessageBox *messageBox,
 
 void DocumentWait::request(const QString &path, QWidget *pane)
 {
+    // Asked for in the background before, it now goes ahead of the rest.
+    const bool hurry = pane && !m_teacherWaits;
     if (pane) {
         m_teacherWaits = true;
         m_busy->start(pane);
     }
-    if (path == m_pending)
+    if (path == m_pending && !hurry)
         return;
     m_pending = path;
-    m_converter->open(path);
+    m_converter->open(path,
+                      pane ? DocumentConverter::Urgency::Teacher : DocumentConverter::Urgency::Background);
 }
 
 void DocumentWait::cancel()

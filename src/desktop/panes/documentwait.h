@@ -22,8 +22,9 @@ public:
     DocumentWait(DocumentConverter *converter, MessageBox *messageBox, QWidget *workArea,
                  QObject *parent = nullptr);
 
-    // Asks for `path`. With `pane` the teacher waits over that pane; asking
-    // again for the document already on its way only makes the teacher wait for it.
+    // Asks for `path`. With `pane` the teacher waits over that pane and the
+    // document goes ahead of those converting in the background; asking again
+    // for the document already on its way only makes the teacher wait for it.
     void request(const QString &path, QWidget *pane);
     // Nothing is waited for any more.
     void cancel();

@@ -73,12 +73,9 @@ void WordPane::openLessonDocument()
 
 void WordPane::closeDocument()
 {
-    if (m_context.state.LessonFields[slot::DocumentFile].isEmpty())
-        return;
     m_wait->cancel();
     m_document.reset();
     m_documentPath.clear();
-    m_context.platform.documents->release();
 }
 
 void WordPane::WordOpen()

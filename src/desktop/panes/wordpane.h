@@ -42,7 +42,7 @@ public:
     // Desktop start-up: the document of field 3 (its leading spaces trimmed
     // and stored back) starts opening in the background.
     void openLessonDocument();
-    // Leaving the desktop: the document is closed and the converter's work stopped.
+    // Leaving the desktop: the document is closed.
     void closeDocument();
 
     void WordOpen();

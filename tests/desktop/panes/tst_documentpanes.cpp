@@ -285,6 +285,27 @@ private slots:
         QCOMPARE(d.fakes.fileDialog.requests.size(), 0);
     }
 
+    // The decks convert in the background from start-up; the one the teacher
+    // asks for goes ahead of them, and leaving stops them all, also in a
+    // lesson without a Word document.
+    void backgroundConversionsGiveWayAndStopOnLeaving()
+    {
+        DocumentDesktop d;
+        const QString a = d.write(QStringLiteral("备课本/a.ppt"));
+        const QString b = d.write(QStringLiteral("备课本/b.ppt"));
+        d.state.LessonFields[slot::PptFiles] = QStringLiteral("a.ppt b.ppt ");
+        d.fakes.documents.hold = true;
+        d.show();
+        QCOMPARE(d.fakes.documents.requested, (QStringList{a, b}));
+        QVERIFY(d.fakes.documents.urgent.isEmpty());
+        d.click("ppt");
+        QCOMPARE(d.fakes.documents.urgent, QStringList{a});
+
+        d.fakes.messageBox.answer(MessageBox::Answer::Yes);
+        d.click("Exit");
+        QCOMPARE(d.fakes.documents.releases, 1);
+    }
+
     void pptWithoutDecksAsksForOne()
     {
         DocumentDesktop d;
