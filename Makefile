@@ -28,7 +28,7 @@ bench: build
 	cmake --build $(BUILD) --target benchmarks
 	scripts/run-benchmarks.sh $(BUILD)
 
-# The fuzz targets run to FUZZ_RUNS executions each (the test command runs them 30 s each).
+# The fuzz targets run to FUZZ_RUNS executions each (the test command runs 20,000 each).
 fuzz: deps
 	scripts/run-fuzz.sh --runs $(FUZZ_RUNS) $(FUZZ_BUILD)
 
