@@ -4,11 +4,16 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_RUNS ?= 10000000
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench format fuzz package
+.PHONY: run check test build deps bench format fuzz package
 
 run: build
 	$(BUILD)/app/veltano
 
+# The unit and window tests, in well under a minute after a build.
+check: build
+	cd $(BUILD) && ctest -L '^(unit|window)$$' --output-on-failure -j$(JOBS)
+
+# Every test: all tiers (unit, window, component, e2e, package), the format and the fuzz targets.
 test: build
 	scripts/check-format.sh
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
