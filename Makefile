@@ -4,11 +4,16 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_RUNS ?= 10000000
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench format fuzz package
+.PHONY: run check test build deps bench format fuzz package
 
 run: build
 	$(BUILD)/app/veltano
 
+# The unit and window tests, in well under a minute after a build.
+check: build
+	cd $(BUILD) && ctest -L '^(unit|window)$$' --output-on-failure -j$(JOBS)
+
+# Every test: all tiers (unit, window, component, e2e, package), the format and the fuzz targets.
 test: build
 	scripts/check-format.sh
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
@@ -28,7 +33,7 @@ bench: build
 	cmake --build $(BUILD) --target benchmarks
 	scripts/run-benchmarks.sh $(BUILD)
 
-# The fuzz targets run to FUZZ_RUNS executions each (the test command runs them 30 s each).
+# The fuzz targets run to FUZZ_RUNS executions each (the test command runs 20,000 each).
 fuzz: deps
 	scripts/run-fuzz.sh --runs $(FUZZ_RUNS) $(FUZZ_BUILD)
 

@@ -1,6 +1,8 @@
 // The web module as the program loads it: nothing of the engine or of OpenGL
 // is in the process until a movie is to be seen, the module's player then
-// plays it, and a missing module leaves notices instead of a crash.
+// plays it, and a missing module leaves notices instead of a crash. It links
+// the program's seam, so the module finds no more of this executable than of
+// the program.
 
 #include "platform/moduleflashplayer.h"
 #include "platform/modulewebbrowser.h"
@@ -10,6 +12,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QOpenGLContext>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -35,31 +38,39 @@ private slots:
     {
         QVERIFY(!mapped("libQt6WebEngineCore"));
         QVERIFY(!mapped("libLLVM")); // Mesa's software OpenGL
-        WebModule module(QStringLiteral(VELTANO_APP_DIR "/libveltano-web.so"), kWeb);
-        QWidget window;
-        window.resize(400, 300);
-        ModuleFlashPlayerFactory players(module);
-        FlashPlayer *player = players.create(&window);
-        player->widget()->setGeometry(0, 0, 400, 300);
-        player->widget()->hide();
-        player->setMenu(false);
-        player->setMovie(kMovie);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(!module.loaded());
-        QVERIFY(!mapped("libQt6WebEngineCore"));
+        QVERIFY(!QOpenGLContext::globalShareContext());
+        {
+            WebModule module(QStringLiteral(VELTANO_APP_DIR "/libveltano-web.so"), kWeb);
+            QWidget window;
+            window.resize(400, 300);
+            ModuleFlashPlayerFactory players(module);
+            FlashPlayer *player = players.create(&window);
+            player->widget()->setGeometry(0, 0, 400, 300);
+            player->widget()->hide();
+            player->setMenu(false);
+            player->setMovie(kMovie);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QVERIFY(!module.loaded());
+            QVERIFY(!mapped("libQt6WebEngineCore"));
 
-        QSignalSpy changes(player, &FlashPlayer::statusChanged);
-        player->widget()->show();
-        QVERIFY(module.loaded());
-        QVERIFY(mapped("libQt6WebEngineCore"));
-        QVERIFY(
-            QTest::qWaitFor([player] { return player->status() == FlashPlayer::Status::Playing; }, 30000));
-        // The module's player reports through the control the desktop holds.
-        QVERIFY(std::any_of(changes.begin(), changes.end(), [](const QList<QVariant> &change) {
-            return change.at(0).value<FlashPlayer::Status>() == FlashPlayer::Status::Playing;
-        }));
-        QCOMPARE(player->movie(), kMovie);
+            QSignalSpy changes(player, &FlashPlayer::statusChanged);
+            player->widget()->show();
+            QVERIFY(module.loaded());
+            QVERIFY(mapped("libQt6WebEngineCore"));
+            // The engine draws through Qt's application-wide context, made by the module's owner.
+            QVERIFY(QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts));
+            QVERIFY(QOpenGLContext::globalShareContext());
+            QVERIFY(QTest::qWaitFor([player] { return player->status() == FlashPlayer::Status::Playing; },
+                                    30000));
+            // The module's player reports through the control the desktop holds.
+            QVERIFY(std::any_of(changes.begin(), changes.end(), [](const QList<QVariant> &change) {
+                return change.at(0).value<FlashPlayer::Status>() == FlashPlayer::Status::Playing;
+            }));
+            QCOMPARE(player->movie(), kMovie);
+        }
+        // The context made for the engine is Qt's no longer once the module's owner is gone.
+        QVERIFY(!QOpenGLContext::globalShareContext());
     }
 
     void missingModuleLeavesNotices()
