@@ -1,8 +1,7 @@
 #include "platform/picturefile.h"
+#include "support/filebytes.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -22,12 +21,6 @@ QByteArray encoded(const QImage &image, const char *format)
     return bytes;
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 DecodedPicture fromBytes(const QByteArray &bytes)
 {
     QBuffer buffer;
@@ -36,23 +29,12 @@ DecodedPicture fromBytes(const QByteArray &bytes)
     return readPicture(buffer);
 }
 
-// Highest resident memory, in MiB, of a child process that decodes `path`.
-long childPeakMegabytes(const QString &path)
-{
-    const pid_t child = fork();
-    if (child == 0)
-        _exit(readPicture(path).readable ? 1 : 0);
-    int status = 0;
-    waitpid(child, &status, 0);
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    return usage.ru_maxrss / 1024;
-}
-
-long ownPeakMegabytes()
+// Highest resident memory, in MiB, of this process (RUSAGE_SELF) or of its
+// waited-for children (RUSAGE_CHILDREN).
+long peakMegabytes(int who)
 {
     rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
+    getrusage(who, &usage);
     return usage.ru_maxrss / 1024;
 }
 
@@ -66,22 +48,22 @@ private slots:
     // are refused before any decoding, from a file and from memory alike.
     void chunksClaimingMoreThanTheFileAreRefusedUndecoded()
     {
-        // The child starts as large as this process; the claim would add 2 GB.
-        QVERIFY2(childPeakMegabytes(kClaimsTwoGigabytes) < ownPeakMegabytes() + 64,
+        // A child decodes it; it starts as large as this process, the claim would add 2 GB.
+        const pid_t child = fork();
+        if (child == 0)
+            _exit(readPicture(kClaimsTwoGigabytes).readable ? 1 : 0);
+        QVERIFY(waitpid(child, nullptr, 0) == child);
+        QVERIFY2(peakMegabytes(RUSAGE_CHILDREN) < peakMegabytes(RUSAGE_SELF) + 64,
                  "decoding the 240-byte PNG took more memory than the process had");
         const DecodedPicture claim = readPicture(kClaimsTwoGigabytes);
-        QVERIFY(!claim.readable);
-        QVERIFY(claim.image.isNull());
+        QVERIFY(!claim.readable && claim.image.isNull());
         QCOMPARE(claim.error, QStringLiteral("PNG 文件不完整"));
-        QCOMPARE(fromBytes(fileBytes(kClaimsTwoGigabytes)).error, claim.error);
+        QCOMPARE(fromBytes(filebytes::readAll(kClaimsTwoGigabytes)).error, claim.error);
 
         QImage image(40, 30, QImage::Format_RGB32);
         image.fill(Qt::darkBlue);
         const QByteArray png = encoded(image, "PNG");
-        const DecodedPicture whole = fromBytes(png);
-        QVERIFY(whole.readable);
-        QCOMPARE(whole.ownSize, QSize(40, 30));
-        QCOMPARE(whole.image.pixelColor(20, 15), QColor(Qt::darkBlue));
+        QCOMPARE(fromBytes(png).ownSize, QSize(40, 30));
         // Cut inside its last chunk, as a copy broken off would be.
         QVERIFY(!fromBytes(png.left(png.size() - 5)).readable);
     }
@@ -99,11 +81,6 @@ private slots:
         const DecodedPicture huge = fromBytes(bmp);
         QVERIFY(!huge.readable);
         QCOMPARE(huge.error, QStringLiteral("图片太大（9000×9000 像素）"));
-
-        QTemporaryDir dir;
-        const DecodedPicture missing = readPicture(dir.filePath(QStringLiteral("无.png")));
-        QVERIFY(!missing.readable);
-        QVERIFY(!missing.error.isEmpty());
     }
 };
 
