@@ -83,7 +83,7 @@ void benchDecoding(const QString &camera, const QSize &workArea)
     });
     const double shown = bestOf(3, [&] {
         const double start = cpuMilliseconds();
-        const CachedPicture picture = PictureCache::decode(camera, largestShownSize(workArea));
+        const DecodedPicture picture = readPicture(camera, largestShownSize(workArea));
         return picture.readable ? cpuMilliseconds() - start : 0;
     });
     report("24 MP JPEG, full decode (processor time)", full, "ms", "(reference)");

@@ -36,7 +36,7 @@ for fuzzer in fuzz_linefile fuzz_recordfile fuzz_settings fuzz_selectfiles fuzz_
   mkdir -p "$corpus" "$findings"
   log=$build/$fuzzer.log
   # shellcheck disable=SC2046
-  if "$build/tests/fuzz/$fuzzer" "${limit[@]}" -max_len=8192 -timeout=10 -rss_limit_mb=4096 -seed="${FUZZ_SEED:-1}" \
+  if "$build/tests/fuzz/$fuzzer" "${limit[@]}" -max_len=8192 -timeout=10 -seed="${FUZZ_SEED:-1}" \
       -print_final_stats=1 -artifact_prefix="$findings" "$corpus" $(seeds "$fuzzer") >"$log" 2>&1; then
     result=ok
   else

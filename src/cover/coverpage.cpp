@@ -5,6 +5,7 @@
 #include "platform/filedialog.h"
 #include "platform/mediaplayer.h"
 #include "platform/messagebox.h"
+#include "platform/picturefile.h"
 #include "shell/appcontext.h"
 #include "shell/producttitle.h"
 #include "shell/screenroles.h"
@@ -124,7 +125,7 @@ void CoverPage::load()
 
     const QString picture =
         cover::choosePicture(state.LessonFields[slot::Picture1], m_context.book, m_random());
-    m_image1->setPixmap(QPixmap(LessonBook::toNativeSeparators(picture)));
+    m_image1->setPixmap(QPixmap::fromImage(readPicture(LessonBook::toNativeSeparators(picture)).image));
 }
 
 // Over the lesson's screen, at load and when the lesson moves to another

@@ -18,6 +18,7 @@
 #include "platform/choicedialogs.h"
 #include "platform/filedialog.h"
 #include "platform/messagebox.h"
+#include "platform/picturefile.h"
 #include "platform/programlauncher.h"
 #include "shell/appcontext.h"
 #include "shell/producttitle.h"
@@ -137,7 +138,8 @@ void TeachingDesktop::load()
     m_menus->item(QStringLiteral("Backcolour"))->setChecked(false);
     const QString &backgroundPicture = fields[slot::Picture2];
     if (!backgroundPicture.isEmpty())
-        m_image2->setPixmap(QPixmap(m_context.book.openable(backgroundPicture)));
+        m_image2->setPixmap(
+            QPixmap::fromImage(readPicture(m_context.book.openable(backgroundPicture)).image));
 
     const WorkAreaPlaces fromWorkArea = workAreaPlaces(f);
     m_ole1->setGeometry(fromWorkArea.ole1);
@@ -348,11 +350,11 @@ void TeachingDesktop::BackImage_Click()
         QString::fromUtf8(mediafilters::kBackgroundPicture), m_context.book.setFolder(QStringLiteral("bj")));
     if (!chosen)
         return;
-    const QPixmap picture(*chosen);
-    if (picture.isNull())
+    const DecodedPicture picture = readPicture(*chosen);
+    if (!picture.readable)
         return;
     m_image2->show();
-    m_image2->setPixmap(picture);
+    m_image2->setPixmap(QPixmap::fromImage(picture.image));
 }
 
 void TeachingDesktop::ExeOpen_Click()

@@ -1,6 +1,7 @@
 #include "qtmediaprobe.h"
 
-#include <QImageReader>
+#include "picturefile.h"
+
 #include <QMediaPlayer>
 #include <QPointer>
 #include <QThreadPool>
@@ -14,10 +15,9 @@ void probePicture(const QString &path, QObject *context, std::function<void(cons
     QPointer<QObject> guard(context);
     // Decoding a large picture takes a while: off the window's thread.
     QThreadPool::globalInstance()->start([path, guard, done = std::move(done)] {
-        QImageReader reader(path);
-        const QImage image = reader.read();
+        const DecodedPicture picture = readPicture(path);
         const QString reason =
-            image.isNull() ? QStringLiteral("图片无法解码：") + reader.errorString() : QString();
+            picture.readable ? QString() : QStringLiteral("图片无法解码：") + picture.error;
         if (guard)
             QMetaObject::invokeMethod(
                 guard, [done, reason] { done(reason); }, Qt::QueuedConnection);

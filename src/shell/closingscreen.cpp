@@ -4,6 +4,7 @@
 #include "closingrules.h"
 #include "leftclick.h"
 #include "lesson/lineconfigfile.h"
+#include "platform/picturefile.h"
 #include "producttitle.h"
 #include "screenroles.h"
 #include "sharedstate.h"
@@ -36,7 +37,8 @@ ClosingScreen::ClosingScreen(AppContext &context, RandomSource random, QWidget *
     m_image1 = new QLabel(m_frame1);
     m_image1->setObjectName(QStringLiteral("Image1"));
     m_image1->setScaledContents(true);
-    m_image1->setPixmap(QPixmap(context.book.setFolder(QStringLiteral("image/closing.jpg"))));
+    m_image1->setPixmap(
+        QPixmap::fromImage(readPicture(context.book.setFolder(QStringLiteral("image/closing.jpg"))).image));
 
     m_label1 = new QLabel(m_frame1);
     m_label1->setObjectName(QStringLiteral("Label1"));

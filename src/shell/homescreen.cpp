@@ -4,6 +4,7 @@
 #include "check/lessoncheckwindow.h"
 #include "editor/lessoneditor.h"
 #include "platform/filedialog.h"
+#include "platform/picturefile.h"
 #include "producttitle.h"
 #include "sharedstate.h"
 #include "songfont.h"
@@ -76,7 +77,8 @@ HomeScreen::HomeScreen(AppContext &context, QWidget *parent) : QWidget(parent), 
     connect(reset, &QAction::triggered, this, &HomeScreen::Reset_Click);
     connect(m_myCheck, &QAction::triggered, this, &HomeScreen::MyCheck_Click);
 
-    m_background.load(context.book.setFolder(QStringLiteral("bj/home.jpg")));
+    m_background =
+        QPixmap::fromImage(readPicture(context.book.setFolder(QStringLiteral("bj/home.jpg"))).image);
 }
 
 QLabel *HomeScreen::makeLabel(const char *name, double left, double top, double width, double height,

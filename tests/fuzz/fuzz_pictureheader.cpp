@@ -1,12 +1,12 @@
-// Picture files as the picture pane decodes them: any bytes (with any size, turn
-// or frame count in their header) are refused or give an upright image no larger
-// than the picture, scaled down toward the shown size, in a format the painter draws.
-#include "desktop/panes/picturecache.h"
+// Picture files as the program decodes them: any bytes (with any size, turn,
+// chunk length or frame count in their header) are refused, with a reason, or
+// give an upright image no larger than the picture, scaled down toward the shown
+// size, in a format the painter draws; within libFuzzer's memory limit.
 #include "fuzzcheck.h"
+#include "platform/picturefile.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
-#include <QImageReader>
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
@@ -21,11 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QBuffer buffer;
     buffer.setData(reinterpret_cast<const char *>(data), int(size));
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QSize bound(64, 48);
-    const CachedPicture picture = PictureCache::decode(reader, bound);
+    const DecodedPicture picture = readPicture(buffer, QSize(64, 48));
     if (!picture.readable) {
         FUZZ_CHECK(picture.image.isNull());
+        FUZZ_CHECK(!picture.error.isEmpty());
         return 0;
     }
     FUZZ_CHECK(!picture.image.isNull());

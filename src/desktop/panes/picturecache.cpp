@@ -1,8 +1,8 @@
 #include "picturecache.h"
 
 #include <QCursor>
+#include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <utility>
 
 PictureCache::PictureCache(std::function<QSize()> bound) : m_bound(std::move(bound))
@@ -10,53 +10,30 @@ PictureCache::PictureCache(std::function<QSize()> bound) : m_bound(std::move(bou
 
 CachedPicture PictureCache::picture(const QString &path)
 {
+    const QFileInfo file(path);
+    const qint64 size = file.size();
+    const QDateTime modified = file.lastModified();
     const auto cached = m_pictures.constFind(path);
-    if (cached != m_pictures.constEnd())
-        return *cached;
+    if (cached != m_pictures.constEnd() && cached->size == size && cached->modified == modified)
+        return cached->picture;
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    const CachedPicture decoded = decode(path, m_bound());
+    const CachedPicture decoded = readPicture(path, m_bound());
     QGuiApplication::restoreOverrideCursor();
-    if (!decoded.readable)
+    if (decoded.readable) {
+        m_pictures.insert(path, {size, modified, decoded});
+        return decoded;
+    }
+    m_pictures.remove(path);
+    if (!m_reported.contains(path)) {
+        m_reported.insert(path);
         m_newFailures.append(path);
-    m_pictures.insert(path, decoded);
+    }
     return decoded;
 }
 
 QStringList PictureCache::takeNewFailures()
 {
     return std::exchange(m_newFailures, {});
-}
-
-CachedPicture PictureCache::decode(const QString &path, const QSize &bound)
-{
-    QImageReader reader(path);
-    return decode(reader, bound);
-}
-
-CachedPicture PictureCache::decode(QImageReader &reader, const QSize &bound)
-{
-    // Camera pictures carry their orientation; teachers expect them upright.
-    reader.setAutoTransform(true);
-    const QSize stored = reader.size();
-    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
-    const QSize upright = turned ? stored.transposed() : stored;
-    // Large enough to cover the bound in both directions, since a zoom
-    // makes any picture 4:3; never larger than the picture itself.
-    const QSize shown = upright.scaled(bound, Qt::KeepAspectRatioByExpanding);
-    if (upright.isValid() && !bound.isEmpty() && shown.width() < upright.width())
-        reader.setScaledSize(turned ? shown.transposed() : shown);
-    CachedPicture picture;
-    picture.image = reader.read();
-    if (picture.image.isNull())
-        return CachedPicture();
-    // The painter draws these two formats fastest.
-    if (picture.image.format() != QImage::Format_RGB32 &&
-        picture.image.format() != QImage::Format_ARGB32_Premultiplied)
-        picture.image = picture.image.convertToFormat(
-            picture.image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-    picture.ownSize = upright.isValid() ? upright : picture.image.size();
-    picture.readable = true;
-    return picture;
 }
 
 QSize largestShownSize(const QSize &workArea)

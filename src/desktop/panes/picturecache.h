@@ -1,21 +1,17 @@
 #pragma once
 
+#include "platform/picturefile.h"
+
 #include <functional>
+#include <QDateTime>
 #include <QHash>
-#include <QImage>
+#include <QSet>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 
-class QImageReader;
-
-// A picture file as the pane shows it: decoded once, no larger than the work
-// area, upright, with its own size in pixels.
-struct CachedPicture {
-    QImage image;
-    QSize ownSize;
-    bool readable = false;
-};
+// A picture file as the pane shows it: decoded no larger than the work area.
+using CachedPicture = DecodedPicture;
 
 // The largest size, near enough, at which the pane shows a picture on a work
 // area of `workArea`: the layouts reduce any picture over half the work area,
@@ -23,30 +19,33 @@ struct CachedPicture {
 // two thirds of its height wide).
 QSize largestShownSize(const QSize &workArea);
 
-// Decodes each picture file once while the desktop lives. Large files are
+// Decodes each picture file once while it stays the same file. Large files are
 // decoded straight at the size they can be shown at (a JPEG then decodes at
 // 1/2, 1/4 or 1/8 of its size), so a camera picture costs little more than a
 // small one; every later showing, a zoom included, scales from this image.
+// A file whose size or modification time changed is decoded again; a failure
+// is never kept, so a file copied in after its notice shows.
 class PictureCache
 {
 public:
     // `bound` answers the largest size, in device pixels, a picture is shown at.
     explicit PictureCache(std::function<QSize()> bound);
 
-    // The picture of `path` (a native path); decoded on first use.
+    // The picture of `path` (a native path).
     CachedPicture picture(const QString &path);
 
     // Files found unreadable since the last call, each reported once.
     QStringList takeNewFailures();
 
-    // Decodes `path` at the smallest size that still covers `bound` (its own
-    // size when that is smaller, or when `bound` is empty).
-    static CachedPicture decode(const QString &path, const QSize &bound);
-    // The same from a reader already set on its file or device.
-    static CachedPicture decode(QImageReader &reader, const QSize &bound);
-
 private:
+    struct Entry {
+        qint64 size = -1;
+        QDateTime modified;
+        CachedPicture picture;
+    };
+
     std::function<QSize()> m_bound;
-    QHash<QString, CachedPicture> m_pictures;
+    QHash<QString, Entry> m_pictures;
+    QSet<QString> m_reported;
     QStringList m_newFailures;
 };

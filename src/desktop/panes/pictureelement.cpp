@@ -33,6 +33,9 @@ void PictureElementView::setStretch(bool stretch)
 
 void PictureElementView::showPicture(const QString &file, const CachedPicture &picture)
 {
+    // The same decoded picture keeps its scaled copy.
+    if (file == m_file && picture.image.cacheKey() == m_picture.image.cacheKey())
+        return;
     m_file = file;
     m_picture = picture;
     m_scaled = QPixmap();

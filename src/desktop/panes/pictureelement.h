@@ -21,6 +21,7 @@ public:
     void setStretch(bool stretch);
     // The list's name of the file shown; empty: none.
     const QString &file() const { return m_file; }
+    // Nothing changes when it is the picture already shown.
     void showPicture(const QString &file, const CachedPicture &picture);
     bool showsNotice() const { return !m_file.isEmpty() && !m_picture.readable; }
     // While a zoom runs, scaling favours speed over smoothness.

@@ -87,6 +87,8 @@ void PicturePane::Timer1_Timer()
         return;
     }
     const ZoomMode mode = zoomMode();
+    // With both marks cleared the picture stands still while the timer runs on.
+    setFastScaling(mode.enlarge || mode.shrink);
     TwipsRect picture = m_elements[k]->geometry();
     const bool running = zoomTick(picture, mode, m_state.fullArea, m_state.ZoomStep);
     // The picture itself grows and shrinks, also one shown at its own size.
@@ -145,7 +147,8 @@ void PicturePane::apply(const PictureElements &elements)
         const PictureElement &e = elements[k];
         PictureElementView *view = m_views[k];
         view->setStretch(e.stretch);
-        if (view->file() != e.picture)
+        // A shown file is looked up again: it may have been copied in or changed since.
+        if (view->file() != e.picture || (e.visible && !e.picture.isEmpty()))
             view->showPicture(e.picture,
                               e.picture.isEmpty() ? CachedPicture() : m_cache.picture(nativePath(e.picture)));
         if (!(m_elements[k]->geometry() == e.rect))

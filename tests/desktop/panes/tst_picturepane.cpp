@@ -38,7 +38,27 @@ struct PictureDesktop : PaneDesktop {
         QTest::mousePress(view(k), Qt::LeftButton, {}, pos);
         QTest::mouseRelease(view(k), Qt::LeftButton, {}, pos);
     }
+
+    // An item of the menu the right button pops up over element k, clicked there.
+    void choose(int k, const char *item) const
+    {
+        QMenu *location = desktop->menus().menu(QStringLiteral("PictureLocation"));
+        QTest::mouseClick(view(k), Qt::RightButton, {}, QPoint(5, 5));
+        QVERIFY(QTest::qWaitFor([location] { return location->isVisible(); }));
+        QTest::mouseClick(location, Qt::LeftButton, {}, location->actionGeometry(mark(item)).center());
+        QVERIFY(QTest::qWaitFor([location] { return !location->isVisible(); }));
+    }
 };
+
+// Whether smooth scaling has blended black and white into grey anywhere.
+bool blended(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (const int red = qRed(image.pixel(x, y)); red > 40 && red < 215)
+                return true;
+    return false;
+}
 
 } // namespace
 
@@ -138,6 +158,65 @@ private slots:
         QTest::qWait(100);
         QVERIFY(timer->isActive());
         QCOMPARE(d.at(0), frozen);
+    }
+
+    // Fast scaling is for a moving zoom only: with both marks cleared during a
+    // zoom the picture stands still while the timer runs on, and is drawn smoothly.
+    void clearingTheMarksDuringAZoomSmoothsThePicture()
+    {
+        PictureDesktop d;
+        // One-pixel stripes: only smooth scaling makes grey of them.
+        QImage stripes(40, 30, QImage::Format_RGB32);
+        for (int x = 0; x < stripes.width(); ++x)
+            for (int y = 0; y < stripes.height(); ++y)
+                stripes.setPixel(x, y, x % 2 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+        QVERIFY(stripes.save(d.write(QStringLiteral("pics/s.png"))));
+        d.open(QStringLiteral("pics\\s.png "));
+        d.item("PictureOne");
+        QTimer *timer = d.pictures->Timer1();
+
+        d.choose(0, "PicEnlarge");
+        QVERIFY(d.mark("PicEnlarge")->isChecked());
+        d.click(0);
+        QVERIFY(timer->isActive());
+        QTRY_VERIFY(d.at(0).width > 600);
+        QVERIFY(!blended(d.view(0)->grab().toImage()));
+
+        d.choose(0, "PicEnlarge");
+        QVERIFY(!d.mark("PicEnlarge")->isChecked() && !d.mark("PicShrink")->isChecked());
+        QTRY_VERIFY(blended(d.view(0)->grab().toImage()));
+        const TwipsRect frozen = d.at(0);
+        QTest::qWait(50);
+        QVERIFY(timer->isActive());
+        QCOMPARE(d.at(0), frozen);
+    }
+
+    // A picture copied in after its notice, or changed on disk, shows with the
+    // next layout: the same size in bytes, a later modification time.
+    void aFileCopiedInOrChangedShowsOnTheNextLayout()
+    {
+        PictureDesktop d;
+        d.open(QStringLiteral("pics\\a.bmp "));
+        d.item("PictureOne");
+        QVERIFY(d.view(0)->showsNotice());
+
+        const QString path = d.picture("a.bmp");
+        d.item("PictureOne");
+        QVERIFY(!d.view(0)->showsNotice());
+        QImage shown = d.view(0)->grab().toImage();
+        QCOMPARE(shown.pixelColor(100, 75), QColor(Qt::darkGreen));
+
+        const qint64 size = QFileInfo(path).size();
+        const QDateTime before = QFileInfo(path).lastModified();
+        d.picture("a.bmp", QSize(200, 150), Qt::darkRed);
+        QFile changed(path);
+        QVERIFY(changed.open(QIODevice::ReadWrite));
+        QVERIFY(changed.setFileTime(before.addSecs(2), QFileDevice::FileModificationTime));
+        changed.close();
+        QCOMPARE(QFileInfo(path).size(), size);
+        d.item("PictureOne");
+        shown = d.view(0)->grab().toImage();
+        QCOMPARE(shown.pixelColor(100, 75), QColor(Qt::darkRed));
     }
 
     void zoomPointersAndTheContextMenu()

@@ -1,0 +1,88 @@
+#include "platform/picturefile.h"
+#include "support/filebytes.h"
+
+#include <QBuffer>
+#include <QtTest>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kClaimsTwoGigabytes =
+    QStringLiteral(VELTANO_TEST_DATA "/fuzz/fuzz_pictureheader/png-5x4-libpng-2gb.png");
+
+QByteArray encoded(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+DecodedPicture fromBytes(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return readPicture(buffer);
+}
+
+// Highest resident memory, in MiB, of this process (RUSAGE_SELF) or of its
+// waited-for children (RUSAGE_CHILDREN).
+long peakMegabytes(int who)
+{
+    rusage usage{};
+    getrusage(who, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+} // namespace
+
+class PictureFileTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // libpng allocates the length a chunk declares: 240 bytes claiming 2 GB
+    // are refused before any decoding, from a file and from memory alike.
+    void chunksClaimingMoreThanTheFileAreRefusedUndecoded()
+    {
+        // A child decodes it; it starts as large as this process, the claim would add 2 GB.
+        const pid_t child = fork();
+        if (child == 0)
+            _exit(readPicture(kClaimsTwoGigabytes).readable ? 1 : 0);
+        QVERIFY(waitpid(child, nullptr, 0) == child);
+        QVERIFY2(peakMegabytes(RUSAGE_CHILDREN) < peakMegabytes(RUSAGE_SELF) + 64,
+                 "decoding the 240-byte PNG took more memory than the process had");
+        const DecodedPicture claim = readPicture(kClaimsTwoGigabytes);
+        QVERIFY(!claim.readable && claim.image.isNull());
+        QCOMPARE(claim.error, QStringLiteral("PNG 文件不完整"));
+        QCOMPARE(fromBytes(filebytes::readAll(kClaimsTwoGigabytes)).error, claim.error);
+
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(Qt::darkBlue);
+        const QByteArray png = encoded(image, "PNG");
+        QCOMPARE(fromBytes(png).ownSize, QSize(40, 30));
+        // Cut inside its last chunk, as a copy broken off would be.
+        QVERIFY(!fromBytes(png.left(png.size() - 5)).readable);
+    }
+
+    // A header promising more pixels than the ceiling is refused with its size,
+    // before anything is allocated; other formats pass the chunk check.
+    void picturesOverTheCeilingAreRefusedBeforeDecoding()
+    {
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(Qt::yellow);
+        QByteArray bmp = encoded(image, "BMP");
+        QVERIFY(fromBytes(bmp).readable);
+        // 9000 by 9000 pixels: 324 MB decoded.
+        bmp.replace(18, 8, QByteArray::fromHex("2823000028230000"));
+        const DecodedPicture huge = fromBytes(bmp);
+        QVERIFY(!huge.readable);
+        QCOMPARE(huge.error, QStringLiteral("图片太大（9000×9000 像素）"));
+    }
+};
+
+QTEST_GUILESS_MAIN(PictureFileTest)
+#include "tst_picturefile.moc"
