@@ -5,7 +5,6 @@
 #include "cover/coverpage.h"
 #include "desktop/desktopmenus.h"
 #include "desktop/desktoptoolbar.h"
-#include "desktop/logic/desktoplayout.h"
 #include "desktop/panes/pane.h"
 #include "desktop/panes/textpane.h"
 #include "desktop/teachingdesktop.h"
@@ -26,7 +25,6 @@
 #include <QScreen>
 #include <QSettings>
 #include <QTextEdit>
-#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -43,14 +41,6 @@ QScreen *screenNamed(const QString &name)
 int stripEnd(const TeachingDesktop *desktop)
 {
     return desktop->findChild<QWidget *>(QStringLiteral("Frame2"))->geometry().right() + 1;
-}
-
-QToolButton *toolButton(const TeachingDesktop *desktop, const QString &key)
-{
-    for (QToolButton *tool : desktop->toolbar()->findChildren<QToolButton *>())
-        if (tool->defaultAction() == desktop->toolbar()->button(key))
-            return tool;
-    return nullptr;
 }
 
 } // namespace
@@ -166,35 +156,6 @@ private slots:
         QCOMPARE(picture->geometry(), QRect(0, 0, 1280, 1024));
         QCOMPARE(desktop->geometry(), QRect(1024, 0, 1280, 1024));
         QCOMPARE(stripEnd(desktop), 1280);
-    }
-
-    // The projector given up and taken back twice: each time the toolbar is
-    // fitted from its design (18 buttons on both screens, "退出" whole inside
-    // the strip) and the drawing board keeps its quarter of the work area.
-    void replugsFitTheToolbarAndPanesAfresh()
-    {
-        TestContext t;
-        t.screens.choose(QStringLiteral("PROJECTOR"));
-        fitToProjector(t.context);
-        auto *desktop = qobject_cast<TeachingDesktop *>(t.flow.show(ScreenId::Desktop));
-        QVERIFY(desktop);
-        QTest::mouseClick(toolButton(desktop, QStringLiteral("paint")), Qt::LeftButton);
-        Pane *board = desktop->pane(QStringLiteral("Draw"));
-        QVERIFY(board->isVisible());
-        for (const char *screen : {"TEACHER", "PROJECTOR", "TEACHER", "PROJECTOR", "TEACHER"}) {
-            t.screens.choose(QLatin1String(screen));
-            QCOMPARE(desktop->toolbar()->buttons().size(), 18);
-            const QToolButton *exit = toolButton(desktop, QStringLiteral("Exit"));
-            QCOMPARE(exit->height(), 38);
-            QVERIFY2(exit->mapTo(desktop->strip(), QPoint(0, exit->height())).y() <=
-                         desktop->strip()->height(),
-                     screen);
-            // Where a desktop started on this screen puts the board.
-            const QRect quarter = t.context.scale.toPixels(fullAreaPlaces(desktop->fullArea()).drawing);
-            QCOMPARE(board->control()->geometry(), quarter);
-            QVERIFY(board->control()->isVisible());
-        }
-        QCOMPARE(desktop->workArea()->width(), 983);
     }
 };
 
