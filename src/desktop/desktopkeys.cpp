@@ -7,7 +7,26 @@
 #include "keyhelpwindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+namespace {
+
+bool typingIntoText(const QWidget *focus)
+{
+    if (const auto *line = qobject_cast<const QLineEdit *>(focus))
+        return !line->isReadOnly();
+    if (const auto *text = qobject_cast<const QTextEdit *>(focus))
+        return !text->isReadOnly();
+    if (const auto *plain = qobject_cast<const QPlainTextEdit *>(focus))
+        return !plain->isReadOnly();
+    return false;
+}
+
+} // namespace
 
 DesktopKeys::DesktopKeys(TeachingDesktop &desktop) : QObject(&desktop), m_desktop(desktop)
 {
@@ -19,7 +38,8 @@ DesktopKeys::DesktopKeys(TeachingDesktop &desktop) : QObject(&desktop), m_deskto
     m_keys.append({QStringLiteral("，  ．"), QStringLiteral("文档：上一页、下一页（文档获得焦点时）")});
     m_keys.append({QStringLiteral("=  -"), QStringLiteral("文本：放大、缩小字号")});
     m_keys.append({QStringLiteral("Enter"), QStringLiteral("输入框：换行")});
-    desktop.installEventFilter(this);
+    // The application sees a key before the control holding the keyboard.
+    qApp->installEventFilter(this);
     connect(desktop.menus().item(QStringLiteral("MyHelp")), &QAction::triggered, this, [this] {
         auto *help = new KeyHelpWindow(keyList(), &m_desktop);
         help->setAttribute(Qt::WA_DeleteOnClose);
@@ -88,21 +108,28 @@ QList<QPair<QString, QString>> DesktopKeys::keyList() const
     return m_keys;
 }
 
-// Key presses reach the window only when the control that has the keyboard
-// did not use them.
+// The presenter's keys are taken on their way to any control of the desktop;
+// the other keys only once they reach the window, unused by the control that
+// has the keyboard.
 bool DesktopKeys::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != &m_desktop || event->type() != QEvent::KeyPress)
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
         return false;
+    if (key->key() == Qt::Key_PageDown || key->key() == Qt::Key_PageUp) {
+        const auto *widget = static_cast<QWidget *>(watched);
+        if (widget->window() != &m_desktop || typingIntoText(QApplication::focusWidget()))
+            return false;
+        return step(key->key() == Qt::Key_PageDown ? +1 : -1);
+    }
+    if (watched != &m_desktop)
+        return false;
     switch (key->key()) {
-    case Qt::Key_PageDown:
     case Qt::Key_Right:
     case Qt::Key_Down:
         return step(+1);
-    case Qt::Key_PageUp:
     case Qt::Key_Left:
     case Qt::Key_Up:
         return step(-1);

@@ -13,9 +13,11 @@ class TeachingDesktop;
 // F1 to F11 press the toolbar's buttons in toolbar order, Ctrl+1 to Ctrl+7
 // the menu bar's placements "居中" to "隐藏", PageDown and PageUp (and the
 // arrows) step the shown document page, slide or picture, and Esc leaves a
-// full-screen view. The stepping keys act only when the control holding the
-// keyboard leaves them unused, so the text pane, the input box and the
-// document container keep every key of their own.
+// full-screen view. PageDown and PageUp, a presenter's keys, step before any
+// control sees them (a web page or Flash movie takes every key it is given)
+// unless the teacher is typing into a text field; the arrows and Esc act only
+// when the control holding the keyboard leaves them unused, so the text pane,
+// the input box, a game and the document container keep keys of their own.
 class DesktopKeys : public QObject
 {
     Q_OBJECT

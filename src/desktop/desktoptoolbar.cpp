@@ -51,6 +51,7 @@ DesktopToolbar::DesktopToolbar(const TwipsScale &scale, int widthPixels, QString
     for (const auto &entry : kButtons)
         addButton(int(m_buttons.size()), QString::fromUtf8(entry.caption), QString::fromUtf8(entry.key),
                   QString::fromUtf8(entry.toolTip));
+    m_designCount = int(m_buttons.size());
     button(QStringLiteral("paint"))->setCheckable(true);
     fitHeight();
 }
@@ -102,9 +103,9 @@ QList<QAction *> DesktopToolbar::buttons() const
     return m_buttons;
 }
 
-float DesktopToolbar::heightTwips() const
+float DesktopToolbar::designHeightTwips() const
 {
-    return m_scale.toTwipsY(int(m_buttons.size()) * kButtonHeightPixels);
+    return m_scale.toTwipsY(m_designCount * kButtonHeightPixels);
 }
 
 float DesktopToolbar::buttonHeightTwips() const
@@ -112,21 +113,20 @@ float DesktopToolbar::buttonHeightTwips() const
     return m_scale.toTwipsY(kButtonHeightPixels);
 }
 
-void DesktopToolbar::insertBlankAtTen()
+// The design's three blanks start at position 10 and a fit removes at most
+// those three, so only blanks come and go there.
+void DesktopToolbar::fitBlanks(int change)
 {
-    addButton(kBlankIndex, QString(), QString(), QString());
-    fitHeight();
-}
-
-void DesktopToolbar::removeAtTen()
-{
-    if (m_buttons.size() <= kBlankIndex)
-        return;
-    QAction *gone = m_buttons.takeAt(kBlankIndex);
-    QLayoutItem *item = m_layout->takeAt(kBlankIndex);
-    delete item->widget();
-    delete item;
-    delete gone;
+    const int wanted = m_designCount + change;
+    while (m_buttons.size() < wanted)
+        addButton(kBlankIndex, QString(), QString(), QString());
+    while (m_buttons.size() > wanted && m_buttons.size() > kBlankIndex) {
+        QAction *gone = m_buttons.takeAt(kBlankIndex);
+        QLayoutItem *item = m_layout->takeAt(kBlankIndex);
+        delete item->widget();
+        delete item;
+        delete gone;
+    }
     fitHeight();
 }
 

@@ -26,13 +26,14 @@ public:
     // All buttons in toolbar order, blanks included.
     QList<QAction *> buttons() const;
 
-    // Real sizes in twips: all buttons together, and one button.
-    float heightTwips() const;
+    // Real sizes in twips: the design's buttons together, and one button.
+    float designHeightTwips() const;
     float buttonHeightTwips() const;
 
-    // Adds a blank button at position 10, or removes the button there.
-    void insertBlankAtTen();
-    void removeAtTen();
+    // The design's buttons with `change` blank buttons more (or, negative,
+    // fewer) at position 10. Counted from the design each time, so fitting
+    // again on another screen never adds up.
+    void fitBlanks(int change);
 
 signals:
     // A button was clicked; blanks report an empty key.
@@ -47,4 +48,5 @@ private:
     QString m_pictureFolder;
     QVBoxLayout *m_layout;
     QList<QAction *> m_buttons;
+    int m_designCount = 0;
 };

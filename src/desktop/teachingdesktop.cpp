@@ -193,15 +193,18 @@ TwipsRect TeachingDesktop::layOutFrames()
 }
 
 // The lesson moved to another screen: the frames and the document container
-// cover it, FullArea follows, and every pane keeps its place in twips, its
-// content and whether it shows.
+// cover it, FullArea follows, and every pane keeps its share of the work
+// area, its content and whether it shows.
 void TeachingDesktop::fitScreen()
 {
     const TwipsRect f = layOutFrames();
+    const FullArea before = m_state.fullArea;
     m_ole1->setGeometry(workAreaPlaces(f).ole1);
     m_state.fullArea = fullAreaOf(m_ole1->geometry());
-    for (Pane *pane : findChildren<Pane *>())
-        pane->reapply();
+    for (Pane *pane : findChildren<Pane *>()) {
+        if (pane != m_ole1)
+            pane->refit(before, m_state.fullArea);
+    }
     fitToolbar();
 }
 
@@ -234,13 +237,9 @@ void TeachingDesktop::hidePane(const QString &kind)
 void TeachingDesktop::fitToolbar()
 {
     const float b = m_toolbar->buttonHeightTwips();
-    const ToolbarFit fit = ::fitToolbar(m_toolbar->heightTwips(), b, m_state.fullArea.Height);
-    for (int i = 0; i < fit.blanks; ++i)
-        m_toolbar->insertBlankAtTen();
-    for (int i = 0; i > fit.blanks; --i)
-        m_toolbar->removeAtTen();
-    if (fit.text1Buttons)
-        m_text1Height = *fit.text1Buttons * b;
+    const ToolbarFit fit = ::fitToolbar(m_toolbar->designHeightTwips(), b, m_state.fullArea.Height);
+    m_toolbar->fitBlanks(fit.blanks);
+    m_text1Height = fit.text1Buttons ? *fit.text1Buttons * b : desktopdesign::kText1Height;
     placeInputBox();
 }
 

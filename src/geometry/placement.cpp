@@ -41,3 +41,13 @@ TwipsRect wordPlacement(const TwipsRect &current, Position position, const FullA
     r.height = float(area.Height / 2.0);
     return r;
 }
+
+TwipsRect refitted(const TwipsRect &rect, const FullArea &from, const FullArea &to)
+{
+    if (from.Width <= 0 || from.Height <= 0)
+        return rect;
+    const double x = double(to.Width) / from.Width;
+    const double y = double(to.Height) / from.Height;
+    return {float(to.Left + (rect.left - from.Left) * x), float(to.Top + (rect.top - from.Top) * y),
+            float(rect.width * x), float(rect.height * y)};
+}

@@ -25,3 +25,8 @@ TwipsRect standardPlacement(const TwipsRect &current, Position position, const F
 // halves both dimensions, so each gives a half-size pane. The family has no
 // full position.
 TwipsRect wordPlacement(const TwipsRect &current, Position position, const FullArea &area);
+
+// A place on one work area carried to a work area of another size (the lesson
+// moved screens): each edge keeps its share of the width or height, so a half
+// stays a half and nothing is left outside the smaller area.
+TwipsRect refitted(const TwipsRect &rect, const FullArea &from, const FullArea &to);

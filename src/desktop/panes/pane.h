@@ -29,9 +29,9 @@ public:
 
     bool isVisible() const { return m_visible; }
 
-    // Lays the control out again, after the lesson moved to a screen with
-    // another twips scale.
-    void reapply() { apply(); }
+    // The lesson moved to a screen whose work area is `to`: the pane keeps its
+    // share of the area and is laid out with the new screen's twips scale.
+    void refit(const FullArea &from, const FullArea &to) { setGeometry(refitted(m_geometry, from, to)); }
     void setVisible(bool visible);
 
     // A placement item of the pane's family: a hidden pane is never moved.

@@ -1,7 +1,10 @@
 // The Flash pane on the real emulator, on a private X display.
 
 #include "desktop/panes/flashpane.h"
+#include "desktop/panes/pictureelement.h"
+#include "desktop/panes/picturepane.h"
 #include "gamemovie.h"
+#include "lesson/lessonfields.h"
 #include "panedesktop.h"
 #include "platform/engineview.h"
 #include "platform/ruffleflashplayer.h"
@@ -13,6 +16,7 @@
 #include <algorithm>
 #include <csignal>
 #include <QDir>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QWebEngineView>
@@ -93,6 +97,13 @@ private slots:
     void initTestCase()
     {
         m_desktop = std::make_unique<PlaybackDesktop>();
+        // Two pictures for the presenter's keys to page through.
+        for (const auto &[name, colour] : {std::pair{"a.png", Qt::red}, std::pair{"b.png", Qt::blue}}) {
+            QImage image(200, 150, QImage::Format_RGB32);
+            image.fill(colour);
+            image.save(m_desktop->write(QStringLiteral("pics/") + QLatin1String(name)));
+        }
+        m_desktop->state.LessonFields[slot::PictureFiles] = QStringLiteral("pics\\a.png pics\\b.png ");
         m_desktop->show();
     }
 
@@ -286,6 +297,46 @@ private slots:
                  qPrintable(QString::number(statuses.size()) + " " + QString::number(int(player->status())) +
                             player->view()->view()->title()));
         QVERIFY(!player->view()->noticeShown());
+    }
+
+    // A presenter's PageDown and PageUp page the pictures also after a click
+    // into the movie, whose view takes every key it is given; typed into the
+    // input box, they stay the box's.
+    void presenterKeysPageAfterAClickIntoTheMovie()
+    {
+        PlaybackDesktop &d = *m_desktop;
+        d.button("Picture");
+        auto *pictures = d.pane<PicturePane>("Image");
+        QVERIFY(pictures->isVisible());
+        const auto firstPicture = [pictures] {
+            const QImage shown = pictures->Image1(0)->grab().toImage();
+            return shown.pixelColor(shown.rect().center());
+        };
+        QCOMPARE(firstPicture(), QColor(Qt::red));
+        d.fakes.fileDialog.answer({d.write("备课本/keys.swf", boxMovie(kStage, kBox))});
+        d.item("Flashstar");
+        RuffleFlashPlayer *player = d.player();
+        QVERIFY(waitForStatus(player, FlashPlayer::Status::Playing));
+
+        // Left of the picture, whatever place the movie has.
+        QWidget *input = player->view()->view()->focusProxy();
+        const QPoint at(input->width() / 4, input->height() * 3 / 4);
+        QTest::mouseMove(input, at);
+        QTest::mousePress(input, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(input, Qt::LeftButton, {}, at);
+        QTRY_COMPARE(QApplication::focusWidget(), input);
+        QCOMPARE(d.current(), QStringLiteral("Flash"));
+        QTest::keyClick(input, Qt::Key_PageDown);
+        QCOMPARE(firstPicture(), QColor(Qt::blue));
+        QTest::keyClick(input, Qt::Key_PageUp);
+        QCOMPARE(firstPicture(), QColor(Qt::red));
+
+        QPlainTextEdit *text1 = d.desktop->inputBox();
+        QTest::mouseClick(text1->viewport(), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), text1);
+        QTest::keyClick(text1, Qt::Key_PageDown);
+        QCOMPARE(firstPicture(), QColor(Qt::red));
+        pictures->setVisible(false);
     }
 };
 
