@@ -13,6 +13,9 @@ namespace {
 
 const QByteArray kCompoundFile("\xD0\xCF\x11\xE0", 4);
 const QByteArray kRichText("{\\rtf");
+const QByteArray kZip("PK\x03\x04");
+// The folder every Word 2007 document keeps its parts in, named in the zip's directory.
+const QByteArray kWordPart("word/");
 
 QString formatFor(const QString &suffix)
 {
@@ -43,9 +46,10 @@ QString CachedDocumentConverter::signatureProblem(const QString &suffix, const Q
     const QString lower = suffix.toLower();
     if (lower == QLatin1String("rtf"))
         return content.startsWith(kRichText) ? QString() : QStringLiteral("文件内容不是 RTF 格式");
-    // Word opens a rich-text file named ".doc" as well.
+    // Word opens a rich-text file and a Word 2007 document named ".doc" as well.
     if (lower == QLatin1String("doc"))
-        return content.startsWith(kCompoundFile) || content.startsWith(kRichText)
+        return content.startsWith(kCompoundFile) || content.startsWith(kRichText) ||
+                       (content.startsWith(kZip) && content.contains(kWordPart))
                    ? QString()
                    : QStringLiteral("文件内容不是 Word 文档");
     if (lower == QLatin1String("ppt") || lower == QLatin1String("pps"))

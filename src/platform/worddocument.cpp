@@ -76,6 +76,22 @@ QString bodyParagraphsOnly(const QString &html)
     return body;
 }
 
+// Gives every run and every paragraph mark (the height of an empty paragraph)
+// of `document` the format `change` makes of it.
+template<class Change>
+void changeSizes(QTextDocument &document, Change change)
+{
+    QTextCursor cursor(&document);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QTextCharFormat blockFormat = block.charFormat();
+        if (change(blockFormat)) {
+            cursor.setPosition(block.position());
+            cursor.setBlockCharFormat(blockFormat);
+        }
+        changeRuns(document, block, change);
+    }
+}
+
 // LibreOffice's HTML needs these fixes before Qt shows it as the document looked.
 void importOfficeHtml(QTextDocument &document, QString html)
 {
@@ -177,17 +193,21 @@ std::unique_ptr<QTextDocument> WordDocument::copyAll(double points) const
 
 void WordDocument::setPointSize(QTextDocument &document, double points)
 {
-    QTextCursor cursor(&document);
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        cursor.setPosition(block.position());
-        QTextCharFormat blockFormat = block.charFormat();
-        blockFormat.clearProperty(QTextFormat::FontSizeAdjustment);
-        blockFormat.setFontPointSize(points);
-        cursor.setBlockCharFormat(blockFormat);
-        changeRuns(document, block, [points](QTextCharFormat &format) {
-            format.clearProperty(QTextFormat::FontSizeAdjustment);
-            format.setFontPointSize(points);
-            return true;
-        });
-    }
+    changeSizes(document, [points](QTextCharFormat &format) {
+        format.clearProperty(QTextFormat::FontSizeAdjustment);
+        format.setFontPointSize(points);
+        return true;
+    });
+}
+
+void WordDocument::pinDefaultSize(QTextDocument &document)
+{
+    const double points = document.defaultFont().pointSizeF();
+    changeSizes(document, [points](QTextCharFormat &format) {
+        if (format.hasProperty(QTextFormat::FontPointSize))
+            return false;
+        format.clearProperty(QTextFormat::FontSizeAdjustment);
+        format.setFontPointSize(points);
+        return true;
+    });
 }

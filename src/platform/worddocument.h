@@ -30,6 +30,9 @@ public:
 
     // Gives every character of `document` the size `points`.
     static void setPointSize(QTextDocument &document, double points);
+    // Gives the characters of `document` that have no size of their own its
+    // default size, which they then keep in a widget of another font.
+    static void pinDefaultSize(QTextDocument &document);
 
 private:
     explicit WordDocument(std::unique_ptr<QTextDocument> document);

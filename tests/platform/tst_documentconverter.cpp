@@ -171,8 +171,16 @@ private slots:
                 [&reason](const QString &, const QString &why) { reason = why; });
         bare.open(m_doc);
         QTRY_COMPARE(reason, QStringLiteral("找不到 LibreOffice（soffice）"));
-        // A rich-text file named ".doc" is what Word opens too.
+        // A rich-text file named ".doc" is what Word opens too, and so is a Word
+        // 2007 document; another zip is not a Word document.
         QVERIFY(CachedDocumentConverter::signatureProblem(QStringLiteral("DOC"), "{\\rtf1 x}").isEmpty());
+        QFile word2007(officefixtures::fixture("word2007.doc"));
+        QVERIFY(word2007.open(QIODevice::ReadOnly));
+        QVERIFY(
+            CachedDocumentConverter::signatureProblem(QStringLiteral("doc"), word2007.readAll()).isEmpty());
+        QCOMPARE(CachedDocumentConverter::signatureProblem(QStringLiteral("doc"),
+                                                           QByteArray("PK\x03\x04", 4) + "xl/workbook.xml"),
+                 QStringLiteral("文件内容不是 Word 文档"));
     }
 
     void cacheDropsTheLeastRecentlyUsedBeyondItsBudget()

@@ -4,12 +4,33 @@
 // document written from RTF (GBK escapes, bold, colour, centring), one with a
 // header, a footer and notes, and a three-slide deck in red, green and blue.
 
+#include "platform/cachedconverter.h"
+#include "platform/documentcache.h"
+#include "platform/officeprocess.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QUrl>
 
 namespace officefixtures {
+
+// Long enough for a cold LibreOffice on a busy machine.
+const int kConversionWait = 300000;
+
+// The program's converter on LibreOffice, over a cache of its own.
+struct RealConverter {
+    QTemporaryDir folder;
+    CachedDocumentConverter converter{DocumentCache(folder.filePath(QStringLiteral("documents"))),
+                                      new OfficeProcessBackEnd(folder.filePath(QStringLiteral("profiles")))};
+};
+
+// A lesson document kept in tests/data/documents.
+inline QString fixture(const char *name)
+{
+    return QStringLiteral(VELTANO_TEST_DATA "/documents/") + QLatin1String(name);
+}
 
 // "高中" in GBK escapes, bold and centred; "two" red; five plain paragraphs.
 inline QByteArray sevenParagraphRtf()

@@ -3,7 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
-// The text of a lesson ".txt" file. Files written on Windows are GBK; files
-// made on Linux are UTF-8, recognised by being valid UTF-8 (a leading byte
-// order mark is dropped). Line ends become "\n".
+// The text of a lesson ".txt" file. A byte order mark decides the encoding
+// (UTF-8, UTF-16 or UTF-32, as Notepad saves them) and is dropped. Without one,
+// files written on Windows are GBK and files made on Linux UTF-8, recognised
+// by being valid UTF-8. Line ends become "\n".
 QString decodeTextFile(const QByteArray &bytes);

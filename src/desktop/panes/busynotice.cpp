@@ -8,6 +8,13 @@ BusyNotice::BusyNotice(QWidget *parent) : QLabel(QStringLiteral("正在打开…
     setFont(songFont(14));
     setAlignment(Qt::AlignCenter);
     setMargin(12);
+    // Colours of its own: the desktop's colour, passed down to its children,
+    // may be black, and a black box says nothing.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(255, 255, 225));
+    colours.setColor(QPalette::WindowText, Qt::black);
+    setPalette(colours);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
     setAutoFillBackground(true);
     setCursor(Qt::BusyCursor);
     hide();

@@ -9,6 +9,8 @@
 namespace {
 
 const double kTwipsPerInch = 1440;
+// Grey shows against a white page as against a dark desktop.
+const QColor kEdgeColour(96, 96, 96);
 
 } // namespace
 
@@ -28,6 +30,12 @@ void DocumentContainer::showPage(std::unique_ptr<QTextDocument> page)
     m_page->setTextWidth(pixelsX(m_layout.shownColumn().width));
     // Laid out now, so painting the page only draws it.
     m_page->documentLayout()->documentSize();
+    update();
+}
+
+void DocumentContainer::setFramed(bool framed)
+{
+    m_framed = framed;
     update();
 }
 
@@ -61,6 +69,16 @@ void DocumentContainer::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setClipRect(event->rect());
     painter.fillRect(rect(), Qt::white);
+    if (m_framed) {
+        QPen edge(kEdgeColour, kEdgeWidth);
+        edge.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(edge);
+        const double half = kEdgeWidth / 2.0;
+        painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+        painter.setClipRect(rect().adjusted(kEdgeWidth, kEdgeWidth, -kEdgeWidth, -kEdgeWidth),
+                            Qt::IntersectClip);
+        painter.translate(kEdgeWidth, kEdgeWidth);
+    }
     const TwipsRect column = m_layout.shownColumn();
     m_page->drawContents(&painter, QRectF(0, 0, pixelsX(column.width), pixelsY(column.height)));
 }

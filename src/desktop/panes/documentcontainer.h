@@ -23,6 +23,10 @@ public:
     void showPage(std::unique_ptr<QTextDocument> page);
     void clearPage();
     const QTextDocument *page() const { return m_page.get(); }
+    // A framed container draws an edge around its page, inside which the page
+    // is shown: a pane placed over another white page stays apart from it.
+    void setFramed(bool framed);
+    static constexpr int kEdgeWidth = 3;
 
 signals:
     void released(Qt::MouseButton button, const QPoint &globalPos);
@@ -38,5 +42,6 @@ private:
     double pixelsY(double twips) const;
 
     PageLayout m_layout;
+    bool m_framed = false;
     std::unique_ptr<QTextDocument> m_page;
 };

@@ -18,6 +18,7 @@
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
+#include <QUrl>
 
 namespace {
 
@@ -57,7 +58,7 @@ FontSize TextPane::fontSize() const
 
 void TextPane::txtButton(MediaList &textFiles)
 {
-    m_richText->clear();
+    showPlainText(QString());
     if (textFiles.count > 0) {
         if (!loadFile(m_context.book.openable(textFiles.stepOn())))
             return;
@@ -77,7 +78,7 @@ bool TextPane::Input()
         setVisible(false);
         return false;
     }
-    m_richText->setPlainText(typed);
+    showPlainText(typed);
     setVisible(true);
     m_input->clear();
     return true;
@@ -91,15 +92,26 @@ bool TextPane::loadFile(const QString &path)
         return false;
     }
     const QByteArray bytes = file.readAll();
-    // A rich text still on its way no longer replaces what is loaded now.
-    m_wait->cancel();
     // Decided by the content, as the rich-text control does, not by the name.
     if (bytes.startsWith("{\\rtf")) {
+        // A rich text still on its way no longer replaces this one.
+        m_wait->cancel();
         m_wait->request(path, m_richText);
         return true;
     }
-    m_richText->setPlainText(decodeTextFile(bytes));
+    showPlainText(decodeTextFile(bytes));
     return true;
+}
+
+void TextPane::showPlainText(const QString &text)
+{
+    // A rich text still on its way no longer replaces what is shown now.
+    m_wait->cancel();
+    m_richText->document()->setMetaInformation(QTextDocument::DocumentUrl, QString());
+    // Qt would give the text the format the cursor kept from the last rich
+    // text (its colour, face and size): it takes the pane's font instead.
+    m_richText->setCurrentCharFormat(QTextCharFormat());
+    m_richText->setPlainText(text);
 }
 
 void TextPane::onOpened(const ConvertedDocument &converted)
@@ -111,17 +123,24 @@ void TextPane::onOpened(const ConvertedDocument &converted)
         return;
     }
     const QTextDocument &source = document->document();
+    // Its own sizes stay, those it leaves to its default included.
+    const std::unique_ptr<QTextDocument> sized(source.clone());
+    WordDocument::pinDefaultSize(*sized);
     m_richText->clear();
+    // Its pictures lie beside the converted page.
+    m_richText->document()->setMetaInformation(QTextDocument::DocumentUrl,
+                                               QUrl::fromLocalFile(converted.file).toString());
     QTextCursor cursor(m_richText->document());
-    cursor.insertFragment(QTextDocumentFragment(&source));
+    cursor.insertFragment(QTextDocumentFragment(sized.get()));
     // The first paragraph keeps its own alignment, not the empty pane's.
     cursor.setPosition(0);
     cursor.setBlockFormat(source.begin().blockFormat());
-    const QTextBlock first = source.begin();
+    // The size keys step on from its first character's size.
+    const QTextBlock first = sized->begin();
     const double points = first.begin().atEnd() ? first.charFormat().fontPointSize()
                                                 : first.begin().fragment().charFormat().fontPointSize();
     if (points > 0)
-        setFontSize(FontSize::fromPoints(points));
+        setPaneFont(points);
 }
 
 bool TextPane::eventFilter(QObject *watched, QEvent *event)
@@ -162,11 +181,16 @@ void TextPane::reduceType()
     setFontSize(fontSize().reduced());
 }
 
-void TextPane::setFontSize(const FontSize &size)
+void TextPane::setPaneFont(double points)
 {
     QFont font = m_richText->font();
-    font.setPointSizeF(size.points());
+    font.setPointSizeF(points);
     m_richText->setFont(font);
+}
+
+void TextPane::setFontSize(const FontSize &size)
+{
+    setPaneFont(size.points());
     // A rich text carries sizes of its own; the keys size the whole text.
     WordDocument::setPointSize(*m_richText->document(), size.points());
 }

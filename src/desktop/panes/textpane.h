@@ -47,18 +47,22 @@ public:
     // nothing typed it hides the pane and returns false.
     bool Input();
 
-    // Loads a ".txt" file (GBK, or UTF-8 when its bytes are valid UTF-8), or
-    // starts opening a rich-text file through the document converter: it
-    // arrives with its formatting, its first character's size becoming the
-    // pane's. A file that cannot be read is reported and the pane keeps what
-    // it had.
+    // Loads a ".txt" file (decoded by decodeTextFile) in the pane's own font,
+    // or starts opening a rich-text file through the document converter: it
+    // arrives with its formatting, sizes and pictures, its first character's
+    // size becoming the pane's. A file that cannot be read is reported and the
+    // pane keeps what it had.
     bool loadFile(const QString &path);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The control's font; the sizes in a rich text stay as they are.
+    void setPaneFont(double points);
+    // The pane's size for the whole text, a rich text's own sizes included.
     void setFontSize(const FontSize &size);
+    void showPlainText(const QString &text);
     void tell(const QString &message);
     void onOpened(const ConvertedDocument &converted);
 

@@ -2,9 +2,13 @@
 
 #include "shell/songfont.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -13,6 +17,8 @@ WordFullWindow::WordFullWindow(QWidget *parent) : QWidget(parent, Qt::Window), m
     setObjectName(QStringLiteral("WordFullWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_text->setObjectName(QStringLiteral("WordFullText"));
+    // Following a link would replace the lesson by a page it cannot load.
+    m_text->setOpenLinks(false);
     // A kiosk screen has no title bar to close the window from.
     auto *close = new QPushButton(QStringLiteral("关闭"), this);
     close->setObjectName(QStringLiteral("WordFullClose"));
@@ -26,8 +32,9 @@ WordFullWindow::WordFullWindow(QWidget *parent) : QWidget(parent, Qt::Window), m
     layout->addWidget(m_text);
 }
 
-void WordFullWindow::showDocument(std::unique_ptr<QTextDocument> document, const QString &name)
+void WordFullWindow::showDocument(std::unique_ptr<QTextDocument> document, const QString &name, int top)
 {
+    m_top = top;
     // The window owns the document it shows; the browser only shows it, so
     // the one shown before goes once the new one is in.
     QTextDocument *previous = m_document;
@@ -40,6 +47,27 @@ void WordFullWindow::showDocument(std::unique_ptr<QTextDocument> document, const
     raise();
     activateWindow();
     m_text->setFocus(Qt::OtherFocusReason);
+    scrollToTop();
+}
+
+void WordFullWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // Maximizing lays the text out anew: the page stays at the top.
+    scrollToTop();
+}
+
+void WordFullWindow::scrollToTop()
+{
+    if (!m_document)
+        return;
+    const QTextBlock block = m_document->findBlockByNumber(m_top - 1);
+    if (!block.isValid())
+        return;
+    QTextCursor cursor(block);
+    m_text->setTextCursor(cursor);
+    m_text->verticalScrollBar()->setValue(
+        qRound(m_document->documentLayout()->blockBoundingRect(block).top()));
 }
 
 void WordFullWindow::keyPressEvent(QKeyEvent *event)

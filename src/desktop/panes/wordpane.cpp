@@ -34,6 +34,8 @@ WordPane::WordPane(AppContext &context, const FullArea &fullArea, Pane *ole1, Pa
                 });
     }
     connect(OLE1(), &DocumentContainer::typed, this, &WordPane::onTyped);
+    // The movable pane is placed over OLE1's page.
+    OLE2()->setFramed(true);
     connect(m_wait, &DocumentWait::opened, this, &WordPane::onOpened);
 }
 
@@ -118,6 +120,7 @@ void WordPane::onOpened(const ConvertedDocument &converted, bool waited)
         return;
     }
     m_document = std::move(document);
+    m_shownFirst = 1;
     m_documentPath = converted.source;
     if (waited)
         showNextPage();
@@ -126,6 +129,7 @@ void WordPane::onOpened(const ConvertedDocument &converted, bool waited)
 void WordPane::showNextPage()
 {
     const ParagraphRange range = m_paging.nextPage(m_document->paragraphCount());
+    m_shownFirst = range.first;
     std::unique_ptr<QTextDocument> page =
         m_document->copyRange(range.first, range.last, m_paging.DocFontSize());
     OLE2()->showPage(std::unique_ptr<QTextDocument>(page->clone()));
@@ -183,5 +187,5 @@ void WordPane::WordFull()
         m_context.screens.present(m_fullWindow, Qt::WindowMaximized);
     }
     m_fullWindow->showDocument(m_document->copyAll(m_paging.DocFontSize()),
-                               QFileInfo(m_documentPath).fileName());
+                               QFileInfo(m_documentPath).fileName(), m_shownFirst);
 }

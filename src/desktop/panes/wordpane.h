@@ -72,5 +72,7 @@ private:
     WordPaging m_paging;
     std::unique_ptr<WordDocument> m_document;
     QString m_documentPath;
+    // The first paragraph of the page shown last.
+    int m_shownFirst = 1;
     QPointer<WordFullWindow> m_fullWindow;
 };

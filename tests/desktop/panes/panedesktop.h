@@ -9,6 +9,7 @@
 #include "support/testcontext.h"
 
 #include <QAction>
+#include <QToolButton>
 #include <QtTest>
 
 struct PaneDesktop : TestContext {
@@ -35,6 +36,13 @@ struct PaneDesktop : TestContext {
 
     void button(const char *key) const { desktop->toolbar()->button(QLatin1String(key))->trigger(); }
     void item(const char *name) const { desktop->menus().item(QLatin1String(name))->trigger(); }
+    // A real click on the toolbar button, as the teacher gives it.
+    void click(const char *key) const
+    {
+        for (QToolButton *tool : desktop->toolbar()->findChildren<QToolButton *>())
+            if (tool->defaultAction() == desktop->toolbar()->button(QLatin1String(key)))
+                QTest::mouseClick(tool, Qt::LeftButton);
+    }
     QString current() const { return desktop->currentPaneKind(); }
 
     TeachingDesktop *desktop = nullptr;

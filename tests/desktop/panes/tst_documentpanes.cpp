@@ -6,6 +6,7 @@
 #include "desktop/panes/wordfullwindow.h"
 #include "lesson/lessonfields.h"
 #include "panedesktop.h"
+#include "support/officefixtures.h"
 
 #include <QMenu>
 #include <QPageSize>
@@ -16,7 +17,6 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <QToolButton>
 
 namespace {
 
@@ -72,13 +72,6 @@ struct DocumentDesktop : PaneDesktop {
     double pagePoints(const char *name) const
     {
         return container(name)->page()->begin().begin().fragment().charFormat().fontPointSize();
-    }
-    // A real click on the toolbar button, as the teacher gives it.
-    void click(const char *key) const
-    {
-        for (QToolButton *tool : desktop->toolbar()->findChildren<QToolButton *>())
-            if (tool->defaultAction() == desktop->toolbar()->button(QLatin1String(key)))
-                QTest::mouseClick(tool, Qt::LeftButton);
     }
 };
 
@@ -162,6 +155,13 @@ private slots:
         d.item("WordInleft");
         QCOMPARE(ole2->geometry(), (TwipsRect{0, 0, 7372.5f, 5332.5f}));
         QVERIFY(ole2->isVisible());
+        // Placed over OLE1's white page, the pane's own page has an edge.
+        const QImage placed = d.container("OLE2")->grab().toImage();
+        for (const QPoint &edge : {QPoint(1, 1), QPoint(placed.width() - 2, placed.height() / 2)})
+            QVERIFY(placed.pixelColor(edge).lightness() < 128);
+        QCOMPARE(placed.pixelColor(DocumentContainer::kEdgeWidth + 2, DocumentContainer::kEdgeWidth + 2),
+                 QColor(Qt::white));
+        QCOMPARE(d.container("OLE1")->grab().toImage().pixelColor(1, 1), QColor(Qt::white));
         d.item("WordInButtom");
         QCOMPARE(ole2->geometry(), (TwipsRect{0, 5332.5f, 7372.5f, 5332.5f}));
         d.item("WordInmiddle");
@@ -193,6 +193,10 @@ private slots:
         d.button("word");
         QTRY_COMPARE(d.pageText("OLE1"), QStringLiteral("第一段\n第二段\np3"));
 
+        // On a black desktop the notice still shows.
+        d.fakes.choiceDialogs.nextColor = QColor(Qt::black);
+        d.item("Backcolour");
+        d.item("Backcolour");
         const QString broken = d.write(QStringLiteral("备课本/坏.doc"), "not a document");
         d.fakes.documents.refuse(broken, QStringLiteral("文件内容不是 Word 文档"));
         d.fakes.documents.hold = true;
@@ -211,6 +215,8 @@ private slots:
                 busy = notice;
         QVERIFY(busy);
         QCOMPARE(busy->text(), QStringLiteral("正在打开…"));
+        const QImage shownNotice = busy->grab().toImage();
+        QVERIFY(shownNotice.pixelColor(shownNotice.width() / 2, 3).lightness() > 200);
         QCOMPARE(d.container("OLE1")->cursor().shape(), Qt::BusyCursor);
 
         d.fakes.documents.answerHeld();
@@ -304,6 +310,51 @@ private slots:
         d.fakes.messageBox.answer(MessageBox::Answer::Yes);
         d.click("Exit");
         QCOMPARE(d.fakes.documents.releases, 1);
+    }
+
+    // A Word 2007 document named ".doc", as Word itself saves and opens it.
+    void wordFullOpensAtThePageOnScreenAndFollowsNoLink()
+    {
+        DocumentDesktop d;
+        d.install(officefixtures::fixture("word2007.doc"), QStringLiteral("备课本/课/集合.doc"));
+        d.state.LessonFields[slot::DocumentFile] = QStringLiteral("课\\集合.doc");
+        officefixtures::RealConverter office;
+        d.context.platform.documents = &office.converter;
+        d.show();
+        d.click("word");
+        DocumentContainer *ole1 = d.container("OLE1");
+        QTRY_VERIFY_WITH_TIMEOUT(ole1->page() || !d.fakes.messageBox.shown.isEmpty(),
+                                 officefixtures::kConversionWait);
+        QCOMPARE(d.fakes.messageBox.shown.size(), 0);
+        QVERIFY(d.pageText("OLE1").startsWith(QStringLiteral("第1段")));
+        QTest::keyClick(ole1, '.');
+        QTest::keyClick(ole1, '.');
+        QVERIFY(d.pageText("OLE1").startsWith(QStringLiteral("第7段")));
+        QCOMPARE(d.fakes.messageBox.shown.size(), 0);
+
+        d.item("WordFull");
+        QPointer<WordFullWindow> full;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (auto *found = qobject_cast<WordFullWindow *>(window))
+                full = found;
+        QVERIFY(full && full->isVisible());
+        QTextBrowser *text = full->text();
+        QCOMPARE(text->document()->blockCount(), 30);
+        const auto topParagraph = [text] { return text->cursorForPosition(QPoint(4, 4)).blockNumber() + 1; };
+        QCOMPARE(topParagraph(), 7);
+
+        // A click on the link in paragraph 8 leaves the document where it is.
+        const QTextBlock linked = text->document()->findBlockByNumber(7);
+        QTextCursor onLink(linked);
+        onLink.setPosition(linked.position() + linked.text().indexOf(QStringLiteral("资料")) + 1);
+        QVERIFY(onLink.charFormat().isAnchor());
+        const QPoint link = text->cursorRect(onLink).center();
+        QTest::mouseClick(text->viewport(), Qt::LeftButton, {}, link);
+        QCoreApplication::processEvents();
+        QCOMPARE(text->document()->blockCount(), 30);
+        QVERIFY(text->toPlainText().startsWith(QStringLiteral("第1段")));
+        QCOMPARE(topParagraph(), 7);
+        full->close();
     }
 
     void pptWithoutDecksAsksForOne()

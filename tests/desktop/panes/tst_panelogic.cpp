@@ -195,6 +195,20 @@ private slots:
         // A UTF-8 sequence cut short at the end is not UTF-8.
         QCOMPARE(decodeTextFile(utf8.left(utf8.size() - 1)), gbk::decode(utf8.left(utf8.size() - 1)));
     }
+
+    // Notepad's "Unicode", "Unicode big endian" and "UTF-8" saves begin with a mark.
+    void aByteOrderMarkDecidesTheEncoding()
+    {
+        const QString text = QStringLiteral("高中数学\r\n第二行 abc");
+        const QString shown = QStringLiteral("高中数学\n第二行 abc");
+        for (QStringConverter::Encoding encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+            const QByteArray bytes = QStringEncoder(encoding, QStringEncoder::Flag::WriteBom).encode(text);
+            QCOMPARE(decodeTextFile(bytes), shown);
+        }
+        // With the mark, one bad byte is one replacement character, not a GBK reading.
+        const QByteArray marked = "\xEF\xBB\xBF" + text.toUtf8() + "\xFF";
+        QCOMPARE(decodeTextFile(marked), shown + QChar(QChar::ReplacementCharacter));
+    }
 };
 
 QTEST_GUILESS_MAIN(PaneLogicTest)

@@ -1,6 +1,8 @@
+#include "desktop/panes/busynotice.h"
 #include "desktop/panes/textpane.h"
 #include "lesson/gbktext.h"
 #include "panedesktop.h"
+#include "support/officefixtures.h"
 
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -8,6 +10,21 @@
 #include <QTextEdit>
 
 namespace {
+
+// The size, colour and weight the character before `position` is shown in.
+struct Shown {
+    double points;
+    QColor colour;
+    bool bold;
+};
+Shown shownAt(QTextEdit *edit, int position)
+{
+    QTextCursor cursor(edit->document());
+    cursor.setPosition(position);
+    const QTextCharFormat format = cursor.charFormat();
+    const QFont font = format.font().resolve(edit->document()->defaultFont());
+    return {font.pointSizeF(), format.foreground().color(), font.bold()};
+}
 
 struct TextDesktop : PaneDesktop {
     TextPane *text = nullptr;
@@ -215,6 +232,89 @@ private slots:
         QCOMPARE(d.fakes.messageBox.shown.size(), 1);
         QVERIFY(d.fakes.messageBox.shown.at(0).text.contains(QStringLiteral("missing.txt")));
         QCOMPARE(d.fakes.messageBox.shown.at(0).title, QStringLiteral("提示"));
+    }
+
+    // A rich text as a teacher saves it: a 20 pt heading, 12 pt text, a
+    // picture, 16 pt, and a last line in red bold 14 pt.
+    void richTextKeepsItsSizesAndPicturesAndPlainTextThePanesFont()
+    {
+        TextDesktop d;
+        d.install(officefixtures::fixture("sizes-picture-red.rtf"), QStringLiteral("备课本/文本/课文.rtf"));
+        QByteArray gbkBytes;
+        gbk::encode(QStringLiteral("集合的表示"), &gbkBytes);
+        d.write(QStringLiteral("备课本/文本/b.txt"), gbkBytes);
+        d.state.LessonFields[4] = QStringLiteral("文本\\课文.rtf 文本\\b.txt ");
+        officefixtures::RealConverter office;
+        d.context.platform.documents = &office.converter;
+        d.open();
+
+        d.click("txt");
+        QTRY_VERIFY_WITH_TIMEOUT(d.rich->toPlainText().startsWith(QStringLiteral("集合的含义")),
+                                 officefixtures::kConversionWait);
+        QTextDocument *document = d.rich->document();
+        QList<double> sizes;
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+            if (!block.text().trimmed().isEmpty() &&
+                !block.text().contains(QChar::ObjectReplacementCharacter))
+                sizes.append(shownAt(d.rich, block.position() + 1).points);
+        QCOMPARE(sizes, (QList<double>{20, 12, 16, 14}));
+        QCOMPARE(d.text->fontSize().points(), 20.0);
+        const Shown last = shownAt(d.rich, document->characterCount() - 1);
+        QVERIFY(last.bold);
+        QCOMPARE(last.colour, QColor(Qt::red));
+        // The picture is drawn: its green, not a broken-picture sign.
+        d.rich->resize(600, 500);
+        const QImage painted = d.rich->viewport()->grab().toImage();
+        int green = 0;
+        for (int y = 0; y < painted.height(); ++y)
+            for (int x = 0; x < painted.width(); ++x)
+                green += painted.pixelColor(x, y) == QColor(0, 160, 0);
+        QVERIFY2(green > 400, qPrintable(QString::number(green)));
+
+        // Plain text, and what the teacher types into it, in the pane's own font.
+        d.click("txt");
+        QCOMPARE(d.rich->toPlainText(), QStringLiteral("集合的表示"));
+        QTest::mouseClick(d.rich->viewport(), Qt::LeftButton);
+        QTest::keyClick(d.rich, Qt::Key_End);
+        QTest::keyClicks(d.rich, QStringLiteral("x"));
+        for (int position : {1, int(d.rich->toPlainText().size())}) {
+            const Shown plain = shownAt(d.rich, position);
+            QVERIFY(!plain.bold);
+            QCOMPARE(plain.colour, QColor(Qt::black));
+            QCOMPARE(plain.points, 20.0);
+        }
+
+        // Typed text through "输入" after the rich text, likewise.
+        d.click("txt");
+        QTRY_VERIFY_WITH_TIMEOUT(d.rich->toPlainText().startsWith(QStringLiteral("集合的含义")),
+                                 officefixtures::kConversionWait);
+        d.showTyped(QStringLiteral("课堂练习"));
+        const Shown typed = shownAt(d.rich, 2);
+        QVERIFY(!typed.bold);
+        QCOMPARE(typed.colour, QColor(Qt::black));
+    }
+
+    void inputCancelsARichTextStillOpening()
+    {
+        TextDesktop d;
+        const QString rtf = d.write(QStringLiteral("备课本/r.rtf"), "{\\rtf1\\ansi slow}");
+        d.fakes.documents.provide(rtf, ConvertedDocument::Format::Html,
+                                  d.write(QStringLiteral("converted/r.html"), "<p>慢的文本</p>"));
+        d.fakes.documents.hold = true;
+        d.state.LessonFields[4] = QStringLiteral("r.rtf ");
+        d.open();
+        d.click("txt");
+        QCOMPARE(d.fakes.documents.requested, QStringList{rtf});
+
+        QTest::mouseClick(d.input->viewport(), Qt::LeftButton);
+        QTest::keyClicks(d.input, QStringLiteral("abc"));
+        d.click("Input");
+        QCOMPARE(d.rich->toPlainText(), QStringLiteral("abc"));
+        for (BusyNotice *notice : d.desktop->findChildren<BusyNotice *>())
+            QVERIFY(!notice->isVisible());
+        d.fakes.documents.answerHeld();
+        QCoreApplication::processEvents();
+        QCOMPARE(d.rich->toPlainText(), QStringLiteral("abc"));
     }
 
     void rightButtonPopsUpTheLocationMenu()
