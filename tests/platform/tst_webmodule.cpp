@@ -2,9 +2,9 @@
 // is in the process until a movie is to be seen, the module's player then
 // plays it, and a missing module leaves notices instead of a crash.
 
-#include "platform/moduleflashplayer.h"
-#include "platform/modulewebbrowser.h"
-#include "platform/webmodule.h"
+#include "platform/web/moduleflashplayer.h"
+#include "platform/web/modulewebbrowser.h"
+#include "platform/web/webmodule.h"
 
 #include <algorithm>
 #include <QApplication>
