@@ -13,7 +13,7 @@
 #include "platform/web/moduleflashplayer.h"
 #include "platform/web/webmodule.h"
 #include "support/testcontext.h"
-#include "swfwriter.h"
+#include "swf/swfwriter.h"
 
 #include <cstdio>
 #include <QAction>

@@ -1,14 +1,14 @@
 // The Flash pane on the real emulator, on a private X display.
 
 #include "desktop/panes/flashpane.h"
-#include "gamemovie.h"
+#include "games/gamemovie.h"
 #include "panedesktop.h"
 #include "platform/web/engineview.h"
 #include "platform/web/ruffleflashplayer.h"
 #include "platform/web/swfprobe.h"
 #include "platform/web/webengine.h"
-#include "swfgamekit.h"
-#include "swfwriter.h"
+#include "swf/swfgamekit.h"
+#include "swf/swfwriter.h"
 
 #include <algorithm>
 #include <csignal>
