@@ -14,9 +14,9 @@
 #include "desktop/panes/wordpane.h"
 #include "desktop/teachingdesktop.h"
 #include "lesson/gbktext.h"
-#include "platform/cachedconverter.h"
-#include "platform/officelistener.h"
-#include "platform/officeprocess.h"
+#include "platform/office/cachedconverter.h"
+#include "platform/office/officelistener.h"
+#include "platform/office/officeprocess.h"
 #include "support/officefixtures.h"
 #include "support/testcontext.h"
 

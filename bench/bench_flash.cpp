@@ -10,10 +10,10 @@
 #include "desktop/panes/flashpane.h"
 #include "desktop/teachingdesktop.h"
 #include "platform/flashplayer.h"
-#include "platform/moduleflashplayer.h"
-#include "platform/webmodule.h"
+#include "platform/web/moduleflashplayer.h"
+#include "platform/web/webmodule.h"
 #include "support/testcontext.h"
-#include "swfwriter.h"
+#include "swf/swfwriter.h"
 
 #include <cstdio>
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "checkcommand.h"
 
-#include "check/checkreport.h"
 #include "check/lessonchecker.h"
+#include "check/logic/checkreport.h"
 
 #include <cstdio>
 #include <QCoreApplication>

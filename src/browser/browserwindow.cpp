@@ -1,11 +1,11 @@
 #include "browserwindow.h"
 
-#include "browser/browseraddress.h"
+#include "base/appcontext.h"
+#include "base/sharedstate.h"
 #include "browser/browsericons.h"
-#include "browser/webaddresses.h"
+#include "browser/logic/browseraddress.h"
+#include "browser/logic/webaddresses.h"
 #include "platform/webbrowser.h"
-#include "shell/appcontext.h"
-#include "shell/sharedstate.h"
 
 #include <QAction>
 #include <QComboBox>

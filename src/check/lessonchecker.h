@@ -1,8 +1,8 @@
 #pragma once
 
+#include "check/logic/mediacontent.h"
 #include "lesson/lessonbook.h"
-#include "lessonmedia.h"
-#include "mediacontent.h"
+#include "lesson/lessonmedia.h"
 
 #include <QObject>
 

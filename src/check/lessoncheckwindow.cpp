@@ -1,11 +1,11 @@
 #include "lessoncheckwindow.h"
 
-#include "checkreport.h"
+#include "base/appcontext.h"
+#include "check/logic/checkreport.h"
 #include "lesson/configfile.h"
+#include "lesson/lessonfix.h"
 #include "lessonchecker.h"
-#include "lessonfix.h"
 #include "platform/messagebox.h"
-#include "shell/appcontext.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>

@@ -1,16 +1,16 @@
 #include "coverpage.h"
 
+#include "base/appcontext.h"
+#include "base/producttitle.h"
+#include "base/screenroles.h"
+#include "base/sharedstate.h"
 #include "filesel/mediafilters.h"
 #include "lesson/configfile.h"
 #include "platform/filedialog.h"
 #include "platform/mediaplayer.h"
 #include "platform/messagebox.h"
-#include "platform/picturefile.h"
-#include "shell/appcontext.h"
-#include "shell/producttitle.h"
-#include "shell/screenroles.h"
-#include "shell/sharedstate.h"
-#include "shell/songfont.h"
+#include "platform/pictures/picturefile.h"
+#include "platform/songfont.h"
 
 #include <cmath>
 #include <QAction>

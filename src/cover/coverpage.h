@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cover/coverlayout.h"
-#include "shell/randomsource.h"
-#include "shell/screenflow.h"
+#include "base/randomsource.h"
+#include "base/screenflow.h"
+#include "cover/logic/coverlayout.h"
 
 #include <QWidget>
 

@@ -1,5 +1,6 @@
 #include "documentpanes.h"
 
+#include "base/appcontext.h"
 #include "desktop/desktopkeys.h"
 #include "desktop/desktopmenus.h"
 #include "desktop/desktoptoolbar.h"
@@ -10,7 +11,6 @@
 #include "desktop/panes/wordpane.h"
 #include "desktop/teachingdesktop.h"
 #include "platform/documentconverter.h"
-#include "shell/appcontext.h"
 
 #include <QAction>
 

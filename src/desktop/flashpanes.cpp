@@ -1,11 +1,11 @@
 #include "flashpanes.h"
 
+#include "base/appcontext.h"
 #include "desktop/desktopmenus.h"
 #include "desktop/desktoptoolbar.h"
 #include "desktop/panes/flashpane.h"
 #include "desktop/teachingdesktop.h"
 #include "platform/flashplayer.h"
-#include "shell/appcontext.h"
 
 #include <QAction>
 

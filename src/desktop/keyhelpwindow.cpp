@@ -1,6 +1,6 @@
 #include "keyhelpwindow.h"
 
-#include "shell/songfont.h"
+#include "platform/songfont.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

@@ -1,5 +1,6 @@
 #include "mediapanes.h"
 
+#include "base/appcontext.h"
 #include "desktop/desktopkeys.h"
 #include "desktop/desktopmenus.h"
 #include "desktop/desktoptoolbar.h"
@@ -8,7 +9,6 @@
 #include "desktop/panes/videopane.h"
 #include "desktop/teachingdesktop.h"
 #include "platform/mediaplayer.h"
-#include "shell/appcontext.h"
 
 #include <QAction>
 

@@ -1,11 +1,11 @@
 #include "picturepanes.h"
 
+#include "base/appcontext.h"
+#include "base/sharedstate.h"
 #include "desktop/desktopkeys.h"
 #include "desktop/desktopmenus.h"
 #include "desktop/panes/picturepane.h"
 #include "desktop/teachingdesktop.h"
-#include "shell/appcontext.h"
-#include "shell/sharedstate.h"
 
 #include <QAction>
 

@@ -1,5 +1,9 @@
 #include "teachingdesktop.h"
 
+#include "base/appcontext.h"
+#include "base/producttitle.h"
+#include "base/screenroles.h"
+#include "base/sharedstate.h"
 #include "desktop/desktopkeys.h"
 #include "desktop/desktopmenus.h"
 #include "desktop/desktoptoolbar.h"
@@ -18,12 +22,8 @@
 #include "platform/choicedialogs.h"
 #include "platform/filedialog.h"
 #include "platform/messagebox.h"
-#include "platform/picturefile.h"
+#include "platform/pictures/picturefile.h"
 #include "platform/programlauncher.h"
-#include "shell/appcontext.h"
-#include "shell/producttitle.h"
-#include "shell/screenroles.h"
-#include "shell/sharedstate.h"
 
 #include <QAction>
 #include <QCloseEvent>

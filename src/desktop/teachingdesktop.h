@@ -1,9 +1,9 @@
 #pragma once
 
+#include "base/randomsource.h"
+#include "base/screenflow.h"
 #include "desktop/logic/desktopstate.h"
 #include "desktop/logic/placementdispatch.h"
-#include "shell/randomsource.h"
-#include "shell/screenflow.h"
 
 #include <functional>
 #include <QColor>

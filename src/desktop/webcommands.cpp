@@ -1,11 +1,11 @@
 #include "webcommands.h"
 
-#include "browser/browserwindow.h"
-#include "browser/webaddresses.h"
+#include "base/appcontext.h"
+#include "base/screenflow.h"
+#include "base/sharedstate.h"
+#include "browser/logic/webaddresses.h"
 #include "desktop/desktopmenus.h"
 #include "desktop/teachingdesktop.h"
-#include "shell/appcontext.h"
-#include "shell/sharedstate.h"
 
 #include <QAction>
 
@@ -17,9 +17,7 @@ void IEinternet(TeachingDesktop &desktop)
     if (state.HomeUrl.isEmpty())
         state.HomeUrl = state.LessonFields[slot::WebAddress];
     // The window stays above the full-screen desktop and goes with it.
-    auto *window = new BrowserWindow(desktop.context(), &desktop);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->Form_Load();
+    desktop.context().flow.openChildWindow(ScreenId::Browser, &desktop);
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 #include "backgroundcommands.h"
 
 #include "backgroundpage.h"
-#include "lessonfiles.h"
+#include "base/appcontext.h"
+#include "editor/logic/lessonfiles.h"
 #include "noticebox.h"
 #include "platform/filedialog.h"
-#include "shell/appcontext.h"
 
 BackgroundCommands::BackgroundCommands(AppContext &context, BackgroundPage &page)
     : m_context(context), m_page(page)

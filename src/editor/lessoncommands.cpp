@@ -1,13 +1,13 @@
 #include "lessoncommands.h"
 
+#include "base/appcontext.h"
+#include "base/sharedstate.h"
+#include "editor/logic/lessonfiles.h"
+#include "editor/logic/lessonsaver.h"
 #include "editorlineedit.h"
-#include "lessonfiles.h"
 #include "lessonpage.h"
-#include "lessonsaver.h"
 #include "noticebox.h"
 #include "platform/filedialog.h"
-#include "shell/appcontext.h"
-#include "shell/sharedstate.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include "backgroundcommands.h"
 #include "backgroundpage.h"
+#include "base/appcontext.h"
 #include "editorlineedit.h"
 #include "editorstyle.h"
 #include "lessoncommands.h"
@@ -9,10 +10,9 @@
 #include "mediapicker.h"
 #include "pickerbutton.h"
 #include "platform/messagebox.h"
+#include "platform/songfont.h"
 #include "projectorfield.h"
 #include "settingscommand.h"
-#include "shell/appcontext.h"
-#include "shell/songfont.h"
 #include "systempage.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/screenflow.h"
+#include "base/screenflow.h"
 
 #include <memory>
 #include <QWidget>
@@ -20,7 +20,7 @@ class SystemPage;
 // The lesson editor (Form5): three pages switched by its toolbar — the lesson, the
 // system settings and the backgrounds. The window wires the pages to their commands;
 // the commands and the pickers do the work.
-class LessonEditor : public QWidget, public Screen
+class LessonEditor : public QWidget, public Screen, public FirstStartScreen
 {
     Q_OBJECT
 public:
@@ -30,7 +30,7 @@ public:
     void load() override;
 
     // First start: the system page, with "高中" and "语文" chosen.
-    void prepareSystemPageForFirstStart();
+    void prepareSystemPageForFirstStart() override;
 
     // Shows page 1..3 (lesson, system, background) and presses its button.
     void showPage(int page);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editorfields.h"
+#include "editor/logic/editorfields.h"
 
 #include <array>
 #include <QFrame>

@@ -1,13 +1,13 @@
 #include "mediapicker.h"
 
 #include "backgroundpage.h"
+#include "base/appcontext.h"
+#include "editor/logic/pickerrules.h"
 #include "editorlineedit.h"
-#include "filesel/dialogchoice.h"
 #include "lessonpage.h"
-#include "pickerrules.h"
+#include "platform/dialogs/dialogchoice.h"
 #include "platform/filedialog.h"
 #include "platform/messagebox.h"
-#include "shell/appcontext.h"
 
 MediaPicker::MediaPicker(AppContext &context, LessonPage &lessonPage, BackgroundPage &backgroundPage)
     : m_context(context), m_lessonPage(lessonPage), m_backgroundPage(backgroundPage)

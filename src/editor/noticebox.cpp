@@ -4,5 +4,7 @@
 
 void showNotice(MessageBox &box, const EditorNotice &notice)
 {
-    box.show(notice.text, notice.title, notice.icon, MessageBox::Buttons::Ok);
+    const MessageBox::Icon icon = notice.icon == EditorNotice::Icon::Warning ? MessageBox::Icon::Warning
+                                                                             : MessageBox::Icon::Information;
+    box.show(notice.text, notice.title, icon, MessageBox::Buttons::Ok);
 }

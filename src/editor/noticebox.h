@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editornotice.h"
+#include "editor/logic/editornotice.h"
 
 // Shows an editor notice in the platform's message box, with an OK button.
 void showNotice(MessageBox &box, const EditorNotice &notice);

@@ -1,6 +1,6 @@
 #include "projectorfield.h"
 
-#include "shell/screenroles.h"
+#include "base/screenroles.h"
 
 #include <QComboBox>
 

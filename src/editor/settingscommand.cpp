@@ -1,9 +1,9 @@
 #include "settingscommand.h"
 
+#include "base/appcontext.h"
+#include "editor/logic/settingswriter.h"
 #include "editorlineedit.h"
 #include "noticebox.h"
-#include "settingswriter.h"
-#include "shell/appcontext.h"
 #include "systempage.h"
 
 #include <QComboBox>

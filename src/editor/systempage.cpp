@@ -1,9 +1,9 @@
 #include "systempage.h"
 
+#include "editor/logic/stagelists.h"
 #include "editorlineedit.h"
 #include "editorstyle.h"
-#include "shell/songfont.h"
-#include "stagelists.h"
+#include "platform/songfont.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "check/lessonmedia.h"
+#include "lesson/lessonmedia.h"
 
 #include <functional>
 #include <QString>

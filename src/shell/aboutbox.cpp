@@ -1,9 +1,9 @@
 #include "aboutbox.h"
 
-#include "appcontext.h"
-#include "leftclick.h"
-#include "producttitle.h"
-#include "songfont.h"
+#include "base/appcontext.h"
+#include "base/leftclick.h"
+#include "base/producttitle.h"
+#include "platform/songfont.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,14 +1,14 @@
 #include "closingscreen.h"
 
-#include "appcontext.h"
-#include "closingrules.h"
-#include "leftclick.h"
+#include "base/appcontext.h"
+#include "base/leftclick.h"
+#include "base/producttitle.h"
+#include "base/screenroles.h"
+#include "base/sharedstate.h"
 #include "lesson/lineconfigfile.h"
-#include "platform/picturefile.h"
-#include "producttitle.h"
-#include "screenroles.h"
-#include "sharedstate.h"
-#include "songfont.h"
+#include "platform/pictures/picturefile.h"
+#include "platform/songfont.h"
+#include "shell/logic/closingrules.h"
 
 #include <QCloseEvent>
 #include <QFile>

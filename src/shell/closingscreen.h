@@ -1,7 +1,7 @@
 #pragma once
 
-#include "randomsource.h"
-#include "screenflow.h"
+#include "base/randomsource.h"
+#include "base/screenflow.h"
 
 #include <QWidget>
 

@@ -1,13 +1,11 @@
 #include "homescreen.h"
 
-#include "appcontext.h"
-#include "check/lessoncheckwindow.h"
-#include "editor/lessoneditor.h"
+#include "base/appcontext.h"
+#include "base/producttitle.h"
+#include "base/sharedstate.h"
 #include "platform/filedialog.h"
-#include "platform/picturefile.h"
-#include "producttitle.h"
-#include "sharedstate.h"
-#include "songfont.h"
+#include "platform/pictures/picturefile.h"
+#include "platform/songfont.h"
 #include "startup.h"
 
 #include <QCloseEvent>
@@ -112,8 +110,7 @@ void HomeScreen::load()
 
 void HomeScreen::openEditorOnSystemPage()
 {
-    auto *editor = qobject_cast<LessonEditor *>(m_context.flow.load(ScreenId::Editor));
-    if (editor)
+    if (auto *editor = dynamic_cast<FirstStartScreen *>(m_context.flow.load(ScreenId::Editor)))
         editor->prepareSystemPageForFirstStart();
     m_context.flow.show(ScreenId::Editor);
     m_context.flow.unload(ScreenId::Home);
@@ -167,9 +164,7 @@ void HomeScreen::MyCheck_Click()
 {
     if (m_context.state.ConfigPath.isEmpty())
         return;
-    auto *check = new LessonCheckWindow(m_context, m_context.state.ConfigPath, this);
-    check->setAttribute(Qt::WA_DeleteOnClose);
-    check->show();
+    m_context.flow.openChildWindow(ScreenId::LessonCheck, this);
 }
 
 void HomeScreen::Reset_Click()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screenflow.h"
+#include "base/screenflow.h"
 
 #include <QPixmap>
 #include <QWidget>

@@ -1,9 +1,9 @@
 #include "startup.h"
 
-#include "appcontext.h"
-#include "sharedstate.h"
+#include "base/appcontext.h"
+#include "base/sharedstate.h"
 
-#include "screenroles.h"
+#include "base/screenroles.h"
 
 void fitToProjector(AppContext &context)
 {

@@ -1,6 +1,6 @@
 // The address a browser window opens for a lesson's web address or a typed one.
 
-#include "browser/browseraddress.h"
+#include "browser/logic/browseraddress.h"
 #include "lesson/lessonbook.h"
 
 #include <QtTest>

@@ -2,9 +2,9 @@
 
 #include "browser/browserwindow.h"
 #include "desktop/panes/panedesktop.h"
-#include "platform/engineview.h"
-#include "platform/qtwebbrowser.h"
-#include "platform/webengine.h"
+#include "platform/web/engineview.h"
+#include "platform/web/qtwebbrowser.h"
+#include "platform/web/webengine.h"
 
 #include <csignal>
 #include <QComboBox>

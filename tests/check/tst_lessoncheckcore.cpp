@@ -1,11 +1,11 @@
 // The lesson check without a display: which files a lesson names and where
 // they are, files of the same name, the mended lesson file and the report.
 
-#include "check/checkreport.h"
-#include "check/lessonfix.h"
-#include "check/lessonmedia.h"
-#include "check/mediacontent.h"
+#include "check/logic/checkreport.h"
+#include "check/logic/mediacontent.h"
 #include "lesson/lessonbook.h"
+#include "lesson/lessonfix.h"
+#include "lesson/lessonmedia.h"
 #include "support/filebytes.h"
 
 #include <QDir>

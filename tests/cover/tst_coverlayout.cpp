@@ -1,4 +1,4 @@
-#include "cover/coverlayout.h"
+#include "cover/logic/coverlayout.h"
 #include "lesson/lessonbook.h"
 
 #include <QDir>

@@ -3,12 +3,12 @@
 
 #include "desktop/logic/backgroundpalette.h"
 #include "desktop/logic/desktoplayout.h"
-#include "desktop/logic/medialists.h"
 #include "desktop/logic/pagelayout.h"
 #include "desktop/logic/placementdispatch.h"
 #include "desktop/logic/toolbarfitting.h"
 #include "geometry/placement.h"
 #include "lesson/lessonbook.h"
+#include "lesson/medialists.h"
 
 #include <QtTest>
 

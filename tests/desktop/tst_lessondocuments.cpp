@@ -7,8 +7,8 @@
 #include "desktop/panes/deckview.h"
 #include "desktop/panes/documentcontainer.h"
 #include "panes/panedesktop.h"
-#include "platform/cachedconverter.h"
-#include "platform/officeprocess.h"
+#include "platform/office/cachedconverter.h"
+#include "platform/office/officeprocess.h"
 #include "support/officefixtures.h"
 
 #include <QScreen>

@@ -1,16 +1,16 @@
 // The teaching desktop window driven through its real menus and toolbar, with
 // the fake platform answering the dialogs.
 
+#include "app/screenregistry.h"
+#include "base/appcontext.h"
+#include "base/screenflow.h"
+#include "base/sharedstate.h"
 #include "desktop/desktopmenus.h"
 #include "desktop/desktoptoolbar.h"
 #include "desktop/panes/pane.h"
 #include "desktop/teachingdesktop.h"
+#include "fakes/fakeplatform.h"
 #include "panes/panedesktop.h"
-#include "platform/fakeplatform.h"
-#include "shell/appcontext.h"
-#include "shell/screenflow.h"
-#include "shell/screenregistry.h"
-#include "shell/sharedstate.h"
 
 #include <QBuffer>
 #include <QLabel>

@@ -1,9 +1,9 @@
 // The editor's file passes without a window: save, read, apply and the settings record.
 
-#include "editor/editorfields.h"
-#include "editor/lessonfiles.h"
-#include "editor/lessonsaver.h"
-#include "editor/settingswriter.h"
+#include "editor/logic/editorfields.h"
+#include "editor/logic/lessonfiles.h"
+#include "editor/logic/lessonsaver.h"
+#include "editor/logic/settingswriter.h"
 #include "lesson/settingsfile.h"
 
 #include <QDir>
@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(outcome.path, expectedPath);
         QCOMPARE(outcome.notice.text, QStringLiteral("已将文件保存为“") + expectedPath + QStringLiteral("”"));
         QCOMPARE(outcome.notice.title, QStringLiteral("提示"));
-        QCOMPARE(outcome.notice.icon, MessageBox::Icon::Warning);
+        QCOMPARE(outcome.notice.icon, EditorNotice::Icon::Warning);
 
         QByteArray expected = QByteArray::fromHex("b5dad2bbd5c2") + "\r\n" +
                               QByteArray::fromHex("b5dad2bbbfce") + "\r\n" + m_dir.path().toLatin1() + "/" +
@@ -232,7 +232,7 @@ private slots:
         QVERIFY(outcome.written);
         QCOMPARE(outcome.notice.text, QStringLiteral("系统设置修改完毕"));
         QCOMPARE(outcome.notice.title, QStringLiteral("修改系统设置"));
-        QCOMPARE(outcome.notice.icon, MessageBox::Icon::Information);
+        QCOMPARE(outcome.notice.icon, EditorNotice::Icon::Information);
         const QByteArray texts = QByteArray::fromHex("0400d1a7d0a3"
                                                      "0800b3f5d6d0d3a2d3ef"
                                                      "0600d5c5c0cfcaa6");

@@ -1,6 +1,6 @@
 // The pickers' table, location check and stored names, without a window.
 
-#include "editor/pickerrules.h"
+#include "editor/logic/pickerrules.h"
 #include "lesson/lessonbook.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "filesel/dialogchoice.h"
+#include "fakes/fakeplatform.h"
 #include "filesel/selectfileinfo.h"
-#include "platform/fakeplatform.h"
+#include "platform/dialogs/dialogchoice.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
 // GBK text and the text pane's decoding: any bytes decode; text that encodes
 // decodes back to itself, and the byte count agrees with the encoding.
-#include "desktop/logic/textfiledecoding.h"
 #include "fuzzcheck.h"
 #include "lesson/gbktext.h"
+#include "lesson/textfiledecoding.h"
 
 #include <QStringDecoder>
 

@@ -2,7 +2,7 @@
 // any page (styles, fonts, empty paragraphs, tables, broken tags) gives a document
 // whose every run of paragraphs can be copied at a type size.
 #include "fuzzcheck.h"
-#include "platform/worddocument.h"
+#include "platform/office/worddocument.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -3,7 +3,7 @@
 // give an upright image no larger than the picture, scaled down toward the shown
 // size, in a format the painter draws; within libFuzzer's memory limit.
 #include "fuzzcheck.h"
-#include "platform/picturefile.h"
+#include "platform/pictures/picturefile.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
 // The order conversions run in and their stopping, through the listener back
 // end driven by a stand-in for LibreOffice that answers at once, or never for
 // a document that says "slow".
-#include "platform/cachedconverter.h"
-#include "platform/documentcache.h"
-#include "platform/officelistener.h"
-#include "platform/officeprocess.h"
+#include "platform/office/cachedconverter.h"
+#include "platform/office/documentcache.h"
+#include "platform/office/officelistener.h"
+#include "platform/office/officeprocess.h"
 
 #include <csignal>
 #include <QTemporaryDir>

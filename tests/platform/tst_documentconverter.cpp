@@ -1,7 +1,7 @@
-#include "platform/cachedconverter.h"
-#include "platform/documentcache.h"
-#include "platform/officeprocess.h"
-#include "platform/worddocument.h"
+#include "platform/office/cachedconverter.h"
+#include "platform/office/documentcache.h"
+#include "platform/office/officeprocess.h"
+#include "platform/office/worddocument.h"
 #include "support/officefixtures.h"
 
 #include <QPdfDocument>

@@ -1,6 +1,6 @@
 // The open dialog's filter entries over a real folder.
 
-#include "platform/executablefilter.h"
+#include "platform/dialogs/executablefilter.h"
 #include "platform/filedialog.h"
 
 #include <QComboBox>

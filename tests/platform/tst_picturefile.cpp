@@ -1,4 +1,4 @@
-#include "platform/picturefile.h"
+#include "platform/pictures/picturefile.h"
 #include "support/filebytes.h"
 
 #include <QBuffer>

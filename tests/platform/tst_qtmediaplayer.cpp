@@ -1,7 +1,7 @@
 // The real media player, end to end on an X server: files really play (into
 // GStreamer's fake sink when there is no sound card).
 
-#include "platform/qtmediaplayer.h"
+#include "platform/media/qtmediaplayer.h"
 
 #include <QApplication>
 #include <QAudioOutput>

@@ -1,4 +1,4 @@
-#include "platform/singleinstance.h"
+#include "platform/system/singleinstance.h"
 
 #include <atomic>
 #include <QDir>

@@ -4,9 +4,9 @@
 // the program's seam, so the module finds no more of this executable than of
 // the program.
 
-#include "platform/moduleflashplayer.h"
-#include "platform/modulewebbrowser.h"
-#include "platform/webmodule.h"
+#include "platform/web/moduleflashplayer.h"
+#include "platform/web/modulewebbrowser.h"
+#include "platform/web/webmodule.h"
 
 #include <algorithm>
 #include <QApplication>

@@ -2,7 +2,7 @@
 // player, one after the other, and prints one line per file: "playing" once its
 // position moves, "failed" and the reason it gives, or "nothing".
 // Usage: playchild FILE...
-#include "platform/qtmediaplayer.h"
+#include "platform/media/qtmediaplayer.h"
 
 #include <cstdio>
 #include <QApplication>

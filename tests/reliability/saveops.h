@@ -4,10 +4,10 @@
 // kills: operation n is "保存" (n % 3 == 0), "应用于…" (1) or "确定" (2) of version
 // (n / 3) % 2, so every operation changes exactly one file.
 
-#include "editor/editorfields.h"
-#include "editor/lessonfiles.h"
-#include "editor/lessonsaver.h"
-#include "editor/settingswriter.h"
+#include "editor/logic/editorfields.h"
+#include "editor/logic/lessonfiles.h"
+#include "editor/logic/lessonsaver.h"
+#include "editor/logic/settingswriter.h"
 #include "lesson/configfile.h"
 #include "lesson/lessonbook.h"
 #include "lesson/recordtexts.h"

@@ -2,11 +2,11 @@
 // process a file as the fallback) against documents and office failures it
 // must survive: each is told once, naming the file, and the next attempt works.
 // It never runs a document's macros, and leaves no LibreOffice behind.
-#include "platform/cachedconverter.h"
-#include "platform/documentcache.h"
-#include "platform/officelistener.h"
-#include "platform/officeprocess.h"
-#include "platform/worddocument.h"
+#include "platform/office/cachedconverter.h"
+#include "platform/office/documentcache.h"
+#include "platform/office/officelistener.h"
+#include "platform/office/officeprocess.h"
+#include "platform/office/worddocument.h"
 #include "support/officefixtures.h"
 
 #include <csignal>

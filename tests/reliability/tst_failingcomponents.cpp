@@ -2,9 +2,9 @@
 // LibreOffice killed half-way through a conversion, and GStreamer without the
 // decoder of a sound. Each failure is reported once, in words, and the next
 // attempt works once the component is back.
-#include "platform/cachedconverter.h"
-#include "platform/documentcache.h"
-#include "platform/officeprocess.h"
+#include "platform/office/cachedconverter.h"
+#include "platform/office/documentcache.h"
+#include "platform/office/officeprocess.h"
 #include "support/officefixtures.h"
 
 #include <csignal>

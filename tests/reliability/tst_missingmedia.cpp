@@ -2,7 +2,7 @@
 // every menu command and the desktop's keys once each. Nothing crashes, each missing
 // file is named in one message, and the desktop still works afterwards.
 #include "desktop/panes/panedesktop.h"
-#include "platform/qtmediaplayer.h"
+#include "platform/media/qtmediaplayer.h"
 
 #include <QApplication>
 #include <QMenu>

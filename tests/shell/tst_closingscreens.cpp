@@ -1,7 +1,7 @@
 #include "lesson/gbktext.h"
 #include "shell/aboutbox.h"
-#include "shell/closingrules.h"
 #include "shell/closingscreen.h"
+#include "shell/logic/closingrules.h"
 #include "support/testcontext.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
+#include "app/lessonhandoff.h"
 #include "editor/lessoneditor.h"
 #include "shell/homescreen.h"
-#include "shell/lessonhandoff.h"
 #include "support/testcontext.h"
 
 #include <QAction>

@@ -4,9 +4,9 @@
 // document written from RTF (GBK escapes, bold, colour, centring), one with a
 // header, a footer and notes, and a three-slide deck in red, green and blue.
 
-#include "platform/cachedconverter.h"
-#include "platform/documentcache.h"
-#include "platform/officeprocess.h"
+#include "platform/office/cachedconverter.h"
+#include "platform/office/documentcache.h"
+#include "platform/office/officeprocess.h"
 
 #include <QDir>
 #include <QFile>

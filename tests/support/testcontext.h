@@ -4,12 +4,12 @@
 // folder, the fake platform, the shared state and the screen flow with the
 // program's screens registered.
 
-#include "platform/fakeplatform.h"
-#include "shell/appcontext.h"
-#include "shell/screenflow.h"
-#include "shell/screenregistry.h"
-#include "shell/screenroles.h"
-#include "shell/sharedstate.h"
+#include "app/screenregistry.h"
+#include "base/appcontext.h"
+#include "base/screenflow.h"
+#include "base/screenroles.h"
+#include "base/sharedstate.h"
+#include "fakes/fakeplatform.h"
 
 #include <memory>
 #include <QDir>

@@ -1,11 +1,11 @@
 // Checks the demo lesson that the build writes into the program folder's
 // lesson book, read the way the program reads it.
 
-#include "browser/browseraddress.h"
-#include "desktop/logic/medialists.h"
-#include "desktop/logic/textfiledecoding.h"
+#include "browser/logic/browseraddress.h"
 #include "lesson/lessonbook.h"
 #include "lesson/lineconfigfile.h"
+#include "lesson/medialists.h"
+#include "lesson/textfiledecoding.h"
 #include "lesson/userprogramfolder.h"
 
 #include <QBuffer>

@@ -2,7 +2,7 @@
 // branches land on actions of the same block, and every clip path it names
 // is an instance that the movie places.
 
-#include "gamemovie.h"
+#include "games/gamemovie.h"
 
 #include <QSet>
 #include <QtTest>

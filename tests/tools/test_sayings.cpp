@@ -1,5 +1,5 @@
-#include "fortuneverse.h"
-#include "sayingsbook.h"
+#include "sayings/fortuneverse.h"
+#include "sayings/sayingsbook.h"
 
 #include <QStringDecoder>
 #include <QtTest>

@@ -1,7 +1,7 @@
-#include "bitwriter.h"
-#include "midifile.h"
-#include "swfactions.h"
-#include "swfwriter.h"
+#include "audio/midifile.h"
+#include "swf/bitwriter.h"
+#include "swf/swfactions.h"
+#include "swf/swfwriter.h"
 
 #include <QtTest>
 #include <stdexcept>

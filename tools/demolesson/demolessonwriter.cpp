@@ -1,15 +1,15 @@
 #include "demolessonwriter.h"
 
+#include "audio/gstlaunch.h"
+#include "audio/mp3encoder.h"
+#include "audio/tonesynth.h"
 #include "demomovies.h"
 #include "demotexts.h"
 #include "flatodf.h"
 #include "generatedfile.h"
-#include "gstlaunch.h"
 #include "lesson/gbktext.h"
 #include "lesson/lineconfigfile.h"
-#include "mp3encoder.h"
-#include "scenepainter.h"
-#include "tonesynth.h"
+#include "pictures/scenepainter.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "swfmovie.h"
+#include "swf/swfmovie.h"
 
 #include <QVector>
 

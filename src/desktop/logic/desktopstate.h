@@ -1,7 +1,7 @@
 #pragma once
 
-#include "desktop/logic/medialists.h"
 #include "geometry/placement.h"
+#include "lesson/medialists.h"
 
 // What the desktop's commands share for the life of one desktop window.
 struct DesktopState {

@@ -1,6 +1,6 @@
 #include "busynotice.h"
 
-#include "shell/songfont.h"
+#include "platform/songfont.h"
 
 BusyNotice::BusyNotice(QWidget *parent) : QLabel(QStringLiteral("正在打开…"), parent)
 {

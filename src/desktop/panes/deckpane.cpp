@@ -1,12 +1,12 @@
 #include "deckpane.h"
 
+#include "base/appcontext.h"
+#include "base/sharedstate.h"
 #include "deckview.h"
-#include "desktop/logic/medialists.h"
 #include "documentwait.h"
+#include "lesson/medialists.h"
 #include "platform/documentconverter.h"
 #include "platform/filedialog.h"
-#include "shell/appcontext.h"
-#include "shell/sharedstate.h"
 
 #include <QAction>
 #include <QEvent>

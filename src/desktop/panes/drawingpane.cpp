@@ -1,7 +1,7 @@
 #include "drawingpane.h"
 
+#include "base/appcontext.h"
 #include "drawingboard.h"
-#include "shell/appcontext.h"
 
 DrawingPane::DrawingPane(AppContext &context, QWidget *workArea, QObject *parent)
     : Pane(QStringLiteral("Draw"), new DrawingBoard(context.scale, workArea), context.scale, parent),

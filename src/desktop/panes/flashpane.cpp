@@ -1,11 +1,11 @@
 #include "flashpane.h"
 
+#include "base/appcontext.h"
+#include "base/sharedstate.h"
 #include "desktop/logic/flashplacement.h"
-#include "desktop/logic/medialists.h"
+#include "lesson/medialists.h"
 #include "platform/filedialog.h"
 #include "platform/flashplayer.h"
-#include "shell/appcontext.h"
-#include "shell/sharedstate.h"
 
 #include <QAction>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/picturefile.h"
+#include "platform/pictures/picturefile.h"
 
 #include <functional>
 #include <QDateTime>

@@ -1,7 +1,7 @@
 #include "pictureelement.h"
 
 #include "lesson/lessonbook.h"
-#include "shell/songfont.h"
+#include "platform/songfont.h"
 
 #include <QFileInfo>
 #include <QMouseEvent>

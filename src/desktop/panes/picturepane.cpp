@@ -1,11 +1,11 @@
 #include "picturepane.h"
 
-#include "filesel/dialogchoice.h"
+#include "base/appcontext.h"
+#include "base/sharedstate.h"
 #include "pictureelement.h"
+#include "platform/dialogs/dialogchoice.h"
 #include "platform/filedialog.h"
 #include "platform/messagebox.h"
-#include "shell/appcontext.h"
-#include "shell/sharedstate.h"
 
 #include <QAction>
 #include <QMenu>

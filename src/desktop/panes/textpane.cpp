@@ -1,14 +1,14 @@
 #include "textpane.h"
 
-#include "desktop/logic/medialists.h"
-#include "desktop/logic/textfiledecoding.h"
+#include "base/appcontext.h"
 #include "documentwait.h"
+#include "lesson/medialists.h"
+#include "lesson/textfiledecoding.h"
 #include "platform/choicedialogs.h"
 #include "platform/filedialog.h"
 #include "platform/messagebox.h"
-#include "platform/worddocument.h"
-#include "shell/appcontext.h"
-#include "shell/songfont.h"
+#include "platform/office/worddocument.h"
+#include "platform/songfont.h"
 
 #include <QFile>
 #include <QKeyEvent>

@@ -1,12 +1,12 @@
 #include "videopane.h"
 
+#include "base/appcontext.h"
 #include "desktop/logic/liststepping.h"
-#include "desktop/logic/medialists.h"
 #include "filesel/mediafilters.h"
+#include "lesson/medialists.h"
 #include "platform/filedialog.h"
 #include "platform/mediaplayer.h"
 #include "platform/messagebox.h"
-#include "shell/appcontext.h"
 
 #include <QCursor>
 #include <QDir>

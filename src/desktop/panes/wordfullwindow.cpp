@@ -1,6 +1,6 @@
 #include "wordfullwindow.h"
 
-#include "shell/songfont.h"
+#include "platform/songfont.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>

@@ -6,9 +6,9 @@
 #include "desktop/panes/pictureelement.h"
 #include "desktop/panes/picturepane.h"
 #include "desktop/panes/textpane.h"
+#include "fakes/fakemediaplayer.h"
 #include "lesson/lessonfields.h"
 #include "panedesktop.h"
-#include "platform/fakemediaplayer.h"
 
 #include <QPlainTextEdit>
 #include <QTextDocument>

@@ -1,7 +1,7 @@
 #include "desktop/panes/flashpane.h"
 #include "panedesktop.h"
-#include "platform/ruffleflashplayer.h"
-#include "platform/webengine.h"
+#include "platform/web/ruffleflashplayer.h"
+#include "platform/web/webengine.h"
 
 #include <QWidget>
 

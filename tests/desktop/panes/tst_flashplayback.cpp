@@ -3,15 +3,15 @@
 #include "desktop/panes/flashpane.h"
 #include "desktop/panes/pictureelement.h"
 #include "desktop/panes/picturepane.h"
-#include "gamemovie.h"
+#include "games/gamemovie.h"
 #include "lesson/lessonfields.h"
 #include "panedesktop.h"
-#include "platform/engineview.h"
-#include "platform/ruffleflashplayer.h"
-#include "platform/swfprobe.h"
-#include "platform/webengine.h"
-#include "swfgamekit.h"
-#include "swfwriter.h"
+#include "platform/web/engineview.h"
+#include "platform/web/ruffleflashplayer.h"
+#include "platform/web/swfprobe.h"
+#include "platform/web/webengine.h"
+#include "swf/swfgamekit.h"
+#include "swf/swfwriter.h"
 
 #include <algorithm>
 #include <csignal>

@@ -1,11 +1,11 @@
 #include "desktop/logic/fontsize.h"
 #include "desktop/logic/liststepping.h"
-#include "desktop/logic/medialists.h"
 #include "desktop/logic/penmark.h"
-#include "desktop/logic/textfiledecoding.h"
 #include "desktop/logic/videohidetoggle.h"
 #include "desktop/logic/wordpaging.h"
 #include "lesson/gbktext.h"
+#include "lesson/medialists.h"
+#include "lesson/textfiledecoding.h"
 
 #include <QtTest>
 

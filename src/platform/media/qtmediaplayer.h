@@ -1,0 +1,72 @@
+#pragma once
+
+#include "platform/mediaplayer.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTimer>
+
+class PlayerView;
+class QAudioOutput;
+class QMediaPlayer;
+
+// The media player on Qt Multimedia (GStreamer back end): mp3, wav, mid, avi,
+// mpg, wmv, mp4. Works without a sound card (GStreamer then plays into a fake
+// sink and the position still advances).
+class QtMediaPlayer : public MediaPlayer
+{
+    Q_OBJECT
+public:
+    explicit QtMediaPlayer(QWidget *parent);
+    ~QtMediaPlayer() override;
+
+    // GStreamer plays MIDI, the other back end does not. Call before the
+    // application object exists; a back end chosen by the user is kept.
+    static void chooseBackEnd();
+
+    QWidget *widget() override;
+    void setURL(const QString &url) override;
+    QString URL() const override { return m_url; }
+    void setAutoStart(bool on) override { m_autoStart = on; }
+    void setVolume(int volume) override;
+    void play() override;
+    void pause() override;
+    void stop() override;
+    void setFullScreen(bool on) override;
+    bool fullScreen() const override;
+    void setWindowlessVideo(bool on) override { m_windowless = on; }
+    bool windowlessVideo() const override { return m_windowless; }
+    State state() const override;
+    qint64 positionMs() const override;
+
+private:
+    // What the player shows when the medium cannot be played: its name and why.
+    QString failureNotice() const;
+    void schedulePlay();
+    void startPendingPlay();
+    void onShown();
+    void retryAfterStaleError();
+    void createPipeline();
+    void releasePipeline();
+
+    QPointer<PlayerView> m_view;
+    // Both exist only while a medium is loaded.
+    QMediaPlayer *m_player = nullptr;
+    QAudioOutput *m_audio = nullptr;
+    int m_volume = 50; // the default of the interface
+    QTimer m_startTimer;
+    QElapsedTimer m_sinceShown;
+    bool m_playPending = false;
+    // The teacher asked the current medium to play (cleared by stop, pause and a new URL).
+    bool m_wantPlay = false;
+    bool m_retried = false;
+    QString m_url;
+    bool m_autoStart = true;
+    bool m_windowless = false;
+};
+
+class QtMediaPlayerFactory : public MediaPlayerFactory
+{
+public:
+    MediaPlayer *create(QWidget *parent) override;
+};

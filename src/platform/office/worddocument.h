@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/documentconverter.h"
+
+#include <memory>
+#include <QString>
+
+class QTextDocument;
+
+// The word processor's document, standing in for Word behind the desktop's
+// document panes: one text block per paragraph, formatted as the source was
+// (bold, colour, alignment, faces), from which runs of paragraphs are copied
+// at a given type size.
+class WordDocument
+{
+public:
+    ~WordDocument();
+
+    // Reads a converted document; nullptr and `problem` set when it cannot be read.
+    static std::unique_ptr<WordDocument> load(const ConvertedDocument &converted, QString *problem);
+
+    int paragraphCount() const;
+    // Paragraphs `first` to `last` (counting from 1, both included) with every
+    // character at `points`; the formatting of the source is kept otherwise.
+    std::unique_ptr<QTextDocument> copyRange(int first, int last, double points) const;
+    // The whole document at `points`.
+    std::unique_ptr<QTextDocument> copyAll(double points) const;
+    // The document as read, sizes of the source kept.
+    const QTextDocument &document() const { return *m_document; }
+
+    // Gives every character of `document` the size `points`.
+    static void setPointSize(QTextDocument &document, double points);
+    // Gives the characters of `document` that have no size of their own its
+    // default size, which they then keep in a widget of another font.
+    static void pinDefaultSize(QTextDocument &document);
+
+private:
+    explicit WordDocument(std::unique_ptr<QTextDocument> document);
+
+    std::unique_ptr<QTextDocument> m_document;
+};

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/flashplayer.h"
+
+#include <QUrl>
+
+class EngineView;
+class LocalFileGuard;
+class WebEngine;
+
+// The Flash control on the Ruffle emulator, running in a web view that loads
+// the program's own host page from the program folder. The view and its host
+// page are made once and every later movie reuses them.
+class RuffleFlashPlayer : public FlashPlayer
+{
+    Q_OBJECT
+public:
+    RuffleFlashPlayer(WebEngine &engine, QWidget *parent);
+
+    QWidget *widget() override;
+    void setMovie(const QString &path) override;
+    QString movie() const override { return m_movie; }
+    void play() override;
+    // The host page keeps the emulator's menu off whatever is asked: the
+    // desktop only ever switches it off.
+    void setMenu(bool) override {}
+    Status status() const override { return m_status; }
+
+    // The view that shows the movie; null until the first movie is shown.
+    EngineView *view() const { return m_view; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void start();
+    // False, with the notice shown, when the movie or the emulator is missing or broken.
+    bool movieCanPlay();
+    void loadMovie();
+    void fail(const QString &reason);
+    void setStatus(Status status);
+    void readTitle(const QString &title);
+    QUrl movieUrl() const;
+
+    WebEngine &m_engine;
+    EngineView *m_view;
+    LocalFileGuard *m_guard;
+    QString m_movie;
+    int m_request = 0;
+    int m_pageRequest = 0; // the request the host page's address carries
+    bool m_hostReady = false;
+    bool m_waiting = false; // a movie waits for the host page
+    Status m_status = Status::Empty;
+};
+
+class RuffleFlashPlayerFactory : public FlashPlayerFactory
+{
+public:
+    explicit RuffleFlashPlayerFactory(WebEngine &engine) : m_engine(engine) {}
+    FlashPlayer *create(QWidget *parent) override;
+
+private:
+    WebEngine &m_engine;
+};

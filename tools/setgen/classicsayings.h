@@ -1,8 +1,0 @@
-#pragma once
-
-#include "saying.h"
-
-#include <QVector>
-
-// Sayings from the Analects, Mencius, Laozi and other classics, written out by hand.
-QVector<Saying> classicSayings();

@@ -1,6 +1,0 @@
-#include "gamemovie.h"
-
-QVector<GameMovie> gameMovies()
-{
-    return {robotBattle(), sayingsQuiz(), spotTheDifference(), reactionDrum()};
-}

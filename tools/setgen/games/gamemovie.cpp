@@ -1,0 +1,6 @@
+#include "games/gamemovie.h"
+
+QVector<GameMovie> gameMovies()
+{
+    return {robotBattle(), sayingsQuiz(), spotTheDifference(), reactionDrum()};
+}
