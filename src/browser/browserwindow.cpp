@@ -61,7 +61,8 @@ BrowserWindow::BrowserWindow(AppContext &context, QWidget *parent)
     m_address->setObjectName(QStringLiteral("cboAddress"));
     m_address->setEditable(true);
     m_address->setInsertPolicy(QComboBox::NoInsert);
-    m_address->lineEdit()->installEventFilter(this);
+    // The line edit hands its focus to the box: real keys arrive at the box.
+    m_address->installEventFilter(this);
     connect(m_address, &QComboBox::activated, this, [this] { navigateToAddress(); });
 
     m_browser = context.platform.webBrowsers->create(client);
@@ -148,10 +149,10 @@ void BrowserWindow::navigateToAddress()
 }
 
 // Enter in the address box goes to the typed address; the box itself never
-// sees the key, so it neither adds the text nor reports a pick.
+// handles the key, so it neither adds the text nor reports a pick.
 bool BrowserWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_address->lineEdit() && event->type() == QEvent::KeyPress) {
+    if (watched == m_address && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             navigateToAddress();

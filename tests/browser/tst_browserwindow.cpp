@@ -53,6 +53,20 @@ bool waitForTitle(QWidget *window, const QString &title)
     return QTest::qWaitFor([&] { return window->windowTitle() == title; }, 20000);
 }
 
+// Types into the address box as a teacher does: a click in it, then keys sent
+// where the keyboard really goes, the focus widget, ending with `enter`.
+void typeAddress(BrowserWindow *window, const QString &address, Qt::Key enter = Qt::Key_Return)
+{
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::mouseClick(window->cboAddress()->lineEdit(), Qt::LeftButton);
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(focus, address);
+    QTest::keyClick(focus, enter, enter == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+}
+
 void click(BrowserWindow *window, const char *key)
 {
     QToolBar *bar = window->tbToolBar();
@@ -87,8 +101,9 @@ private slots:
         window->close();
     }
 
-    // Loading shows "Veltano" & "Loading......", then the title; A, B, A leaves
-    // the list A, B, and picking from the list starts exactly one navigation.
+    // Loading shows "Veltano" & "Loading......", then the title; Enter and the
+    // keypad's Enter typed in the address box go there; A, B, A leaves the list
+    // A, B, and picking from the list starts exactly one navigation.
     void captionFollowsLoadingAndTheListKeepsEachAddressOnce()
     {
         BrowserContext t;
@@ -104,10 +119,13 @@ private slots:
                  qPrintable(captions.join('|')));
         QCOMPARE(entries(window->cboAddress()), QStringList({a}));
 
-        QLineEdit *edit = window->cboAddress()->lineEdit();
-        edit->selectAll();
-        QTest::keyClicks(edit, b);
-        QTest::keyClick(edit, Qt::Key_Return);
+        typeAddress(window, b);
+        QVERIFY(waitForTitle(window, QStringLiteral("乙页")));
+        QCOMPARE(entries(window->cboAddress()), QStringList({b, a}));
+        typeAddress(window, a, Qt::Key_Enter);
+        QVERIFY(waitForTitle(window, QStringLiteral("甲页")));
+        QCOMPARE(entries(window->cboAddress()), QStringList({a, b}));
+        typeAddress(window, b);
         QVERIFY(waitForTitle(window, QStringLiteral("乙页")));
         QCOMPARE(entries(window->cboAddress()), QStringList({b, a}));
 
@@ -119,7 +137,7 @@ private slots:
         QVERIFY(waitForTitle(window, QStringLiteral("甲页")));
         QCOMPARE(entries(window->cboAddress()), QStringList({a, b}));
         QTest::qWait(500);
-        QCOMPARE(navigations.size(), 3);
+        QCOMPARE(navigations.size(), 5);
         window->close();
     }
 
@@ -140,9 +158,7 @@ private slots:
             [&] { return window->brwWebBrowser()->LocationURL() == t.engine.homePage().toString(); }, 20000));
         QVERIFY(waitForTitle(window, QStringLiteral("Veltano 主页")));
 
-        QLineEdit *edit = window->cboAddress()->lineEdit();
-        edit->setText(QUrl::fromLocalFile(t.programFolder() + "/none.html").toString());
-        QTest::keyClick(edit, Qt::Key_Return);
+        typeAddress(window, QUrl::fromLocalFile(t.programFolder() + "/none.html").toString());
         QVERIFY(QTest::qWaitFor([&] { return !window->timTimer().isActive(); }, 20000));
         QVERIFY(window->isVisible());
         window->close();
@@ -162,10 +178,8 @@ private slots:
         QVERIFY(QTest::qWaitFor(
             [&] { return window->brwWebBrowser()->LocationName() == QLatin1String("refused"); }, 20000));
 
-        QLineEdit *edit = window->cboAddress()->lineEdit();
         const QString script = QStringLiteral("javascript:document.title='ran'");
-        edit->setText(script);
-        QTest::keyClick(edit, Qt::Key_Return);
+        typeAddress(window, script);
         auto *view = qobject_cast<EngineView *>(window->brwWebBrowser()->widget());
         QVERIFY(view && view->noticeShown());
         QVERIFY2(view->noticeText().contains(script), qPrintable(view->noticeText()));
