@@ -1,5 +1,6 @@
 #include "qtwebbrowser.h"
 
+#include "browserpage.h"
 #include "engineview.h"
 #include "webaddress.h"
 #include "webengine.h"
@@ -11,6 +12,7 @@ QtWebBrowser::QtWebBrowser(WebEngine &engine, QWidget *parent)
     : WebBrowser(parent), m_engine(engine), m_view(new EngineView(engine, parent))
 {
     QWebEngineView *view = m_view->view();
+    view->setPage(new BrowserPage(engine.profile(), view));
     connect(view, &QWebEngineView::loadStarted, this, [this] { m_busy = true; });
     connect(view, &QWebEngineView::loadFinished, this, [this, view](bool) {
         m_busy = false;

@@ -123,7 +123,7 @@ void RuffleFlashPlayer::loadMovie()
 {
     if (!m_waiting || !movieCanPlay())
         return;
-    m_guard->setMovieFolder(QFileInfo(m_movie).absolutePath());
+    m_guard->setFolder(QFileInfo(m_movie).absolutePath());
     setStatus(Status::Loading);
     if (!m_hostReady)
         return;

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QToolBar>
 #include <QWebEngineView>
 #include <unistd.h>
@@ -65,6 +67,14 @@ void typeAddress(BrowserWindow *window, const QString &address, Qt::Key enter = 
     QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(focus, address);
     QTest::keyClick(focus, enter, enter == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+}
+
+// Presses the left button at `at` (page pixels) where the engine takes its input.
+void clickPage(WebBrowser *browser, const QPoint &at)
+{
+    QWidget *input = qobject_cast<EngineView *>(browser->widget())->view()->focusProxy();
+    QTest::mouseMove(input, at);
+    QTest::mouseClick(input, Qt::LeftButton, {}, at);
 }
 
 void click(BrowserWindow *window, const char *key)
@@ -164,14 +174,14 @@ private slots:
         window->close();
     }
 
-    // A page opened from disk cannot read another file of this computer, and a script
+    // A page opened from disk cannot read a file outside its folder, and a script
     // typed as an address is refused with a notice and never runs.
     void localPagesReadNothingElseAndScriptsNeverRun()
     {
         BrowserContext t;
         t.write("secret.txt", "secret");
         const QString reader =
-            t.write("reader.html", "<html><body><script>fetch('secret.txt').then(r => r.text())"
+            t.write("page/reader.html", "<html><body><script>fetch('../secret.txt').then(r => r.text())"
                                    ".then(text => document.title = 'read ' + text)"
                                    ".catch(() => document.title = 'refused');</script></body></html>");
         BrowserWindow *window = t.open(QUrl::fromLocalFile(reader).toString());
@@ -198,6 +208,47 @@ private slots:
             QVERIFY(status.open(QIODevice::ReadOnly));
             QVERIFY(status.readAll().contains("Seccomp:\t2"));
         }
+        window->close();
+    }
+
+    // A lesson's page on disk, named as the lesson names it, shows its pictures,
+    // styles and scripts, its link to the page beside it opens, and it loads
+    // from the web; a picture from outside its folder stays out.
+    void lessonPageReadsItsFolderAndTheWeb()
+    {
+        BrowserContext t;
+        QTcpServer web;
+        QVERIFY(web.listen(QHostAddress::LocalHost));
+        QByteArray asked;
+        connect(&web, &QTcpServer::newConnection, [&] {
+            QTcpSocket *socket = web.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, [&asked, socket] {
+                asked += socket->readAll();
+                socket->close();
+            });
+        });
+        t.write("备课本/t/style.css", "body { margin-left: 77px; }");
+        t.write("备课本/t/s.js", "window.scriptRan = true;");
+        t.write("备课本/t/second.html", "<html><head><meta charset=\"utf-8\"><title>第二页</title></head></html>");
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(t.programFolder() + "/备课本/t/pic.jpg"));
+        QVERIFY(picture.save(t.programFolder() + "/outside.jpg"));
+        t.write("备课本/t/links.html",
+                "<html><head><link rel=stylesheet href=\"style.css\"><script src=\"s.js\"></script></head>"
+                "<body><a href=\"second.html\" style=\"position:absolute;left:0;top:0;width:300px;"
+                "height:150px\">next</a><img id=pic src=\"pic.jpg\"><img id=out src=\"../../outside.jpg\">"
+                "<img src=\"http://127.0.0.1:" +
+                    QByteArray::number(web.serverPort()) +
+                    "/w.png\"><script>window.onload = () => document.title = [pic.naturalWidth, "
+                    "getComputedStyle(document.body).marginLeft, window.scriptRan, out.naturalWidth].join(' ');"
+                    "</script></body></html>");
+        BrowserWindow *window = t.open(QStringLiteral("备课本\\t\\links.html"));
+        QVERIFY(waitForTitle(window, QStringLiteral("8 77px true 0")));
+        QVERIFY(QTest::qWaitFor([&] { return asked.startsWith("GET /w.png"); }, 5000));
+
+        clickPage(window->brwWebBrowser(), QPoint(100, 60));
+        QVERIFY(waitForTitle(window, QStringLiteral("第二页")));
         window->close();
     }
 
