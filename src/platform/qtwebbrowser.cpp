@@ -12,7 +12,12 @@ QtWebBrowser::QtWebBrowser(WebEngine &engine, QWidget *parent)
     : WebBrowser(parent), m_engine(engine), m_view(new EngineView(engine, parent))
 {
     QWebEngineView *view = m_view->view();
-    view->setPage(new BrowserPage(engine.profile(), view));
+    auto *page = new BrowserPage(engine.profile(), view);
+    view->setPage(page);
+    connect(page, &BrowserPage::refused, this, [this](const QUrl &url) {
+        m_view->showNotice(
+            QStringLiteral("网址“%1”要由其他程序打开，课件里不会打开它。").arg(url.toDisplayString()), true);
+    });
     connect(view, &QWebEngineView::loadStarted, this, [this] { m_busy = true; });
     connect(view, &QWebEngineView::loadFinished, this, [this, view](bool) {
         m_busy = false;

@@ -23,6 +23,8 @@ QWebEngineProfile *WebEngine::profile()
     // guard: the Flash host page and the browser's pages.
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
     settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, true);
+    // No page or movie starts another program, not even on a click.
+    settings->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
     return m_profile;
 }
 

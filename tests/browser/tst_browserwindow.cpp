@@ -252,6 +252,40 @@ private slots:
         window->close();
     }
 
+    // Nothing in a page starts another program: links to mail and to an unknown
+    // kind of address are refused with a notice naming them, and the desktop's
+    // opener (a stand-in first on the PATH) is never called.
+    void linksNeverStartAnotherProgram()
+    {
+        BrowserContext t;
+        const QString called = t.programFolder() + "/opener-called";
+        const QString opener = t.write("bin/xdg-open", "#!/bin/sh\necho \"$@\" >> '" + called.toUtf8() + "'\n");
+        QFile::setPermissions(opener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFileInfo(opener).absolutePath().toUtf8() + ':' + path);
+        const QString page = t.write(
+            "links.html", "<html><head><title>links</title></head><body style=\"margin:0\">"
+                          "<a href=\"mailto:teacher@example.cn\" style=\"display:block;height:100px\">mail</a>"
+                          "<a href=\"vtest://hello\" style=\"display:block;height:100px\">other</a></body></html>");
+        BrowserWindow *window = t.open(QUrl::fromLocalFile(page).toString());
+        QVERIFY(waitForTitle(window, QStringLiteral("links")));
+        auto *view = qobject_cast<EngineView *>(window->brwWebBrowser()->widget());
+        for (const auto &[at, address] : {std::pair{QPoint(50, 50), QStringLiteral("mailto:teacher@example.cn")},
+                                          std::pair{QPoint(50, 150), QStringLiteral("vtest://hello")}}) {
+            clickPage(window->brwWebBrowser(), at);
+            QTRY_VERIFY_WITH_TIMEOUT(view->noticeShown(), 5000);
+            QVERIFY2(view->noticeText().contains(address), qPrintable(view->noticeText()));
+            QTest::mouseClick(view->findChild<QPushButton *>(QStringLiteral("reload")), Qt::LeftButton);
+            QVERIFY(!view->noticeShown());
+            QVERIFY(QTest::qWaitFor([&] { return !window->brwWebBrowser()->Busy(); }, 20000));
+            QTest::qWait(300);
+        }
+        QTest::qWait(1000);
+        qputenv("PATH", path);
+        QVERIFY2(!QFile::exists(called), qPrintable(called));
+        window->close();
+    }
+
     // The page's display process killed in class: the window stays, with a notice and
     // a button that loads the page again in a new process.
     void killedDisplayProcessOffersAReload()
