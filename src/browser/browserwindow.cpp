@@ -67,6 +67,9 @@ BrowserWindow::BrowserWindow(AppContext &context, QWidget *parent)
 
     m_browser = context.platform.webBrowsers->create(client);
     m_browser->widget()->setObjectName(QStringLiteral("brwWebBrowser"));
+    // The engine starts a load after the request, or for a link in the page:
+    // the caption shows it loading either way.
+    connect(m_browser, &WebBrowser::DownloadBegin, &m_timer, qOverload<>(&QTimer::start));
     connect(m_browser, &WebBrowser::NavigateComplete2, this, &BrowserWindow::brwWebBrowser_NavigateComplete2);
     connect(m_browser, &WebBrowser::DownloadComplete, this,
             [this] { setWindowTitle(m_browser->LocationName()); });

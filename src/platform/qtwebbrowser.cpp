@@ -18,7 +18,10 @@ QtWebBrowser::QtWebBrowser(WebEngine &engine, QWidget *parent)
         m_view->showNotice(
             QStringLiteral("网址“%1”要由其他程序打开，课件里不会打开它。").arg(url.toDisplayString()), true);
     });
-    connect(view, &QWebEngineView::loadStarted, this, [this] { m_busy = true; });
+    connect(view, &QWebEngineView::loadStarted, this, [this] {
+        m_busy = true;
+        emit DownloadBegin();
+    });
     connect(view, &QWebEngineView::loadFinished, this, [this, view](bool) {
         m_busy = false;
         emit NavigateComplete2(view->url().toString());
@@ -36,11 +39,9 @@ void QtWebBrowser::Navigate(const QString &address)
 {
     const webaddress::Resolved resolved = webaddress::resolve(address);
     if (resolved.url.isEmpty()) {
-        m_busy = false;
         m_view->showNotice(resolved.problem, false);
         return;
     }
-    m_busy = true;
     m_view->hideNotice();
     m_view->view()->load(resolved.url);
 }
@@ -49,7 +50,6 @@ void QtWebBrowser::GoBack()
 {
     if (!m_view->view()->history()->canGoBack())
         return;
-    m_busy = true;
     m_view->view()->back();
 }
 
@@ -57,7 +57,6 @@ void QtWebBrowser::GoForward()
 {
     if (!m_view->view()->history()->canGoForward())
         return;
-    m_busy = true;
     m_view->view()->forward();
 }
 
@@ -68,7 +67,6 @@ void QtWebBrowser::GoHome()
 
 void QtWebBrowser::Refresh()
 {
-    m_busy = true;
     m_view->hideNotice();
     m_view->view()->reload();
 }

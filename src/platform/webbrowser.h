@@ -7,11 +7,13 @@ class QWidget;
 
 // The embedded web browser, as the browser window uses it.
 // Contract:
-// - Navigate() starts loading at once: Busy() is true from the call until the
-//   page has loaded or failed. An empty address shows a blank page. An address
-//   that is no page (a javascript: script, words with spaces) is not loaded: a
-//   notice in its place says why and Busy() stays false.
+// - Busy() is true while the engine loads a page: from the moment it starts
+//   until the page has loaded or failed, whoever asked for it; an address the
+//   engine never starts on leaves it false. An empty address shows a blank
+//   page. An address that is no page (a javascript: script, words with spaces)
+//   is not loaded: a notice in its place says why.
 // - A page that fails to load shows the engine's error page; nothing throws.
+// - DownloadBegin reports the engine starting to load a page (Busy() is true).
 // - NavigateComplete2 reports the address once a navigation has finished and
 //   DownloadComplete follows it; LocationName() is the page's title then.
 // - A display process that dies leaves a notice with a way to reload.
@@ -36,6 +38,7 @@ public:
     virtual bool Busy() const = 0;
 
 signals:
+    void DownloadBegin();
     void NavigateComplete2(const QString &url);
     void DownloadComplete();
 };

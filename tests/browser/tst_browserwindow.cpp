@@ -90,9 +90,20 @@ class BrowserWindowTest : public QObject
 {
     Q_OBJECT
 private slots:
+    // Also "http://", which the editor writes for no address; and the browser
+    // is not busy with an address the engine never starts on.
     void emptyStartAddressLeavesTheWindowBlank()
     {
         BrowserContext t;
+        BrowserWindow *blank = t.open(QStringLiteral("http://"));
+        QVERIFY(blank->cboAddress()->currentText().isEmpty());
+        QVERIFY(!blank->timTimer().isActive());
+        blank->brwWebBrowser()->Navigate(QStringLiteral("http://"));
+        QTest::qWait(300);
+        QVERIFY(!blank->brwWebBrowser()->Busy());
+        QVERIFY(blank->windowTitle() != QLatin1String("VeltanoLoading......"));
+        blank->close();
+
         BrowserWindow *window = t.open(QString());
         QVERIFY(window->isVisible());
         QCOMPARE(window->objectName(), QStringLiteral("frmBrowser"));
