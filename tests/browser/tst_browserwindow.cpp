@@ -193,8 +193,8 @@ private slots:
         t.write("secret.txt", "secret");
         const QString reader =
             t.write("page/reader.html", "<html><body><script>fetch('../secret.txt').then(r => r.text())"
-                                   ".then(text => document.title = 'read ' + text)"
-                                   ".catch(() => document.title = 'refused');</script></body></html>");
+                                        ".then(text => document.title = 'read ' + text)"
+                                        ".catch(() => document.title = 'refused');</script></body></html>");
         BrowserWindow *window = t.open(QUrl::fromLocalFile(reader).toString());
         QVERIFY(QTest::qWaitFor(
             [&] { return window->brwWebBrowser()->LocationName() == QLatin1String("refused"); }, 20000));
@@ -240,20 +240,22 @@ private slots:
         });
         t.write("备课本/t/style.css", "body { margin-left: 77px; }");
         t.write("备课本/t/s.js", "window.scriptRan = true;");
-        t.write("备课本/t/second.html", "<html><head><meta charset=\"utf-8\"><title>第二页</title></head></html>");
+        t.write("备课本/t/second.html",
+                "<html><head><meta charset=\"utf-8\"><title>第二页</title></head></html>");
         QImage picture(8, 8, QImage::Format_RGB32);
         picture.fill(Qt::red);
         QVERIFY(picture.save(t.programFolder() + "/备课本/t/pic.jpg"));
         QVERIFY(picture.save(t.programFolder() + "/outside.jpg"));
-        t.write("备课本/t/links.html",
-                "<html><head><link rel=stylesheet href=\"style.css\"><script src=\"s.js\"></script></head>"
-                "<body><a href=\"second.html\" style=\"position:absolute;left:0;top:0;width:300px;"
-                "height:150px\">next</a><img id=pic src=\"pic.jpg\"><img id=out src=\"../../outside.jpg\">"
-                "<img src=\"http://127.0.0.1:" +
-                    QByteArray::number(web.serverPort()) +
-                    "/w.png\"><script>window.onload = () => document.title = [pic.naturalWidth, "
-                    "getComputedStyle(document.body).marginLeft, window.scriptRan, out.naturalWidth].join(' ');"
-                    "</script></body></html>");
+        t.write(
+            "备课本/t/links.html",
+            "<html><head><link rel=stylesheet href=\"style.css\"><script src=\"s.js\"></script></head>"
+            "<body><a href=\"second.html\" style=\"position:absolute;left:0;top:0;width:300px;"
+            "height:150px\">next</a><img id=pic src=\"pic.jpg\"><img id=out src=\"../../outside.jpg\">"
+            "<img src=\"http://127.0.0.1:" +
+                QByteArray::number(web.serverPort()) +
+                "/w.png\"><script>window.onload = () => document.title = [pic.naturalWidth, "
+                "getComputedStyle(document.body).marginLeft, window.scriptRan, out.naturalWidth].join(' ');"
+                "</script></body></html>");
         BrowserWindow *window = t.open(QStringLiteral("备课本\\t\\links.html"));
         QVERIFY(waitForTitle(window, QStringLiteral("8 77px true 0")));
         QVERIFY(QTest::qWaitFor([&] { return asked.startsWith("GET /w.png"); }, 5000));
@@ -270,19 +272,22 @@ private slots:
     {
         BrowserContext t;
         const QString called = t.programFolder() + "/opener-called";
-        const QString opener = t.write("bin/xdg-open", "#!/bin/sh\necho \"$@\" >> '" + called.toUtf8() + "'\n");
+        const QString opener =
+            t.write("bin/xdg-open", "#!/bin/sh\necho \"$@\" >> '" + called.toUtf8() + "'\n");
         QFile::setPermissions(opener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFileInfo(opener).absolutePath().toUtf8() + ':' + path);
-        const QString page = t.write(
-            "links.html", "<html><head><title>links</title></head><body style=\"margin:0\">"
-                          "<a href=\"mailto:teacher@example.cn\" style=\"display:block;height:100px\">mail</a>"
-                          "<a href=\"vtest://hello\" style=\"display:block;height:100px\">other</a></body></html>");
+        const QString page =
+            t.write("links.html",
+                    "<html><head><title>links</title></head><body style=\"margin:0\">"
+                    "<a href=\"mailto:teacher@example.cn\" style=\"display:block;height:100px\">mail</a>"
+                    "<a href=\"vtest://hello\" style=\"display:block;height:100px\">other</a></body></html>");
         BrowserWindow *window = t.open(QUrl::fromLocalFile(page).toString());
         QVERIFY(waitForTitle(window, QStringLiteral("links")));
         auto *view = qobject_cast<EngineView *>(window->brwWebBrowser()->widget());
-        for (const auto &[at, address] : {std::pair{QPoint(50, 50), QStringLiteral("mailto:teacher@example.cn")},
-                                          std::pair{QPoint(50, 150), QStringLiteral("vtest://hello")}}) {
+        for (const auto &[at, address] :
+             {std::pair{QPoint(50, 50), QStringLiteral("mailto:teacher@example.cn")},
+              std::pair{QPoint(50, 150), QStringLiteral("vtest://hello")}}) {
             clickPage(window->brwWebBrowser(), at);
             QTRY_VERIFY_WITH_TIMEOUT(view->noticeShown(), 5000);
             QVERIFY2(view->noticeText().contains(address), qPrintable(view->noticeText()));
