@@ -19,6 +19,7 @@ RuffleFlashPlayer::RuffleFlashPlayer(WebEngine &engine, QWidget *parent)
       m_guard(new LocalFileGuard(engine.webFolder(), this))
 {
     connect(m_view, &EngineView::focusIn, this, &FlashPlayer::focusIn);
+    connect(m_view, &EngineView::pressed, this, &FlashPlayer::pressed);
     // A reloaded host page (after its process died) plays the movie again.
     connect(m_view, &EngineView::crashed, this, [this] {
         m_hostReady = false;

@@ -263,6 +263,55 @@ private slots:
         }
     }
 
+    // Every press on the movie makes "Flash" the current pane: with the desktop
+    // given no keyboard (no window manager does), and after a picture was
+    // clicked while the movie's page kept the focus.
+    void pressOnTheMovieMakesFlashCurrent()
+    {
+        PlaybackDesktop &d = *m_desktop;
+        QImage image(200, 150, QImage::Format_RGB32);
+        image.fill(Qt::darkGreen);
+        const QString picture = d.write("备课本/a.png");
+        QVERIFY(image.save(picture));
+        d.fakes.fileDialog.answer({picture});
+        d.item("PictureStar");
+        d.item("PictureRight");
+        d.fakes.fileDialog.answer({d.write("备课本/press.swf", boxMovie(kStage, kBox))});
+        d.item("Flashstar");
+        d.item("FlashInLeft");
+        RuffleFlashPlayer *player = d.player();
+        QVERIFY(waitForStatus(player, FlashPlayer::Status::Playing));
+        QWidget *input = player->view()->view()->focusProxy();
+        QWidget *shown = d.pane<Pane>("Image")->control();
+        const auto press = [](QWidget *widget) {
+            const QPoint centre = widget->rect().center();
+            QTest::mouseMove(widget, centre);
+            QTest::mousePress(widget, Qt::LeftButton, {}, centre);
+            QTest::qWait(50);
+            QTest::mouseRelease(widget, Qt::LeftButton, {}, centre);
+            QTest::qWait(100);
+        };
+
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        press(shown);
+        QCOMPARE(d.current(), QStringLiteral("Image"));
+        press(input);
+        QCOMPARE(d.current(), QStringLiteral("Flash"));
+        elsewhere.close();
+
+        d.desktop->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d.desktop));
+        for (int round = 0; round < 2; ++round) {
+            press(input);
+            QCOMPARE(d.current(), QStringLiteral("Flash"));
+            press(shown);
+            QCOMPARE(d.current(), QStringLiteral("Image"));
+        }
+    }
+
     // A display process killed in class leaves a notice; reloading plays on.
     void killedDisplayProcessOffersAReload()
     {
