@@ -206,6 +206,29 @@ private slots:
         QVERIFY(!player.view()->noticeShown());
     }
 
+    // Any name a teacher gives a movie plays, first in a session as later.
+    void moviesPlayWhateverTheirNames()
+    {
+        TestContext t;
+        WebEngine engine(QStringLiteral(VELTANO_APP_DIR "/web"));
+        QWidget window;
+        window.resize(400, 300);
+        window.show();
+        const QStringList names{"1+1.swf", "a#1.swf", "50% 第1课 & more?.swf"};
+        for (const QString &name : names)
+            t.write("备课本/" + name, boxMovie(kStage, kBox));
+        for (const QString &first : names) {
+            RuffleFlashPlayer player(engine, &window);
+            player.widget()->resize(400, 300);
+            player.widget()->show();
+            for (const QString &name : QStringList{first} + names) {
+                player.setMovie(t.programFolder() + "/备课本/" + name);
+                QVERIFY2(waitForStatus(&player, FlashPlayer::Status::Playing),
+                         qPrintable(first + " " + name));
+            }
+        }
+    }
+
     // Each game of the game menu fills the work area and answers a click on its
     // first target (its score, count or signal changes on the screen), and its
     // restart button puts it back as it began.
