@@ -116,6 +116,9 @@ bool RuffleFlashPlayer::movieCanPlay()
     if (reason.isEmpty())
         return true;
     m_waiting = false;
+    // The movie shown before goes, sounds and all, rather than play on behind the notice.
+    if (m_hostReady)
+        m_view->view()->page()->runJavaScript(QStringLiteral("unloadMovie()"));
     fail(reason);
     return false;
 }

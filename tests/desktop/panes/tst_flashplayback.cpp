@@ -154,7 +154,8 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return near(pixel(centre), kStage); }, 15000));
     }
 
-    // Broken movies leave a notice naming the file; a good one plays again after.
+    // Broken movies leave a notice naming the file, the movie before them gone
+    // (its sounds with it); a good one plays again after.
     void brokenMoviesShowANotice()
     {
         PlaybackDesktop &d = *m_desktop;
@@ -162,7 +163,18 @@ private slots:
         const QString cut = d.write("备课本/cut.swf", movie.left(movie.size() / 2));
         const QString text = d.write("备课本/text.swf", "not a movie at all");
         const QString good = d.write("备课本/good.swf", movie);
+        const auto players = [&d] {
+            int count = -1;
+            d.player()->view()->view()->page()->runJavaScript(
+                QStringLiteral("document.querySelectorAll('ruffle-player').length"),
+                [&count](const QVariant &value) { count = value.toInt(); });
+            return QTest::qWaitFor([&count] { return count >= 0; }, 10000) ? count : -1;
+        };
         for (const QString &file : {cut, text, d.programFolder() + "/备课本/missing.swf"}) {
+            d.fakes.fileDialog.answer({good});
+            d.item("Flashstar");
+            QVERIFY(waitForStatus(d.player(), FlashPlayer::Status::Playing));
+            QCOMPARE(players(), 1);
             d.fakes.fileDialog.answer({file});
             d.item("Flashstar");
             RuffleFlashPlayer *player = d.player();
@@ -170,6 +182,7 @@ private slots:
             QVERIFY(player->view()->noticeShown());
             QVERIFY2(player->view()->noticeText().contains(file), qPrintable(player->view()->noticeText()));
             QVERIFY(d.desktop->isVisible());
+            QCOMPARE(players(), 0);
         }
         d.fakes.fileDialog.answer({good});
         d.item("Flashstar");
