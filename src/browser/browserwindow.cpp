@@ -74,6 +74,14 @@ BrowserWindow::BrowserWindow(AppContext &context, QWidget *parent)
     connect(m_browser, &WebBrowser::DownloadComplete, this,
             [this] { setWindowTitle(m_browser->LocationName()); });
 
+    // A page's new window opens in another browser window, as a teacher's own.
+    m_browser->setNewWindowHandler([this] {
+        auto *window = new BrowserWindow(m_context, parentWidget());
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->showWindow();
+        return window->brwWebBrowser();
+    });
+
     m_timer.setInterval(5);
     connect(&m_timer, &QTimer::timeout, this, &BrowserWindow::timTimer_Timer);
 
@@ -89,9 +97,7 @@ BrowserWindow::BrowserWindow(AppContext &context, QWidget *parent)
 
 void BrowserWindow::Form_Load()
 {
-    showMaximized();
-    m_toolbar->update();
-    Form_Resize();
+    showWindow();
     const QString home = browserAddress(m_context.state.HomeUrl, m_context.book);
     if (home.isEmpty())
         return;
@@ -99,6 +105,13 @@ void BrowserWindow::Form_Load()
     m_address->insertItem(0, home);
     m_timer.start();
     m_browser->Navigate(home);
+}
+
+void BrowserWindow::showWindow()
+{
+    showMaximized();
+    m_toolbar->update();
+    Form_Resize();
 }
 
 void BrowserWindow::resizeEvent(QResizeEvent *event)

@@ -33,3 +33,11 @@ bool BrowserPage::acceptNavigationRequest(const QUrl &url, NavigationType type, 
         m_guard->setFolder(url.isLocalFile() ? QFileInfo(url.toLocalFile()).absolutePath() : QString());
     return true;
 }
+
+QWebEnginePage *BrowserPage::createWindow(WebWindowType)
+{
+    BrowserPage *page = m_open ? m_open() : nullptr;
+    if (page)
+        page->m_guard->setFolder(m_guard->folder());
+    return page;
+}

@@ -14,6 +14,7 @@ public:
     LocalFileGuard(QString webFolder, QObject *parent);
 
     void setFolder(const QString &folder) { m_folder = folder; }
+    const QString &folder() const { return m_folder; }
     bool allows(const QUrl &url) const;
 
     void interceptRequest(QWebEngineUrlRequestInfo &info) override;

@@ -12,9 +12,13 @@ QtWebBrowser::QtWebBrowser(WebEngine &engine, QWidget *parent)
     : WebBrowser(parent), m_engine(engine), m_view(new EngineView(engine, parent))
 {
     QWebEngineView *view = m_view->view();
-    auto *page = new BrowserPage(engine.profile(), view);
-    view->setPage(page);
-    connect(page, &BrowserPage::refused, this, [this](const QUrl &url) {
+    m_page = new BrowserPage(engine.profile(), view);
+    view->setPage(m_page);
+    m_page->setWindowOpener([this]() -> BrowserPage * {
+        auto *other = qobject_cast<QtWebBrowser *>(newWindow());
+        return other ? other->m_page : nullptr;
+    });
+    connect(m_page, &BrowserPage::refused, this, [this](const QUrl &url) {
         m_view->showNotice(
             QStringLiteral("网址“%1”要由其他程序打开，课件里不会打开它。").arg(url.toDisplayString()), true);
     });

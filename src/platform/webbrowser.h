@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <QObject>
 #include <QString>
 
@@ -17,6 +18,8 @@ class QWidget;
 // - NavigateComplete2 reports the address once a navigation has finished and
 //   DownloadComplete follows it; LocationName() is the page's title then.
 // - A display process that dies leaves a notice with a way to reload.
+// - A page that opens a new window (a link with a target, window.open) shows
+//   it in the browser the new-window handler makes; without one it stays put.
 class WebBrowser : public QObject
 {
     Q_OBJECT
@@ -37,10 +40,19 @@ public:
     virtual QString LocationURL() const = 0;
     virtual bool Busy() const = 0;
 
+    using NewWindowHandler = std::function<WebBrowser *()>;
+    void setNewWindowHandler(NewWindowHandler handler) { m_newWindow = std::move(handler); }
+
 signals:
     void DownloadBegin();
     void NavigateComplete2(const QString &url);
     void DownloadComplete();
+
+protected:
+    WebBrowser *newWindow() const { return m_newWindow ? m_newWindow() : nullptr; }
+
+private:
+    NewWindowHandler m_newWindow;
 };
 
 // Contract: creates browsers owned by `parent`'s widget tree.

@@ -302,6 +302,40 @@ private slots:
         window->close();
     }
 
+    // A link with a target and window.open each open another browser window,
+    // which shows the page; the first window stays where it was.
+    void newWindowsOpenInAnotherBrowserWindow()
+    {
+        BrowserContext t;
+        t.write("b.html", "<html><head><title>b</title></head></html>");
+        t.write("c.html", "<html><head><title>c</title></head></html>");
+        const QString page =
+            t.write("opener.html",
+                    "<html><head><title>opener</title></head><body style=\"margin:0\">"
+                    "<a href=\"b.html\" target=\"_blank\" style=\"display:block;height:100px\">b</a>"
+                    "<div onclick=\"window.open('c.html')\" style=\"height:100px\">c</div></body></html>");
+        BrowserWindow *window = t.open(QUrl::fromLocalFile(page).toString());
+        QVERIFY(waitForTitle(window, QStringLiteral("opener")));
+        const auto shown = [](const QString &title) {
+            for (QWidget *widget : QApplication::topLevelWidgets())
+                if (qobject_cast<BrowserWindow *>(widget) && widget->isVisible() &&
+                    widget->windowTitle() == title)
+                    return static_cast<BrowserWindow *>(widget);
+            return static_cast<BrowserWindow *>(nullptr);
+        };
+        for (const auto &[at, title] : {std::pair{QPoint(50, 50), QStringLiteral("b")},
+                                        std::pair{QPoint(50, 150), QStringLiteral("c")}}) {
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            clickPage(window->brwWebBrowser(), at);
+            QVERIFY2(QTest::qWaitFor([&] { return shown(title) != nullptr; }, 20000), qPrintable(title));
+            QVERIFY(shown(title)->cboAddress()->currentText().endsWith(title + ".html"));
+            QCOMPARE(window->windowTitle(), QStringLiteral("opener"));
+            shown(title)->close();
+        }
+        window->close();
+    }
+
     // The page's display process killed in class: the window stays, with a notice and
     // a button that loads the page again in a new process.
     void killedDisplayProcessOffersAReload()
