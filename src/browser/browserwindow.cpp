@@ -11,7 +11,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
+#include <QLayout>
 #include <QScreen>
 #include <QToolBar>
 
@@ -22,6 +22,7 @@ const float kToolbarHeight = 615;
 const float kAddressLeft = 2880;
 const float kAddressTop = 120;
 const float kAddressHeight = 300;
+const int kAddressGap = 4; // pixels between the last button and the box
 const float kBrowserTop = 600;
 const float kRestoredWidth = 6540;
 const float kRestoredHeight = 5130;
@@ -127,8 +128,14 @@ void BrowserWindow::Form_Resize()
     const float width = scale.toTwipsX(client->width());
     const float height = scale.toTwipsY(client->height());
     m_toolbar->setGeometry(scale.toPixels(0, 0, width, kToolbarHeight));
-    m_address->setGeometry(
-        scale.toPixels(kAddressLeft, kAddressTop, qMax(0.0f, width - 3000), kAddressHeight));
+    // The box keeps its design's right edge and starts where the buttons end,
+    // if they are wider than the design allowed for.
+    m_toolbar->layout()->activate();
+    const QWidget *last = m_toolbar->widgetForAction(m_toolbar->actions().constLast());
+    const int left = qMax(scale.toPixelsX(kAddressLeft), last->geometry().right() + 1 + kAddressGap);
+    const int right = scale.toPixelsX(kAddressLeft + qMax(0.0f, width - 3000));
+    m_address->setGeometry(left, scale.toPixelsY(kAddressTop), qMax(0, right - left),
+                           scale.toPixelsY(kAddressHeight));
     m_browser->widget()->setGeometry(
         scale.toPixels(0, kBrowserTop, qMax(0.0f, width - 100), qMax(0.0f, height - kToolbarHeight - 100)));
 }

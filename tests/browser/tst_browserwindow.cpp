@@ -113,6 +113,12 @@ private slots:
         QTest::qWait(300);
         QVERIFY(window->brwWebBrowser()->LocationURL().isEmpty() ||
                 window->brwWebBrowser()->LocationURL() == QLatin1String("about:blank"));
+        // A click anywhere on "搜索" reaches the button, not the address box.
+        QToolBar *bar = window->tbToolBar();
+        QWidget *search = bar->widgetForAction(bar->findChild<QAction *>(QStringLiteral("Search")));
+        const QPoint edge(search->width() - 2, search->height() / 2);
+        QCOMPARE(window->childAt(window->mapFromGlobal(search->mapToGlobal(edge))), search);
+        QVERIFY(window->cboAddress()->width() > 200);
         const QStringList tips = {"倒退", "前进", "停止", "刷新", "主页", "搜索"};
         const QList<QAction *> buttons = window->tbToolBar()->actions();
         for (int i = 0; i < tips.size(); ++i) {
