@@ -1,13 +1,14 @@
 #include "qtmediaplayer.h"
 
 #include "lesson/lessonbook.h"
+#include "playerreasons.h"
 #include "playerview.h"
+#include "videosurface.h"
 
 #include <QAudioOutput>
 #include <QFileInfo>
 #include <QMediaPlayer>
 #include <QUrl>
-#include <QVideoWidget>
 
 namespace {
 
@@ -54,7 +55,7 @@ void QtMediaPlayer::createPipeline()
     m_player = new QMediaPlayer(this);
     m_audio = new QAudioOutput(m_player);
     m_player->setAudioOutput(m_audio);
-    m_player->setVideoOutput(m_view->video());
+    m_player->setVideoSink(m_view->video()->sink());
     m_audio->setVolume(float(m_volume) / 100.0f);
 
     connect(m_player, &QMediaPlayer::playbackStateChanged, this, [this] { emit stateChanged(state()); });
@@ -66,18 +67,15 @@ void QtMediaPlayer::createPipeline()
     connect(m_player, &QMediaPlayer::positionChanged, m_view, &PlayerView::setPosition);
     connect(m_player, &QMediaPlayer::errorOccurred, this,
             [this](QMediaPlayer::Error, const QString &message) {
+                const QString reason = reasonFor(message);
                 // Errors of a medium arrive queued and may come after the next one was
                 // set: only a medium that is invalid now leaves the player stopped.
                 if (m_player->mediaStatus() == QMediaPlayer::InvalidMedia) {
                     m_playPending = false;
                     m_player->stop();
-                    m_view->setNotice(failureNotice());
+                    m_view->setNotice(playerreasons::notice(shownName(), reason));
                 }
-                // GStreamer's words when no decoder of the format is installed.
-                if (message.contains(QLatin1String("missing a plug-in")))
-                    emit error(QStringLiteral("缺少播放这种格式的解码组件（GStreamer 插件）"));
-                else
-                    emit error(message);
+                emit error(reason);
             });
 }
 
@@ -93,7 +91,7 @@ void QtMediaPlayer::releasePipeline()
     const bool wasStopped = gone->playbackState() == QMediaPlayer::StoppedState;
     gone->disconnect();
     gone->stop();
-    gone->setVideoOutput(nullptr);
+    gone->setVideoSink(nullptr);
     gone->deleteLater();
     m_view->setDuration(0);
     m_view->setPosition(0);
@@ -131,20 +129,27 @@ void QtMediaPlayer::setURL(const QString &url)
     }
     createPipeline();
     m_player->stop();
+    // The same medium again is loaded afresh: Qt would keep the old load, and
+    // with it a failure whose notice was just cleared (or a file since copied in).
+    m_player->setSource(QUrl());
     m_player->setSource(sourceOf(url));
     if (m_autoStart)
         schedulePlay();
 }
 
-QString QtMediaPlayer::failureNotice() const
+QString QtMediaPlayer::shownName() const
 {
     const QUrl source = sourceOf(m_url);
-    if (!source.isLocalFile())
-        return QStringLiteral("无法播放“%1”").arg(m_url);
-    const QFileInfo file(source.toLocalFile());
-    return (file.exists() ? QStringLiteral("无法播放文件“%1”：格式不能播放")
-                          : QStringLiteral("找不到文件“%1”"))
-        .arg(file.fileName());
+    return source.isLocalFile() ? QFileInfo(source.toLocalFile()).fileName() : m_url;
+}
+
+QString QtMediaPlayer::reasonFor(const QString &message) const
+{
+    // However the back end words it, a file that is not there is missing.
+    const QUrl source = sourceOf(m_url);
+    if (source.isLocalFile() && !QFileInfo::exists(source.toLocalFile()))
+        return playerreasons::missing();
+    return playerreasons::fromBackEnd(message);
 }
 
 void QtMediaPlayer::setVolume(int volume)

@@ -40,8 +40,10 @@ public:
     qint64 positionMs() const override;
 
 private:
-    // What the player shows when the medium cannot be played: its name and why.
-    QString failureNotice() const;
+    // The medium as its notice names it: a file by its name, an address whole.
+    QString shownName() const;
+    // Why the medium cannot be played, from the back end's message.
+    QString reasonFor(const QString &message) const;
     void schedulePlay();
     void startPendingPlay();
     void onShown();

@@ -2,6 +2,7 @@
 // GStreamer's fake sink when there is no sound card).
 
 #include "platform/qtmediaplayer.h"
+#include "platform/videosurface.h"
 
 #include <QApplication>
 #include <QAudioOutput>
@@ -14,7 +15,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <QVideoWidget>
 #include <QWidget>
 
 namespace {
@@ -186,7 +186,7 @@ void QtMediaPlayerTest::missingOrBrokenFileStaysSilent()
     QWidget *view = player.widget();
     auto *notice = view->findChild<QLabel *>(QStringLiteral("notice"));
     QVERIFY(notice && notice->isVisibleTo(view));
-    QVERIFY(!view->findChild<QVideoWidget *>()->isVisibleTo(view));
+    QVERIFY(!view->findChild<VideoSurface *>()->isVisibleTo(view));
     QVERIFY2(notice->text().contains(QFileInfo(path).fileName()) && notice->text().contains(why),
              qPrintable(notice->text()));
 
@@ -194,7 +194,7 @@ void QtMediaPlayerTest::missingOrBrokenFileStaysSilent()
     player.setURL(m_dir.filePath(QStringLiteral("tone.wav")));
     QTRY_COMPARE_WITH_TIMEOUT(player.state(), MediaPlayer::State::Playing, kWatchdogMs);
     QVERIFY(!notice->isVisibleTo(view));
-    QVERIFY(view->findChild<QVideoWidget *>()->isVisibleTo(view));
+    QVERIFY(view->findChild<VideoSurface *>()->isVisibleTo(view));
 }
 
 void QtMediaPlayerTest::reportsPressesAndFocus()
@@ -210,7 +210,7 @@ void QtMediaPlayerTest::reportsPressesAndFocus()
     QSignalSpy presses(&player, &MediaPlayer::mouseDown);
     QSignalSpy focus(&player, &MediaPlayer::focusIn);
 
-    auto *video = player.widget()->findChild<QVideoWidget *>();
+    auto *video = player.widget()->findChild<VideoSurface *>();
     QTest::mousePress(video, Qt::LeftButton, {}, QPoint(50, 50));
     QTest::mouseRelease(video, Qt::LeftButton, {}, QPoint(50, 50));
     QTest::mousePress(video, Qt::RightButton, {}, QPoint(50, 50));
@@ -249,7 +249,7 @@ void QtMediaPlayerTest::fullScreenIsLeftByEscapeOrDoubleClick()
     ShownPlayer shown;
     QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
     QtMediaPlayer &player = shown.player;
-    auto *video = player.widget()->findChild<QVideoWidget *>();
+    auto *video = player.widget()->findChild<VideoSurface *>();
 
     player.setFullScreen(true);
     QVERIFY(player.fullScreen());
