@@ -17,6 +17,8 @@ namespace {
 constexpr int kSettleMs = 300;
 // How long a loaded medium must stay loaded before a play swallowed by a stale error is retried.
 constexpr int kRetryMs = 150;
+// How long a medium that reported an error has to start playing before it is taken for broken.
+constexpr int kBrokenAfterMs = 1500;
 
 // A lesson names local files, possibly with Windows separators; anything with
 // a scheme ("http://…") is taken as an address.
@@ -74,6 +76,15 @@ void QtMediaPlayer::createPipeline()
                     m_playPending = false;
                     m_player->stop();
                     m_view->setNotice(playerreasons::notice(shownName(), reason));
+                } else {
+                    // A medium that loaded and then broke (a file cut short) stays
+                    // stopped and black; the one before's late error is followed by
+                    // playing, after the retry.
+                    const int load = m_loads;
+                    QTimer::singleShot(kBrokenAfterMs, this, [this, load, reason] {
+                        if (load == m_loads && m_wantPlay && state() != State::Playing)
+                            m_view->setNotice(playerreasons::notice(shownName(), reason));
+                    });
                 }
                 emit error(reason);
             });
@@ -119,6 +130,7 @@ QWidget *QtMediaPlayer::widget()
 void QtMediaPlayer::setURL(const QString &url)
 {
     m_url = url;
+    ++m_loads;
     m_view->setNotice(QString());
     m_playPending = false;
     m_wantPlay = false;

@@ -62,6 +62,8 @@ private:
     // The teacher asked the current medium to play (cleared by stop, pause and a new URL).
     bool m_wantPlay = false;
     bool m_retried = false;
+    // Counts the media set, so that a late look at one knows whether it is still current.
+    int m_loads = 0;
     QString m_url;
     bool m_autoStart = true;
     bool m_windowless = false;

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMediaPlayer>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -170,25 +171,42 @@ void QtMediaPlayerTest::missingOrBrokenFileStaysSilent_data()
                              << QStringLiteral("找不到");
     QTest::newRow("broken") << writeFile(QStringLiteral("broken.mid"), QByteArray(4000, '\x5a'))
                             << QStringLiteral("无法播放");
+    QByteArray noise(4000, '\0');
+    for (int i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 7919 + i / 13) & 0xff);
+    QTest::newRow("corrupt video") << writeFile(QStringLiteral("坏.mp4"), noise) << QStringLiteral("损坏");
+    QFile avi(QStringLiteral(VELTANO_APP_DIR "/备课本/示例/彩条.avi"));
+    QVERIFY(avi.open(QIODevice::ReadOnly));
+    QTest::newRow("cut video") << writeFile(QStringLiteral("断.avi"), avi.read(3000))
+                               << QStringLiteral("无法播放");
 }
 
 void QtMediaPlayerTest::missingOrBrokenFileStaysSilent()
 {
     QFETCH(QString, path);
     QFETCH(QString, why);
-    QtMediaPlayer player(nullptr);
+    ShownPlayer shown;
+    QtMediaPlayer &player = shown.player;
     QSignalSpy errors(&player, &MediaPlayer::error);
+    QSignalSpy presses(&player, &MediaPlayer::mouseDown);
     player.setURL(path);
     QTRY_VERIFY_WITH_TIMEOUT(!errors.isEmpty(), kWatchdogMs);
     QTRY_COMPARE_WITH_TIMEOUT(player.state(), MediaPlayer::State::Stopped, kWatchdogMs);
     QCOMPARE(player.positionMs(), 0);
-    // The player's own area says which file and why, in place of a black picture.
+    // The player's own area says which file and why, in Chinese, in place of a black picture.
     QWidget *view = player.widget();
     auto *notice = view->findChild<QLabel *>(QStringLiteral("notice"));
-    QVERIFY(notice && notice->isVisibleTo(view));
+    QTRY_VERIFY_WITH_TIMEOUT(notice && notice->isVisible(), kWatchdogMs);
     QVERIFY(!view->findChild<VideoSurface *>()->isVisibleTo(view));
-    QVERIFY2(notice->text().contains(QFileInfo(path).fileName()) && notice->text().contains(why),
+    QVERIFY2(notice->text().contains(QFileInfo(path).fileName()) && notice->text().contains(why) &&
+                 !notice->text()
+                      .section(QStringLiteral("："), 1)
+                      .contains(QRegularExpression(QStringLiteral("[A-Za-z]"))),
              qPrintable(notice->text()));
+    // A click on the notice is a click on the player.
+    QTest::mouseClick(notice, Qt::LeftButton, {}, notice->rect().center());
+    QCOMPARE(presses.size(), 1);
+    QCOMPARE(presses.at(0).at(0).toInt(), MediaPlayer::kLeftButton);
 
     // The player still takes the next file.
     player.setURL(m_dir.filePath(QStringLiteral("tone.wav")));
