@@ -2,6 +2,7 @@
 // GStreamer's fake sink when there is no sound card).
 
 #include "platform/media/qtmediaplayer.h"
+#include "platform/media/videosurface.h"
 
 #include <QApplication>
 #include <QAudioOutput>
@@ -11,10 +12,10 @@
 #include <QLineEdit>
 #include <QMediaPlayer>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <QVideoWidget>
 #include <QWidget>
 
 namespace {
@@ -170,31 +171,48 @@ void QtMediaPlayerTest::missingOrBrokenFileStaysSilent_data()
                              << QStringLiteral("找不到");
     QTest::newRow("broken") << writeFile(QStringLiteral("broken.mid"), QByteArray(4000, '\x5a'))
                             << QStringLiteral("无法播放");
+    QByteArray noise(4000, '\0');
+    for (int i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 7919 + i / 13) & 0xff);
+    QTest::newRow("corrupt video") << writeFile(QStringLiteral("坏.mp4"), noise) << QStringLiteral("损坏");
+    QFile avi(QStringLiteral(VELTANO_APP_DIR "/备课本/示例/彩条.avi"));
+    QVERIFY(avi.open(QIODevice::ReadOnly));
+    QTest::newRow("cut video") << writeFile(QStringLiteral("断.avi"), avi.read(3000))
+                               << QStringLiteral("无法播放");
 }
 
 void QtMediaPlayerTest::missingOrBrokenFileStaysSilent()
 {
     QFETCH(QString, path);
     QFETCH(QString, why);
-    QtMediaPlayer player(nullptr);
+    ShownPlayer shown;
+    QtMediaPlayer &player = shown.player;
     QSignalSpy errors(&player, &MediaPlayer::error);
+    QSignalSpy presses(&player, &MediaPlayer::mouseDown);
     player.setURL(path);
     QTRY_VERIFY_WITH_TIMEOUT(!errors.isEmpty(), kWatchdogMs);
     QTRY_COMPARE_WITH_TIMEOUT(player.state(), MediaPlayer::State::Stopped, kWatchdogMs);
     QCOMPARE(player.positionMs(), 0);
-    // The player's own area says which file and why, in place of a black picture.
+    // The player's own area says which file and why, in Chinese, in place of a black picture.
     QWidget *view = player.widget();
     auto *notice = view->findChild<QLabel *>(QStringLiteral("notice"));
-    QVERIFY(notice && notice->isVisibleTo(view));
-    QVERIFY(!view->findChild<QVideoWidget *>()->isVisibleTo(view));
-    QVERIFY2(notice->text().contains(QFileInfo(path).fileName()) && notice->text().contains(why),
+    QTRY_VERIFY_WITH_TIMEOUT(notice && notice->isVisible(), kWatchdogMs);
+    QVERIFY(!view->findChild<VideoSurface *>()->isVisibleTo(view));
+    QVERIFY2(notice->text().contains(QFileInfo(path).fileName()) && notice->text().contains(why) &&
+                 !notice->text()
+                      .section(QStringLiteral("："), 1)
+                      .contains(QRegularExpression(QStringLiteral("[A-Za-z]"))),
              qPrintable(notice->text()));
+    // A click on the notice is a click on the player.
+    QTest::mouseClick(notice, Qt::LeftButton, {}, notice->rect().center());
+    QCOMPARE(presses.size(), 1);
+    QCOMPARE(presses.at(0).at(0).toInt(), MediaPlayer::kLeftButton);
 
     // The player still takes the next file.
     player.setURL(m_dir.filePath(QStringLiteral("tone.wav")));
     QTRY_COMPARE_WITH_TIMEOUT(player.state(), MediaPlayer::State::Playing, kWatchdogMs);
     QVERIFY(!notice->isVisibleTo(view));
-    QVERIFY(view->findChild<QVideoWidget *>()->isVisibleTo(view));
+    QVERIFY(view->findChild<VideoSurface *>()->isVisibleTo(view));
 }
 
 void QtMediaPlayerTest::reportsPressesAndFocus()
@@ -210,7 +228,7 @@ void QtMediaPlayerTest::reportsPressesAndFocus()
     QSignalSpy presses(&player, &MediaPlayer::mouseDown);
     QSignalSpy focus(&player, &MediaPlayer::focusIn);
 
-    auto *video = player.widget()->findChild<QVideoWidget *>();
+    auto *video = player.widget()->findChild<VideoSurface *>();
     QTest::mousePress(video, Qt::LeftButton, {}, QPoint(50, 50));
     QTest::mouseRelease(video, Qt::LeftButton, {}, QPoint(50, 50));
     QTest::mousePress(video, Qt::RightButton, {}, QPoint(50, 50));
@@ -249,7 +267,7 @@ void QtMediaPlayerTest::fullScreenIsLeftByEscapeOrDoubleClick()
     ShownPlayer shown;
     QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
     QtMediaPlayer &player = shown.player;
-    auto *video = player.widget()->findChild<QVideoWidget *>();
+    auto *video = player.widget()->findChild<VideoSurface *>();
 
     player.setFullScreen(true);
     QVERIFY(player.fullScreen());

@@ -126,7 +126,6 @@ void PicturePane::perform(const std::function<void(PictureLayouts &)> &command)
                            [this](const QString &file) { return ownSize(file); });
     command(layouts);
     apply(elements);
-    tellUnreadable();
 }
 
 PictureElements PicturePane::snapshot() const
@@ -172,16 +171,6 @@ std::optional<QSizeF> PicturePane::ownSize(const QString &file)
         return std::nullopt;
     const TwipsScale &scale = m_context.scale;
     return QSizeF(scale.toTwipsX(picture.ownSize.width()), scale.toTwipsY(picture.ownSize.height()));
-}
-
-void PicturePane::tellUnreadable()
-{
-    const QStringList failed = m_cache.takeNewFailures();
-    if (failed.isEmpty())
-        return;
-    m_context.platform.messageBox->show(
-        QStringLiteral("图片文件无法显示：\n") + failed.join(QLatin1Char('\n')), QStringLiteral("提示"),
-        MessageBox::Icon::Information, MessageBox::Buttons::Ok);
 }
 
 void PicturePane::setZoomPointer(const QString &iconName)

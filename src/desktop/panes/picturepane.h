@@ -19,7 +19,7 @@ class QTimer;
 // pictures, alignment and hiding of the current picture, the import of more
 // pictures, the zoom modes and the zoom timer Timer1, and the toolbar's
 // "Picture" button. Pictures are decoded once per file; an unreadable file
-// shows a notice in its element and is reported once.
+// shows a notice in its element, never a box that would stop the lesson.
 class PicturePane : public Pane
 {
     Q_OBJECT
@@ -36,8 +36,7 @@ public:
     QTimer *Timer1() const { return m_timer; }
 
     // A command of the layouts (PictureOne ... PictureSix, align, PictureHidden)
-    // on the elements as they stand; the result is shown, and files found
-    // unreadable on the way are reported.
+    // on the elements as they stand; the result is shown.
     void perform(const std::function<void(PictureLayouts &)> &command);
 
     void PictureStar();
@@ -58,7 +57,6 @@ private:
     // A name of the picture list as a path that can be opened.
     QString nativePath(const QString &file) const;
     std::optional<QSizeF> ownSize(const QString &file);
-    void tellUnreadable();
     void setZoomPointer(const QString &iconName);
     void setZoomRunning(bool running);
     void setFastScaling(bool fast);

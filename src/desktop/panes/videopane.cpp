@@ -9,7 +9,6 @@
 #include "platform/messagebox.h"
 
 #include <QCursor>
-#include <QDir>
 #include <QMenu>
 
 VideoPane::VideoPane(AppContext &context, const FullArea &area, MediaList &media, MediaPlayer *player,
@@ -18,8 +17,6 @@ VideoPane::VideoPane(AppContext &context, const FullArea &area, MediaList &media
       m_area(area), m_media(media), m_player(player), m_menu(menu), m_hideItem(item("Videohidden"))
 {
     m_player->widget()->setObjectName(QStringLiteral("WindowsMediaPlayer1"));
-    connect(m_player, &MediaPlayer::error, this,
-            [this](const QString &message) { tellOnce(m_player->URL(), message); });
     connect(m_player, &MediaPlayer::focusIn, this, [this] { emit recorded(kind()); });
     connect(m_player, &MediaPlayer::mouseDown, this, [this](int button) {
         // A press gives the player the focus; one that holds it already gets no focus event.
@@ -73,16 +70,6 @@ void VideoPane::showMedium(const QString &path)
     // Shown before the medium is set: playback starts more reliably in a visible player.
     setVisible(true);
     m_player->setURL(path);
-}
-
-void VideoPane::tellOnce(const QString &path, const QString &reason)
-{
-    if (path.isEmpty() || m_told.contains(path))
-        return;
-    m_told.insert(path);
-    m_context.platform.messageBox->show(
-        QStringLiteral("无法播放“%1”：%2").arg(QDir::toNativeSeparators(path), reason),
-        QStringLiteral("提示"), MessageBox::Icon::Information, MessageBox::Buttons::Ok);
 }
 
 void VideoPane::VideoPlay()

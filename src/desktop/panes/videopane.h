@@ -3,8 +3,6 @@
 #include "desktop/logic/videohidetoggle.h"
 #include "pane.h"
 
-#include <QSet>
-
 struct AppContext;
 struct MediaList;
 class MediaPlayer;
@@ -15,6 +13,7 @@ class QMenu;
 // commands of its menu `Video` (opening, playback, stepping through the
 // lesson's audio/video list, full screen and the hide toggle `Videohidden`;
 // the desktop wires the standard positions) and the toolbar's "video" button.
+// A medium the player cannot play is told by the player itself, in its place.
 class VideoPane : public Pane
 {
     Q_OBJECT
@@ -42,7 +41,6 @@ public:
     void videoButton();
 
 private:
-    void tellOnce(const QString &path, const QString &reason);
     void showMedium(const QString &path);
     void playListed();
     QAction *item(const char *name) const;
@@ -54,7 +52,4 @@ private:
     QMenu *m_menu;
     QAction *m_hideItem;
     VideoHideToggle m_hide;
-    // Media the player failed on, named once each while the desktop lives (a broken
-    // file reports several errors).
-    QSet<QString> m_told;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/mediaplayer.h"
 #include "platform/userfocus.h"
+#include "videosurface.h"
 
 #include <QFocusEvent>
 #include <QHBoxLayout>
@@ -13,7 +14,6 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QVideoWidget>
 
 namespace {
 
@@ -38,7 +38,7 @@ int buttonCode(Qt::MouseButton button)
 } // namespace
 
 PlayerView::PlayerView(QWidget *parent)
-    : QWidget(parent), m_video(new QVideoWidget(this)), m_notice(new QLabel(this)), m_bar(new QWidget(this))
+    : QWidget(parent), m_video(new VideoSurface(this)), m_notice(new QLabel(this)), m_bar(new QWidget(this))
 {
     setObjectName(QStringLiteral("WindowsMediaPlayer"));
     setAttribute(Qt::WA_StyledBackground);
@@ -176,8 +176,11 @@ bool PlayerView::eventFilter(QObject *watched, QEvent *event)
 void PlayerView::mousePressEvent(QMouseEvent *event)
 {
     // Presses on the video arrive here too when the video leaves them; the
-    // filter has reported those already.
-    if (!m_video->geometry().contains(event->position().toPoint()))
+    // filter has reported those already. A hidden video (a notice in its
+    // place) or one out on the full screen keeps a geometry that says nothing.
+    const bool onVideo = m_video->isVisible() && !m_video->isWindow() &&
+                         m_video->geometry().contains(event->position().toPoint());
+    if (!onVideo)
         emit pressed(buttonCode(event->button()));
     QWidget::mousePressEvent(event);
 }

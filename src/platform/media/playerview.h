@@ -6,7 +6,7 @@
 class QLabel;
 class QSlider;
 class QToolButton;
-class QVideoWidget;
+class VideoSurface;
 
 // What the media player looks like: the video picture with a control bar
 // (position slider, play, pause, stop) under it. The bar goes away when the
@@ -19,7 +19,7 @@ class PlayerView : public QWidget
 public:
     explicit PlayerView(QWidget *parent);
 
-    QVideoWidget *video() const { return m_video; }
+    VideoSurface *video() const { return m_video; }
     QWidget *controlBar() const { return m_bar; }
 
     void setDuration(qint64 ms);
@@ -50,7 +50,7 @@ protected:
 private:
     QToolButton *makeButton(const char *name, QStyle::StandardPixmap icon, const QString &tip);
 
-    QVideoWidget *m_video;
+    VideoSurface *m_video;
     QLabel *m_notice;
     QWidget *m_bar;
     QSlider *m_slider;

@@ -1,13 +1,14 @@
 #include "qtmediaplayer.h"
 
 #include "lesson/lessonbook.h"
+#include "platform/logic/playerreasons.h"
 #include "playerview.h"
+#include "videosurface.h"
 
 #include <QAudioOutput>
 #include <QFileInfo>
 #include <QMediaPlayer>
 #include <QUrl>
-#include <QVideoWidget>
 
 namespace {
 
@@ -16,6 +17,8 @@ namespace {
 constexpr int kSettleMs = 300;
 // How long a loaded medium must stay loaded before a play swallowed by a stale error is retried.
 constexpr int kRetryMs = 150;
+// How long a medium that reported an error has to start playing before it is taken for broken.
+constexpr int kBrokenAfterMs = 1500;
 
 // A lesson names local files, possibly with Windows separators; anything with
 // a scheme ("http://…") is taken as an address.
@@ -54,7 +57,7 @@ void QtMediaPlayer::createPipeline()
     m_player = new QMediaPlayer(this);
     m_audio = new QAudioOutput(m_player);
     m_player->setAudioOutput(m_audio);
-    m_player->setVideoOutput(m_view->video());
+    m_player->setVideoSink(m_view->video()->sink());
     m_audio->setVolume(float(m_volume) / 100.0f);
 
     connect(m_player, &QMediaPlayer::playbackStateChanged, this, [this] { emit stateChanged(state()); });
@@ -66,18 +69,24 @@ void QtMediaPlayer::createPipeline()
     connect(m_player, &QMediaPlayer::positionChanged, m_view, &PlayerView::setPosition);
     connect(m_player, &QMediaPlayer::errorOccurred, this,
             [this](QMediaPlayer::Error, const QString &message) {
+                const QString reason = reasonFor(message);
                 // Errors of a medium arrive queued and may come after the next one was
                 // set: only a medium that is invalid now leaves the player stopped.
                 if (m_player->mediaStatus() == QMediaPlayer::InvalidMedia) {
                     m_playPending = false;
                     m_player->stop();
-                    m_view->setNotice(failureNotice());
+                    m_view->setNotice(playerreasons::notice(shownName(), reason));
+                } else {
+                    // A medium that loaded and then broke (a file cut short) stays
+                    // stopped and black; the one before's late error is followed by
+                    // playing, after the retry.
+                    const int load = m_loads;
+                    QTimer::singleShot(kBrokenAfterMs, this, [this, load, reason] {
+                        if (load == m_loads && m_wantPlay && state() != State::Playing)
+                            m_view->setNotice(playerreasons::notice(shownName(), reason));
+                    });
                 }
-                // GStreamer's words when no decoder of the format is installed.
-                if (message.contains(QLatin1String("missing a plug-in")))
-                    emit error(QStringLiteral("缺少播放这种格式的解码组件（GStreamer 插件）"));
-                else
-                    emit error(message);
+                emit error(reason);
             });
 }
 
@@ -93,7 +102,7 @@ void QtMediaPlayer::releasePipeline()
     const bool wasStopped = gone->playbackState() == QMediaPlayer::StoppedState;
     gone->disconnect();
     gone->stop();
-    gone->setVideoOutput(nullptr);
+    gone->setVideoSink(nullptr);
     gone->deleteLater();
     m_view->setDuration(0);
     m_view->setPosition(0);
@@ -121,6 +130,7 @@ QWidget *QtMediaPlayer::widget()
 void QtMediaPlayer::setURL(const QString &url)
 {
     m_url = url;
+    ++m_loads;
     m_view->setNotice(QString());
     m_playPending = false;
     m_wantPlay = false;
@@ -131,20 +141,27 @@ void QtMediaPlayer::setURL(const QString &url)
     }
     createPipeline();
     m_player->stop();
+    // The same medium again is loaded afresh: Qt would keep the old load, and
+    // with it a failure whose notice was just cleared (or a file since copied in).
+    m_player->setSource(QUrl());
     m_player->setSource(sourceOf(url));
     if (m_autoStart)
         schedulePlay();
 }
 
-QString QtMediaPlayer::failureNotice() const
+QString QtMediaPlayer::shownName() const
 {
     const QUrl source = sourceOf(m_url);
-    if (!source.isLocalFile())
-        return QStringLiteral("无法播放“%1”").arg(m_url);
-    const QFileInfo file(source.toLocalFile());
-    return (file.exists() ? QStringLiteral("无法播放文件“%1”：格式不能播放")
-                          : QStringLiteral("找不到文件“%1”"))
-        .arg(file.fileName());
+    return source.isLocalFile() ? QFileInfo(source.toLocalFile()).fileName() : m_url;
+}
+
+QString QtMediaPlayer::reasonFor(const QString &message) const
+{
+    // However the back end words it, a file that is not there is missing.
+    const QUrl source = sourceOf(m_url);
+    if (source.isLocalFile() && !QFileInfo::exists(source.toLocalFile()))
+        return playerreasons::missing();
+    return playerreasons::fromBackEnd(message);
 }
 
 void QtMediaPlayer::setVolume(int volume)

@@ -40,8 +40,10 @@ public:
     qint64 positionMs() const override;
 
 private:
-    // What the player shows when the medium cannot be played: its name and why.
-    QString failureNotice() const;
+    // The medium as its notice names it: a file by its name, an address whole.
+    QString shownName() const;
+    // Why the medium cannot be played, from the back end's message.
+    QString reasonFor(const QString &message) const;
     void schedulePlay();
     void startPendingPlay();
     void onShown();
@@ -60,6 +62,8 @@ private:
     // The teacher asked the current medium to play (cleared by stop, pause and a new URL).
     bool m_wantPlay = false;
     bool m_retried = false;
+    // Counts the media set, so that a late look at one knows whether it is still current.
+    int m_loads = 0;
     QString m_url;
     bool m_autoStart = true;
     bool m_windowless = false;

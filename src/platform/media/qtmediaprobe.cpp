@@ -2,11 +2,17 @@
 
 #include "platform/pictures/picturefile.h"
 
+#include "platform/logic/playerreasons.h"
+
+#include <QAudioOutput>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QMediaPlayer>
 #include <QPointer>
 #include <QThreadPool>
 #include <QTimer>
 #include <QUrl>
+#include <QVideoSink>
 
 namespace {
 
@@ -24,18 +30,28 @@ void probePicture(const QString &path, QObject *context, std::function<void(cons
     });
 }
 
-// The player only opens the medium (no output, nothing heard): loaded media
-// can be played, invalid media or an error cannot.
+// Each check opens the medium in a player of its own, made for it, with a
+// silent audio output and a video sink as the lesson's player has: every
+// stream the file holds then leads somewhere. Without them a decoded stream
+// led nowhere, and GStreamer now and then called a good file broken
+// ("Internal data stream error") before the player told it was loaded.
+// Loaded media can be played; invalid media or an error cannot.
 void probeAudioVideo(const QString &path, QObject *context, int timeoutMs,
                      std::function<void(const QString &)> done)
 {
     auto *player = new QMediaPlayer(context);
+    auto *audio = new QAudioOutput(player);
+    audio->setMuted(true);
+    player->setAudioOutput(audio);
+    player->setVideoSink(new QVideoSink(player));
     auto *timer = new QTimer(player);
     timer->setSingleShot(true);
     auto finish = [player, done = std::move(done)](const QString &reason) {
         if (player->property("probed").toBool())
             return;
         player->setProperty("probed", true);
+        player->disconnect();
+        player->stop();
         player->deleteLater();
         done(reason);
     };
@@ -44,14 +60,14 @@ void probeAudioVideo(const QString &path, QObject *context, int timeoutMs,
                          if (status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferedMedia)
                              finish(QString());
                          else if (status == QMediaPlayer::InvalidMedia)
-                             finish(QStringLiteral("无法播放：格式不受支持或文件已损坏"));
+                             finish(playerreasons::unplayable());
                      });
     QObject::connect(player, &QMediaPlayer::errorOccurred, player,
-                     [finish](QMediaPlayer::Error, const QString &message) {
-                         finish(QStringLiteral("无法播放：") + message);
+                     [finish, path](QMediaPlayer::Error, const QString &message) {
+                         finish(QFileInfo::exists(path) ? playerreasons::fromBackEnd(message)
+                                                        : playerreasons::missing());
                      });
-    QObject::connect(timer, &QTimer::timeout, player,
-                     [finish] { finish(QStringLiteral("无法播放：媒体后端没有回应")); });
+    QObject::connect(timer, &QTimer::timeout, player, [finish] { finish(playerreasons::noAnswer()); });
     timer->start(timeoutMs);
     player->setSource(QUrl::fromLocalFile(path));
 }

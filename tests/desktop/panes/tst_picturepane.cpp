@@ -81,9 +81,8 @@ private slots:
             QVERIFY(d.view(k)->isVisible());
         QVERIFY(!d.view(0)->showsNotice() && d.view(1)->showsNotice() && !d.view(2)->showsNotice());
         QCOMPARE(d.at(1), (TwipsRect{9830, 3555, 4915, 3555}));
-        QCOMPARE(d.fakes.messageBox.shown.size(), 1);
-        QVERIFY(d.fakes.messageBox.shown.first().text.endsWith(QStringLiteral("/pics/b.jpg")));
-        QCOMPARE(d.fakes.messageBox.shown.first().title, QStringLiteral("提示"));
+        // Told in its place only: no box stops the lesson.
+        QVERIFY(d.fakes.messageBox.shown.isEmpty());
 
         // Painted: the pictures' colour, and the notice's pale panel.
         const QImage a = d.view(0)->grab().toImage();
@@ -91,12 +90,11 @@ private slots:
         const QImage notice = d.view(1)->grab().toImage();
         QCOMPARE(notice.pixelColor(2, 2), QColor(255, 255, 225));
 
-        // The same file again is not reported again.
         d.item("PictureThree");
         d.item("PictureOne");
         d.item("PictureOne");
         QVERIFY(d.view(0)->showsNotice());
-        QCOMPARE(d.fakes.messageBox.shown.size(), 1);
+        QVERIFY(d.fakes.messageBox.shown.isEmpty());
     }
 
     void aClickInZoomModeRunsUntilTheThresholdAndFollowsThePointer()
