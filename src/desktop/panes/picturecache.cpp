@@ -3,7 +3,6 @@
 #include <QCursor>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <utility>
 
 PictureCache::PictureCache(std::function<QSize()> bound) : m_bound(std::move(bound))
 {}
@@ -24,16 +23,7 @@ CachedPicture PictureCache::picture(const QString &path)
         return decoded;
     }
     m_pictures.remove(path);
-    if (!m_reported.contains(path)) {
-        m_reported.insert(path);
-        m_newFailures.append(path);
-    }
     return decoded;
-}
-
-QStringList PictureCache::takeNewFailures()
-{
-    return std::exchange(m_newFailures, {});
 }
 
 QSize largestShownSize(const QSize &workArea)

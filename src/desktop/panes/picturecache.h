@@ -5,7 +5,6 @@
 #include <functional>
 #include <QDateTime>
 #include <QHash>
-#include <QSet>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -34,9 +33,6 @@ public:
     // The picture of `path` (a native path).
     CachedPicture picture(const QString &path);
 
-    // Files found unreadable since the last call, each reported once.
-    QStringList takeNewFailures();
-
 private:
     struct Entry {
         qint64 size = -1;
@@ -46,6 +42,4 @@ private:
 
     std::function<QSize()> m_bound;
     QHash<QString, Entry> m_pictures;
-    QSet<QString> m_reported;
-    QStringList m_newFailures;
 };
