@@ -1,6 +1,5 @@
 #include "documentpanes.h"
 
-#include "base/appcontext.h"
 #include "desktop/desktopkeys.h"
 #include "desktop/desktopmenus.h"
 #include "desktop/desktoptoolbar.h"
@@ -20,7 +19,7 @@ void installWordPane(TeachingDesktop &desktop)
 {
     DesktopMenus &menus = desktop.menus();
     auto *text = qobject_cast<TextPane *>(desktop.pane(QStringLiteral("Txt")));
-    auto *word = new WordPane(desktop.context(), desktop.desktopState().fullArea, desktop.ole1(),
+    auto *word = new WordPane(desktop.paneServices(), desktop.desktopState().fullArea, desktop.ole1(),
                               desktop.ole2(), text, menus.menu(QStringLiteral("WordLocation")), &desktop);
     const auto on = [&menus, word](const char *name, auto handler) {
         QObject::connect(menus.item(QLatin1String(name)), &QAction::triggered, word, handler);
@@ -56,7 +55,7 @@ void installWordPane(TeachingDesktop &desktop)
 void installDeckPane(TeachingDesktop &desktop)
 {
     auto *deck =
-        new DeckPane(desktop.context(), desktop.desktopState().fullArea, desktop.workArea(), &desktop);
+        new DeckPane(desktop.paneServices(), desktop.desktopState().fullArea, desktop.workArea(), &desktop);
     desktop.registerPane(deck);
     desktop.connectStandardPlacement(deck);
     MediaList &presentations = desktop.desktopState().lists.presentations;
@@ -85,6 +84,6 @@ void installDocumentPanes(TeachingDesktop &desktop)
     installWordPane(desktop);
     installDeckPane(desktop);
     // Whatever the lesson holds, nothing converts on for a desktop that is gone.
-    QObject::connect(&desktop, &TeachingDesktop::leaving, desktop.context().platform.documents,
+    QObject::connect(&desktop, &TeachingDesktop::leaving, desktop.paneServices().documents,
                      &DocumentConverter::release);
 }

@@ -1,6 +1,5 @@
 #include "flashpanes.h"
 
-#include "base/appcontext.h"
 #include "desktop/desktopmenus.h"
 #include "desktop/desktoptoolbar.h"
 #include "desktop/panes/flashpane.h"
@@ -26,9 +25,9 @@ const struct {
 
 void installFlashPane(TeachingDesktop &desktop)
 {
-    AppContext &context = desktop.context();
-    FlashPlayer *player = context.platform.flashPlayers->create(desktop.workArea());
-    auto *flash = new FlashPane(context, player, &desktop);
+    const PaneServices &services = desktop.paneServices();
+    FlashPlayer *player = services.flashPlayers->create(desktop.workArea());
+    auto *flash = new FlashPane(services, player, &desktop);
     desktop.registerPane(flash);
     // Its hide item replaces the movie before hiding.
     desktop.connectStandardPlacement(flash, false);

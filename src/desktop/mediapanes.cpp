@@ -1,6 +1,5 @@
 #include "mediapanes.h"
 
-#include "base/appcontext.h"
 #include "desktop/desktopkeys.h"
 #include "desktop/desktopmenus.h"
 #include "desktop/desktoptoolbar.h"
@@ -16,7 +15,7 @@ namespace {
 
 void installTextPane(TeachingDesktop &desktop)
 {
-    auto *text = new TextPane(desktop.context(), desktop.workArea(), desktop.inputBox(),
+    auto *text = new TextPane(desktop.paneServices(), desktop.workArea(), desktop.inputBox(),
                               desktop.menus().menu(QStringLiteral("TxtLocation")), &desktop);
     desktop.registerPane(text);
     desktop.connectStandardPlacement(text);
@@ -35,7 +34,7 @@ void installTextPane(TeachingDesktop &desktop)
 
 void installDrawingPane(TeachingDesktop &desktop)
 {
-    auto *drawing = new DrawingPane(desktop.context(), desktop.workArea(), &desktop);
+    auto *drawing = new DrawingPane(desktop.paneServices(), desktop.workArea(), &desktop);
     desktop.registerPane(drawing);
     desktop.connectStandardPlacement(drawing);
     const QAction *paint = desktop.toolbar()->button(QStringLiteral("paint"));
@@ -45,10 +44,10 @@ void installDrawingPane(TeachingDesktop &desktop)
 
 void installVideoPane(TeachingDesktop &desktop)
 {
-    AppContext &context = desktop.context();
+    const PaneServices &services = desktop.paneServices();
     DesktopState &state = desktop.desktopState();
-    MediaPlayer *player = context.platform.mediaPlayers->create(desktop.workArea());
-    auto *video = new VideoPane(context, state.fullArea, state.lists.media, player,
+    MediaPlayer *player = services.mediaPlayers->create(desktop.workArea());
+    auto *video = new VideoPane(services, state.fullArea, state.lists.media, player,
                                 desktop.menus().menu(QStringLiteral("Video")), &desktop);
     desktop.registerPane(video);
     // Its hide item is the toggle of its own.

@@ -1,7 +1,5 @@
 #include "picturepanes.h"
 
-#include "base/appcontext.h"
-#include "base/sharedstate.h"
 #include "desktop/desktopkeys.h"
 #include "desktop/desktopmenus.h"
 #include "desktop/panes/picturepane.h"
@@ -12,7 +10,7 @@
 void installPicturePane(TeachingDesktop &desktop)
 {
     DesktopMenus &menus = desktop.menus();
-    auto *pictures = new PicturePane(desktop.context(), desktop.desktopState(), desktop.workArea(),
+    auto *pictures = new PicturePane(desktop.paneServices(), desktop.desktopState(), desktop.workArea(),
                                      menus.menu(QStringLiteral("PictureLocation")),
                                      menus.item(QStringLiteral("PicEnlarge")),
                                      menus.item(QStringLiteral("PicShrink")), &desktop);
@@ -48,7 +46,7 @@ void installPicturePane(TeachingDesktop &desktop)
     // The lesson's pictures, as the toolbar's button steps through them; back
     // by the pictures shown and those before them.
     DesktopState &state = desktop.desktopState();
-    const QString &pictureField = desktop.context().state.LessonFields[slot::PictureFiles];
+    const QString &pictureField = desktop.paneServices().lesson[slot::PictureFiles];
     desktop.keys().setStepAction(QStringLiteral("Image"), [pictures, &state, &pictureField](int direction) {
         if (pictureField.isEmpty() || !pictures->isVisible())
             return false;

@@ -37,10 +37,28 @@ namespace {
 // Blank buttons start at position 10, so Text1 starts nine buttons down.
 const int kButtonsAboveText1 = 9;
 
+PaneServices paneServicesOf(AppContext &context)
+{
+    const PlatformServices &platform = context.platform;
+    ScreenRoles &screens = context.screens;
+    return {context.state.LessonFields,
+            context.state.SettingsRecord,
+            context.book,
+            context.scale,
+            platform.fileDialog,
+            platform.messageBox,
+            platform.choiceDialogs,
+            platform.documents,
+            platform.mediaPlayers,
+            platform.flashPlayers,
+            [&screens](QWidget *window) { screens.present(window, Qt::WindowMaximized); }};
+}
+
 } // namespace
 
 TeachingDesktop::TeachingDesktop(AppContext &context, RandomSource random, QWidget *parent)
-    : QMainWindow(parent), m_context(context), m_random(orSystemRandom(std::move(random)))
+    : QMainWindow(parent), m_context(context), m_paneServices(paneServicesOf(context)),
+      m_random(orSystemRandom(std::move(random)))
 {
     setObjectName(QStringLiteral("Form3"));
     // A desktop's global menu would take the placement commands and ClickTs

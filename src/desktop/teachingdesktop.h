@@ -4,6 +4,7 @@
 #include "base/screenflow.h"
 #include "desktop/logic/desktopstate.h"
 #include "desktop/logic/placementdispatch.h"
+#include "desktop/panes/paneservices.h"
 
 #include <functional>
 #include <QColor>
@@ -33,6 +34,8 @@ public:
     void load() override;
 
     AppContext &context() const { return m_context; }
+    // The part of the context the panes are handed.
+    const PaneServices &paneServices() const { return m_paneServices; }
     DesktopState &desktopState() { return m_state; }
     const FullArea &fullArea() const { return m_state.fullArea; }
     QWidget *workArea() const { return m_frame1; }
@@ -97,6 +100,7 @@ private:
     void MyProgram();
 
     AppContext &m_context;
+    PaneServices m_paneServices;
     RandomSource m_random;
     DesktopState m_state;
     QWidget *m_client;

@@ -1,10 +1,10 @@
 #include "deckpane.h"
 
-#include "base/appcontext.h"
-#include "base/sharedstate.h"
 #include "deckview.h"
 #include "documentwait.h"
+#include "lesson/lessonbook.h"
 #include "lesson/medialists.h"
+#include "paneservices.h"
 #include "platform/documentconverter.h"
 #include "platform/filedialog.h"
 
@@ -18,10 +18,10 @@ const QString kStop = QStringLiteral("停止");
 
 } // namespace
 
-DeckPane::DeckPane(AppContext &context, const FullArea &fullArea, QWidget *workArea, QObject *parent)
-    : Pane(QStringLiteral("Ppt"), new DeckView(workArea), context.scale, parent), m_context(context),
+DeckPane::DeckPane(const PaneServices &services, const FullArea &fullArea, QWidget *workArea, QObject *parent)
+    : Pane(QStringLiteral("Ppt"), new DeckView(workArea), services.scale, parent), m_services(services),
       m_fullArea(fullArea), m_view(static_cast<DeckView *>(control())),
-      m_wait(new DocumentWait(context.platform.documents, context.platform.messageBox, workArea, this))
+      m_wait(new DocumentWait(services.documents, services.messageBox, workArea, this))
 {
     connect(m_view, &DeckView::deckShown, this, [this] {
         emit recorded(kind());
@@ -41,8 +41,8 @@ void DeckPane::Navigate(const QString &path)
 
 void DeckPane::Powerpointstar()
 {
-    const std::optional<QString> chosen = m_context.platform.fileDialog->chooseFile(
-        QStringLiteral("PowerPoint演示文稿|*.ppt"), m_context.book.lessonBook());
+    const std::optional<QString> chosen = m_services.fileDialog->chooseFile(
+        QStringLiteral("PowerPoint演示文稿|*.ppt"), m_services.book.lessonBook());
     if (!chosen)
         return;
     placeQuarter();
@@ -52,13 +52,13 @@ void DeckPane::Powerpointstar()
 
 void DeckPane::pptButton(MediaList &presentations, QAction *button)
 {
-    if (m_context.state.LessonFields[slot::PptFiles].isEmpty()) {
+    if (m_services.lesson[slot::PptFiles].isEmpty()) {
         Powerpointstar();
         return;
     }
     if (button->text() == kPlay) {
         placeQuarter();
-        Navigate(m_context.book.openable(presentations.stepOn()));
+        Navigate(m_services.book.openable(presentations.stepOn()));
         button->setText(kStop);
         setVisible(true);
     } else if (button->text() == kStop) {
@@ -71,9 +71,9 @@ void DeckPane::pptButton(MediaList &presentations, QAction *button)
 void DeckPane::prepare(const MediaList &presentations)
 {
     for (int i = 0; i < presentations.count; ++i) {
-        const QString path = m_context.book.openable(presentations.elements.value(i));
+        const QString path = m_services.book.openable(presentations.elements.value(i));
         if (!path.isEmpty())
-            m_context.platform.documents->open(path, DocumentConverter::Urgency::Background);
+            m_services.documents->open(path, DocumentConverter::Urgency::Background);
     }
 }
 

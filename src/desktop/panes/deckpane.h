@@ -3,7 +3,7 @@
 #include "geometry/placement.h"
 #include "pane.h"
 
-struct AppContext;
+struct PaneServices;
 struct ConvertedDocument;
 struct MediaList;
 class DeckView;
@@ -18,7 +18,8 @@ class DeckPane : public Pane
 {
     Q_OBJECT
 public:
-    DeckPane(AppContext &context, const FullArea &fullArea, QWidget *workArea, QObject *parent = nullptr);
+    DeckPane(const PaneServices &services, const FullArea &fullArea, QWidget *workArea,
+             QObject *parent = nullptr);
 
     DeckView *WebBrowser1() const { return m_view; }
 
@@ -43,7 +44,7 @@ private:
     void placeQuarter();
     void onOpened(const ConvertedDocument &converted);
 
-    AppContext &m_context;
+    const PaneServices &m_services;
     const FullArea &m_fullArea;
     DeckView *m_view;
     DocumentWait *m_wait;

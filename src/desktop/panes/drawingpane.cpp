@@ -1,11 +1,12 @@
 #include "drawingpane.h"
 
-#include "base/appcontext.h"
 #include "drawingboard.h"
+#include "lesson/lessonbook.h"
+#include "paneservices.h"
 
-DrawingPane::DrawingPane(AppContext &context, QWidget *workArea, QObject *parent)
-    : Pane(QStringLiteral("Draw"), new DrawingBoard(context.scale, workArea), context.scale, parent),
-      m_context(context), m_board(static_cast<DrawingBoard *>(control()))
+DrawingPane::DrawingPane(const PaneServices &services, QWidget *workArea, QObject *parent)
+    : Pane(QStringLiteral("Draw"), new DrawingBoard(services.scale, workArea), services.scale, parent),
+      m_services(services), m_board(static_cast<DrawingBoard *>(control()))
 {}
 
 void DrawingPane::paintButton(bool pressed)
@@ -15,5 +16,5 @@ void DrawingPane::paintButton(bool pressed)
         return;
     }
     setVisible(true);
-    m_board->usePointerIcon(m_context.book.setFolder(QStringLiteral("image/pencil11.ico")));
+    m_board->usePointerIcon(m_services.book.setFolder(QStringLiteral("image/pencil11.ico")));
 }

@@ -2,7 +2,7 @@
 
 #include "pane.h"
 
-struct AppContext;
+struct PaneServices;
 class DrawingBoard;
 
 // The drawing pane ("Draw"): the board `Picture1`, shown and hidden by the
@@ -12,7 +12,7 @@ class DrawingPane : public Pane
 {
     Q_OBJECT
 public:
-    DrawingPane(AppContext &context, QWidget *workArea, QObject *parent = nullptr);
+    DrawingPane(const PaneServices &services, QWidget *workArea, QObject *parent = nullptr);
 
     DrawingBoard *Picture1() const { return m_board; }
 
@@ -21,6 +21,6 @@ public:
     void paintButton(bool pressed);
 
 private:
-    AppContext &m_context;
+    const PaneServices &m_services;
     DrawingBoard *m_board;
 };

@@ -1,9 +1,9 @@
 #include "flashpane.h"
 
-#include "base/appcontext.h"
-#include "base/sharedstate.h"
 #include "desktop/logic/flashplacement.h"
+#include "lesson/lessonbook.h"
 #include "lesson/medialists.h"
+#include "paneservices.h"
 #include "platform/filedialog.h"
 #include "platform/flashplayer.h"
 
@@ -17,8 +17,8 @@ const char kStopped[] = "播放";
 
 } // namespace
 
-FlashPane::FlashPane(AppContext &context, FlashPlayer *player, QObject *parent)
-    : Pane(QStringLiteral("Flash"), player->widget(), context.scale, parent), m_context(context),
+FlashPane::FlashPane(const PaneServices &services, FlashPlayer *player, QObject *parent)
+    : Pane(QStringLiteral("Flash"), player->widget(), services.scale, parent), m_services(services),
       m_player(player)
 {
     m_player->widget()->setObjectName(QStringLiteral("ShockwaveFlash1"));
@@ -43,22 +43,22 @@ void FlashPane::showMovie(const QString &path)
 
 void FlashPane::Flashstar()
 {
-    const std::optional<QString> chosen = m_context.platform.fileDialog->chooseFile(
-        QStringLiteral("Flash播放文件|*.swf"), m_context.book.lessonBook());
+    const std::optional<QString> chosen = m_services.fileDialog->chooseFile(
+        QStringLiteral("Flash播放文件|*.swf"), m_services.book.lessonBook());
     if (chosen)
         showMovie(*chosen);
 }
 
 void FlashPane::startGame(const QString &file, const FullArea &area)
 {
-    showMovie(m_context.book.programFolder() + file);
+    showMovie(m_services.book.programFolder() + file);
     place(Position::Full, area);
 }
 
 void FlashPane::OtherGame(const FullArea &area)
 {
     const std::optional<QString> chosen =
-        m_context.platform.fileDialog->chooseFile(QStringLiteral("Flash小游戏|*.swf"), QString());
+        m_services.fileDialog->chooseFile(QStringLiteral("Flash小游戏|*.swf"), QString());
     if (!chosen)
         return;
     showMovie(*chosen);
@@ -67,15 +67,15 @@ void FlashPane::OtherGame(const FullArea &area)
 
 void FlashPane::GameHide()
 {
-    m_player->setMovie(m_context.book.programFolder() + QStringLiteral("/set/sample.swf"));
+    m_player->setMovie(m_services.book.programFolder() + QStringLiteral("/set/sample.swf"));
     setVisible(false);
 }
 
 void FlashPane::flashButton(MediaList &movies, QAction *button)
 {
-    const bool lessonHasMovies = !m_context.state.LessonFields[slot::FlashFiles].isEmpty();
+    const bool lessonHasMovies = !m_services.lesson[slot::FlashFiles].isEmpty();
     if (lessonHasMovies && button->text() == QString::fromUtf8(kStopped)) {
-        m_player->setMovie(m_context.book.openable(movies.stepOn()));
+        m_player->setMovie(m_services.book.openable(movies.stepOn()));
         m_player->setMenu(false);
         m_player->play();
         setVisible(true);

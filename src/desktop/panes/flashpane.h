@@ -2,7 +2,7 @@
 
 #include "pane.h"
 
-struct AppContext;
+struct PaneServices;
 class FlashPlayer;
 class QAction;
 
@@ -13,7 +13,7 @@ class FlashPane : public Pane
 {
     Q_OBJECT
 public:
-    FlashPane(AppContext &context, FlashPlayer *player, QObject *parent = nullptr);
+    FlashPane(const PaneServices &services, FlashPlayer *player, QObject *parent = nullptr);
 
     FlashPlayer *ShockwaveFlash1() const { return m_player; }
 
@@ -36,6 +36,6 @@ protected:
 private:
     void showMovie(const QString &path);
 
-    AppContext &m_context;
+    const PaneServices &m_services;
     FlashPlayer *m_player;
 };

@@ -1,7 +1,7 @@
 #include "picturepane.h"
 
-#include "base/appcontext.h"
-#include "base/sharedstate.h"
+#include "lesson/lessonbook.h"
+#include "paneservices.h"
 #include "pictureelement.h"
 #include "platform/dialogs/dialogchoice.h"
 #include "platform/filedialog.h"
@@ -19,10 +19,10 @@ constexpr int kTickMilliseconds = 16;
 
 } // namespace
 
-PicturePane::PicturePane(AppContext &context, DesktopState &state, QWidget *workArea, QMenu *location,
-                         QAction *enlarge, QAction *shrink, QObject *parent)
-    : Pane(QStringLiteral("Image"), new PictureElementView(0, workArea), context.scale, parent),
-      m_context(context), m_state(state), m_location(location), m_enlarge(enlarge), m_shrink(shrink),
+PicturePane::PicturePane(const PaneServices &services, DesktopState &state, QWidget *workArea,
+                         QMenu *location, QAction *enlarge, QAction *shrink, QObject *parent)
+    : Pane(QStringLiteral("Image"), new PictureElementView(0, workArea), services.scale, parent),
+      m_services(services), m_state(state), m_location(location), m_enlarge(enlarge), m_shrink(shrink),
       m_cache([workArea] { return largestShownSize(workArea->size() * workArea->devicePixelRatioF()); }),
       m_timer(new QTimer(this))
 {
@@ -30,7 +30,7 @@ PicturePane::PicturePane(AppContext &context, DesktopState &state, QWidget *work
     m_elements[0] = this;
     for (int k = 1; k < kPictureElements; ++k) {
         m_views[k] = new PictureElementView(k, workArea);
-        m_elements[k] = new Pane(kind(), m_views[k], context.scale, this);
+        m_elements[k] = new Pane(kind(), m_views[k], services.scale, this);
     }
     for (PictureElementView *view : m_views) {
         connect(view, &PictureElementView::moved, this, &PicturePane::Image1_MouseMove);
@@ -49,12 +49,12 @@ void PicturePane::PictureStar()
     request.title = QStringLiteral("选择文件");
     request.filter = QStringLiteral(
         "图片文件|*.bmp;*.ico;*.cur;*.jpg;*.jpeg;*.gif|Jpeg文件|*.jpeg;*.jpg|Gif文件|*.gif|所有文件|*.*");
-    request.startFolder = m_context.book.programFolder();
+    request.startFolder = m_services.book.programFolder();
     request.multiple = true;
-    const OpenFileResult chosen = m_context.platform.fileDialog->getOpenFile(request);
+    const OpenFileResult chosen = m_services.fileDialog->getOpenFile(request);
     if (chosen.cancelled)
         return;
-    const SelectFileInfo info = parseDialogChoice(chosen.text, *m_context.platform.messageBox);
+    const SelectFileInfo info = parseDialogChoice(chosen.text, *m_services.messageBox);
     perform([&info](PictureLayouts &layouts) { layouts.importPictures(info); });
 }
 
@@ -72,7 +72,7 @@ void PicturePane::PicShrink()
 
 void PicturePane::pictureButton()
 {
-    if (m_context.state.LessonFields[slot::PictureFiles].isEmpty()) {
+    if (m_services.lesson[slot::PictureFiles].isEmpty()) {
         PictureStar();
         return;
     }
@@ -122,7 +122,7 @@ void PicturePane::Image1_MouseUp(int, Qt::MouseButton button, const QPoint &glob
 void PicturePane::perform(const std::function<void(PictureLayouts &)> &command)
 {
     PictureElements elements = snapshot();
-    PictureLayouts layouts(elements, m_state, m_context.state.LessonFields[slot::PictureFiles],
+    PictureLayouts layouts(elements, m_state, m_services.lesson[slot::PictureFiles],
                            [this](const QString &file) { return ownSize(file); });
     command(layouts);
     apply(elements);
@@ -159,7 +159,7 @@ void PicturePane::apply(const PictureElements &elements)
 
 QString PicturePane::nativePath(const QString &file) const
 {
-    return m_context.book.openable(file);
+    return m_services.book.openable(file);
 }
 
 std::optional<QSizeF> PicturePane::ownSize(const QString &file)
@@ -169,7 +169,7 @@ std::optional<QSizeF> PicturePane::ownSize(const QString &file)
     const CachedPicture picture = m_cache.picture(nativePath(file));
     if (!picture.readable)
         return std::nullopt;
-    const TwipsScale &scale = m_context.scale;
+    const TwipsScale &scale = m_services.scale;
     return QSizeF(scale.toTwipsX(picture.ownSize.width()), scale.toTwipsY(picture.ownSize.height()));
 }
 
@@ -177,7 +177,7 @@ void PicturePane::setZoomPointer(const QString &iconName)
 {
     const QPixmap icon = iconName.isEmpty()
                              ? QPixmap()
-                             : QPixmap(m_context.book.setFolder(QStringLiteral("image/") + iconName));
+                             : QPixmap(m_services.book.setFolder(QStringLiteral("image/") + iconName));
     for (PictureElementView *view : m_views) {
         if (icon.isNull())
             view->setCursor(Qt::ArrowCursor);

@@ -8,7 +8,7 @@
 #include <array>
 #include <functional>
 
-struct AppContext;
+struct PaneServices;
 class PictureElementView;
 class QAction;
 class QMenu;
@@ -27,7 +27,7 @@ public:
     // `state` is the desktop's shared state, `location` its menu
     // `PictureLocation`, `enlarge` and `shrink` the check items 放大 and 缩小;
     // all must outlive the pane.
-    PicturePane(AppContext &context, DesktopState &state, QWidget *workArea, QMenu *location,
+    PicturePane(const PaneServices &services, DesktopState &state, QWidget *workArea, QMenu *location,
                 QAction *enlarge, QAction *shrink, QObject *parent = nullptr);
 
     PictureElementView *Image1(int k) const { return m_views[k]; }
@@ -62,7 +62,7 @@ private:
     void setFastScaling(bool fast);
     ZoomMode zoomMode() const;
 
-    AppContext &m_context;
+    const PaneServices &m_services;
     DesktopState &m_state;
     QMenu *m_location;
     QAction *m_enlarge;

@@ -1,9 +1,10 @@
 #include "textpane.h"
 
-#include "base/appcontext.h"
 #include "documentwait.h"
+#include "lesson/lessonbook.h"
 #include "lesson/medialists.h"
 #include "lesson/textfiledecoding.h"
+#include "paneservices.h"
 #include "platform/choicedialogs.h"
 #include "platform/filedialog.h"
 #include "platform/messagebox.h"
@@ -40,11 +41,11 @@ QTextEdit *makeRichTextBox(QWidget *workArea)
 
 } // namespace
 
-TextPane::TextPane(AppContext &context, QWidget *workArea, QPlainTextEdit *input, QMenu *location,
+TextPane::TextPane(const PaneServices &services, QWidget *workArea, QPlainTextEdit *input, QMenu *location,
                    QObject *parent)
-    : Pane(QStringLiteral("Txt"), makeRichTextBox(workArea), context.scale, parent), m_context(context),
+    : Pane(QStringLiteral("Txt"), makeRichTextBox(workArea), services.scale, parent), m_services(services),
       m_richText(static_cast<QTextEdit *>(control())), m_input(input), m_location(location),
-      m_wait(new DocumentWait(context.platform.documents, context.platform.messageBox, workArea, this))
+      m_wait(new DocumentWait(services.documents, services.messageBox, workArea, this))
 {
     m_richText->viewport()->installEventFilter(this);
     m_input->installEventFilter(this);
@@ -60,11 +61,11 @@ void TextPane::txtButton(MediaList &textFiles)
 {
     showPlainText(QString());
     if (textFiles.count > 0) {
-        if (!loadFile(m_context.book.openable(textFiles.stepOn())))
+        if (!loadFile(m_services.book.openable(textFiles.stepOn())))
             return;
     } else {
-        const std::optional<QString> chosen = m_context.platform.fileDialog->chooseFile(
-            QStringLiteral("文本文件(*.txt)|*.txt|RichText文件(*.rtf)|*.rtf"), m_context.book.lessonBook());
+        const std::optional<QString> chosen = m_services.fileDialog->chooseFile(
+            QStringLiteral("文本文件(*.txt)|*.txt|RichText文件(*.rtf)|*.rtf"), m_services.book.lessonBook());
         if (!chosen || !loadFile(*chosen))
             return;
     }
@@ -197,7 +198,7 @@ void TextPane::setFontSize(const FontSize &size)
 
 void TextPane::Myfont()
 {
-    const std::optional<QFont> chosen = m_context.platform.choiceDialogs->chooseFont(m_richText->font());
+    const std::optional<QFont> chosen = m_services.choiceDialogs->chooseFont(m_richText->font());
     if (!chosen)
         return;
     QFont font = m_richText->font();
@@ -218,6 +219,6 @@ void TextPane::Myfont()
 
 void TextPane::tell(const QString &message)
 {
-    m_context.platform.messageBox->show(message, QStringLiteral("提示"), MessageBox::Icon::Information,
-                                        MessageBox::Buttons::Ok);
+    m_services.messageBox->show(message, QStringLiteral("提示"), MessageBox::Icon::Information,
+                                MessageBox::Buttons::Ok);
 }

@@ -3,7 +3,7 @@
 #include "desktop/logic/fontsize.h"
 #include "pane.h"
 
-struct AppContext;
+struct PaneServices;
 struct ConvertedDocument;
 struct MediaList;
 class DocumentWait;
@@ -21,7 +21,7 @@ class TextPane : public Pane
     Q_OBJECT
 public:
     // `input` is the desktop's input box `Text1`, `location` its menu `TxtLocation`.
-    TextPane(AppContext &context, QWidget *workArea, QPlainTextEdit *input, QMenu *location,
+    TextPane(const PaneServices &services, QWidget *workArea, QPlainTextEdit *input, QMenu *location,
              QObject *parent = nullptr);
 
     QTextEdit *RichTextBox1() const { return m_richText; }
@@ -66,7 +66,7 @@ private:
     void tell(const QString &message);
     void onOpened(const ConvertedDocument &converted);
 
-    AppContext &m_context;
+    const PaneServices &m_services;
     QTextEdit *m_richText;
     QPlainTextEdit *m_input;
     QMenu *m_location;

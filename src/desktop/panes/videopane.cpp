@@ -1,9 +1,10 @@
 #include "videopane.h"
 
-#include "base/appcontext.h"
 #include "desktop/logic/liststepping.h"
 #include "filesel/mediafilters.h"
+#include "lesson/lessonbook.h"
 #include "lesson/medialists.h"
+#include "paneservices.h"
 #include "platform/filedialog.h"
 #include "platform/mediaplayer.h"
 #include "platform/messagebox.h"
@@ -11,9 +12,9 @@
 #include <QCursor>
 #include <QMenu>
 
-VideoPane::VideoPane(AppContext &context, const FullArea &area, MediaList &media, MediaPlayer *player,
-                     QMenu *menu, QObject *parent)
-    : Pane(QStringLiteral("Video"), player->widget(), context.scale, parent), m_context(context),
+VideoPane::VideoPane(const PaneServices &services, const FullArea &area, MediaList &media,
+                     MediaPlayer *player, QMenu *menu, QObject *parent)
+    : Pane(QStringLiteral("Video"), player->widget(), services.scale, parent), m_services(services),
       m_area(area), m_media(media), m_player(player), m_menu(menu), m_hideItem(item("Videohidden"))
 {
     m_player->widget()->setObjectName(QStringLiteral("WindowsMediaPlayer1"));
@@ -44,8 +45,8 @@ QAction *VideoPane::item(const char *name) const
 
 void VideoPane::VideoOpen()
 {
-    const std::optional<QString> chosen = m_context.platform.fileDialog->chooseFile(
-        QString::fromUtf8(mediafilters::kMusic), m_context.book.programFolder());
+    const std::optional<QString> chosen = m_services.fileDialog->chooseFile(
+        QString::fromUtf8(mediafilters::kMusic), m_services.book.programFolder());
     if (chosen)
         showMedium(*chosen);
 }
@@ -56,7 +57,7 @@ void VideoPane::videoButton()
         VideoOpen();
         return;
     }
-    showMedium(m_context.book.openable(m_media.elements.value(0)));
+    showMedium(m_services.book.openable(m_media.elements.value(0)));
 }
 
 void VideoPane::showMedium(const QString &path)
@@ -105,7 +106,7 @@ void VideoPane::VideoNext()
 
 void VideoPane::playListed()
 {
-    m_player->setURL(m_context.book.openable(m_media.elements.value(m_media.position)));
+    m_player->setURL(m_services.book.openable(m_media.elements.value(m_media.position)));
     m_player->play();
 }
 

@@ -3,7 +3,7 @@
 #include "desktop/logic/videohidetoggle.h"
 #include "pane.h"
 
-struct AppContext;
+struct PaneServices;
 struct MediaList;
 class MediaPlayer;
 class QAction;
@@ -21,8 +21,8 @@ public:
     // `area` is the desktop's work area and `media` the lesson's audio/video
     // list, whose position this pane steps; both must outlive the pane.
     // `menu` is the desktop's menu `Video`: its items run this pane's commands.
-    VideoPane(AppContext &context, const FullArea &area, MediaList &media, MediaPlayer *player, QMenu *menu,
-              QObject *parent = nullptr);
+    VideoPane(const PaneServices &services, const FullArea &area, MediaList &media, MediaPlayer *player,
+              QMenu *menu, QObject *parent = nullptr);
 
     MediaPlayer *WindowsMediaPlayer1() const { return m_player; }
     const VideoHideToggle &hideToggle() const { return m_hide; }
@@ -45,7 +45,7 @@ private:
     void playListed();
     QAction *item(const char *name) const;
 
-    AppContext &m_context;
+    const PaneServices &m_services;
     const FullArea &m_area;
     MediaList &m_media;
     MediaPlayer *m_player;

@@ -1,14 +1,14 @@
 #include "wordpane.h"
 
-#include "base/appcontext.h"
 #include "base/producttitle.h"
-#include "base/screenroles.h"
-#include "base/sharedstate.h"
 #include "desktop/logic/pagelayout.h"
 #include "documentcontainer.h"
 #include "documentwait.h"
+#include "lesson/lessonbook.h"
 #include "lesson/medialists.h"
+#include "lesson/settingsfile.h"
 #include "pane.h"
+#include "paneservices.h"
 #include "platform/documentconverter.h"
 #include "platform/filedialog.h"
 #include "platform/messagebox.h"
@@ -20,11 +20,11 @@
 #include <QMenu>
 #include <QTextDocument>
 
-WordPane::WordPane(AppContext &context, const FullArea &fullArea, Pane *ole1, Pane *ole2, TextPane *text,
-                   QMenu *location, QObject *parent)
-    : QObject(parent), m_context(context), m_fullArea(fullArea), m_ole1(ole1), m_ole2(ole2), m_text(text),
-      m_location(location), m_wait(new DocumentWait(context.platform.documents, context.platform.messageBox,
-                                                    ole1->control()->parentWidget(), this))
+WordPane::WordPane(const PaneServices &services, const FullArea &fullArea, Pane *ole1, Pane *ole2,
+                   TextPane *text, QMenu *location, QObject *parent)
+    : QObject(parent), m_services(services), m_fullArea(fullArea), m_ole1(ole1), m_ole2(ole2), m_text(text),
+      m_location(location),
+      m_wait(new DocumentWait(services.documents, services.messageBox, ole1->control()->parentWidget(), this))
 {
     for (DocumentContainer *container : {OLE1(), OLE2()}) {
         connect(container, &DocumentContainer::released, this,
@@ -62,8 +62,8 @@ DocumentContainer *WordPane::OLE2() const
 QString WordPane::documentPath()
 {
     const QString stored =
-        lessonDocumentPath(m_context.state.LessonFields[slot::DocumentFile], m_context.book.programFolder());
-    return stored.isEmpty() ? stored : m_context.book.openable(stored);
+        lessonDocumentPath(m_services.lesson[slot::DocumentFile], m_services.book.programFolder());
+    return stored.isEmpty() ? stored : m_services.book.openable(stored);
 }
 
 void WordPane::openLessonDocument()
@@ -82,13 +82,13 @@ void WordPane::closeDocument()
 
 void WordPane::WordOpen()
 {
-    const std::optional<QString> chosen = m_context.platform.fileDialog->chooseFile(
+    const std::optional<QString> chosen = m_services.fileDialog->chooseFile(
         QStringLiteral("文档文件(*.DOC)|*.doc|RichText文件(*.rtf)|*.rtf|文本文件(*.txt)|*.txt"),
-        m_context.book.lessonBook());
+        m_services.book.lessonBook());
     if (!chosen)
         return;
-    m_context.state.LessonFields[slot::DocumentFile] = *chosen;
-    const Settings &settings = m_context.state.SettingsRecord;
+    m_services.lesson[slot::DocumentFile] = *chosen;
+    const Settings &settings = m_services.settings;
     const QString name = QFileInfo(*chosen).fileName();
     OLE1()->window()->setWindowTitle(settings.UnitName + subjectTitle(settings.StageSubject) +
                                      QString(19, QLatin1Char(' ')) + name.left(name.size() - 4));
@@ -154,9 +154,9 @@ void WordPane::onTyped(const QString &text)
         m_text->reduceType();
         break;
     case WordPaging::KeyAction::Sorry:
-        m_context.platform.messageBox->show(QStringLiteral("你还没有调用文档，请按“Word”按钮！"),
-                                            QStringLiteral("Sorry"), MessageBox::Icon::Information,
-                                            MessageBox::Buttons::Ok);
+        m_services.messageBox->show(QStringLiteral("你还没有调用文档，请按“Word”按钮！"),
+                                    QStringLiteral("Sorry"), MessageBox::Icon::Information,
+                                    MessageBox::Buttons::Ok);
         break;
     case WordPaging::KeyAction::ShowPage:
         // What the toolbar's "word" button does.
@@ -184,7 +184,7 @@ void WordPane::WordFull()
     if (!m_fullWindow) {
         m_fullWindow = new WordFullWindow();
         // Maximized on the lesson's screen, and moved with it.
-        m_context.screens.present(m_fullWindow, Qt::WindowMaximized);
+        m_services.presentMaximized(m_fullWindow);
     }
     m_fullWindow->showDocument(m_document->copyAll(m_paging.DocFontSize()),
                                QFileInfo(m_documentPath).fileName(), m_shownFirst);

@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QString>
 
-struct AppContext;
+struct PaneServices;
 struct ConvertedDocument;
 class DocumentContainer;
 class DocumentWait;
@@ -29,7 +29,7 @@ class WordPane : public QObject
 public:
     // `location` is the menu WordLocation; `text` the text pane whose size
     // keys come first in OLE1.
-    WordPane(AppContext &context, const FullArea &fullArea, Pane *ole1, Pane *ole2, TextPane *text,
+    WordPane(const PaneServices &services, const FullArea &fullArea, Pane *ole1, Pane *ole2, TextPane *text,
              QMenu *location, QObject *parent = nullptr);
     ~WordPane() override;
 
@@ -62,7 +62,7 @@ private:
     void onTyped(const QString &text);
     QString documentPath();
 
-    AppContext &m_context;
+    const PaneServices &m_services;
     const FullArea &m_fullArea;
     Pane *m_ole1;
     Pane *m_ole2;

@@ -1,6 +1,7 @@
 #include "desktop/panes/drawingboard.h"
 #include "desktop/panes/drawingpane.h"
 #include "panedesktop.h"
+#include "paneservicesfixture.h"
 
 #include <QtTest>
 
@@ -9,10 +10,12 @@ namespace {
 // 1024 × 768 pixels less the strip and the toolbar, at 15 twips per pixel.
 const FullArea kArea{0, 14745, 0, 10665};
 
+// The pane alone, built from its services of fakes: no desktop, screen flow or
+// other window is made (the desktop tests below start the whole program).
 struct Board {
-    TestContext t;
+    PaneServicesFixture s;
     QWidget workArea;
-    DrawingPane pane{t.context, &workArea};
+    DrawingPane pane{s.services, &workArea};
     DrawingBoard *board = pane.Picture1();
 
     Board()
@@ -80,13 +83,26 @@ private slots:
 
         QImage icon(32, 32, QImage::Format_ARGB32);
         icon.fill(Qt::transparent);
-        const QString path = b.t.context.book.setFolder(QStringLiteral("image/pencil11.ico"));
+        const QString path = b.s.book.setFolder(QStringLiteral("image/pencil11.ico"));
         QDir().mkpath(QFileInfo(path).absolutePath());
         QVERIFY(icon.save(path, "ICO"));
         b.pane.paintButton(false);
         b.pane.paintButton(true);
         QCOMPARE(b.board->cursor().shape(), Qt::BitmapCursor);
         QCOMPARE(b.board->cursor().hotSpot(), QPoint(0, 31));
+    }
+
+    // The scale is the one its services hold, not a copy: start-up sets it
+    // afresh when the lesson moves to a screen of another DPI.
+    void pixelsFollowTheScaleOfItsServices()
+    {
+        Board b;
+        b.pane.paintButton(true);
+        b.pane.place(Position::Full, kArea);
+        QCOMPARE(b.board->size(), QSize(983, 711));
+        b.s.scale = TwipsScale(192, 192);
+        b.pane.refit(kArea, kArea);
+        QCOMPARE(b.board->size(), QSize(1966, 1422));
     }
 
     void clickingTheBoardRecordsTheDrawPane()
