@@ -194,7 +194,7 @@ int main(int argc, char **argv)
     QApplication::processEvents();
     benchDecoding(first, desktop->workArea()->size());
 
-    auto *pictures = qobject_cast<PicturePane *>(desktop->pane(QStringLiteral("Image")));
+    auto *pictures = qobject_cast<PicturePane *>(desktop->pane(PaneKind::Picture));
     QElapsedTimer timer;
     timer.start();
     const double start = cpuMilliseconds();

@@ -19,7 +19,7 @@ const QString kStop = QStringLiteral("停止");
 } // namespace
 
 DeckPane::DeckPane(AppContext &context, const FullArea &fullArea, QWidget *workArea, QObject *parent)
-    : Pane(QStringLiteral("Ppt"), new DeckView(workArea), context.scale, parent), m_context(context),
+    : Pane(PaneKind::Deck, new DeckView(workArea), context.scale, parent), m_context(context),
       m_fullArea(fullArea), m_view(static_cast<DeckView *>(control())),
       m_wait(new DocumentWait(context.platform.documents, context.platform.messageBox, workArea, this))
 {
@@ -50,15 +50,15 @@ void DeckPane::Powerpointstar()
     setVisible(true);
 }
 
-void DeckPane::pptButton(MediaList &presentations, QAction *button)
+void DeckPane::deckButton(MediaList &decks, QAction *button)
 {
-    if (m_context.state.LessonFields[slot::PptFiles].isEmpty()) {
+    if (m_context.state.LessonFields[slot::DeckFiles].isEmpty()) {
         Powerpointstar();
         return;
     }
     if (button->text() == kPlay) {
         placeQuarter();
-        Navigate(m_context.book.openable(presentations.stepOn()));
+        Navigate(m_context.book.openable(decks.stepOn()));
         button->setText(kStop);
         setVisible(true);
     } else if (button->text() == kStop) {
@@ -68,10 +68,10 @@ void DeckPane::pptButton(MediaList &presentations, QAction *button)
     }
 }
 
-void DeckPane::prepare(const MediaList &presentations)
+void DeckPane::prepare(const MediaList &decks)
 {
-    for (int i = 0; i < presentations.count; ++i) {
-        const QString path = m_context.book.openable(presentations.elements.value(i));
+    for (int i = 0; i < decks.count; ++i) {
+        const QString path = m_context.book.openable(decks.elements.value(i));
         if (!path.isEmpty())
             m_context.platform.documents->open(path, DocumentConverter::Urgency::Background);
     }

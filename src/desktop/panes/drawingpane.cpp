@@ -4,7 +4,7 @@
 #include "drawingboard.h"
 
 DrawingPane::DrawingPane(AppContext &context, QWidget *workArea, QObject *parent)
-    : Pane(QStringLiteral("Draw"), new DrawingBoard(context.scale, workArea), context.scale, parent),
+    : Pane(PaneKind::Drawing, new DrawingBoard(context.scale, workArea), context.scale, parent),
       m_context(context), m_board(static_cast<DrawingBoard *>(control()))
 {}
 

@@ -21,8 +21,8 @@ constexpr int kTickMilliseconds = 16;
 
 PicturePane::PicturePane(AppContext &context, DesktopState &state, QWidget *workArea, QMenu *location,
                          QAction *enlarge, QAction *shrink, QObject *parent)
-    : Pane(QStringLiteral("Image"), new PictureElementView(0, workArea), context.scale, parent),
-      m_context(context), m_state(state), m_location(location), m_enlarge(enlarge), m_shrink(shrink),
+    : Pane(PaneKind::Picture, new PictureElementView(0, workArea), context.scale, parent), m_context(context),
+      m_state(state), m_location(location), m_enlarge(enlarge), m_shrink(shrink),
       m_cache([workArea] { return largestShownSize(workArea->size() * workArea->devicePixelRatioF()); }),
       m_timer(new QTimer(this))
 {

@@ -42,7 +42,7 @@ QTextEdit *makeRichTextBox(QWidget *workArea)
 
 TextPane::TextPane(AppContext &context, QWidget *workArea, QPlainTextEdit *input, QMenu *location,
                    QObject *parent)
-    : Pane(QStringLiteral("Txt"), makeRichTextBox(workArea), context.scale, parent), m_context(context),
+    : Pane(PaneKind::Text, makeRichTextBox(workArea), context.scale, parent), m_context(context),
       m_richText(static_cast<QTextEdit *>(control())), m_input(input), m_location(location),
       m_wait(new DocumentWait(context.platform.documents, context.platform.messageBox, workArea, this))
 {

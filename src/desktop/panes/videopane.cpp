@@ -2,6 +2,7 @@
 
 #include "base/appcontext.h"
 #include "desktop/logic/liststepping.h"
+#include "desktop/unknownname.h"
 #include "filesel/mediafilters.h"
 #include "lesson/medialists.h"
 #include "platform/filedialog.h"
@@ -14,8 +15,8 @@
 
 VideoPane::VideoPane(AppContext &context, const FullArea &area, MediaList &media, MediaPlayer *player,
                      QMenu *menu, QObject *parent)
-    : Pane(QStringLiteral("Video"), player->widget(), context.scale, parent), m_context(context),
-      m_area(area), m_media(media), m_player(player), m_menu(menu), m_hideItem(item("Videohidden"))
+    : Pane(PaneKind::Video, player->widget(), context.scale, parent), m_context(context), m_area(area),
+      m_media(media), m_player(player), m_menu(menu), m_hideItem(item("Videohidden"))
 {
     m_player->widget()->setObjectName(QStringLiteral("WindowsMediaPlayer1"));
     connect(m_player, &MediaPlayer::error, this,
@@ -42,7 +43,10 @@ VideoPane::VideoPane(AppContext &context, const FullArea &area, MediaList &media
 
 QAction *VideoPane::item(const char *name) const
 {
-    return m_menu->findChild<QAction *>(QLatin1String(name));
+    auto *found = m_menu->findChild<QAction *>(QLatin1String(name));
+    if (!found)
+        reportUnknownName("menu item", QLatin1String(name));
+    return found;
 }
 
 void VideoPane::VideoOpen()
