@@ -112,8 +112,8 @@ struct Desktop : TestContext {
 
     Desktop(DocumentConverter *converter, const QString &doc, const QString &ppt)
     {
-        state.ScreenWidthText = QStringLiteral("15360");
-        state.ScreenHeightText = QStringLiteral("11520");
+        state.ScreenWidth = 15360;
+        state.ScreenHeight = 11520;
         context.platform.documents = converter;
         if (!doc.isEmpty())
             state.LessonFields[slot::DocumentFile] = install(doc, QStringLiteral("备课本/课/lesson.doc"));

@@ -146,8 +146,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     TestContext t;
-    t.state.ScreenWidthText = QString::number(t.context.scale.toTwipsX(1024));
-    t.state.ScreenHeightText = QString::number(t.context.scale.toTwipsY(768));
+    t.state.ScreenWidth = t.context.scale.toTwipsX(1024);
+    t.state.ScreenHeight = t.context.scale.toTwipsY(768);
     WebModule module(QStringLiteral(VELTANO_APP_DIR "/libveltano-web.so"),
                      QStringLiteral(VELTANO_APP_DIR "/web"));
     ModuleFlashPlayerFactory players(module);

@@ -186,7 +186,7 @@ TwipsRect TeachingDesktop::layOutFrames()
 {
     const SharedState &shared = m_context.state;
     const TwipsScale &scale = m_context.scale;
-    const DesktopFrames frames = layoutFrames(shared.screenWidth(), shared.screenHeight(),
+    const DesktopFrames frames = layoutFrames(shared.ScreenWidth, shared.ScreenHeight,
                                               desktopdesign::kStripWidth, desktopdesign::kToolbarWidth);
     const TwipsRect &f = frames.frame1;
     m_workArea->setGeometry(scale.toPixels(f));

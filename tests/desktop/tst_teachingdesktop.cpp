@@ -119,21 +119,21 @@ private slots:
 
     void toolbarFitsSmallerScreens_data()
     {
-        QTest::addColumn<QString>("screenHeight");
+        QTest::addColumn<double>("screenHeight");
         QTest::addColumn<int>("buttons");
         QTest::addColumn<int>("text1Height");
         // Buttons of 570 twips (38 pixels); the toolbar alone is 7980 twips.
-        QTest::newRow("800 x 600: no rule matches") << "9000" << 14 << 113;
-        QTest::newRow("640 x 480: two blanks go") << "7200" << 12 << 2 * 38;
+        QTest::newRow("800 x 600: no rule matches") << 9000.0 << 14 << 113;
+        QTest::newRow("640 x 480: two blanks go") << 7200.0 << 12 << 2 * 38;
     }
 
     void toolbarFitsSmallerScreens()
     {
-        QFETCH(QString, screenHeight);
+        QFETCH(double, screenHeight);
         QFETCH(int, buttons);
         QFETCH(int, text1Height);
         DesktopFixture fixture;
-        fixture.state.ScreenHeightText = screenHeight;
+        fixture.state.ScreenHeight = screenHeight;
         TeachingDesktop desktop(fixture.context);
         desktop.load();
         QCOMPARE(desktop.toolbar()->buttons().size(), buttons);

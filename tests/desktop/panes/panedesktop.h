@@ -16,8 +16,8 @@
 struct PaneDesktop : TestContext {
     PaneDesktop()
     {
-        state.ScreenWidthText = QStringLiteral("15360");
-        state.ScreenHeightText = QStringLiteral("11520");
+        state.ScreenWidth = 15360;
+        state.ScreenHeight = 11520;
         QTest::failOnWarning(QRegularExpression(QStringLiteral("^no desktop ")));
     }
 
