@@ -112,13 +112,13 @@ struct Desktop : TestContext {
 
     Desktop(DocumentConverter *converter, const QString &doc, const QString &ppt)
     {
-        state.ScreenWidthText = QStringLiteral("15360");
-        state.ScreenHeightText = QStringLiteral("11520");
+        state.ScreenWidth = 15360;
+        state.ScreenHeight = 11520;
         context.platform.documents = converter;
         if (!doc.isEmpty())
             state.LessonFields[slot::DocumentFile] = install(doc, QStringLiteral("备课本/课/lesson.doc"));
         if (!ppt.isEmpty())
-            state.LessonFields[slot::PptFiles] =
+            state.LessonFields[slot::DeckFiles] =
                 install(ppt, QStringLiteral("备课本/课/deck.ppt")) + QLatin1Char(' ');
         desktop = qobject_cast<TeachingDesktop *>(flow.show(ScreenId::Desktop));
         if (!QTest::qWaitForWindowExposed(desktop))
@@ -245,7 +245,7 @@ int main(int argc, char *argv[])
             ole1, [ole1] { QTest::keyClick(ole1, '.'); }, [] { return true; }));
         stepCpu.append(threadCpuMs() - cpu);
 
-        DeckView *view = qobject_cast<DeckPane *>(d.desktop->pane(QStringLiteral("Ppt")))->WebBrowser1();
+        DeckView *view = qobject_cast<DeckPane *>(d.desktop->pane(PaneKind::Deck))->WebBrowser1();
         firstSlides.append(untilPainted(
             view, [&d] { d.click("ppt"); }, [view] { return view->slideCount() > 0; }));
         // The next slide was rendered ahead while the teacher looked at the first.

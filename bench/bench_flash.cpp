@@ -75,7 +75,7 @@ bool untilFreely(Predicate done, int timeoutMs)
 // `clickedAt` receives the click's wall-clock time.
 double clickToScreen(TeachingDesktop *desktop, const QColor &stage, double *clickedAt = nullptr)
 {
-    QWidget *control = desktop->pane(QStringLiteral("Flash"))->control();
+    QWidget *control = desktop->pane(PaneKind::Flash)->control();
     QAction *button = desktop->toolbar()->button(QStringLiteral("flash"));
     QElapsedTimer timer;
     timer.start();
@@ -146,8 +146,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     TestContext t;
-    t.state.ScreenWidthText = QString::number(t.context.scale.toTwipsX(1024));
-    t.state.ScreenHeightText = QString::number(t.context.scale.toTwipsY(768));
+    t.state.ScreenWidth = t.context.scale.toTwipsX(1024);
+    t.state.ScreenHeight = t.context.scale.toTwipsY(768);
     WebModule module(QStringLiteral(VELTANO_APP_DIR "/libveltano-web.so"),
                      QStringLiteral(VELTANO_APP_DIR "/web"));
     ModuleFlashPlayerFactory players(module);
@@ -165,7 +165,7 @@ int main(int argc, char *argv[])
     const double firstMs = clickToScreen(desktop, first, &clickedAt);
     std::printf("first movie on the screen: %.0f ms after the click\n", firstMs);
     // The view lives in the web module, found by its Qt class.
-    if (auto *view = desktop->pane(QStringLiteral("Flash"))->control()->findChild<QWebEngineView *>())
+    if (auto *view = desktop->pane(PaneKind::Flash)->control()->findChild<QWebEngineView *>())
         printBreakdown(view, clickedAt);
     desktop->toolbar()->button(QStringLiteral("flash"))->trigger(); // "停止"
     const double nextMs = clickToScreen(desktop, second);

@@ -176,8 +176,8 @@ int main(int argc, char **argv)
     std::printf("== picture pane (rerun: %s)\n", kRerun);
 
     TestContext t;
-    t.state.ScreenWidthText = QStringLiteral("15360");
-    t.state.ScreenHeightText = QStringLiteral("11520");
+    t.state.ScreenWidth = 15360;
+    t.state.ScreenHeight = 11520;
     const QString first = writeCameraPicture(t.programDir.filePath(QStringLiteral("p0.jpg")));
     QString field;
     for (int k = 0; k < 6; ++k) {
@@ -194,7 +194,7 @@ int main(int argc, char **argv)
     QApplication::processEvents();
     benchDecoding(first, desktop->workArea()->size());
 
-    auto *pictures = qobject_cast<PicturePane *>(desktop->pane(QStringLiteral("Image")));
+    auto *pictures = qobject_cast<PicturePane *>(desktop->pane(PaneKind::Picture));
     QElapsedTimer timer;
     timer.start();
     const double start = cpuMilliseconds();

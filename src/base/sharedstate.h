@@ -8,13 +8,10 @@
 // The program-wide state: owned by the application object, handed to every window.
 // Nothing else in the program is global and mutable.
 struct SharedState {
-    QString ScreenWidthText;  // screen width in twips, as decimal text
-    QString ScreenHeightText; // screen height in twips, as decimal text
-    QString ConfigPath;       // the chosen lesson configuration file; "" after each start-up
+    double ScreenWidth = 0;  // the lesson screen's width in twips
+    double ScreenHeight = 0; // the lesson screen's height in twips
+    QString ConfigPath;      // the chosen lesson configuration file; "" after each start-up
     LessonRecord LessonFields;
     Settings SettingsRecord;
     QString HomeUrl;
-
-    double screenWidth() const { return ScreenWidthText.toDouble(); }
-    double screenHeight() const { return ScreenHeightText.toDouble(); }
 };

@@ -106,7 +106,7 @@ void CoverPage::load()
     for (int i = 0; i <= slot::WebAddress; ++i)
         state.LessonFields[i].clear();
     setWindowTitle(subjectTitle(state.SettingsRecord.StageSubject));
-    place(m_image1, {0, 0, float(state.screenWidth()), float(state.screenHeight())});
+    place(m_image1, {0, 0, float(state.ScreenWidth), float(state.ScreenHeight)});
     if (!readLesson()) {
         m_context.flow.unload(ScreenId::Cover);
         return;
@@ -132,8 +132,8 @@ void CoverPage::load()
 // screen, where a player the teacher showed stays shown.
 void CoverPage::layOut(bool playerShown)
 {
-    const double W = m_context.state.screenWidth();
-    const double H = m_context.state.screenHeight();
+    const double W = m_context.state.ScreenWidth;
+    const double H = m_context.state.ScreenHeight;
     place(m_image1, {0, 0, float(W), float(H)});
     m_layout = cover::layOut(W, H, textSize(m_label1), textSize(m_label2));
     if (playerShown)
@@ -224,7 +224,7 @@ void CoverPage::MusicVisible_Click(bool checked)
 {
     m_player->widget()->setVisible(checked);
     m_layout.player.height =
-        checked ? cover::shownPlayerHeight(m_context.state.screenHeight()) : cover::kHiddenPlayerHeight;
+        checked ? cover::shownPlayerHeight(m_context.state.ScreenHeight) : cover::kHiddenPlayerHeight;
     place(m_player->widget(), m_layout.player);
 }
 

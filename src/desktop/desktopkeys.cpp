@@ -73,7 +73,7 @@ void DesktopKeys::bindPlacements()
     }
 }
 
-void DesktopKeys::setStepAction(const QString &kind, std::function<bool(int direction)> step)
+void DesktopKeys::setStepAction(PaneKind kind, std::function<bool(int direction)> step)
 {
     m_steps.insert(kind, std::move(step));
 }
@@ -85,9 +85,11 @@ void DesktopKeys::addFullScreenExit(std::function<bool()> leave)
 
 bool DesktopKeys::step(int direction)
 {
-    QStringList order = {m_desktop.currentPaneKind()};
-    order << QStringLiteral("Ppt") << QStringLiteral("Image") << QStringLiteral("Word");
-    for (const QString &kind : order) {
+    QList<PaneKind> order;
+    if (const std::optional<PaneKind> current = m_desktop.currentPaneKind())
+        order << *current;
+    order << PaneKind::Deck << PaneKind::Picture << PaneKind::Word;
+    for (PaneKind kind : std::as_const(order)) {
         const auto action = m_steps.constFind(kind);
         if (action != m_steps.constEnd() && (*action)(direction))
             return true;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "desktop/logic/panekind.h"
+
 #include <functional>
-#include <QHash>
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <QPair>
 #include <QString>
@@ -26,7 +28,7 @@ public:
 
     // What the stepping keys do for a pane kind: +1 next, -1 previous; false
     // when that pane shows nothing to step through now.
-    void setStepAction(const QString &kind, std::function<bool(int direction)> step);
+    void setStepAction(PaneKind kind, std::function<bool(int direction)> step);
     // A full-screen view that Esc leaves; true when it was showing.
     void addFullScreenExit(std::function<bool()> leave);
 
@@ -46,7 +48,7 @@ private:
     void bindPlacements();
 
     TeachingDesktop &m_desktop;
-    QHash<QString, std::function<bool(int)>> m_steps;
+    QMap<PaneKind, std::function<bool(int)>> m_steps;
     QList<std::function<bool()>> m_fullScreenExits;
     QList<QPair<QString, QString>> m_keys;
 };

@@ -1,5 +1,7 @@
 #include "desktopmenus.h"
 
+#include "desktop/unknownname.h"
+
 #include <QMenu>
 #include <QMenuBar>
 
@@ -199,10 +201,16 @@ DesktopMenus::DesktopMenus(QMenuBar *bar) : QObject(bar)
 
 QAction *DesktopMenus::item(const QString &name) const
 {
-    return m_items.value(name);
+    QAction *found = m_items.value(name);
+    if (!found)
+        reportUnknownName("menu item", name);
+    return found;
 }
 
 QMenu *DesktopMenus::menu(const QString &name) const
 {
-    return m_menus.value(name);
+    QMenu *found = m_menus.value(name);
+    if (!found)
+        reportUnknownName("menu", name);
+    return found;
 }

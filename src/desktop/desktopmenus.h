@@ -1,5 +1,7 @@
 #pragma once
 
+#include "desktop/logic/panekind.h"
+
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -17,12 +19,16 @@ class DesktopMenus : public QObject
 public:
     explicit DesktopMenus(QMenuBar *bar);
 
-    // An item (or a submenu's own action) by name; nullptr when there is none.
+    // An item (or a submenu's own action) by name. A name the tree lacks is
+    // reported as a slip in the code (reportUnknownName) and gives nullptr.
     QAction *item(const QString &name) const;
-    // A menu (e.g. the location menus the panes pop up) by name.
+    // A menu by name, reported and nullptr as above when there is none.
     QMenu *menu(const QString &name) const;
+    // The kind's location menu under "窗口", which its pane pops up.
+    QMenu *locationMenu(PaneKind kind) const { return menu(locationMenuName(kind)); }
 
-    // The disabled item at the right end whose caption is the current pane kind.
+    // The disabled item at the right end whose caption shows the current pane
+    // kind to the teacher; the desktop keeps the kind itself in its state.
     QAction *clickTs() const { return m_clickTs; }
 
 private:

@@ -1,5 +1,7 @@
 #include "desktoptoolbar.h"
 
+#include "desktop/unknownname.h"
+
 #include <QAction>
 #include <QIcon>
 #include <QPixmap>
@@ -95,6 +97,7 @@ QAction *DesktopToolbar::button(const QString &key) const
         if (!key.isEmpty() && action->data().toString() == key)
             return action;
     }
+    reportUnknownName("toolbar button", key);
     return nullptr;
 }
 

@@ -21,7 +21,8 @@ public:
     DesktopToolbar(const TwipsScale &scale, int widthPixels, QString pictureFolder,
                    QWidget *parent = nullptr);
 
-    // The button with this key (case-sensitive), nullptr when there is none.
+    // The button with this key (case-sensitive). A key no button has is
+    // reported as a slip in the code (reportUnknownName) and gives nullptr.
     QAction *button(const QString &key) const;
     // All buttons in toolbar order, blanks included.
     QList<QAction *> buttons() const;

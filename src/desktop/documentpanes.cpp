@@ -18,9 +18,9 @@ namespace {
 void installWordPane(TeachingDesktop &desktop)
 {
     DesktopMenus &menus = desktop.menus();
-    auto *text = qobject_cast<TextPane *>(desktop.pane(QStringLiteral("Txt")));
+    auto *text = qobject_cast<TextPane *>(desktop.pane(PaneKind::Text));
     auto *word = new WordPane(desktop.paneServices(), desktop.desktopState().fullArea, desktop.ole1(),
-                              desktop.ole2(), text, menus.menu(QStringLiteral("WordLocation")), &desktop);
+                              desktop.ole2(), text, menus.locationMenu(PaneKind::Word), &desktop);
     const auto on = [&menus, word](const char *name, auto handler) {
         QObject::connect(menus.item(QLatin1String(name)), &QAction::triggered, word, handler);
     };
@@ -40,8 +40,7 @@ void installWordPane(TeachingDesktop &desktop)
         on(place.item, [word, at = place.position] { word->placeWordPane(at); });
     desktop.setToolbarAction(QStringLiteral("word"), [word] { word->Wordstar(); });
     QObject::connect(&desktop, &TeachingDesktop::loaded, word, &WordPane::openLessonDocument);
-    desktop.keys().setStepAction(QStringLiteral("Word"),
-                                 [word](int direction) { return word->stepPage(direction); });
+    desktop.keys().setStepAction(PaneKind::Word, [word](int direction) { return word->stepPage(direction); });
     desktop.keys().addFullScreenExit([word] {
         QWidget *full = word->fullWindow();
         if (!full || !full->isVisible())
@@ -58,15 +57,14 @@ void installDeckPane(TeachingDesktop &desktop)
         new DeckPane(desktop.paneServices(), desktop.desktopState().fullArea, desktop.workArea(), &desktop);
     desktop.registerPane(deck);
     desktop.connectStandardPlacement(deck);
-    MediaList &presentations = desktop.desktopState().lists.presentations;
+    MediaList &decks = desktop.desktopState().lists.decks;
     QAction *button = desktop.toolbar()->button(QStringLiteral("ppt"));
     desktop.setToolbarAction(QStringLiteral("ppt"),
-                             [deck, &presentations, button] { deck->pptButton(presentations, button); });
+                             [deck, &decks, button] { deck->deckButton(decks, button); });
     QObject::connect(desktop.menus().item(QStringLiteral("Powerpointstar")), &QAction::triggered, deck,
                      &DeckPane::Powerpointstar);
-    QObject::connect(&desktop, &TeachingDesktop::loaded, deck,
-                     [deck, &presentations] { deck->prepare(presentations); });
-    desktop.keys().setStepAction(QStringLiteral("Ppt"), [deck](int direction) {
+    QObject::connect(&desktop, &TeachingDesktop::loaded, deck, [deck, &decks] { deck->prepare(decks); });
+    desktop.keys().setStepAction(PaneKind::Deck, [deck](int direction) {
         if (!deck->isVisible())
             return false;
         if (direction > 0)

@@ -16,7 +16,7 @@ namespace {
 void installTextPane(TeachingDesktop &desktop)
 {
     auto *text = new TextPane(desktop.paneServices(), desktop.workArea(), desktop.inputBox(),
-                              desktop.menus().menu(QStringLiteral("TxtLocation")), &desktop);
+                              desktop.menus().locationMenu(PaneKind::Text), &desktop);
     desktop.registerPane(text);
     desktop.connectStandardPlacement(text);
     MediaList &textFiles = desktop.desktopState().lists.textFiles;
@@ -26,9 +26,9 @@ void installTextPane(TeachingDesktop &desktop)
     desktop.setToolbarAction(QStringLiteral("Input"), [text, &desktop] {
         // With nothing typed the text pane goes, and a showing deck is what the
         // teacher faces next.
-        const Pane *web = desktop.pane(QStringLiteral("Ppt"));
-        if (!text->Input() && web && web->isVisible())
-            desktop.setCurrentPaneKind(QStringLiteral("Ppt"));
+        const Pane *deck = desktop.pane(PaneKind::Deck);
+        if (!text->Input() && deck && deck->isVisible())
+            desktop.setCurrentPaneKind(PaneKind::Deck);
     });
 }
 
@@ -48,7 +48,7 @@ void installVideoPane(TeachingDesktop &desktop)
     DesktopState &state = desktop.desktopState();
     MediaPlayer *player = services.mediaPlayers->create(desktop.workArea());
     auto *video = new VideoPane(services, state.fullArea, state.lists.media, player,
-                                desktop.menus().menu(QStringLiteral("Video")), &desktop);
+                                desktop.menus().locationMenu(PaneKind::Video), &desktop);
     desktop.registerPane(video);
     // Its hide item is the toggle of its own.
     desktop.connectStandardPlacement(video, false);

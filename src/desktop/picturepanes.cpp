@@ -10,10 +10,10 @@
 void installPicturePane(TeachingDesktop &desktop)
 {
     DesktopMenus &menus = desktop.menus();
-    auto *pictures = new PicturePane(desktop.paneServices(), desktop.desktopState(), desktop.workArea(),
-                                     menus.menu(QStringLiteral("PictureLocation")),
-                                     menus.item(QStringLiteral("PicEnlarge")),
-                                     menus.item(QStringLiteral("PicShrink")), &desktop);
+    auto *pictures =
+        new PicturePane(desktop.paneServices(), desktop.desktopState(), desktop.workArea(),
+                        menus.locationMenu(PaneKind::Picture), menus.item(QStringLiteral("PicEnlarge")),
+                        menus.item(QStringLiteral("PicShrink")), &desktop);
     desktop.registerPane(pictures);
     const auto on = [&menus, pictures](const char *name, std::function<void()> handler) {
         QObject::connect(menus.item(QLatin1String(name)), &QAction::triggered, pictures, std::move(handler));
@@ -47,7 +47,7 @@ void installPicturePane(TeachingDesktop &desktop)
     // by the pictures shown and those before them.
     DesktopState &state = desktop.desktopState();
     const QString &pictureField = desktop.paneServices().lesson[slot::PictureFiles];
-    desktop.keys().setStepAction(QStringLiteral("Image"), [pictures, &state, &pictureField](int direction) {
+    desktop.keys().setStepAction(PaneKind::Picture, [pictures, &state, &pictureField](int direction) {
         if (pictureField.isEmpty() || !pictures->isVisible())
             return false;
         if (direction < 0)

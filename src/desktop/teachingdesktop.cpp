@@ -35,7 +35,7 @@
 namespace {
 
 // Blank buttons start at position 10, so Text1 starts nine buttons down.
-const int kButtonsAboveText1 = 9;
+const int kButtonsAboveInputBox = 9;
 
 PaneServices paneServicesOf(AppContext &context)
 {
@@ -77,37 +77,37 @@ void TeachingDesktop::buildFrames()
     m_client->setObjectName(QStringLiteral("client"));
     setCentralWidget(m_client);
 
-    m_frame1 = new QWidget(m_client);
-    m_frame1->setObjectName(QStringLiteral("Frame1"));
-    m_frame2 = new QWidget(m_client);
-    m_frame2->setObjectName(QStringLiteral("Frame2"));
-    for (QWidget *frame : {m_client, m_frame1, m_frame2})
+    m_workArea = new QWidget(m_client);
+    m_workArea->setObjectName(QStringLiteral("Frame1"));
+    m_strip = new QWidget(m_client);
+    m_strip->setObjectName(QStringLiteral("Frame2"));
+    for (QWidget *frame : {m_client, m_workArea, m_strip})
         frame->setAutoFillBackground(true);
 
-    m_image2 = new QLabel(m_frame1);
-    m_image2->setObjectName(QStringLiteral("Image2"));
-    m_image2->setScaledContents(true);
-    m_image2->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_backgroundPicture = new QLabel(m_workArea);
+    m_backgroundPicture->setObjectName(QStringLiteral("Image2"));
+    m_backgroundPicture->setScaledContents(true);
+    m_backgroundPicture->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     const TwipsScale &scale = m_context.scale;
     m_toolbar = new DesktopToolbar(scale, scale.toPixelsX(desktopdesign::kStripWidth),
-                                   m_context.book.setFolder(QStringLiteral("toolbar")), m_frame2);
+                                   m_context.book.setFolder(QStringLiteral("toolbar")), m_strip);
     m_toolbar->move(0, scale.toPixelsY(desktopdesign::kToolbarTop));
     connect(m_toolbar, &DesktopToolbar::ButtonClick, this, &TeachingDesktop::Toolbar1_ButtonClick);
 
-    m_text1 = new QPlainTextEdit(m_frame2);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setFont(QFont(QStringLiteral("宋体")));
-    m_text1Height = desktopdesign::kText1Height;
+    m_inputBox = new QPlainTextEdit(m_strip);
+    m_inputBox->setObjectName(QStringLiteral("Text1"));
+    m_inputBox->setFont(QFont(QStringLiteral("宋体")));
+    m_inputBoxHeight = desktopdesign::kText1Height;
 }
 
 void TeachingDesktop::createPanes()
 {
     const TwipsScale &scale = m_context.scale;
-    auto *ole1 = new DocumentContainer(QStringLiteral("OLE1"), pagelayouts::kLarge, m_frame1);
-    auto *ole2 = new DocumentContainer(QStringLiteral("OLE2"), pagelayouts::kSquare, m_frame1);
-    m_ole1 = new Pane(QStringLiteral("Word"), ole1, scale, this);
-    m_ole2 = new Pane(QStringLiteral("Word"), ole2, scale, this);
+    auto *ole1 = new DocumentContainer(QStringLiteral("OLE1"), pagelayouts::kLarge, m_workArea);
+    auto *ole2 = new DocumentContainer(QStringLiteral("OLE2"), pagelayouts::kSquare, m_workArea);
+    m_ole1 = new Pane(PaneKind::Word, ole1, scale, this);
+    m_ole2 = new Pane(PaneKind::Word, ole2, scale, this);
     m_ole1->setVisible(true);
     connect(m_ole1, &Pane::recorded, this, &TeachingDesktop::setCurrentPaneKind);
     registerPane(m_ole2);
@@ -156,39 +156,42 @@ void TeachingDesktop::load()
     m_menus->item(QStringLiteral("Backcolour"))->setChecked(false);
     const QString &backgroundPicture = fields[slot::Picture2];
     if (!backgroundPicture.isEmpty())
-        m_image2->setPixmap(
+        m_backgroundPicture->setPixmap(
             QPixmap::fromImage(readPicture(m_context.book.openable(backgroundPicture)).image));
 
     const WorkAreaPlaces fromWorkArea = workAreaPlaces(f);
     m_ole1->setGeometry(fromWorkArea.ole1);
-    applyPlace(QStringLiteral("Txt"), fromWorkArea.richText);
-    applyPlace(QStringLiteral("Flash"), fromWorkArea.flash);
-    applyPlace(QStringLiteral("Ppt"), fromWorkArea.web);
-    hidePane(QStringLiteral("Ppt"));
+    applyPlace(PaneKind::Text, fromWorkArea.richText);
+    applyPlace(PaneKind::Flash, fromWorkArea.flash);
+    applyPlace(PaneKind::Deck, fromWorkArea.deck);
+    hidePane(PaneKind::Deck);
 
+    // The lesson's state starts afresh; the pane the teacher touched last stays current.
+    const std::optional<PaneKind> current = m_state.currentPaneKind;
     m_state = DesktopState();
+    m_state.currentPaneKind = current;
 
-    hidePane(QStringLiteral("Draw"));
+    hidePane(PaneKind::Drawing);
 
     setBackColour(QColor::fromRgb(standardPaletteRgb(backgroundPaletteIndex(m_random()))));
 
     m_state.fullArea = fullAreaOf(m_ole1->geometry());
 
     const FullAreaPlaces fromFullArea = fullAreaPlaces(m_state.fullArea);
-    applyPlace(QStringLiteral("Video"), fromFullArea.player);
-    applyPlace(QStringLiteral("Draw"), fromFullArea.drawing);
+    applyPlace(PaneKind::Video, fromFullArea.player);
+    applyPlace(PaneKind::Drawing, fromFullArea.drawing);
     m_ole2->setGeometry(fromFullArea.ole2);
     m_ole2->control()->setEnabled(false);
-    hidePane(QStringLiteral("Video"));
-    applyPlace(QStringLiteral("Image"), fromFullArea.image0);
+    hidePane(PaneKind::Video);
+    applyPlace(PaneKind::Picture, fromFullArea.image0);
 
     fitToolbar();
 
     if (buildMediaLists(fields, m_context.book.programFolder(), m_state.lists))
         m_state.PictureCount = 1;
 
-    hidePane(QStringLiteral("Txt"));
-    hidePane(QStringLiteral("Flash"));
+    hidePane(PaneKind::Text);
+    hidePane(PaneKind::Flash);
 
     // The document container takes the keyboard; taking it here is not the
     // teacher touching a pane, so the current pane kind stays as it is.
@@ -201,12 +204,12 @@ TwipsRect TeachingDesktop::layOutFrames()
 {
     const SharedState &shared = m_context.state;
     const TwipsScale &scale = m_context.scale;
-    const DesktopFrames frames = layoutFrames(shared.screenWidth(), shared.screenHeight(),
+    const DesktopFrames frames = layoutFrames(shared.ScreenWidth, shared.ScreenHeight,
                                               desktopdesign::kStripWidth, desktopdesign::kToolbarWidth);
     const TwipsRect &f = frames.frame1;
-    m_frame1->setGeometry(scale.toPixels(f));
+    m_workArea->setGeometry(scale.toPixels(f));
     placeStrip(frames.frame2);
-    m_image2->setGeometry(scale.toPixels(0, 0, f.width, f.height));
+    m_backgroundPicture->setGeometry(scale.toPixels(0, 0, f.width, f.height));
     return f;
 }
 
@@ -229,24 +232,25 @@ void TeachingDesktop::fitScreen()
 void TeachingDesktop::placeStrip(const TwipsRect &frame2)
 {
     const TwipsScale &scale = m_context.scale;
-    m_frame2->setGeometry(scale.toPixels(frame2));
-    m_text1Top = desktopdesign::kToolbarTop + kButtonsAboveText1 * m_toolbar->buttonHeightTwips();
+    m_strip->setGeometry(scale.toPixels(frame2));
+    m_inputBoxTop = desktopdesign::kToolbarTop + kButtonsAboveInputBox * m_toolbar->buttonHeightTwips();
     placeInputBox();
 }
 
 // The input box spans the strip, whose width is the design width.
 void TeachingDesktop::placeInputBox()
 {
-    m_text1->setGeometry(m_context.scale.toPixels(0, m_text1Top, desktopdesign::kStripWidth, m_text1Height));
+    m_inputBox->setGeometry(
+        m_context.scale.toPixels(0, m_inputBoxTop, desktopdesign::kStripWidth, m_inputBoxHeight));
 }
 
-void TeachingDesktop::applyPlace(const QString &kind, const TwipsRect &rect)
+void TeachingDesktop::applyPlace(PaneKind kind, const TwipsRect &rect)
 {
     if (Pane *target = pane(kind))
         target->setGeometry(rect);
 }
 
-void TeachingDesktop::hidePane(const QString &kind)
+void TeachingDesktop::hidePane(PaneKind kind)
 {
     if (Pane *target = pane(kind))
         target->setVisible(false);
@@ -257,7 +261,7 @@ void TeachingDesktop::fitToolbar()
     const float b = m_toolbar->buttonHeightTwips();
     const ToolbarFit fit = ::fitToolbar(m_toolbar->designHeightTwips(), b, m_state.fullArea.Height);
     m_toolbar->fitBlanks(fit.blanks);
-    m_text1Height = fit.text1Buttons ? *fit.text1Buttons * b : desktopdesign::kText1Height;
+    m_inputBoxHeight = fit.text1Buttons ? *fit.text1Buttons * b : desktopdesign::kText1Height;
     placeInputBox();
 }
 
@@ -265,21 +269,17 @@ void TeachingDesktop::fitToolbar()
 void TeachingDesktop::setBackColour(const QColor &colour)
 {
     m_backColour = colour;
-    for (QWidget *frame : {m_client, m_frame1, m_frame2}) {
+    for (QWidget *frame : {m_client, m_workArea, m_strip}) {
         QPalette palette = frame->palette();
         palette.setColor(QPalette::Window, colour);
         frame->setPalette(palette);
     }
 }
 
-QString TeachingDesktop::currentPaneKind() const
+void TeachingDesktop::setCurrentPaneKind(PaneKind kind)
 {
-    return m_menus->clickTs()->text();
-}
-
-void TeachingDesktop::setCurrentPaneKind(const QString &kind)
-{
-    m_menus->clickTs()->setText(kind);
+    m_state.currentPaneKind = kind;
+    m_menus->clickTs()->setText(paneKindCaption(kind));
 }
 
 void TeachingDesktop::registerPane(Pane *pane)
@@ -288,7 +288,7 @@ void TeachingDesktop::registerPane(Pane *pane)
     connect(pane, &Pane::recorded, this, &TeachingDesktop::setCurrentPaneKind);
 }
 
-Pane *TeachingDesktop::pane(const QString &kind) const
+Pane *TeachingDesktop::pane(PaneKind kind) const
 {
     return m_panes.value(kind);
 }
@@ -310,12 +310,16 @@ void TeachingDesktop::connectStandardPlacement(Pane *pane, bool standardHideItem
 
 void TeachingDesktop::setToolbarAction(const QString &key, std::function<void()> action)
 {
-    m_toolbarActions.insert(key, std::move(action));
+    // An action under a key no button has could never run; button() reports it.
+    if (m_toolbar->button(key))
+        m_toolbarActions.insert(key, std::move(action));
 }
 
 void TeachingDesktop::runBarCommand(BarCommand command)
 {
-    const QString name = placementItemFor(currentPaneKind(), command);
+    if (!m_state.currentPaneKind)
+        return;
+    const QString name = placementItemFor(*m_state.currentPaneKind, command);
     if (QAction *item = name.isEmpty() ? nullptr : m_menus->item(name))
         item->trigger();
 }
@@ -343,7 +347,7 @@ void TeachingDesktop::Backcolour_Click()
     // The menu has already toggled the mark: it was checked if it is not now.
     const bool wasChecked = !backcolour->isChecked();
     if (!wasChecked) {
-        m_image2->hide();
+        m_backgroundPicture->hide();
         backcolour->setChecked(true);
         m_menus->item(QStringLiteral("BackImage"))->setChecked(false);
         return;
@@ -359,7 +363,7 @@ void TeachingDesktop::BackImage_Click()
     const bool wasChecked = !backImage->isChecked();
     backImage->setChecked(true);
     if (!wasChecked) {
-        m_image2->show();
+        m_backgroundPicture->show();
         m_menus->item(QStringLiteral("Backcolour"))->setChecked(false);
         return;
     }
@@ -370,8 +374,8 @@ void TeachingDesktop::BackImage_Click()
     const DecodedPicture picture = readPicture(*chosen);
     if (!picture.readable)
         return;
-    m_image2->show();
-    m_image2->setPixmap(QPixmap::fromImage(picture.image));
+    m_backgroundPicture->show();
+    m_backgroundPicture->setPixmap(QPixmap::fromImage(picture.image));
 }
 
 void TeachingDesktop::ExeOpen_Click()

@@ -7,9 +7,11 @@
 #include "desktop/panes/paneservices.h"
 
 #include <functional>
+#include <optional>
 #include <QColor>
 #include <QHash>
 #include <QMainWindow>
+#include <QMap>
 
 struct AppContext;
 class DesktopKeys;
@@ -38,23 +40,24 @@ public:
     const PaneServices &paneServices() const { return m_paneServices; }
     DesktopState &desktopState() { return m_state; }
     const FullArea &fullArea() const { return m_state.fullArea; }
-    QWidget *workArea() const { return m_frame1; }
-    QWidget *strip() const { return m_frame2; }
+    QWidget *workArea() const { return m_workArea; }
+    QWidget *strip() const { return m_strip; }
     DesktopMenus &menus() const { return *m_menus; }
     DesktopToolbar *toolbar() const { return m_toolbar; }
     DesktopKeys &keys() const { return *m_keys; }
-    QPlainTextEdit *inputBox() const { return m_text1; }
-    QLabel *backgroundPicture() const { return m_image2; }
+    QPlainTextEdit *inputBox() const { return m_inputBox; }
+    QLabel *backgroundPicture() const { return m_backgroundPicture; }
     QColor backColour() const { return m_backColour; }
 
-    // The current pane kind: the caption of ClickTs.
-    QString currentPaneKind() const;
-    void setCurrentPaneKind(const QString &kind);
+    // The kind of the pane the teacher touched last (none before any); the
+    // caption of ClickTs shows its tag.
+    std::optional<PaneKind> currentPaneKind() const { return m_state.currentPaneKind; }
+    void setCurrentPaneKind(PaneKind kind);
 
     // A pane of the desktop: it records itself as the current pane kind, gets
     // its start-up place, and is what the kind's commands act on.
     void registerPane(Pane *pane);
-    Pane *pane(const QString &kind) const;
+    Pane *pane(PaneKind kind) const;
     // The document containers: OLE1 over the whole work area, OLE2 the movable Word pane.
     Pane *ole1() const { return m_ole1; }
     Pane *ole2() const { return m_ole2; }
@@ -62,7 +65,7 @@ public:
     // plain Visible = false) to the pane's standard placement.
     void connectStandardPlacement(Pane *pane, bool standardHideItem = true);
 
-    // What a toolbar button with this key does.
+    // What a toolbar button with this key does; the key must be a button's.
     void setToolbarAction(const QString &key, std::function<void()> action);
 
     void runBarCommand(BarCommand command);
@@ -95,8 +98,8 @@ private:
     void fitScreen();
     void placeStrip(const TwipsRect &frame2);
     void placeInputBox();
-    void applyPlace(const QString &kind, const TwipsRect &rect);
-    void hidePane(const QString &kind);
+    void applyPlace(PaneKind kind, const TwipsRect &rect);
+    void hidePane(PaneKind kind);
     void MyProgram();
 
     AppContext &m_context;
@@ -104,18 +107,18 @@ private:
     RandomSource m_random;
     DesktopState m_state;
     QWidget *m_client;
-    QWidget *m_frame1;
-    QWidget *m_frame2;
-    QLabel *m_image2;
+    QWidget *m_workArea;
+    QWidget *m_strip;
+    QLabel *m_backgroundPicture;
     DesktopToolbar *m_toolbar;
-    QPlainTextEdit *m_text1;
+    QPlainTextEdit *m_inputBox;
     DesktopMenus *m_menus;
     DesktopKeys *m_keys;
     Pane *m_ole1 = nullptr;
     Pane *m_ole2 = nullptr;
-    QHash<QString, Pane *> m_panes;
+    QMap<PaneKind, Pane *> m_panes;
     QHash<QString, std::function<void()>> m_toolbarActions;
     QColor m_backColour;
-    float m_text1Top = 0;
-    float m_text1Height = 0;
+    float m_inputBoxTop = 0;
+    float m_inputBoxHeight = 0;
 };

@@ -23,7 +23,8 @@ TwipsScale scaleOf(const ScreenInfo &screen)
 QSizeF sizeInTwips(const ScreenInfo &screen)
 {
     const TwipsScale scale = scaleOf(screen);
-    return QSizeF(scale.toTwipsX(screen.pixels.width()), scale.toTwipsY(screen.pixels.height()));
+    const auto kept = [](float twips) { return QString::number(twips).toDouble(); };
+    return QSizeF(kept(scale.toTwipsX(screen.pixels.width())), kept(scale.toTwipsY(screen.pixels.height())));
 }
 
 QString label(const ScreenInfo &screen)

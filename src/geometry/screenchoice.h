@@ -25,7 +25,8 @@ int projectorIndex(const QList<ScreenInfo> &screens, const QString &chosen, int 
 // comes out the same on every screen of the same size in inches.
 TwipsScale scaleOf(const ScreenInfo &screen);
 
-// The screen's size in twips (ScreenWidthText, ScreenHeightText as numbers).
+// The screen's size in twips, to six significant digits: the size was kept
+// as decimal text once, and every placement is made from that precision.
 QSizeF sizeInTwips(const ScreenInfo &screen);
 
 // How a screen is offered in the editor's list: its name and pixel size.

@@ -14,7 +14,7 @@ enum : int {
     DocumentFolder = 2,
     DocumentFile = 3,
     TextFiles = 4,
-    PptFiles = 5,
+    DeckFiles = 5,
     FlashFiles = 6,
     MediaFiles = 7,
     PictureFiles = 8,

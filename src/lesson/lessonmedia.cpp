@@ -19,7 +19,7 @@ struct FieldRule {
 const FieldRule kFields[] = {
     {slot::DocumentFile, MediaKind::Document, "文档文件名"},
     {slot::TextFiles, MediaKind::Text, "文本文件名"},
-    {slot::PptFiles, MediaKind::Deck, "Ppt文件名"},
+    {slot::DeckFiles, MediaKind::Deck, "Ppt文件名"},
     {slot::FlashFiles, MediaKind::Flash, "Flash文件名"},
     {slot::MediaFiles, MediaKind::AudioVideo, "视音频文件名"},
     {slot::PictureFiles, MediaKind::Picture, "图片文件"},
@@ -68,8 +68,8 @@ QList<CheckItem> itemsOf(const LessonRecord &fields, const LessonBook &book)
         switch (field) {
         case slot::TextFiles:
             return lists.textFiles;
-        case slot::PptFiles:
-            return lists.presentations;
+        case slot::DeckFiles:
+            return lists.decks;
         case slot::FlashFiles:
             return lists.flashMovies;
         case slot::MediaFiles:

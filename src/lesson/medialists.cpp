@@ -61,7 +61,7 @@ bool buildMediaLists(LessonRecord &fields, const QString &programFolder, MediaLi
         MediaList &list;
         const QString &prefix;
     } order[] = {
-        {slot::PptFiles, lists.presentations, lessonBookPrefix},
+        {slot::DeckFiles, lists.decks, lessonBookPrefix},
         {slot::FlashFiles, lists.flashMovies, lessonBookPrefix},
         {slot::TextFiles, lists.textFiles, lessonBookPrefix},
         {slot::PictureFiles, lists.pictures, programPrefix},

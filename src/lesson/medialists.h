@@ -21,11 +21,11 @@ struct MediaList {
 
 // The five lists built from the lesson record at desktop start-up.
 struct MediaLists {
-    MediaList presentations; // field 5
-    MediaList flashMovies;   // field 6
-    MediaList textFiles;     // field 4
-    MediaList pictures;      // field 8
-    MediaList media;         // field 7, audio and video
+    MediaList decks;       // field 5
+    MediaList flashMovies; // field 6
+    MediaList textFiles;   // field 4
+    MediaList pictures;    // field 8
+    MediaList media;       // field 7, audio and video
 };
 
 // Splits one lesson list field. The field loses its leading spaces and gains

@@ -22,7 +22,7 @@ ClosingScreen::ClosingScreen(AppContext &context, RandomSource random, QWidget *
     setStyleSheet(QStringLiteral("ClosingScreen { background: #000040; }"));
     setAttribute(Qt::WA_StyledBackground);
     context.screens.present(this, Qt::WindowMaximized, [this] {
-        m_sayingWidth = closing::sayingWidth(m_context.state.screenWidth());
+        m_sayingWidth = closing::sayingWidth(m_context.state.ScreenWidth);
         layOut();
     });
 
@@ -67,7 +67,7 @@ void ClosingScreen::layOut()
 void ClosingScreen::load()
 {
     setWindowTitle(subjectTitle(m_context.state.SettingsRecord.StageSubject));
-    m_sayingWidth = closing::sayingWidth(m_context.state.screenWidth());
+    m_sayingWidth = closing::sayingWidth(m_context.state.ScreenWidth);
     layOut();
     m_label1->setText(readSaying(closing::sayingLine(m_random())));
 }

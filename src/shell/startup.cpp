@@ -11,8 +11,8 @@ void fitToProjector(AppContext &context)
     const ScreenInfo screen = context.screens.projectorInfo();
     context.scale = screenchoice::scaleOf(screen);
     const QSizeF twips = screenchoice::sizeInTwips(screen);
-    context.state.ScreenWidthText = QString::number(twips.width());
-    context.state.ScreenHeightText = QString::number(twips.height());
+    context.state.ScreenWidth = twips.width();
+    context.state.ScreenHeight = twips.height();
 }
 
 bool runStartUp(AppContext &context)

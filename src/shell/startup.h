@@ -7,7 +7,7 @@ struct AppContext;
 // creating the file.
 bool runStartUp(AppContext &context);
 
-// Takes the lesson screen's size (ScreenWidthText, ScreenHeightText) and its
+// Takes the lesson screen's size (ScreenWidth, ScreenHeight) and its
 // twips scale from the projector screen, at start-up and when the lesson
 // moves to another screen.
 void fitToProjector(AppContext &context);

@@ -183,7 +183,7 @@ void TestLessonCheckCore::storedNamesFollowEachFieldsRoot()
     QCOMPARE(
         lessonfix::storedName(slot::PictureFiles, QStringLiteral("/opt/v/备课本/高中/a.jpg"), book, false),
         QStringLiteral("备课本\\高中\\a.jpg"));
-    QCOMPARE(lessonfix::storedName(slot::PptFiles, QStringLiteral("/opt/v/set/a.ppt"), book, false),
+    QCOMPARE(lessonfix::storedName(slot::DeckFiles, QStringLiteral("/opt/v/set/a.ppt"), book, false),
              QString());
     QCOMPARE(lessonfix::storedName(slot::Picture1, QStringLiteral("/opt/v/set/bj/a.jpg"), book, false),
              QStringLiteral("/opt/v/set/bj/a.jpg"));

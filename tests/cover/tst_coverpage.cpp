@@ -20,8 +20,8 @@ const QString kWindowsGsx = QStringLiteral(VELTANO_TEST_DATA "/windows/集合的
 struct CoverFixture {
     CoverFixture(double r = 0.65)
     {
-        t.state.ScreenWidthText = QStringLiteral("15360");
-        t.state.ScreenHeightText = QStringLiteral("11520");
+        t.state.ScreenWidth = 15360;
+        t.state.ScreenHeight = 11520;
         t.state.SettingsRecord = {QStringLiteral("一中"), QStringLiteral("高中数学"), QStringLiteral("李明")};
         QDir(t.programFolder()).mkpath(QStringLiteral("set/image"));
         QDir(t.programFolder()).mkpath(QStringLiteral("set/music"));

@@ -4,7 +4,7 @@
 #include "desktop/logic/backgroundpalette.h"
 #include "desktop/logic/desktoplayout.h"
 #include "desktop/logic/pagelayout.h"
-#include "desktop/logic/placementdispatch.h"
+#include "desktop/logic/panekind.h"
 #include "desktop/logic/toolbarfitting.h"
 #include "geometry/placement.h"
 #include "lesson/lessonbook.h"
@@ -54,7 +54,7 @@ private slots:
         QCOMPARE(work.ole1, (TwipsRect{0, 0, 14745, 10665}));
         QCOMPARE(work.richText, (TwipsRect{0, 120, 14745, 10665}));
         QCOMPARE(work.flash, (TwipsRect{7372.5f, 5332.5f, 7372.5f, 5332.5f}));
-        QCOMPARE(work.web, (TwipsRect{0, 0, 7372.5f, 5332.5f}));
+        QCOMPARE(work.deck, (TwipsRect{0, 0, 7372.5f, 5332.5f}));
 
         const FullAreaPlaces full = fullAreaPlaces({0, 14745, 0, 10665});
         QCOMPARE(full.player, (TwipsRect{0, 5332.5f, 3015, 2175}));
@@ -146,19 +146,19 @@ private slots:
     void listsNameRelativeToTheirRoots()
     {
         LessonRecord fields;
-        fields[slot::PptFiles] = QStringLiteral("a.ppt ");
+        fields[slot::DeckFiles] = QStringLiteral("a.ppt ");
         fields[slot::FlashFiles] = QStringLiteral("f.swf ");
         fields[slot::TextFiles] = QStringLiteral("t.txt ");
         fields[slot::PictureFiles] = QStringLiteral("set\\image\\p.jpg ");
         fields[slot::MediaFiles] = QStringLiteral("set\\music\\m.mp3 ");
         MediaLists lists;
         QVERIFY(buildMediaLists(fields, QStringLiteral("/opt/v"), lists));
-        QCOMPARE(lists.presentations.elements.first(), QStringLiteral("/opt/v\\备课本\\a.ppt"));
+        QCOMPARE(lists.decks.elements.first(), QStringLiteral("/opt/v\\备课本\\a.ppt"));
         QCOMPARE(lists.flashMovies.elements.first(), QStringLiteral("/opt/v\\备课本\\f.swf"));
         QCOMPARE(lists.textFiles.elements.first(), QStringLiteral("/opt/v\\备课本\\t.txt"));
         QCOMPARE(lists.pictures.elements.first(), QStringLiteral("/opt/v\\set\\image\\p.jpg"));
         QCOMPARE(lists.media.elements.first(), QStringLiteral("/opt/v\\set\\music\\m.mp3"));
-        QCOMPARE(fields[slot::PptFiles], QStringLiteral("a.ppt  "));
+        QCOMPARE(fields[slot::DeckFiles], QStringLiteral("a.ppt  "));
         // Opened as a native path.
         QCOMPARE(LessonBook::toNativeSeparators(lists.media.elements.first()),
                  QStringLiteral("/opt/v/set/music/m.mp3"));
@@ -243,27 +243,23 @@ private slots:
 
     void barCommandTable()
     {
-        QCOMPARE(placementItemFor(QStringLiteral("Txt"), BarCommand::AllLeft), QStringLiteral("TxtInleft"));
-        QCOMPARE(placementItemFor(QStringLiteral("Txt"), BarCommand::AllRight), QStringLiteral("TxTInright"));
-        QCOMPARE(placementItemFor(QStringLiteral("Word"), BarCommand::AllHidden), QStringLiteral("WordFull"));
-        QCOMPARE(placementItemFor(QStringLiteral("Ppt"), BarCommand::AllFull), QStringLiteral("PptFull"));
-        QCOMPARE(placementItemFor(QStringLiteral("Flash"), BarCommand::AllButtom),
-                 QStringLiteral("FlashInbuttom"));
-        QCOMPARE(placementItemFor(QStringLiteral("Image"), BarCommand::AllCenter),
-                 QStringLiteral("PictureCenter"));
-        QCOMPARE(placementItemFor(QStringLiteral("Draw"), BarCommand::AllHidden),
-                 QStringLiteral("PaintHidden"));
-        QCOMPARE(placementItemFor(QStringLiteral("Video"), BarCommand::AllHidden),
-                 QStringLiteral("Videohidden"));
-        QCOMPARE(placementItemFor(QStringLiteral("Video"), BarCommand::AllRight),
-                 QStringLiteral("VideoInRight"));
-        for (const char *kind : {"Image", "Video"})
-            QCOMPARE(placementItemFor(QLatin1String(kind), BarCommand::AllFull), QString());
-        for (BarCommand command : kBarCommands) {
-            QCOMPARE(placementItemFor(QStringLiteral("提示"), command), QString());
-            QCOMPARE(placementItemFor(QStringLiteral("word"), command), QString());
-            QCOMPARE(placementItemFor(QStringLiteral("TXT"), command), QString());
-        }
+        QCOMPARE(placementItemFor(PaneKind::Text, BarCommand::AllLeft), QStringLiteral("TxtInleft"));
+        QCOMPARE(placementItemFor(PaneKind::Text, BarCommand::AllRight), QStringLiteral("TxTInright"));
+        QCOMPARE(placementItemFor(PaneKind::Word, BarCommand::AllHidden), QStringLiteral("WordFull"));
+        QCOMPARE(placementItemFor(PaneKind::Deck, BarCommand::AllFull), QStringLiteral("PptFull"));
+        QCOMPARE(placementItemFor(PaneKind::Flash, BarCommand::AllButtom), QStringLiteral("FlashInbuttom"));
+        QCOMPARE(placementItemFor(PaneKind::Picture, BarCommand::AllCenter), QStringLiteral("PictureCenter"));
+        QCOMPARE(placementItemFor(PaneKind::Drawing, BarCommand::AllHidden), QStringLiteral("PaintHidden"));
+        QCOMPARE(placementItemFor(PaneKind::Video, BarCommand::AllHidden), QStringLiteral("Videohidden"));
+        QCOMPARE(placementItemFor(PaneKind::Video, BarCommand::AllRight), QStringLiteral("VideoInRight"));
+        for (PaneKind kind : {PaneKind::Picture, PaneKind::Video})
+            QCOMPARE(placementItemFor(kind, BarCommand::AllFull), QString());
+        // The tags the teacher sees in ClickTs, in the order of the kinds.
+        QStringList captions;
+        for (int kind = 0; kind <= int(PaneKind::Video); ++kind)
+            captions << paneKindCaption(PaneKind(kind));
+        QCOMPARE(captions.join(QLatin1Char(' ')), QStringLiteral("Word Ppt Flash Image Txt Draw Video"));
+        QCOMPARE(locationMenuName(PaneKind::Drawing), QStringLiteral("PicDraw"));
         QCOMPARE(barCommandName(BarCommand::AllButtom), QStringLiteral("AllButtom"));
         QVERIFY(!barCommandPosition(BarCommand::AllHidden));
         QCOMPARE(*barCommandPosition(BarCommand::AllCenter), Position::Centre);

@@ -56,7 +56,7 @@ private slots:
         d.install(doc, QStringLiteral("备课本/第一章/集合.doc"));
         d.install(ppt, QStringLiteral("备课本/第一章/集合.ppt"));
         d.state.LessonFields[slot::DocumentFile] = QStringLiteral("第一章\\集合.doc");
-        d.state.LessonFields[slot::PptFiles] = QStringLiteral("第一章\\集合.ppt ");
+        d.state.LessonFields[slot::DeckFiles] = QStringLiteral("第一章\\集合.ppt ");
 
         QTemporaryDir cache;
         CachedDocumentConverter converter(
@@ -74,7 +74,7 @@ private slots:
         QTRY_COMPARE(onScreen(ole1), QColor(Qt::white));
 
         click(desktop, "ppt");
-        DeckView *view = d.pane<DeckPane>("Ppt")->WebBrowser1();
+        DeckView *view = d.pane<DeckPane>(PaneKind::Deck)->WebBrowser1();
         QTRY_COMPARE_WITH_TIMEOUT(view->slideCount(), 3, kConversionWait);
         QTRY_COMPARE(onScreen(view), QColor(255, 0, 0));
         QTest::keyClick(view, Qt::Key_PageDown);

@@ -74,15 +74,15 @@ private slots:
                  QStringLiteral("一中高中物理Veltano                   第三章 运动和力之牛顿第一定律"));
         QCOMPARE(desktop->geometry().size(), QSize(1024, 768));
         QCOMPARE(QApplication::focusWidget(), desktop->findChild<QWidget *>(QStringLiteral("OLE1")));
-        QCOMPARE(desktop->currentPaneKind(), QStringLiteral("提示"));
+        QCOMPARE(desktop->menus().clickTs()->text(), QStringLiteral("提示"));
 
         desktop->toolbar()->button(QStringLiteral("txt"))->trigger();
-        auto *pane = static_cast<TextPane *>(desktop->pane(QStringLiteral("Txt")));
+        auto *pane = static_cast<TextPane *>(desktop->pane(PaneKind::Text));
         QVERIFY(pane->isVisible());
         QCOMPARE(pane->RichTextBox1()->toPlainText(), QStringLiteral("物体保持静止或匀速直线运动"));
 
         QTest::mouseClick(pane->RichTextBox1()->viewport(), Qt::LeftButton, {}, {40, 40});
-        QCOMPARE(desktop->currentPaneKind(), QStringLiteral("Txt"));
+        QCOMPARE(desktop->menus().clickTs()->text(), QStringLiteral("Txt"));
         desktop->menus().item(QStringLiteral("AllLeft"))->trigger();
         QCOMPARE(pane->geometry().width, 14745.0f / 2);
         QCOMPARE(pane->RichTextBox1()->width(), 492);
@@ -90,7 +90,7 @@ private slots:
         // The picture at a third of the work area, then zoomed in by a click
         // until it is over half the work area's height, painted on the screen.
         desktop->toolbar()->button(QStringLiteral("Picture"))->trigger();
-        auto *pictures = static_cast<PicturePane *>(desktop->pane(QStringLiteral("Image")));
+        auto *pictures = static_cast<PicturePane *>(desktop->pane(PaneKind::Picture));
         PictureElementView *picture = pictures->Image1(0);
         QCOMPARE(pictures->geometry(), (TwipsRect{7374.5f, 0, 4915, 3555}));
         desktop->menus().item(QStringLiteral("PicEnlarge"))->trigger();

@@ -18,6 +18,7 @@ private slots:
     void theChosenScreenPresentsWhileConnectedElseThePrimary();
     void theDesktopIsLaidOutAlikeAtEveryDpi_data();
     void theDesktopIsLaidOutAlikeAtEveryDpi();
+    void anOddDpiSizeKeepsSixDigits();
     void theChoiceIsRememberedBesideTheSettingsFileNotInIt();
 };
 
@@ -68,6 +69,14 @@ void TestScreens::theDesktopIsLaidOutAlikeAtEveryDpi()
     QVERIFY(qAbs(strip.right() + 1 - screen.pixels.width()) <= 1); // each value rounded alone
     const QRect centred = scale.toPixels(centre);
     QVERIFY(qAbs(centred.width() - 939.5 * factor / 2) <= 1);
+}
+
+// The size was once kept as decimal text; every placement since has been made
+// from its six significant digits, and the number keeps them.
+void TestScreens::anOddDpiSizeKeepsSixDigits()
+{
+    const ScreenInfo screen{QStringLiteral("p"), QSize(1920, 1080), 91, 91};
+    QCOMPARE(screenchoice::sizeInTwips(screen), QSizeF(30382.4, 17090.1));
 }
 
 void TestScreens::theChoiceIsRememberedBesideTheSettingsFileNotInIt()

@@ -73,7 +73,7 @@ private slots:
         QCOMPARE(fields[slot::ChapterTitle], QStringLiteral("第一章集合"));
         QCOMPARE(fields[slot::LessonTitle], QStringLiteral("集合的含义"));
         QCOMPARE(fields[slot::DocumentFolder], QStringLiteral("D:\\Veltano\\备课本"));
-        QCOMPARE(fields[slot::PptFiles], QStringLiteral("高中\\集合.ppt 高中\\练习.pps "));
+        QCOMPARE(fields[slot::DeckFiles], QStringLiteral("高中\\集合.ppt 高中\\练习.pps "));
         QCOMPARE(fields[slot::Music1], QStringLiteral("D:\\Veltano\\set\\music\\tn.mid"));
         QCOMPARE(fields[slot::WebAddress], QStringLiteral("http://www.pep.com.cn"));
         QCOMPARE(fields[slot::OtherProgram], QString());

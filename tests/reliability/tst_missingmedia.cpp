@@ -37,7 +37,7 @@ private slots:
         fields[slot::DocumentFolder] = p.programDir.filePath(QStringLiteral("备课本"));
         fields[slot::DocumentFile] = QStringLiteral("高中\\") + kMissing[0];
         fields[slot::TextFiles] = QStringLiteral("高中\\") + kMissing[1] + QLatin1Char(' ');
-        fields[slot::PptFiles] = QStringLiteral("高中\\") + kMissing[2] + QLatin1Char(' ');
+        fields[slot::DeckFiles] = QStringLiteral("高中\\") + kMissing[2] + QLatin1Char(' ');
         fields[slot::FlashFiles] = QStringLiteral("高中\\") + kMissing[3] + QLatin1Char(' ');
         fields[slot::MediaFiles] = QStringLiteral("备课本\\高中\\") + kMissing[4] + QLatin1Char(' ');
         fields[slot::PictureFiles] = QStringLiteral("备课本\\高中\\") + kMissing[5] + QLatin1Char(' ');

@@ -53,7 +53,7 @@ private slots:
         TestContext t;
         writeSayings(t, 1688);
         t.state.SettingsRecord.StageSubject = QStringLiteral("初中化学");
-        t.state.ScreenWidthText = QStringLiteral("12000");
+        t.state.ScreenWidth = 12000;
         t.flow.registerScreen(ScreenId::Closing,
                               [&t] { return new ClosingScreen(t.context, [] { return 0.9999; }); });
         auto *screen = qobject_cast<ClosingScreen *>(t.flow.show(ScreenId::Closing));
@@ -66,7 +66,7 @@ private slots:
     {
         TestContext t;
         writeSayings(t, 3);
-        t.state.ScreenWidthText = QStringLiteral("15360");
+        t.state.ScreenWidth = 15360;
         t.flow.registerScreen(ScreenId::Closing,
                               [&t] { return new ClosingScreen(t.context, [] { return 0.5; }); });
         auto *screen = qobject_cast<ClosingScreen *>(t.flow.show(ScreenId::Closing));
@@ -88,7 +88,7 @@ private slots:
         QFETCH(QString, target);
         TestContext t;
         writeSayings(t, 1688);
-        t.state.ScreenWidthText = QStringLiteral("15360");
+        t.state.ScreenWidth = 15360;
         auto *screen = t.flow.show(ScreenId::Closing);
         QVERIFY(QTest::qWaitForWindowExposed(screen));
         QTest::mouseClick(screen->findChild<QLabel *>(QStringLiteral("Label2")), Qt::LeftButton);

@@ -61,8 +61,8 @@ private slots:
         // The title breaks between the subject and the product's name, never inside the name.
         QCOMPARE(home->findChild<QLabel *>(QStringLiteral("Label3"))->text(), QStringLiteral("Veltano"));
         QCOMPARE(t.state.SettingsRecord.TeacherName, QStringLiteral("张老师"));
-        QCOMPARE(t.state.ScreenWidthText, QString::number(double(t.context.scale.toTwipsX(
-                                              QGuiApplication::primaryScreen()->size().width()))));
+        QCOMPARE(t.state.ScreenWidth,
+                 double(t.context.scale.toTwipsX(QGuiApplication::primaryScreen()->size().width())));
     }
 
     void emptyStageSubjectKeepsDesignCaptions()

@@ -109,7 +109,7 @@ private slots:
         t.screens.choose(QStringLiteral("PROJECTOR"));
         fitToProjector(t.context);
         // The lesson's screen in twips, as start-up takes it from the projector.
-        QCOMPARE(t.state.ScreenWidthText, QStringLiteral("19200"));
+        QCOMPARE(t.state.ScreenWidth, 19200.0);
         t.write(QStringLiteral("备课本/讲义.txt"), "讲义");
         t.state.LessonFields[slot::TextFiles] = QStringLiteral("讲义.txt ");
         auto *desktop = qobject_cast<TeachingDesktop *>(t.flow.show(ScreenId::Desktop));
@@ -117,7 +117,7 @@ private slots:
         QCOMPARE(desktop->geometry(), QRect(1024, 0, 1280, 1024));
         QCOMPARE(stripEnd(desktop), 1280);
         desktop->toolbar()->button(QStringLiteral("txt"))->trigger();
-        auto *text = qobject_cast<TextPane *>(desktop->pane(QStringLiteral("Txt")));
+        auto *text = qobject_cast<TextPane *>(desktop->pane(PaneKind::Text));
         QVERIFY(text->isVisible());
         const TwipsRect textPlace = text->geometry();
         const QString shownText = text->RichTextBox1()->toPlainText();
@@ -128,7 +128,7 @@ private slots:
         // The projector is given up: the desktop covers the teacher's screen,
         // laid out for its size, with everything it showed.
         t.screens.choose(QStringLiteral("TEACHER"));
-        QCOMPARE(t.state.ScreenWidthText, QStringLiteral("15360"));
+        QCOMPARE(t.state.ScreenWidth, 15360.0);
         QCOMPARE(t.flow.window(ScreenId::Desktop), desktop);
         QCOMPARE(desktop->geometry(), QRect(0, 0, 1024, 768));
         QCOMPARE(stripEnd(desktop), 1024);
@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(text->RichTextBox1()->toPlainText(), shownText);
         QCOMPARE(desktop->inputBox()->toPlainText(), QStringLiteral("未完"));
         // "全屏" now fills the smaller work area.
-        desktop->setCurrentPaneKind(QStringLiteral("Txt"));
+        desktop->setCurrentPaneKind(PaneKind::Text);
         desktop->menus().item(QStringLiteral("AllFull"))->trigger();
         QCOMPARE(text->geometry().width, desktop->desktopState().fullArea.Width);
 

@@ -106,7 +106,7 @@ void TestDemoLesson::everyNamedFileIsThere()
         const MediaList &list;
         int count;
     } expected[] = {{lists.textFiles, 3},
-                    {lists.presentations, 1},
+                    {lists.decks, 1},
                     {lists.flashMovies, 2},
                     {lists.media, 2},
                     {lists.pictures, 6}};
@@ -180,7 +180,7 @@ void TestDemoLesson::aCopyOfTheProgramFolderPlaysIt()
     MediaLists lists;
     QVERIFY(buildMediaLists(fields, copy, lists));
     for (const MediaList *list :
-         {&lists.textFiles, &lists.presentations, &lists.flashMovies, &lists.media, &lists.pictures}) {
+         {&lists.textFiles, &lists.decks, &lists.flashMovies, &lists.media, &lists.pictures}) {
         for (int i = 0; i < list->count; ++i)
             QVERIFY2(inCopy(book.openable(list->elements.at(i))), qPrintable(list->elements.at(i)));
     }

@@ -29,7 +29,7 @@ WorkAreaPlaces workAreaPlaces(const TwipsRect &f)
     places.ole1 = {0, f.top, f.width, f.height};
     places.richText = {0, 120, f.width, f.height};
     places.flash = {float(halfWidth), float(halfHeight), float(halfWidth), float(halfHeight)};
-    places.web = {f.left, f.top, float(halfWidth), float(halfHeight)};
+    places.deck = {f.left, f.top, float(halfWidth), float(halfHeight)};
     return places;
 }
 

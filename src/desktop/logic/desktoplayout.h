@@ -28,7 +28,7 @@ struct WorkAreaPlaces {
     TwipsRect ole1;     // covers the work area; its Left stays 0
     TwipsRect richText; // full size, design Left 0 and Top 120
     TwipsRect flash;    // lower right quarter
-    TwipsRect web;      // upper left quarter
+    TwipsRect deck;     // upper left quarter
 };
 WorkAreaPlaces workAreaPlaces(const TwipsRect &frame1);
 

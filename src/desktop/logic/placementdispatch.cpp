@@ -1,27 +1,5 @@
 #include "placementdispatch.h"
 
-namespace {
-
-const char *const kKinds[] = {"Word", "Ppt", "Flash", "Image", "Txt", "Draw", "Video"};
-
-// Rows in the order of BarCommand, columns in the order of kKinds.
-const char *const kItems[7][7] = {
-    {"WordInmiddle", "PPtInCenter", "FlashInMiddle", "PictureCenter", "TxtInMiddle", "PicDrawInmiddle",
-     "VideoInmiddle"},
-    {"WordInleft", "PPtInLeft", "FlashInLeft", "PictureLeft", "TxtInleft", "PicDrawInleft", "VideoInleft"},
-    {"WordInright", "PPtInRight", "FlashInRight", "PictureRight", "TxTInright", "PicDrawInright",
-     "VideoInRight"},
-    {"WordIntop", "PPtInTop", "FlashInTop", "PictureTop", "TxTIntop", "PicDrawIntop", "VideoIntop"},
-    {"WordInButtom", "PPtInBottom", "FlashInbuttom", "PictureBottom", "TxtInbuttom", "PicDrawInbuttom",
-     "VideoInbuttom"},
-    // The picture and video panes have no full-area item.
-    {"WordFull", "PptFull", "FlashFull", "", "TxtFull", "PaintFull", ""},
-    // The Word pane has no hide item: its full view takes the place.
-    {"WordFull", "PPthidden", "FlashHidden", "PictureHidden", "TxtHidden", "PaintHidden", "Videohidden"},
-};
-
-} // namespace
-
 QString barCommandName(BarCommand command)
 {
     static const char *const kNames[] = {"AllCenter", "AllLeft", "AllRight", "AllTop",
@@ -48,13 +26,4 @@ std::optional<Position> barCommandPosition(BarCommand command)
         break;
     }
     return std::nullopt;
-}
-
-QString placementItemFor(const QString &paneKind, BarCommand command)
-{
-    for (int kind = 0; kind < 7; ++kind) {
-        if (paneKind == QLatin1String(kKinds[kind]))
-            return QLatin1String(kItems[int(command)][kind]);
-    }
-    return QString();
 }

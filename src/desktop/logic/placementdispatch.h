@@ -18,8 +18,3 @@ QString barCommandName(BarCommand command);
 
 // The position a command stands for; none for AllHidden.
 std::optional<Position> barCommandPosition(BarCommand command);
-
-// The placement item a command runs for the current pane kind (exact,
-// case-sensitive match of the tags "Word", "Ppt", "Flash", "Image", "Txt",
-// "Draw", "Video"); empty when nothing is to be done.
-QString placementItemFor(const QString &paneKind, BarCommand command);

@@ -19,7 +19,7 @@ const QString kStop = QStringLiteral("停止");
 } // namespace
 
 DeckPane::DeckPane(const PaneServices &services, const FullArea &fullArea, QWidget *workArea, QObject *parent)
-    : Pane(QStringLiteral("Ppt"), new DeckView(workArea), services.scale, parent), m_services(services),
+    : Pane(PaneKind::Deck, new DeckView(workArea), services.scale, parent), m_services(services),
       m_fullArea(fullArea), m_view(static_cast<DeckView *>(control())),
       m_wait(new DocumentWait(services.documents, services.messageBox, workArea, this))
 {
@@ -50,15 +50,15 @@ void DeckPane::Powerpointstar()
     setVisible(true);
 }
 
-void DeckPane::pptButton(MediaList &presentations, QAction *button)
+void DeckPane::deckButton(MediaList &decks, QAction *button)
 {
-    if (m_services.lesson[slot::PptFiles].isEmpty()) {
+    if (m_services.lesson[slot::DeckFiles].isEmpty()) {
         Powerpointstar();
         return;
     }
     if (button->text() == kPlay) {
         placeQuarter();
-        Navigate(m_services.book.openable(presentations.stepOn()));
+        Navigate(m_services.book.openable(decks.stepOn()));
         button->setText(kStop);
         setVisible(true);
     } else if (button->text() == kStop) {
@@ -68,10 +68,10 @@ void DeckPane::pptButton(MediaList &presentations, QAction *button)
     }
 }
 
-void DeckPane::prepare(const MediaList &presentations)
+void DeckPane::prepare(const MediaList &decks)
 {
-    for (int i = 0; i < presentations.count; ++i) {
-        const QString path = m_services.book.openable(presentations.elements.value(i));
+    for (int i = 0; i < decks.count; ++i) {
+        const QString path = m_services.book.openable(decks.elements.value(i));
         if (!path.isEmpty())
             m_services.documents->open(path, DocumentConverter::Urgency::Background);
     }

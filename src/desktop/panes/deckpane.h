@@ -31,11 +31,11 @@ public:
     void Powerpointstar();
     // Toolbar "ppt" (`button` is button 2, its caption the state): the next
     // deck of the lesson, or stopping the one shown.
-    void pptButton(MediaList &presentations, QAction *button);
+    void deckButton(MediaList &decks, QAction *button);
 
     // Desktop start-up: the lesson's decks start converting in the background,
     // so the first "ppt" usually finds them ready.
-    void prepare(const MediaList &presentations);
+    void prepare(const MediaList &decks);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

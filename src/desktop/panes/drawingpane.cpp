@@ -5,7 +5,7 @@
 #include "paneservices.h"
 
 DrawingPane::DrawingPane(const PaneServices &services, QWidget *workArea, QObject *parent)
-    : Pane(QStringLiteral("Draw"), new DrawingBoard(services.scale, workArea), services.scale, parent),
+    : Pane(PaneKind::Drawing, new DrawingBoard(services.scale, workArea), services.scale, parent),
       m_services(services), m_board(static_cast<DrawingBoard *>(control()))
 {}
 

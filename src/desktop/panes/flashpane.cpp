@@ -18,8 +18,7 @@ const char kStopped[] = "播放";
 } // namespace
 
 FlashPane::FlashPane(const PaneServices &services, FlashPlayer *player, QObject *parent)
-    : Pane(QStringLiteral("Flash"), player->widget(), services.scale, parent), m_services(services),
-      m_player(player)
+    : Pane(PaneKind::Flash, player->widget(), services.scale, parent), m_services(services), m_player(player)
 {
     m_player->widget()->setObjectName(QStringLiteral("ShockwaveFlash1"));
     m_player->setMenu(false);

@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <utility>
 
-Pane::Pane(QString kind, QWidget *control, const TwipsScale &scale, QObject *parent)
-    : QObject(parent), m_kind(std::move(kind)), m_control(control), m_scale(scale)
+Pane::Pane(PaneKind kind, QWidget *control, const TwipsScale &scale, QObject *parent)
+    : QObject(parent), m_kind(kind), m_control(control), m_scale(scale)
 {
     m_control->hide();
     recordOnFocus(control);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktop/logic/panekind.h"
 #include "geometry/placement.h"
 #include "geometry/twips.h"
 
@@ -9,17 +10,16 @@
 
 class QWidget;
 
-// One pane of the desktop: its control widget, its kind tag ("Word", "Ppt",
-// "Flash", "Image", "Txt", "Draw", "Video") and its geometry in twips. The
-// geometry lives here and is only turned into pixels when applied, so the
-// placement formulas never read pixel values back.
+// One pane of the desktop: its control widget, its kind and its geometry in
+// twips. The geometry lives here and is only turned into pixels when applied,
+// so the placement formulas never read pixel values back.
 class Pane : public QObject
 {
     Q_OBJECT
 public:
-    Pane(QString kind, QWidget *control, const TwipsScale &scale, QObject *parent = nullptr);
+    Pane(PaneKind kind, QWidget *control, const TwipsScale &scale, QObject *parent = nullptr);
 
-    const QString &kind() const { return m_kind; }
+    PaneKind kind() const { return m_kind; }
     QWidget *control() const { return m_control; }
 
     const TwipsRect &geometry() const { return m_geometry; }
@@ -46,7 +46,7 @@ public:
 
 signals:
     // The pane took the focus: the desktop makes its kind the current pane kind.
-    void recorded(const QString &kind);
+    void recorded(PaneKind kind);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -57,7 +57,7 @@ protected:
 private:
     void apply();
 
-    QString m_kind;
+    PaneKind m_kind;
     QPointer<QWidget> m_control;
     // The lesson screen's scale, which changes when the lesson moves screens.
     const TwipsScale &m_scale;

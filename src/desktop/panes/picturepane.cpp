@@ -21,7 +21,7 @@ constexpr int kTickMilliseconds = 16;
 
 PicturePane::PicturePane(const PaneServices &services, DesktopState &state, QWidget *workArea,
                          QMenu *location, QAction *enlarge, QAction *shrink, QObject *parent)
-    : Pane(QStringLiteral("Image"), new PictureElementView(0, workArea), services.scale, parent),
+    : Pane(PaneKind::Picture, new PictureElementView(0, workArea), services.scale, parent),
       m_services(services), m_state(state), m_location(location), m_enlarge(enlarge), m_shrink(shrink),
       m_cache([workArea] { return largestShownSize(workArea->size() * workArea->devicePixelRatioF()); }),
       m_timer(new QTimer(this))

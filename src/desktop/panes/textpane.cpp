@@ -43,7 +43,7 @@ QTextEdit *makeRichTextBox(QWidget *workArea)
 
 TextPane::TextPane(const PaneServices &services, QWidget *workArea, QPlainTextEdit *input, QMenu *location,
                    QObject *parent)
-    : Pane(QStringLiteral("Txt"), makeRichTextBox(workArea), services.scale, parent), m_services(services),
+    : Pane(PaneKind::Text, makeRichTextBox(workArea), services.scale, parent), m_services(services),
       m_richText(static_cast<QTextEdit *>(control())), m_input(input), m_location(location),
       m_wait(new DocumentWait(services.documents, services.messageBox, workArea, this))
 {

@@ -1,6 +1,7 @@
 #include "videopane.h"
 
 #include "desktop/logic/liststepping.h"
+#include "desktop/unknownname.h"
 #include "filesel/mediafilters.h"
 #include "lesson/lessonbook.h"
 #include "lesson/medialists.h"
@@ -14,8 +15,8 @@
 
 VideoPane::VideoPane(const PaneServices &services, const FullArea &area, MediaList &media,
                      MediaPlayer *player, QMenu *menu, QObject *parent)
-    : Pane(QStringLiteral("Video"), player->widget(), services.scale, parent), m_services(services),
-      m_area(area), m_media(media), m_player(player), m_menu(menu), m_hideItem(item("Videohidden"))
+    : Pane(PaneKind::Video, player->widget(), services.scale, parent), m_services(services), m_area(area),
+      m_media(media), m_player(player), m_menu(menu), m_hideItem(item("Videohidden"))
 {
     m_player->widget()->setObjectName(QStringLiteral("WindowsMediaPlayer1"));
     connect(m_player, &MediaPlayer::focusIn, this, [this] { emit recorded(kind()); });
@@ -40,7 +41,10 @@ VideoPane::VideoPane(const PaneServices &services, const FullArea &area, MediaLi
 
 QAction *VideoPane::item(const char *name) const
 {
-    return m_menu->findChild<QAction *>(QLatin1String(name));
+    auto *found = m_menu->findChild<QAction *>(QLatin1String(name));
+    if (!found)
+        reportUnknownName("menu item", QLatin1String(name));
+    return found;
 }
 
 void VideoPane::VideoOpen()

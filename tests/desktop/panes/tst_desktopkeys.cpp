@@ -57,7 +57,7 @@ struct KeyDesktop : PaneDesktop {
 
     QColor firstPicture() const
     {
-        const QImage shown = pane<PicturePane>("Image")->Image1(0)->grab().toImage();
+        const QImage shown = pane<PicturePane>(PaneKind::Picture)->Image1(0)->grab().toImage();
         return shown.pixelColor(shown.rect().center());
     }
 };
@@ -95,7 +95,7 @@ private slots:
         // F6, "图片": the first picture; the arrows now step through the
         // pictures, which come before the document.
         d.press(Qt::Key_F6);
-        auto *pictures = d.pane<PicturePane>("Image");
+        auto *pictures = d.pane<PicturePane>(PaneKind::Picture);
         QVERIFY(pictures->isVisible());
         QCOMPARE(d.firstPicture(), QColor(Qt::red));
         d.press(Qt::Key_Right);
@@ -114,7 +114,7 @@ private slots:
         QCOMPARE(text1->toPlainText(), QStringLiteral("a\nb"));
         QCOMPARE(d.firstPicture(), QColor(Qt::red));
         d.button("Input");
-        auto *textPane = d.pane<TextPane>("Txt");
+        auto *textPane = d.pane<TextPane>(PaneKind::Text);
         QVERIFY(textPane->isVisible());
         QTest::keyClick(textPane->RichTextBox1(), '=');
         QCOMPARE(textPane->fontSize().points(), 30.0);

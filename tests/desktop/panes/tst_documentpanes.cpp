@@ -128,7 +128,7 @@ private slots:
         // With the text pane showing, "=" is its key; "." still pages.
         d.desktop->inputBox()->setPlainText(QStringLiteral("x"));
         d.button("Input");
-        auto *text = d.pane<TextPane>("Txt");
+        auto *text = d.pane<TextPane>(PaneKind::Text);
         ole1->setFocus(Qt::MouseFocusReason);
         QTest::keyClick(ole1, '=');
         QCOMPARE(text->fontSize().points(), 30.0);
@@ -245,11 +245,11 @@ private slots:
         writeDeck(bPdf, {Qt::yellow});
         d.fakes.documents.provide(a, ConvertedDocument::Format::Pdf, aPdf);
         d.fakes.documents.provide(b, ConvertedDocument::Format::Pdf, bPdf);
-        d.state.LessonFields[slot::PptFiles] = QStringLiteral("a.ppt b.ppt ");
+        d.state.LessonFields[slot::DeckFiles] = QStringLiteral("a.ppt b.ppt ");
         d.show();
         // Both decks start converting at start-up.
         QCOMPARE(d.fakes.documents.requested, (QStringList{a, b}));
-        auto *deck = d.pane<DeckPane>("Ppt");
+        auto *deck = d.pane<DeckPane>(PaneKind::Deck);
         DeckView *view = deck->WebBrowser1();
         QAction *button = d.desktop->toolbar()->button(QStringLiteral("ppt"));
 
@@ -299,7 +299,7 @@ private slots:
         DocumentDesktop d;
         const QString a = d.write(QStringLiteral("备课本/a.ppt"));
         const QString b = d.write(QStringLiteral("备课本/b.ppt"));
-        d.state.LessonFields[slot::PptFiles] = QStringLiteral("a.ppt b.ppt ");
+        d.state.LessonFields[slot::DeckFiles] = QStringLiteral("a.ppt b.ppt ");
         d.fakes.documents.hold = true;
         d.show();
         QCOMPARE(d.fakes.documents.requested, (QStringList{a, b}));
@@ -365,7 +365,7 @@ private slots:
         d.click("ppt");
         QCOMPARE(d.fakes.fileDialog.requests.first().filter, QStringLiteral("PowerPoint演示文稿|*.ppt"));
         QCOMPARE(d.desktop->toolbar()->button(QStringLiteral("ppt"))->text(), QStringLiteral("播放"));
-        QVERIFY(!d.pane<DeckPane>("Ppt")->isVisible());
+        QVERIFY(!d.pane<DeckPane>(PaneKind::Deck)->isVisible());
     }
 };
 

@@ -113,14 +113,14 @@ private slots:
         QSignalSpy recorded(&b.pane, &Pane::recorded);
         QTest::mouseClick(b.board, Qt::LeftButton, {}, QPoint(3, 3));
         QCOMPARE(recorded.count(), 1);
-        QCOMPARE(recorded.first().first().toString(), QStringLiteral("Draw"));
+        QCOMPARE(qvariant_cast<PaneKind>(recorded.first().first()), PaneKind::Drawing);
     }
 
     void onTheDesktop()
     {
         PaneDesktop d;
         d.show();
-        auto *drawing = d.pane<DrawingPane>("Draw");
+        auto *drawing = d.pane<DrawingPane>(PaneKind::Drawing);
         QVERIFY(!drawing->isVisible());
         // The lower right quarter of the work area.
         QCOMPARE(drawing->geometry(), (TwipsRect{7372.5f, 5332.5f, 7372.5f, 5332.5f}));

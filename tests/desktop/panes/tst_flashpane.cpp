@@ -14,7 +14,7 @@ struct FlashDesktop : PaneDesktop {
     void open()
     {
         show();
-        flash = pane<FlashPane>("Flash");
+        flash = pane<FlashPane>(PaneKind::Flash);
         player = fakes.flashPlayers.created.last();
     }
 

@@ -81,7 +81,7 @@ struct PlaybackDesktop : PaneDesktop {
     PlaybackDesktop() { context.platform.flashPlayers = &players; }
     RuffleFlashPlayer *player() const
     {
-        return qobject_cast<RuffleFlashPlayer *>(pane<FlashPane>("Flash")->ShockwaveFlash1());
+        return qobject_cast<RuffleFlashPlayer *>(pane<FlashPane>(PaneKind::Flash)->ShockwaveFlash1());
     }
 };
 
@@ -392,7 +392,7 @@ private slots:
     {
         PlaybackDesktop &d = *m_desktop;
         d.button("Picture");
-        auto *pictures = d.pane<PicturePane>("Image");
+        auto *pictures = d.pane<PicturePane>(PaneKind::Picture);
         QVERIFY(pictures->isVisible());
         const auto firstPicture = [pictures] {
             const QImage shown = pictures->Image1(0)->grab().toImage();

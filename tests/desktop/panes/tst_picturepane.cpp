@@ -25,7 +25,7 @@ struct PictureDesktop : PaneDesktop {
     {
         state.LessonFields[slot::PictureFiles] = field;
         show();
-        pictures = pane<PicturePane>("Image");
+        pictures = pane<PicturePane>(PaneKind::Picture);
     }
 
     PictureElementView *view(int k) const { return pictures->Image1(k); }

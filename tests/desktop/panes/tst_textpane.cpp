@@ -34,7 +34,7 @@ struct TextDesktop : PaneDesktop {
     void open()
     {
         show();
-        text = pane<TextPane>("Txt");
+        text = pane<TextPane>(PaneKind::Text);
         rich = text->RichTextBox1();
         input = desktop->inputBox();
     }
@@ -96,7 +96,7 @@ private slots:
         TextDesktop d;
         d.open();
         // Typing in the input box is not touching the text pane.
-        d.desktop->setCurrentPaneKind(QStringLiteral("Video"));
+        d.desktop->setCurrentPaneKind(PaneKind::Video);
         QTest::mouseClick(d.input->viewport(), Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), d.input);
         QCOMPARE(d.current(), QStringLiteral("Video"));

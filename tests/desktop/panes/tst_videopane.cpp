@@ -12,7 +12,7 @@ struct VideoDesktop : PaneDesktop {
     void open()
     {
         show();
-        video = pane<VideoPane>("Video");
+        video = pane<VideoPane>(PaneKind::Video);
         player = fakes.mediaPlayers.created.last();
     }
 
@@ -183,7 +183,7 @@ private slots:
         QVERIFY(menu->isVisible());
         menu->close();
 
-        d.desktop->setCurrentPaneKind(QStringLiteral("提示"));
+        d.desktop->setCurrentPaneKind(PaneKind::Text);
         emit d.player->focusIn();
         QCOMPARE(d.current(), QStringLiteral("Video"));
         d.fakes.fileDialog.answer({QStringLiteral("/media/a.avi")});
