@@ -94,7 +94,8 @@ QString memberOf(int field, const QString &stored)
 QString storedOf(int field, const QString &member)
 {
     const QString prefix = lessonBookFolder() + QLatin1Char('/');
-    const QString name = inLessonBook(field) && member.startsWith(prefix) ? member.mid(prefix.size()) : member;
+    const QString name =
+        inLessonBook(field) && member.startsWith(prefix) ? member.mid(prefix.size()) : member;
     return LessonBook::toStoredSeparators(name);
 }
 
@@ -124,7 +125,8 @@ LessonRecord renamed(const LessonRecord &fields, const QHash<QString, QString> &
 
 bool plan(const LessonRecord &fields, const LessonBook &book, PackPlan *out, QString *error)
 {
-    const QString title = fields[slot::LessonTitle].isEmpty() ? QStringLiteral("课件") : fields[slot::LessonTitle];
+    const QString title =
+        fields[slot::LessonTitle].isEmpty() ? QStringLiteral("课件") : fields[slot::LessonTitle];
     Members members(book, title);
     LessonRecord packed = fields;
     // The lesson book itself is the document folder wherever the pack is unpacked.

@@ -49,13 +49,14 @@ QString decodedName(zip_t *zip, zip_uint64_t index)
     return gbk::decode(bytes);
 }
 
-bool isLink(zip_t *zip, zip_uint64_t index)
+// The Unix mode a member was packed with; 0 when none was recorded.
+zip_uint32_t unixMode(zip_t *zip, zip_uint64_t index)
 {
     zip_uint8_t system = 0;
     zip_uint32_t attributes = 0;
-    if (zip_file_get_external_attributes(zip, index, 0, &system, &attributes) < 0)
-        return false;
-    return system == ZIP_OPSYS_UNIX && ((attributes >> 16) & S_IFMT) == S_IFLNK;
+    if (zip_file_get_external_attributes(zip, index, 0, &system, &attributes) < 0 || system != ZIP_OPSYS_UNIX)
+        return 0;
+    return attributes >> 16;
 }
 
 QString sizeText(qint64 bytes)
@@ -155,7 +156,8 @@ bool PackReader::openData(const QByteArray &bytes, QString *error)
     m_data = bytes;
     zip_error_t zipError;
     zip_error_init(&zipError);
-    zip_source_t *source = zip_source_buffer_create(m_data.constData(), zip_uint64_t(m_data.size()), 0, &zipError);
+    zip_source_t *source =
+        zip_source_buffer_create(m_data.constData(), zip_uint64_t(m_data.size()), 0, &zipError);
     if (source)
         m_zip = zip_open_from_source(source, ZIP_RDONLY, &zipError);
     if (source && !m_zip)
@@ -183,8 +185,9 @@ bool PackReader::examine(QString *error)
         const QString name = decodedName(m_zip, zip_uint64_t(i));
         if (zip_stat_index(m_zip, zip_uint64_t(i), 0, &stat) < 0 || name.isEmpty())
             return fail(QString::number(i + 1), QStringLiteral("无法读取"));
+        const zip_uint32_t mode = unixMode(m_zip, zip_uint64_t(i));
         const PackEntry entry{QString(name).replace(QLatin1Char('\\'), QLatin1Char('/')), zip_uint64_t(i),
-                              qint64(stat.size), QString()};
+                              qint64(stat.size), QString(), (mode & S_IXUSR) != 0};
         if (stat.size > quint64(std::numeric_limits<qint64>::max() / kMaxInflation) ||
             (stat.size > 0 && qint64(stat.size) > kMaxInflation * qint64(stat.comp_size)))
             return fail(name, QStringLiteral("解压后超过压缩大小的 100 倍"));
@@ -196,7 +199,7 @@ bool PackReader::examine(QString *error)
         }
         if (const QString why = refusalOf(name); !why.isEmpty())
             return fail(name, why);
-        if (isLink(m_zip, zip_uint64_t(i)))
+        if ((mode & S_IFMT) == S_IFLNK)
             return fail(name, QStringLiteral("是链接"));
         if (stat.encryption_method != ZIP_EM_NONE || !zip_compression_method_supported(stat.comp_method, 0))
             return fail(name, QStringLiteral("已加密或压缩方式无法读取"));
@@ -228,8 +231,9 @@ bool PackReader::examine(QString *error)
         for (const QJsonValue &value : object.value(QStringLiteral("files")).toArray()) {
             const QJsonObject file = value.toObject();
             const QString member = file.value(QStringLiteral("name")).toString();
-            listed.insert(member, PackEntry{member, 0, qint64(file.value(QStringLiteral("size")).toDouble(-1)),
-                                            file.value(QStringLiteral("sha256")).toString()});
+            listed.insert(member,
+                          PackEntry{member, 0, qint64(file.value(QStringLiteral("size")).toDouble(-1)),
+                                    file.value(QStringLiteral("sha256")).toString()});
         }
         for (PackEntry &entry : m_entries) {
             const auto known = listed.constFind(entry.member);
@@ -332,9 +336,12 @@ bool PackReader::unpack(const LessonBook &book, OnConflict onConflict, QString *
     error->clear();
     if (!m_prepared)
         return false;
-    const auto pathOf = [&book](const QString &member) { return book.programFolder() + QLatin1Char('/') + member; };
-    const auto lessonEntry = std::find_if(m_entries.cbegin(), m_entries.cend(),
-                                          [this](const PackEntry &entry) { return entry.member == m_lesson; });
+    const auto pathOf = [&book](const QString &member) {
+        return book.programFolder() + QLatin1Char('/') + member;
+    };
+    const auto lessonEntry =
+        std::find_if(m_entries.cbegin(), m_entries.cend(),
+                     [this](const PackEntry &entry) { return entry.member == m_lesson; });
     QByteArray lessonBytes;
     QString sha256;
     if (!readMember(*lessonEntry, &lessonBytes, &sha256, nullptr, error))
@@ -368,6 +375,9 @@ bool PackReader::unpack(const LessonBook &book, OnConflict onConflict, QString *
                 *error = QStringLiteral("无法写入“%1”：%2").arg(pathOf(member), out.errorString());
             return false;
         }
+        if (entry.executable)
+            QFile::setPermissions(pathOf(member), QFile::permissions(pathOf(member)) | QFile::ExeOwner |
+                                                      QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther);
     }
     if (!renames.isEmpty() && !configfile::encodeLineFile(renamed(fields, renames), &lessonBytes)) {
         *error = QStringLiteral("无法改写课件“%1”").arg(m_lesson);

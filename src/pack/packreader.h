@@ -17,6 +17,7 @@ struct PackEntry {
     quint64 index = 0;
     qint64 size = 0;
     QString sha256; // from the manifest, then as read
+    bool executable = false;
 };
 
 // What a pack would do to this program folder.

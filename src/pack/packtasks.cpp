@@ -34,7 +34,8 @@ QString packedText(const PackPlan &plan, const QString &zipPath)
         return text;
     text += QStringLiteral("\n以下文件缺失，未打包：");
     for (const CheckItem &item : plan.missing)
-        text += QStringLiteral("\n  %1：%2").arg(lessonmedia::fieldCaption(item.field), lessonmedia::shownFile(item));
+        text += QStringLiteral("\n  %1：%2")
+                    .arg(lessonmedia::fieldCaption(item.field), lessonmedia::shownFile(item));
     return text;
 }
 

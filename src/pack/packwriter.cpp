@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <sys/stat.h>
 #include <zip.h>
 
 namespace lessonpack {
@@ -25,9 +26,8 @@ QString sha256Of(const QString &path, qint64 *size)
 
 QJsonObject entry(const QString &member, qint64 size, const QString &sha256)
 {
-    return QJsonObject{{QStringLiteral("name"), member},
-                       {QStringLiteral("size"), size},
-                       {QStringLiteral("sha256"), sha256}};
+    return QJsonObject{
+        {QStringLiteral("name"), member}, {QStringLiteral("size"), size}, {QStringLiteral("sha256"), sha256}};
 }
 
 // Adds bytes that outlive the call (libzip reads them when the archive closes).
@@ -53,8 +53,9 @@ bool writePack(const PackPlan &plan, const QString &zipPath, const QString &vers
         return false;
     };
     QJsonArray files;
-    files.append(entry(plan.lessonMember, plan.lessonBytes.size(),
-                       QString::fromLatin1(QCryptographicHash::hash(plan.lessonBytes, QCryptographicHash::Sha256).toHex())));
+    files.append(entry(
+        plan.lessonMember, plan.lessonBytes.size(),
+        QString::fromLatin1(QCryptographicHash::hash(plan.lessonBytes, QCryptographicHash::Sha256).toHex())));
     for (const PackFile &file : plan.files) {
         qint64 size = 0;
         const QString sha256 = sha256Of(file.source, &size);
@@ -76,12 +77,17 @@ bool writePack(const PackPlan &plan, const QString &zipPath, const QString &vers
     bool added = addBytes(zip, plan.lessonMember, plan.lessonBytes);
     for (const PackFile &file : plan.files) {
         zip_source_t *source = zip_source_file(zip, QFile::encodeName(file.source).constData(), 0, -1);
-        if (!added || !source ||
-            zip_file_add(zip, file.member.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE) < 0) {
+        const zip_int64_t index = added && source ? zip_file_add(zip, file.member.toUtf8().constData(),
+                                                                 source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE)
+                                                  : -1;
+        if (index < 0) {
             zip_source_free(source);
             added = false;
             break;
         }
+        // The other program of a lesson must stay one that can be started.
+        const zip_uint32_t mode = S_IFREG | (QFileInfo(file.source).isExecutable() ? 0755 : 0644);
+        zip_file_set_external_attributes(zip, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX, mode << 16);
     }
     added = added && addBytes(zip, manifestName(), manifest);
     // zip_close writes a new file and renames it over the old one.

@@ -209,7 +209,8 @@ void HomeScreen::MyPack_Click()
 void HomeScreen::MyImport_Click()
 {
     const std::optional<QString> zipPath = m_context.platform.fileDialog->chooseFile(
-        QStringLiteral("课件包（*.zip）|*.zip"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        QStringLiteral("课件包（*.zip）|*.zip"),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     if (!zipPath)
         return;
     lessonpack::PackReader reader;
@@ -225,7 +226,8 @@ void HomeScreen::MyImport_Click()
     QString question = lessonpack::previewText(preview);
     MessageBox::Buttons buttons = MessageBox::Buttons::OkCancel;
     if (!preview.differing.isEmpty()) {
-        question += QStringLiteral("\n\n“是”：用包中的文件替换它们；“否”：两者都保留，包中的文件改名；“取消”：不导入。");
+        question += QStringLiteral(
+            "\n\n“是”：用包中的文件替换它们；“否”：两者都保留，包中的文件改名；“取消”：不导入。");
         buttons = MessageBox::Buttons::YesNoCancel;
     } else {
         question += QStringLiteral("\n\n导入到本机的备课本？");
@@ -234,8 +236,8 @@ void HomeScreen::MyImport_Click()
         question, QStringLiteral("导入课件包"), MessageBox::Icon::Question, buttons);
     if (answer == MessageBox::Answer::Cancel)
         return;
-    const auto onConflict =
-        answer == MessageBox::Answer::Yes ? lessonpack::OnConflict::Replace : lessonpack::OnConflict::KeepBoth;
+    const auto onConflict = answer == MessageBox::Answer::Yes ? lessonpack::OnConflict::Replace
+                                                              : lessonpack::OnConflict::KeepBoth;
     QString lessonPath;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool unpacked = reader.unpack(m_context.book, onConflict, &lessonPath, &error);

@@ -53,8 +53,8 @@ QByteArray makeZip(const QString &path, const QList<RawMember> &members)
     zip_t *zip = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
     for (const RawMember &member : members) {
         zip_source_t *source = zip_source_buffer(zip, member.data.constData(), member.data.size(), 0);
-        const zip_int64_t index =
-            zip_file_add(zip, member.name.constData(), source, member.utf8 ? ZIP_FL_ENC_UTF_8 : ZIP_FL_ENC_CP437);
+        const zip_int64_t index = zip_file_add(zip, member.name.constData(), source,
+                                               member.utf8 ? ZIP_FL_ENC_UTF_8 : ZIP_FL_ENC_CP437);
         if (member.link)
             zip_file_set_external_attributes(zip, index, 0, ZIP_OPSYS_UNIX, (S_IFLNK | 0777) << 16);
     }
@@ -120,6 +120,8 @@ private slots:
         writeFile(m_outside + QStringLiteral("/背景.jpg"), "background 1");
         writeFile(m_outside + QStringLiteral("/别处/背景.jpg"), "background 2");
         writeFile(m_outside + QStringLiteral("/tool"), "program");
+        QFile::setPermissions(m_outside + QStringLiteral("/tool"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     // The whole way: a lesson packed here plays there, every name relative.
@@ -139,7 +141,8 @@ private slots:
         QCOMPARE(preview.fileCount, 6);
         QVERIFY(preview.differing.isEmpty());
         QString lessonPath;
-        QVERIFY2(reader.unpack(LessonBook(m_there), OnConflict::KeepBoth, &lessonPath, &error), qPrintable(error));
+        QVERIFY2(reader.unpack(LessonBook(m_there), OnConflict::KeepBoth, &lessonPath, &error),
+                 qPrintable(error));
         QCOMPARE(lessonPath, m_there + QStringLiteral("/备课本/配置区/第一章/集合.spz"));
 
         QCOMPARE(filesBelow(m_there), (QStringList{
@@ -151,7 +154,11 @@ private slots:
                                           QStringLiteral("备课本/高中/a.txt"),
                                           QStringLiteral("备课本/高中/讲义.doc"),
                                       }));
-        QCOMPARE(readFile(m_there + QStringLiteral("/备课本/集合-附件/背景-2.jpg")), QByteArray("background 2"));
+        QCOMPARE(readFile(m_there + QStringLiteral("/备课本/集合-附件/背景-2.jpg")),
+                 QByteArray("background 2"));
+        // The lesson's other program can still be started; nothing else becomes a program.
+        QVERIFY(QFileInfo(m_there + QStringLiteral("/备课本/集合-附件/tool")).isExecutable());
+        QVERIFY(!QFileInfo(m_there + QStringLiteral("/备课本/高中/a.txt")).isExecutable());
 
         // A Windows lesson file: GBK, CR LF, backslashes; full paths now relative.
         const QByteArray bytes = readFile(lessonPath);
@@ -188,7 +195,8 @@ private slots:
         QTest::addColumn<bool>("link");
         QTest::addColumn<QString>("why");
         QTest::newRow("parent") << QByteArray("备课本/../../evil.sh") << false << QStringLiteral("含“..”");
-        QTest::newRow("backslash parent") << QByteArray("备课本\\..\\..\\evil.sh") << false << QStringLiteral("含“..”");
+        QTest::newRow("backslash parent")
+            << QByteArray("备课本\\..\\..\\evil.sh") << false << QStringLiteral("含“..”");
         QTest::newRow("absolute") << QByteArray("/etc/evil") << false << QStringLiteral("是绝对路径");
         QTest::newRow("drive") << QByteArray("C:/Windows/evil.exe") << false << QStringLiteral("含盘符");
         QTest::newRow("outside") << QByteArray("set/image/1.jpg") << false << QStringLiteral("不在备课本内");
@@ -202,7 +210,8 @@ private slots:
         QFETCH(bool, link);
         QFETCH(QString, why);
         const QString zipPath = m_dir.filePath(QStringLiteral("bad.zip"));
-        makeZip(zipPath, {{QByteArray("备课本/配置区/课.spz"), kLesson}, {name, QByteArray("/etc/passwd"), true, link}});
+        makeZip(zipPath, {{QByteArray("备课本/配置区/课.spz"), kLesson},
+                          {name, QByteArray("/etc/passwd"), true, link}});
         PackReader reader;
         QString error;
         QVERIFY(!reader.open(zipPath, &error));
@@ -215,7 +224,8 @@ private slots:
     {
         QString error;
         const QString bomb = m_dir.filePath(QStringLiteral("bomb.zip"));
-        makeZip(bomb, {{QByteArray("备课本/配置区/课.spz"), kLesson}, {QByteArray("备课本/zero"), QByteArray(4 << 20, 0)}});
+        makeZip(bomb, {{QByteArray("备课本/配置区/课.spz"), kLesson},
+                       {QByteArray("备课本/zero"), QByteArray(4 << 20, 0)}});
         PackReader bombReader;
         QVERIFY(!bombReader.open(bomb, &error));
         QVERIFY2(error.contains(QStringLiteral("备课本/zero")) && error.contains(QStringLiteral("100 倍")),
@@ -233,7 +243,8 @@ private slots:
         ImportPreview preview;
         QVERIFY2(changed.open(zipPath, &error), qPrintable(error));
         QVERIFY(!changed.prepare(LessonBook(m_there), qint64(1) << 40, &preview, &error));
-        QVERIFY2(error.contains(QStringLiteral("备课本/图/p.jpg")) && error.contains(QStringLiteral("校验和")),
+        QVERIFY2(error.contains(QStringLiteral("备课本/图/p.jpg")) &&
+                     error.contains(QStringLiteral("校验和")),
                  qPrintable(error));
 
         const QString whole = m_dir.filePath(QStringLiteral("whole.zip"));
@@ -284,13 +295,14 @@ private slots:
             ImportPreview preview;
             QString lessonPath;
             QVERIFY(reader.open(zipPath, &error));
-            QVERIFY2(reader.prepare(LessonBook(m_there), qint64(1) << 40, &preview, &error), qPrintable(error));
+            QVERIFY2(reader.prepare(LessonBook(m_there), qint64(1) << 40, &preview, &error),
+                     qPrintable(error));
             QVERIFY(reader.unpack(LessonBook(m_there), choice, &lessonPath, &error));
             LessonRecord back;
             QVERIFY(configfile::read(lessonPath, back, &error));
             if (choice == OnConflict::KeepBoth) {
-                QCOMPARE(preview.differing,
-                         (QStringList{QStringLiteral("备课本/图/p.jpg"), QStringLiteral("备课本/集合-附件/背景.jpg")}));
+                QCOMPARE(preview.differing, (QStringList{QStringLiteral("备课本/图/p.jpg"),
+                                                         QStringLiteral("备课本/集合-附件/背景.jpg")}));
                 QCOMPARE(readFile(picture), QByteArray("teacher's own picture"));
                 // A list ends its names at a space; a single name may hold one.
                 QCOMPARE(back[slot::PictureFiles], QStringLiteral("备课本\\图\\p(2).jpg set\\image\\1.jpg "));

@@ -59,8 +59,11 @@ private slots:
     void packAndUnpackNameTheirZip()
     {
         const QString here = QStringLiteral("/home/t");
-        const auto parse = [&here](const QStringList &arguments) { return CommandLine::parse(arguments, here); };
-        CommandLine line = parse({QStringLiteral("--pack"), QStringLiteral("课/集合.spz"), QStringLiteral("包.zip")});
+        const auto parse = [&here](const QStringList &arguments) {
+            return CommandLine::parse(arguments, here);
+        };
+        CommandLine line =
+            parse({QStringLiteral("--pack"), QStringLiteral("课/集合.spz"), QStringLiteral("包.zip")});
         QCOMPARE(int(line.request), int(Request::Pack));
         QCOMPARE(line.lessonPath, QStringLiteral("/home/t/课/集合.spz"));
         QCOMPARE(line.packPath, QStringLiteral("/home/t/包.zip"));

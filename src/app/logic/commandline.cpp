@@ -73,7 +73,8 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &curr
     if (parser.isSet(pack) || parser.isSet(unpack)) {
         const QString named = parser.isSet(pack) ? parser.value(pack) : parser.value(unpack);
         const int wanted = parser.isSet(pack) ? 1 : 0;
-        if (packing > 1 || named.isEmpty() || lessons.size() != wanted || (wanted && lessons.first().isEmpty())) {
+        if (packing > 1 || named.isEmpty() || lessons.size() != wanted ||
+            (wanted && lessons.first().isEmpty())) {
             const QString option = parser.isSet(pack) ? QStringLiteral("--pack") : QStringLiteral("--unpack");
             return CommandLine{Request::Error, {}, lessons.size() > wanted ? lessons.at(wanted) : option, {}};
         }
