@@ -3,7 +3,7 @@
 includes another feature's window.
 
 Layers, bottom to top (ARCHITECTURE.md):
-  1 core      src/lesson, src/geometry, src/filesel, and every feature's logic/ folder (Qt Core only)
+  1 core      src/lesson, src/geometry, src/filesel, src/pack, and every feature's logic/ folder (Qt Core only)
   2 platform  src/platform and its back-end folders
   3 base      src/base: the shared state, the screen flow and roles
   4 windows   src/shell, src/cover, src/desktop, src/editor, src/browser, src/check
@@ -15,7 +15,7 @@ import os
 import re
 import sys
 
-CORE_FOLDERS = {'lesson', 'geometry', 'filesel'}
+CORE_FOLDERS = {'lesson', 'geometry', 'filesel', 'pack'}
 WINDOW_FOLDERS = {'shell', 'cover', 'desktop', 'editor', 'browser', 'check'}
 LAYER_NAMES = {1: 'core', 2: 'platform', 3: 'base', 4: 'windows', 5: 'app'}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)

@@ -30,7 +30,7 @@ seeds() {
 
 status=0
 summary=()
-for fuzzer in fuzz_linefile fuzz_recordfile fuzz_settings fuzz_selectfiles fuzz_gbk fuzz_pictureheader fuzz_htmlimport; do
+for fuzzer in fuzz_linefile fuzz_recordfile fuzz_settings fuzz_selectfiles fuzz_gbk fuzz_pictureheader fuzz_htmlimport fuzz_packreader; do
   corpus=$build/corpus/$fuzzer
   findings=$build/findings/$fuzzer/
   mkdir -p "$corpus" "$findings"

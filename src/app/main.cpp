@@ -10,6 +10,7 @@
 #include "base/sharedstate.h"
 #include "checkcommand.h"
 #include "lesson/userprogramfolder.h"
+#include "packcommand.h"
 #include "platform/dialogs/qtchoicedialogs.h"
 #include "platform/dialogs/qtfiledialog.h"
 #include "platform/dialogs/qtmessagebox.h"
@@ -83,6 +84,8 @@ std::optional<int> answered(const CommandLine &commandLine)
         return 2;
     case CommandLine::Request::Run:
     case CommandLine::Request::Check:
+    case CommandLine::Request::Pack:
+    case CommandLine::Request::Unpack:
         break;
     }
     return std::nullopt;
@@ -118,6 +121,12 @@ int main(int argc, char *argv[])
     const bool checking = commandLine.request == CommandLine::Request::Check;
 
     const QString folder = programFolder();
+    // Packs need neither a display nor the application object.
+    if (commandLine.request == CommandLine::Request::Pack)
+        return packcommand::pack(commandLine.lessonPath, commandLine.packPath, LessonBook(folder),
+                                 QStringLiteral(VELTANO_VERSION));
+    if (commandLine.request == CommandLine::Request::Unpack)
+        return packcommand::unpack(commandLine.packPath, LessonBook(folder));
     prepareEnvironment(folder);
     // A check prints its report and opens no window, whatever display there is or is not.
     if (checking)

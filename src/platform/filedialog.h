@@ -15,6 +15,8 @@ struct OpenFileRequest {
     // The first filter entry lists only files that may be run (programs have
     // no fixed ending here); the other entries list by their patterns alone.
     bool executablesOnly = false;
+    // Asks where to save instead: the file need not exist, and replacing one is confirmed.
+    bool save = false;
 };
 
 // What it answers. `text` is the choice in the several-files form the

@@ -3,17 +3,21 @@
 #include "base/appcontext.h"
 #include "base/producttitle.h"
 #include "base/sharedstate.h"
+#include "pack/packtasks.h"
 #include "platform/filedialog.h"
+#include "platform/messagebox.h"
 #include "platform/pictures/picturefile.h"
 #include "platform/songfont.h"
 #include "startup.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -67,6 +71,12 @@ HomeScreen::HomeScreen(AppContext &context, QWidget *parent) : QWidget(parent), 
     m_myCheck = m_myfile->addAction(QStringLiteral("检查课件"));
     m_myCheck->setObjectName(QStringLiteral("MyCheck"));
     m_myCheck->setEnabled(false);
+    // Packs carry a lesson with its files to the classroom computer.
+    m_myPack = m_myfile->addAction(QStringLiteral("打包课件"));
+    m_myPack->setObjectName(QStringLiteral("MyPack"));
+    m_myPack->setEnabled(false);
+    QAction *import = m_myfile->addAction(QStringLiteral("导入课件包"));
+    import->setObjectName(QStringLiteral("MyImport"));
     QAction *separator = m_myfile->addSeparator();
     separator->setObjectName(QStringLiteral("clin"));
     QAction *reset = m_myfile->addAction(QStringLiteral("设置"));
@@ -74,6 +84,8 @@ HomeScreen::HomeScreen(AppContext &context, QWidget *parent) : QWidget(parent), 
     connect(open, &QAction::triggered, this, &HomeScreen::MyFileOpen_Click);
     connect(reset, &QAction::triggered, this, &HomeScreen::Reset_Click);
     connect(m_myCheck, &QAction::triggered, this, &HomeScreen::MyCheck_Click);
+    connect(m_myPack, &QAction::triggered, this, &HomeScreen::MyPack_Click);
+    connect(import, &QAction::triggered, this, &HomeScreen::MyImport_Click);
 
     m_background =
         QPixmap::fromImage(readPicture(context.book.setFolder(QStringLiteral("bj/home.jpg"))).image);
@@ -95,6 +107,7 @@ void HomeScreen::load()
 {
     m_baseCaption = subjectTitle(QString::fromUtf8(kDesignStageSubject));
     m_myCheck->setEnabled(false);
+    m_myPack->setEnabled(false);
     // Back from the editor where no settings file could be made, the editor
     // would only send the teacher here again: the home screen stays.
     if (runStartUp(m_context) && !m_context.flow.isLoaded(ScreenId::Editor)) {
@@ -154,6 +167,7 @@ void HomeScreen::takeChosenFile(const QString &path)
 {
     m_context.state.ConfigPath = path;
     m_myCheck->setEnabled(true);
+    m_myPack->setEnabled(true);
     const QString fileName = QFileInfo(path).fileName();
     if (fileName.size() < 4)
         return;
@@ -165,6 +179,81 @@ void HomeScreen::MyCheck_Click()
     if (m_context.state.ConfigPath.isEmpty())
         return;
     m_context.flow.openChildWindow(ScreenId::LessonCheck, this);
+}
+
+void HomeScreen::MyPack_Click()
+{
+    const QString lesson = m_context.state.ConfigPath;
+    if (lesson.isEmpty())
+        return;
+    OpenFileRequest request;
+    request.title = QStringLiteral("打包课件");
+    request.filter = QStringLiteral("课件包（*.zip）|*.zip");
+    request.startFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    request.fileName = QFileInfo(lesson).completeBaseName() + QStringLiteral(".zip");
+    request.save = true;
+    std::optional<QString> zipPath = m_context.platform.fileDialog->chooseFile(request);
+    if (!zipPath)
+        return;
+    if (!zipPath->endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
+        *zipPath += QStringLiteral(".zip");
+    lessonpack::PackPlan plan;
+    QString error;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool packed = lessonpack::packLesson(lesson, m_context.book, *zipPath,
+                                               QCoreApplication::applicationVersion(), &plan, &error);
+    QApplication::restoreOverrideCursor();
+    notify(packed ? lessonpack::packedText(plan, *zipPath) : error);
+}
+
+void HomeScreen::MyImport_Click()
+{
+    const std::optional<QString> zipPath = m_context.platform.fileDialog->chooseFile(
+        QStringLiteral("课件包（*.zip）|*.zip"),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    if (!zipPath)
+        return;
+    lessonpack::PackReader reader;
+    lessonpack::ImportPreview preview;
+    QString error;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool prepared = lessonpack::preparePack(reader, *zipPath, m_context.book, &preview, &error);
+    QApplication::restoreOverrideCursor();
+    if (!prepared) {
+        notify(error);
+        return;
+    }
+    QString question = lessonpack::previewText(preview);
+    MessageBox::Buttons buttons = MessageBox::Buttons::OkCancel;
+    if (!preview.differing.isEmpty()) {
+        question += QStringLiteral(
+            "\n\n“是”：用包中的文件替换它们；“否”：两者都保留，包中的文件改名；“取消”：不导入。");
+        buttons = MessageBox::Buttons::YesNoCancel;
+    } else {
+        question += QStringLiteral("\n\n导入到本机的备课本？");
+    }
+    const MessageBox::Answer answer = m_context.platform.messageBox->show(
+        question, QStringLiteral("导入课件包"), MessageBox::Icon::Question, buttons);
+    if (answer == MessageBox::Answer::Cancel)
+        return;
+    const auto onConflict = answer == MessageBox::Answer::Yes ? lessonpack::OnConflict::Replace
+                                                              : lessonpack::OnConflict::KeepBoth;
+    QString lessonPath;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool unpacked = reader.unpack(m_context.book, onConflict, &lessonPath, &error);
+    QApplication::restoreOverrideCursor();
+    if (!unpacked) {
+        notify(error);
+        return;
+    }
+    chooseLesson(lessonPath);
+    notify(lessonpack::unpackedText(preview, lessonPath));
+}
+
+void HomeScreen::notify(const QString &text)
+{
+    m_context.platform.messageBox->show(text, QStringLiteral("提示"), MessageBox::Icon::Information,
+                                        MessageBox::Buttons::Ok);
 }
 
 void HomeScreen::Reset_Click()

@@ -33,6 +33,11 @@ public:
     void Reset_Click();
     // "检查课件": the check of the chosen lesson, in a window of its own.
     void MyCheck_Click();
+    // "打包课件": the chosen lesson and every file it names in one zip.
+    void MyPack_Click();
+    // "导入课件包": a pack unpacked into this program folder's lesson book,
+    // its lesson then the chosen one.
+    void MyImport_Click();
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -52,6 +57,9 @@ private:
     QLabel *m_label3;
     QStatusBar *m_statusBar;
     QMenu *m_myfile;
+    void notify(const QString &text);
+
     QAction *m_myCheck;
+    QAction *m_myPack;
     QPixmap m_background;
 };

@@ -55,6 +55,31 @@ private slots:
         QTEST(line.error, "error");
     }
 
+    // The IT staff's pack commands: a lesson and its zip, or a zip; anything more is an error.
+    void packAndUnpackNameTheirZip()
+    {
+        const QString here = QStringLiteral("/home/t");
+        const auto parse = [&here](const QStringList &arguments) {
+            return CommandLine::parse(arguments, here);
+        };
+        CommandLine line =
+            parse({QStringLiteral("--pack"), QStringLiteral("课/集合.spz"), QStringLiteral("包.zip")});
+        QCOMPARE(int(line.request), int(Request::Pack));
+        QCOMPARE(line.lessonPath, QStringLiteral("/home/t/课/集合.spz"));
+        QCOMPARE(line.packPath, QStringLiteral("/home/t/包.zip"));
+        line = parse({QStringLiteral("--unpack"), QStringLiteral("/media/u/包.zip")});
+        QCOMPARE(int(line.request), int(Request::Unpack));
+        QCOMPARE(line.packPath, QStringLiteral("/media/u/包.zip"));
+
+        QCOMPARE(parse({QStringLiteral("--pack"), QStringLiteral("a.spz")}).error, QStringLiteral("--pack"));
+        QCOMPARE(parse({QStringLiteral("--unpack"), QStringLiteral("a.zip"), QStringLiteral("b")}).error,
+                 QStringLiteral("b"));
+        QCOMPARE(int(parse({QStringLiteral("--pack"), QStringLiteral("a.spz"), QStringLiteral("a.zip"),
+                            QStringLiteral("--unpack"), QStringLiteral("b.zip")})
+                         .request),
+                 int(Request::Error));
+    }
+
     void textsFollowTheMessageLocale()
     {
         QVERIFY(CommandLine::chineseLocale(QString(), QString(), QStringLiteral("zh_CN.UTF-8")));

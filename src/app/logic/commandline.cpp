@@ -46,33 +46,51 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &curr
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
     const QCommandLineOption check(QStringLiteral("check"), QString(), QStringLiteral("lesson"));
-    parser.addOptions({help, version, check});
+    const QCommandLineOption pack(QStringLiteral("pack"), QString(), QStringLiteral("lesson"));
+    const QCommandLineOption unpack(QStringLiteral("unpack"), QString(), QStringLiteral("pack"));
+    parser.addOptions({help, version, check, pack, unpack});
     addToolkitOptions(parser);
     const bool understood = parser.parse(QStringList{QStringLiteral("veltano")} + arguments);
     if (parser.isSet(help))
-        return CommandLine{Request::Help, {}, {}};
+        return CommandLine{Request::Help, {}, {}, {}};
     if (parser.isSet(version))
-        return CommandLine{Request::Version, {}, {}};
+        return CommandLine{Request::Version, {}, {}, {}};
     if (!understood) {
         // Else an option that takes a value came last, without it.
         const QStringList unknown = parser.unknownOptionNames();
         return CommandLine{Request::Error,
                            {},
                            unknown.isEmpty() ? arguments.constLast()
-                                             : unknownOption(arguments, unknown.constFirst())};
+                                             : unknownOption(arguments, unknown.constFirst()),
+                           {}};
+    }
+    const QStringList lessons = parser.positionalArguments();
+    const auto absolute = [&currentFolder](const QString &path) {
+        return QDir::cleanPath(QDir(currentFolder).absoluteFilePath(path));
+    };
+    // A lesson and where its pack goes, or a pack: each alone.
+    const int packing = int(parser.isSet(pack)) + int(parser.isSet(unpack)) + int(parser.isSet(check));
+    if (parser.isSet(pack) || parser.isSet(unpack)) {
+        const QString named = parser.isSet(pack) ? parser.value(pack) : parser.value(unpack);
+        const int wanted = parser.isSet(pack) ? 1 : 0;
+        if (packing > 1 || named.isEmpty() || lessons.size() != wanted ||
+            (wanted && lessons.first().isEmpty())) {
+            const QString option = parser.isSet(pack) ? QStringLiteral("--pack") : QStringLiteral("--unpack");
+            return CommandLine{Request::Error, {}, lessons.size() > wanted ? lessons.at(wanted) : option, {}};
+        }
+        if (parser.isSet(unpack))
+            return CommandLine{Request::Unpack, {}, {}, absolute(named)};
+        return CommandLine{Request::Pack, absolute(named), {}, absolute(lessons.first())};
     }
     // One lesson at a time: to choose at start or to check.
-    const QStringList lessons = parser.positionalArguments();
     const bool checking = parser.isSet(check);
     const QStringList named = checking ? QStringList{parser.value(check)} + lessons : lessons;
     if (named.size() > 1)
-        return CommandLine{Request::Error, {}, named.at(1)};
+        return CommandLine{Request::Error, {}, named.at(1), {}};
     if (!named.isEmpty() && named.constFirst().isEmpty())
-        return CommandLine{Request::Error, {}, checking ? QStringLiteral("--check") : QString()};
-    const QString lesson = named.isEmpty()
-                               ? QString()
-                               : QDir::cleanPath(QDir(currentFolder).absoluteFilePath(named.constFirst()));
-    return CommandLine{checking ? Request::Check : Request::Run, lesson, {}};
+        return CommandLine{Request::Error, {}, checking ? QStringLiteral("--check") : QString(), {}};
+    const QString lesson = named.isEmpty() ? QString() : absolute(named.constFirst());
+    return CommandLine{checking ? Request::Check : Request::Run, lesson, {}, {}};
 }
 
 bool CommandLine::chineseLocale(const QString &lcAll, const QString &lcMessages, const QString &lang)
@@ -95,6 +113,10 @@ QString CommandLine::helpText(bool chinese)
             "                 Veltano 已在运行时，交给正在运行的程序\n"
             "      --check 课件配置文件\n"
             "                 检查课件用到的文件，打印报告；都能使用时退出码为 0，否则为 1\n"
+            "      --pack 课件配置文件 课件包.zip\n"
+            "                 把课件和它用到的文件打包成一个 zip；文件都在时退出码为 0\n"
+            "      --unpack 课件包.zip\n"
+            "                 把课件包解到本程序的备课本中，已有的不同文件两者都保留；成功时退出码为 0\n"
             "  -h, --help     显示本帮助并退出\n"
             "      --version  显示版本并退出\n");
     }
@@ -106,6 +128,12 @@ QString CommandLine::helpText(bool chinese)
                           "      --check LESSON-FILE\n"
                           "                 check the files the lesson uses and print a report; exit\n"
                           "                 status 0 when all can be used, else 1\n"
+                          "      --pack LESSON-FILE PACK.zip\n"
+                          "                 pack the lesson and every file it uses into one zip; exit\n"
+                          "                 status 0 when none is missing\n"
+                          "      --unpack PACK.zip\n"
+                          "                 unpack a lesson pack into this program's lesson book, keeping\n"
+                          "                 both where a file differs; exit status 0 on success\n"
                           "  -h, --help     show this help and exit\n"
                           "      --version  show the version and exit\n");
 }

@@ -4,14 +4,16 @@
 #include <QStringList>
 
 // What the program was asked on its command line: a lesson file to choose at
-// start (as a file manager passes it), a lesson to check, or its usage or version.
+// start (as a file manager passes it), a lesson to check or to pack, a pack to
+// unpack, or its usage or version.
 // Read before anything needs a display, so that all of these work without one.
 struct CommandLine {
-    enum class Request { Run, Check, Help, Version, Error };
+    enum class Request { Run, Check, Pack, Unpack, Help, Version, Error };
 
     Request request = Request::Run;
     QString lessonPath; // absolute; empty when none was named
     QString error;      // for Error: the argument that was not understood
+    QString packPath;   // for Pack and Unpack: the zip, absolute
 
     // Arguments without the program name, the toolkit's own ones (-platform,
     // -display...) among them; a relative lesson path is taken against currentFolder.

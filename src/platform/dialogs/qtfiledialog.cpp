@@ -27,7 +27,7 @@ QStringList qtNameFilters(const QString &filter)
 OpenFileResult QtFileDialog::getOpenFile(const OpenFileRequest &request)
 {
     QFileDialog dialog(QApplication::activeWindow(), request.title, request.startFolder);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.multiple ? QFileDialog::ExistingFiles : QFileDialog::AnyFile);
     dialog.setNameFilters(qtNameFilters(request.filter));
     // The Qt dialog keeps Chinese file names readable and works the same everywhere.

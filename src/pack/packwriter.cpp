@@ -1,0 +1,102 @@
+#include "packwriter.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <sys/stat.h>
+#include <zip.h>
+
+namespace lessonpack {
+
+namespace {
+
+QString sha256Of(const QString &path, qint64 *size)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(&file);
+    *size = file.size();
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+QJsonObject entry(const QString &member, qint64 size, const QString &sha256)
+{
+    return QJsonObject{
+        {QStringLiteral("name"), member}, {QStringLiteral("size"), size}, {QStringLiteral("sha256"), sha256}};
+}
+
+// Adds bytes that outlive the call (libzip reads them when the archive closes).
+bool addBytes(zip_t *zip, const QString &member, const QByteArray &bytes)
+{
+    zip_source_t *source = zip_source_buffer(zip, bytes.constData(), zip_uint64_t(bytes.size()), 0);
+    if (!source)
+        return false;
+    if (zip_file_add(zip, member.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE) < 0) {
+        zip_source_free(source);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool writePack(const PackPlan &plan, const QString &zipPath, const QString &version, QString *error)
+{
+    const auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    QJsonArray files;
+    files.append(entry(
+        plan.lessonMember, plan.lessonBytes.size(),
+        QString::fromLatin1(QCryptographicHash::hash(plan.lessonBytes, QCryptographicHash::Sha256).toHex())));
+    for (const PackFile &file : plan.files) {
+        qint64 size = 0;
+        const QString sha256 = sha256Of(file.source, &size);
+        if (sha256.isEmpty())
+            return fail(QStringLiteral("无法读取“%1”").arg(file.source));
+        files.append(entry(file.member, size, sha256));
+    }
+    const QByteArray manifest =
+        QJsonDocument(QJsonObject{{QStringLiteral("program"), QStringLiteral("Veltano")},
+                                  {QStringLiteral("version"), version},
+                                  {QStringLiteral("lesson"), plan.lessonMember},
+                                  {QStringLiteral("files"), files}})
+            .toJson();
+
+    int code = 0;
+    zip_t *zip = zip_open(QFile::encodeName(zipPath).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+    if (!zip)
+        return fail(QStringLiteral("无法创建“%1”").arg(zipPath));
+    bool added = addBytes(zip, plan.lessonMember, plan.lessonBytes);
+    for (const PackFile &file : plan.files) {
+        zip_source_t *source = zip_source_file(zip, QFile::encodeName(file.source).constData(), 0, -1);
+        const zip_int64_t index = added && source ? zip_file_add(zip, file.member.toUtf8().constData(),
+                                                                 source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE)
+                                                  : -1;
+        if (index < 0) {
+            zip_source_free(source);
+            added = false;
+            break;
+        }
+        // The other program of a lesson must stay one that can be started.
+        const zip_uint32_t mode = S_IFREG | (QFileInfo(file.source).isExecutable() ? 0755 : 0644);
+        zip_file_set_external_attributes(zip, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX, mode << 16);
+    }
+    added = added && addBytes(zip, manifestName(), manifest);
+    // zip_close writes a new file and renames it over the old one.
+    if (!added || zip_close(zip) < 0) {
+        const QString why = QString::fromLocal8Bit(zip_strerror(zip));
+        zip_discard(zip);
+        return fail(QStringLiteral("无法写入“%1”：%2").arg(zipPath, why));
+    }
+    return true;
+}
+
+} // namespace lessonpack
