@@ -43,11 +43,12 @@ QRect pieceRect(const ink::Piece &piece)
 } // namespace
 
 InkLayer::InkLayer(QWidget *area, std::function<QString()> savePath)
-    : QWidget(area), m_area(area), m_savePath(std::move(savePath)), m_menu(new QMenu(this)),
+    : QWidget(area->window()), m_area(area), m_savePath(std::move(savePath)), m_menu(new QMenu(this)),
       m_noticeTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("InkLayer"));
-    // Its own window on the display, so it lies above the panes' native windows.
+    // Its own window on the display, a child of the top-level one, so that it
+    // can lie above the panes' native windows: the video's hangs there too.
     setAttribute(Qt::WA_NativeWindow);
     setAttribute(Qt::WA_DontCreateNativeAncestors);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -128,7 +129,7 @@ void InkLayer::enter()
     m_penDown = false;
     m_on = true;
     redraw();
-    setGeometry(m_area->rect());
+    setGeometry(QRect(m_area->mapTo(window(), QPoint(0, 0)), m_area->size()));
     show();
     raise();
     m_focusBefore = QApplication::focusWidget();
