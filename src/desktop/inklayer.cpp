@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
@@ -219,11 +220,22 @@ bool InkLayer::eventFilter(QObject *watched, QEvent *event)
             leave();
         return false;
     }
-    const QEvent::Type type = event->type();
-    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress && type != QEvent::KeyRelease)
-        return false;
     if (!watched->isWidgetType() || static_cast<QWidget *>(watched)->window() != window())
         return false;
+    const QEvent::Type type = event->type();
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        // The toolbar and the input box wait; the menu bar stays, so 批注 can switch ink off.
+        return watched != this && !qobject_cast<QMenuBar *>(watched);
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        break;
+    default:
+        return false;
+    }
     // Accepting the override keeps the desktop's shortcuts (F1-F11, Ctrl+1-7) from firing.
     if (type == QEvent::ShortcutOverride)
         event->accept();

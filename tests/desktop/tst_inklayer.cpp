@@ -95,9 +95,10 @@ private slots:
         const QPoint onBoard = drawing->Picture1()->geometry().center();
         QCOMPARE(d.inked(onBoard.x(), onBoard.y()), QColor(Qt::white));
 
-        // Neither the paint button's key nor 左侧's reaches the board.
+        // Neither the paint button, its key nor 左侧's key reaches the board.
         d.press(Qt::Key_F5);
         d.press(Qt::Key_2, Qt::ControlModifier);
+        d.click("paint");
         QVERIFY(layer->isOn());
         QVERIFY(drawing->isVisible());
         QCOMPARE(drawing->geometry(), board);
