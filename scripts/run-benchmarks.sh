@@ -17,6 +17,9 @@ echo "== document panes (real LibreOffice; offscreen)"
 QT_QPA_PLATFORM=offscreen FONTCONFIG_FILE="$build/app/set/fonts/fonts.conf" "$build/bench/bench_documents" 2>/dev/null
 "$here/tests/e2e/xvfb-session.sh" "$build/bench/bench_flash"
 
+echo "== ink over the desktop (Xvfb 1920x1080)"
+XVFB_SCREEN=1920x1080x24 "$here/tests/e2e/xvfb-session.sh" "$build/bench/bench_ink"
+
 echo "== start-up and memory beside OpenBoard (Xvfb 1024x768, ${runs} runs)"
 "$here/tests/e2e/xvfb-session.sh" "$here/bench/startup.sh" "$build/app" "$runs"
 

@@ -129,6 +129,7 @@ const struct Entry {
     {2, "PictLine", "直线", Plain},
     {2, "PictRectangle", "矩形", Plain},
     {2, "PictCircle", "圆", Plain},
+    {1, "Annotate", "批注", Checkable},
     {0, "flashline", "|", Disabled},
     {0, "IE", "浏览器", Plain},
     {0, "AllCenter", "居中", Plain},

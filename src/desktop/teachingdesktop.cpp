@@ -9,6 +9,7 @@
 #include "desktop/desktoptoolbar.h"
 #include "desktop/documentpanes.h"
 #include "desktop/flashpanes.h"
+#include "desktop/inklayer.h"
 #include "desktop/logic/backgroundpalette.h"
 #include "desktop/logic/desktoplayout.h"
 #include "desktop/logic/toolbarfitting.h"
@@ -117,6 +118,8 @@ void TeachingDesktop::createPanes()
     installWebCommands(*this);
     // Last, so the deck pane starts in front of the other panes.
     installDocumentPanes(*this);
+    // Over everything, when it shows.
+    installInkLayer(*this);
 }
 
 void TeachingDesktop::wireCommands()

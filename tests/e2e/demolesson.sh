@@ -33,13 +33,6 @@ until_changed() { # region: waits for the region to differ from what remember sa
   done
   return 1
 }
-until_share_below() { # region colour maximum: waits up to ten seconds for a pane to go
-  for _ in $(seq 50); do
-    awk -v m="$(colour_share "$1" "$2")" -v max="$3" 'BEGIN { exit !(m < max) }' && return 0
-    sleep 0.2
-  done
-  return 1
-}
 slowly() { # a check given three times as long: documents are converted and Flash
   # starts its emulator on first use
   "$@" || "$@" || "$@"

@@ -43,6 +43,14 @@ until_share_above() { # region colour minimum: waits up to ten seconds for a pai
   return 1
 }
 
+until_share_below() { # region colour maximum: waits up to ten seconds for a pane to go
+  for _ in $(seq 50); do
+    awk -v m="$(colour_share "$1" "$2")" -v max="$3" 'BEGIN { exit !(m < max) }' && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
 # The cover page's music: its pop-up menu's 可视 shows the player, whose
 # position bar moves while the music plays (looked at twice, a while apart).
 cover_music_plays() {

@@ -1,0 +1,427 @@
+#include "inklayer.h"
+
+#include "base/appcontext.h"
+#include "base/sharedstate.h"
+#include "desktop/desktopmenus.h"
+#include "desktop/logic/inkfile.h"
+#include "desktop/teachingdesktop.h"
+#include "lesson/atomicfile.h"
+#include "lesson/lessonfields.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+#include <utility>
+
+namespace {
+
+const QColor kFrameColour(255, 140, 0);
+const int kFrameWidth = 3;
+const int kNoticeMilliseconds = 2000;
+// A menu that has just closed may still show in a grab taken at once: the
+// panes under it repaint first.
+const int kAfterMenuMilliseconds = 150;
+
+QRect pieceRect(const ink::Piece &piece)
+{
+    const double margin = piece.width / 2 + 2;
+    QRectF box(piece.from, piece.to);
+    box = box.normalized().united(QRectF(piece.control, piece.control));
+    return box.adjusted(-margin, -margin, margin, margin).toAlignedRect();
+}
+
+} // namespace
+
+InkLayer::InkLayer(QWidget *area, std::function<QString()> savePath)
+    : QWidget(area->window()), m_area(area), m_savePath(std::move(savePath)), m_menu(new QMenu(this)),
+      m_noticeTimer(new QTimer(this))
+{
+    setObjectName(QStringLiteral("InkLayer"));
+    // Its own window on the display, a child of the top-level one, so that it
+    // can lie above the panes' native windows: the video's hangs there too.
+    setAttribute(Qt::WA_NativeWindow);
+    setAttribute(Qt::WA_DontCreateNativeAncestors);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_TabletTracking, false);
+    setCursor(Qt::CrossCursor);
+    // Its menu comes with the right button's release; no other menu of the
+    // window pops up over it.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    hide();
+    m_noticeTimer->setSingleShot(true);
+    m_noticeTimer->setInterval(kNoticeMilliseconds);
+    connect(m_noticeTimer, &QTimer::timeout, this, [this] { showNotice(QString()); });
+    // Another screen lays the area out afresh: the still no longer fits it.
+    m_area->installEventFilter(this);
+    buildMenu();
+}
+
+void InkLayer::buildMenu()
+{
+    const auto add = [this](const char *caption, auto handler, QActionGroup *group = nullptr) {
+        QAction *action = m_menu->addAction(QString::fromUtf8(caption));
+        connect(action, &QAction::triggered, this, handler);
+        if (group) {
+            action->setCheckable(true);
+            group->addAction(action);
+        }
+        return action;
+    };
+    auto *colours = new QActionGroup(this);
+    const std::pair<const char *, ink::Colour> colourItems[] = {{"红", ink::Colour::Red},
+                                                                {"蓝", ink::Colour::Blue},
+                                                                {"绿", ink::Colour::Green},
+                                                                {"黑", ink::Colour::Black},
+                                                                {"白", ink::Colour::White}};
+    for (const auto &[caption, colour] : colourItems)
+        add(
+            caption,
+            [this, c = colour] {
+                m_colour = c;
+                m_eraser = false;
+            },
+            colours);
+    m_menu->addSeparator();
+    auto *pens = new QActionGroup(this);
+    const std::pair<const char *, ink::Pen> penItems[] = {
+        {"细", ink::Pen::Thin}, {"中", ink::Pen::Medium}, {"粗", ink::Pen::Thick}};
+    for (const auto &[caption, pen] : penItems)
+        add(
+            caption, [this, p = pen] { m_pen = p; }, pens);
+    m_menu->addSeparator();
+    // The eraser is a tool beside the colours: choosing a colour puts it down.
+    add(
+        "橡皮", [this] { m_eraser = true; }, colours);
+    m_menu->addSeparator();
+    add("撤销", [this] { undo(); });
+    add("清除", [this] { clear(); });
+    add("保存", [this] { save(); });
+    m_menu->addSeparator();
+    add("退出批注", [this] { leave(); });
+    colours->actions().constFirst()->setChecked(true);
+    pens->actions().at(1)->setChecked(true);
+}
+
+void InkLayer::toggle()
+{
+    if (m_on)
+        leave();
+    else
+        enter();
+}
+
+void InkLayer::enter()
+{
+    if (m_on)
+        return;
+    m_still = grabArea().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    m_strokes = ink::Strokes();
+    m_penDown = false;
+    m_on = true;
+    redraw();
+    setGeometry(QRect(m_area->mapTo(window(), QPoint(0, 0)), m_area->size()));
+    show();
+    raise();
+    m_focusBefore = QApplication::focusWidget();
+    setFocus(Qt::OtherFocusReason);
+    // Installed last, it sees the window's keys before the desktop's own keys do.
+    qApp->installEventFilter(this);
+    emit switched(true);
+}
+
+void InkLayer::leave()
+{
+    if (!m_on)
+        return;
+    m_on = false;
+    qApp->removeEventFilter(this);
+    m_menu->hide();
+    // Hidden with the focus, the layer would hand it to the next pane in line,
+    // which would record that pane as touched.
+    if (hasFocus())
+        clearFocus();
+    hide();
+    // Given back, not given by the teacher: no pane records itself.
+    if (m_focusBefore && m_focusBefore->isVisible())
+        m_focusBefore->setFocus(Qt::ActiveWindowFocusReason);
+    m_strokes = ink::Strokes();
+    m_still = QImage();
+    m_canvas = QImage();
+    showNotice(QString());
+    emit switched(false);
+}
+
+// The screen's pixels under the area, native child windows included; where
+// the platform cannot read the whole area from the screen, the widgets' own
+// rendering.
+QPixmap InkLayer::grabArea() const
+{
+    const QPoint corner = m_area->mapTo(m_area->window(), QPoint(0, 0));
+    QScreen *screen = m_area->screen();
+    QPixmap still;
+    if (screen)
+        still = screen->grabWindow(m_area->window()->winId(), corner.x(), corner.y(), m_area->width(),
+                                   m_area->height());
+    if (still.deviceIndependentSize().toSize() != m_area->size())
+        still = m_area->grab();
+    return still;
+}
+
+void InkLayer::undo()
+{
+    if (m_strokes.undo())
+        redraw();
+}
+
+void InkLayer::clear()
+{
+    m_strokes.clear();
+    redraw();
+}
+
+bool InkLayer::save()
+{
+    const QString path = m_savePath();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const bool saved = QDir().mkpath(QFileInfo(path).absolutePath()) && m_canvas.save(&buffer, "PNG") &&
+                       atomicfile::write(path, bytes);
+    showNotice(saved ? QStringLiteral("已保存：") + QFileInfo(path).fileName()
+                     : QStringLiteral("未能保存：") + QFileInfo(path).fileName());
+    return saved;
+}
+
+void InkLayer::showNotice(const QString &text)
+{
+    m_notice = text;
+    if (text.isEmpty())
+        m_noticeTimer->stop();
+    else
+        m_noticeTimer->start();
+    update();
+}
+
+bool InkLayer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_area) {
+        if (event->type() == QEvent::Resize && m_on)
+            leave();
+        return false;
+    }
+    if (!watched->isWidgetType() || static_cast<QWidget *>(watched)->window() != window())
+        return false;
+    const QEvent::Type type = event->type();
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        // The toolbar and the input box wait; the menu bar stays, so 批注 can switch ink off.
+        return watched != this && !qobject_cast<QMenuBar *>(watched);
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        break;
+    default:
+        return false;
+    }
+    // Accepting the override keeps the desktop's shortcuts (F1-F11, Ctrl+1-7) from firing.
+    if (type == QEvent::ShortcutOverride)
+        event->accept();
+    else if (type == QEvent::KeyPress)
+        takeKey(static_cast<QKeyEvent *>(event));
+    return true;
+}
+
+bool InkLayer::takeKey(const QKeyEvent *key)
+{
+    if (key->key() == Qt::Key_Escape || key->key() == Qt::Key_F12) {
+        leave();
+        return true;
+    }
+    if (key->matches(QKeySequence::Undo)) {
+        undo();
+        return true;
+    }
+    return false;
+}
+
+void InkLayer::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        penDown(event->position(), ink::kNoPressure);
+    event->accept();
+}
+
+void InkLayer::mouseMoveEvent(QMouseEvent *event)
+{
+    penMove(event->position(), ink::kNoPressure);
+    event->accept();
+}
+
+// The menu comes with the right button's release, as the panes' menus do.
+void InkLayer::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        penUp();
+    } else if (event->button() == Qt::RightButton) {
+        penUp();
+        m_menu->popup(event->globalPosition().toPoint());
+    }
+    event->accept();
+}
+
+// Taken here, the tablet's events are not repeated as mouse events.
+void InkLayer::tabletEvent(QTabletEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::TabletPress:
+        penDown(event->position(), event->pressure());
+        break;
+    case QEvent::TabletMove:
+        penMove(event->position(), event->pressure());
+        break;
+    case QEvent::TabletRelease:
+        penUp();
+        break;
+    default:
+        break;
+    }
+    event->accept();
+}
+
+void InkLayer::penDown(const QPointF &at, double pressure)
+{
+    m_penDown = true;
+    m_last = at;
+    const double dpi = logicalDpiX();
+    if (m_eraser) {
+        m_strokes.beginErasing();
+        if (m_strokes.erase(at, at, ink::eraserRadius(dpi)))
+            redraw();
+        return;
+    }
+    m_strokes.begin({at, pressure}, m_colour, ink::penWidth(m_pen, dpi));
+}
+
+void InkLayer::penMove(const QPointF &at, double pressure)
+{
+    if (!m_penDown)
+        return;
+    if (m_eraser) {
+        if (m_strokes.erase(m_last, at, ink::eraserRadius(logicalDpiX())))
+            redraw();
+    } else if (m_strokes.extend({at, pressure})) {
+        const ink::Stroke &stroke = m_strokes.all().back();
+        drawPiece(stroke.piece(stroke.pieceCount() - 1), stroke.colour);
+    }
+    m_last = at;
+}
+
+void InkLayer::penUp()
+{
+    if (!m_penDown)
+        return;
+    m_penDown = false;
+    if (m_eraser) {
+        m_strokes.endErasing();
+        return;
+    }
+    m_strokes.end();
+    const ink::Stroke &stroke = m_strokes.all().back();
+    drawPiece(stroke.finalPiece(), stroke.colour);
+}
+
+// The still with every stroke; a stroke being drawn lacks its last piece,
+// which its end adds.
+void InkLayer::redraw()
+{
+    m_canvas = m_still;
+    const std::vector<ink::Stroke> &strokes = m_strokes.all();
+    for (std::size_t s = 0; s < strokes.size(); ++s) {
+        const ink::Stroke &stroke = strokes[s];
+        for (int i = 0; i < stroke.pieceCount(); ++i)
+            drawPiece(stroke.piece(i), stroke.colour);
+        if (!(m_strokes.drawing() && s + 1 == strokes.size()))
+            drawPiece(stroke.finalPiece(), stroke.colour);
+    }
+    update();
+}
+
+void InkLayer::drawPiece(const ink::Piece &piece, ink::Colour colour)
+{
+    if (m_canvas.isNull())
+        return;
+    QPainter painter(&m_canvas);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(
+        QPen(QColor::fromRgba(ink::rgb(colour)), piece.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (piece.from == piece.to) {
+        painter.drawPoint(piece.from);
+    } else {
+        QPainterPath path(piece.from);
+        path.quadTo(piece.control, piece.to);
+        painter.drawPath(path);
+    }
+    update(pieceRect(piece));
+}
+
+void InkLayer::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    const qreal ratio = m_canvas.devicePixelRatio();
+    painter.drawImage(
+        QRectF(dirty), m_canvas,
+        QRectF(dirty.x() * ratio, dirty.y() * ratio, dirty.width() * ratio, dirty.height() * ratio));
+    // The frame and the caption tell that the desktop is in ink mode; they
+    // are not part of the picture.
+    const QRect inner = rect().adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth);
+    if (!inner.contains(dirty)) {
+        const QRegion frame = QRegion(rect()).subtracted(inner);
+        for (const QRect &side : frame)
+            painter.fillRect(side, kFrameColour);
+    }
+    QString caption = QStringLiteral("批注 — Esc 退出");
+    if (!m_notice.isEmpty())
+        caption += QStringLiteral("    ") + m_notice;
+    const QFontMetrics metrics(font());
+    const QRect box(kFrameWidth, kFrameWidth, metrics.horizontalAdvance(caption) + 16, metrics.height() + 8);
+    if (box.intersects(dirty)) {
+        painter.fillRect(box, kFrameColour);
+        painter.setPen(Qt::white);
+        painter.drawText(box, Qt::AlignCenter, caption);
+    }
+}
+
+void installInkLayer(TeachingDesktop &desktop)
+{
+    AppContext &context = desktop.context();
+    auto *layer = new InkLayer(desktop.workArea(), [&context] {
+        const LessonRecord &fields = context.state.LessonFields;
+        return inkPicturePath(context.book.lessonBook(), fields[slot::ChapterTitle],
+                              fields[slot::LessonTitle], QDateTime::currentDateTime());
+    });
+    QAction *item = desktop.menus().item(QStringLiteral("Annotate"));
+    QObject::connect(item, &QAction::triggered, layer, [layer] {
+        if (layer->isOn())
+            layer->leave();
+        else
+            QTimer::singleShot(kAfterMenuMilliseconds, layer, &InkLayer::enter);
+    });
+    QObject::connect(layer, &InkLayer::switched, item, &QAction::setChecked);
+    // While the layer is on it takes F12 itself.
+    auto *f12 = new QShortcut(QKeySequence(Qt::Key_F12), &desktop);
+    QObject::connect(f12, &QShortcut::activated, layer, &InkLayer::enter);
+}
