@@ -18,6 +18,10 @@ tree_rss_mib() { # pid: resident memory of the process tree
   for p in $(tree "$1"); do awk '/VmRSS/ {print $2}' "/proc/$p/status" 2>/dev/null || true; done |
     awk '{s += $1} END {printf "%.0f", s / 1024}'
 }
+tree_pss_mib() { # pid: proportional set size of the process tree (a page shared by n counts 1/n each)
+  for p in $(tree "$1"); do awk '/^Pss:/ {print $2}' "/proc/$p/smaps_rollup" 2>/dev/null || true; done |
+    awk '{s += $1} END {printf "%.0f", s / 1024}'
+}
 until_visible() { # name pattern: the first shown window, polled every 10 ms for a minute
   for _ in $(seq 6000); do
     xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 && return 0

@@ -9,8 +9,10 @@ class QWidget;
 // created with quality high, scale "showAll" and its context menu off.
 // Contract:
 // - setMovie() loads the movie and starts it; the movie keeps playing while the
-//   control is hidden. A movie set on a control that was never shown waits
-//   until it shows, so nothing heavy starts before a movie is seen.
+//   control is hidden, though a control hidden for some seconds may let it go
+//   with its memory and start it afresh when shown. A movie set on a control
+//   that is not shown waits until it shows, so nothing heavy starts before a
+//   movie is seen.
 // - A movie that cannot be played (missing, not a Flash movie, cut short)
 //   never throws and never blocks: the control shows a notice naming the file
 //   and status() becomes Failed.

@@ -1,6 +1,7 @@
-// The order conversions run in and their stopping, through the listener back
-// end driven by a stand-in for LibreOffice that answers at once, or never for
-// a document that says "slow".
+// The order conversions run in, their stopping and the listener's idle quit,
+// through the listener back end driven by a stand-in for LibreOffice that
+// answers at once, after a second for a document that says "pause", or never
+// for one that says "slow".
 #include "platform/office/cachedconverter.h"
 #include "platform/office/documentcache.h"
 #include "platform/office/officelistener.h"
@@ -26,6 +27,8 @@ for line in sys.stdin:
         if "slow" in open(job["input"]).read():
             out.flush()
             time.sleep(600)
+        if "pause" in open(job["input"]).read():
+            time.sleep(1)
         out.write(job["input"] + "</p></body></html>")
     print(json.dumps({"id": job["id"], "problem": ""}), flush=True)
 )";
@@ -61,7 +64,7 @@ private slots:
     void init()
     {
         m_folder = std::make_unique<QTemporaryDir>();
-        for (const char *name : {"a", "b", "c", "d", "slow"})
+        for (const char *name : {"a", "b", "c", "d", "slow", "pause"})
             m_files.insert(QLatin1String(name),
                            write(m_folder->filePath(QLatin1String(name) + QStringLiteral(".rtf")),
                                  QByteArray("{\\rtf1 ") + name + "}"));
@@ -102,9 +105,8 @@ private slots:
             return files.hasNext();
         };
         QTRY_VERIFY_WITH_TIMEOUT(halfWritten(), 60000);
-        QFile pidFile(m_folder->filePath(QStringLiteral("listener.pid")));
-        QVERIFY(pidFile.open(QIODevice::ReadOnly));
-        const pid_t server = pid_t(pidFile.readAll().toInt());
+        const pid_t server = listenerPid();
+        QVERIFY(server > 0);
 
         c.converter.release();
         QVERIFY(!halfWritten());
@@ -120,13 +122,50 @@ private slots:
         QCOMPARE(QDir(cache.folder()).entryList({QStringLiteral("*.html")}, QDir::Dirs).size(), 1);
     }
 
+    // Idle for its interval, the listener quits and the next document starts
+    // another; a conversion longer than the interval is not cut short. A lesson
+    // whose documents were all converted before never starts it.
+    void quitsWhenIdleAndCachedDocumentsNeverStartIt()
+    {
+        const QString a = m_files.value(QStringLiteral("a"));
+        const QString pause = m_files.value(QStringLiteral("pause"));
+        {
+            Converter c(m_folder->path(), listener(300));
+            c.converter.open(a);
+            QTRY_COMPARE_WITH_TIMEOUT(c.opened.size(), 1, 60000);
+            const pid_t first = listenerPid();
+            QVERIFY(first > 0);
+            QTRY_VERIFY_WITH_TIMEOUT(::kill(first, 0) != 0, 30000);
+
+            c.converter.open(pause);
+            QTRY_COMPARE_WITH_TIMEOUT(c.opened.size(), 2, 60000);
+            QVERIFY(c.failed.isEmpty());
+            QVERIFY(listenerPid() != first);
+        }
+        QVERIFY(QFile::remove(m_folder->filePath(QStringLiteral("listener.pid"))));
+        Converter next(m_folder->path(), listener(300));
+        next.converter.open(a);
+        next.converter.open(pause, DocumentConverter::Urgency::Background);
+        QTRY_COMPARE_WITH_TIMEOUT(next.opened.size(), 2, 60000);
+        QCOMPARE(next.converter.conversionsStarted(), 0);
+        QTest::qWait(200);
+        QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("listener.pid"))));
+    }
+
 private:
     // The program's back end on the stand-in ("sh" stands for the office it looks for).
-    OfficeListenerBackEnd *listener() const
+    OfficeListenerBackEnd *listener(int idleQuitMs = OfficeListenerBackEnd::kIdleQuitMs) const
     {
         return new OfficeListenerBackEnd(m_folder->filePath(QStringLiteral("listener")), m_script,
                                          new OfficeProcessBackEnd(m_folder->filePath(QStringLiteral("p"))),
-                                         QStringLiteral("sh"));
+                                         QStringLiteral("sh"), OfficeListenerBackEnd::kDefaultMemoryBound,
+                                         idleQuitMs);
+    }
+
+    pid_t listenerPid() const
+    {
+        QFile pidFile(m_folder->filePath(QStringLiteral("listener.pid")));
+        return pidFile.open(QIODevice::ReadOnly) ? pid_t(pidFile.readAll().toInt()) : 0;
     }
 
     std::unique_ptr<QTemporaryDir> m_folder;

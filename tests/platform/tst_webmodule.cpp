@@ -1,8 +1,9 @@
 // The web module as the program loads it: nothing of the engine or of OpenGL
 // is in the process until a movie is to be seen, the module's player then
-// plays it, and a missing module leaves notices instead of a crash. It links
-// the program's seam, so the module finds no more of this executable than of
-// the program.
+// plays it, a hidden movie and a closed browser give their display processes
+// back, and a missing module leaves notices instead of a crash. It links the
+// program's seam, so the module finds no more of this executable than of the
+// program.
 
 #include "platform/web/moduleflashplayer.h"
 #include "platform/web/modulewebbrowser.h"
@@ -10,16 +11,20 @@
 
 #include <algorithm>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QOpenGLContext>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
+#include <unistd.h>
 
 namespace {
 
 const QString kWeb = QStringLiteral(VELTANO_APP_DIR "/web");
 const QString kMovie = QStringLiteral(VELTANO_APP_DIR "/set/sample.swf");
+const QString kGame = QStringLiteral(VELTANO_APP_DIR "/set/flash/机器人战争.swf");
 
 // Whether a shared object whose file name holds `name` is mapped into this process.
 bool mapped(const char *name)
@@ -28,13 +33,48 @@ bool mapped(const char *name)
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name);
 }
 
+qint64 parentOf(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray line = stat.readAll();
+    // After the command name, which may hold spaces: state ppid ...
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    return fields.size() > 1 ? fields.at(1).toLongLong() : 0;
+}
+
+// The engine's page processes: forked by the zygotes it starts (they keep the
+// zygote's command line, so their parent tells them apart).
+int renderers()
+{
+    QHash<qint64, qint64> parents;
+    QSet<qint64> zygotes;
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(entry));
+        if (!entry.front().isDigit() || !cmdline.open(QIODevice::ReadOnly))
+            continue;
+        const qint64 pid = entry.toLongLong();
+        parents.insert(pid, parentOf(pid));
+        if (parents.value(pid) == ::getpid() && cmdline.readAll().contains("--type=zygote"))
+            zygotes.insert(pid);
+    }
+    return int(std::count_if(parents.cbegin(), parents.cend(),
+                             [&zygotes](qint64 parent) { return zygotes.contains(parent); }));
+}
+
+bool playing(FlashPlayer *player)
+{
+    return QTest::qWaitFor([player] { return player->status() == FlashPlayer::Status::Playing; }, 30000);
+}
+
 } // namespace
 
 class WebModuleTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void engineComesWithTheFirstMovieSeen()
+    void engineComesWithTheFirstMovieSeenAndPagesLetTheirProcessesGo()
     {
         QVERIFY(!mapped("libQt6WebEngineCore"));
         QVERIFY(!mapped("libLLVM")); // Mesa's software OpenGL
@@ -61,13 +101,39 @@ private slots:
             // The engine draws through Qt's application-wide context, made by the module's owner.
             QVERIFY(QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts));
             QVERIFY(QOpenGLContext::globalShareContext());
-            QVERIFY(QTest::qWaitFor([player] { return player->status() == FlashPlayer::Status::Playing; },
-                                    30000));
+            QVERIFY(playing(player));
             // The module's player reports through the control the desktop holds.
             QVERIFY(std::any_of(changes.begin(), changes.end(), [](const QList<QVariant> &change) {
                 return change.at(0).value<FlashPlayer::Status>() == FlashPlayer::Status::Playing;
             }));
             QCOMPARE(player->movie(), kMovie);
+            QCOMPARE(renderers(), 1);
+
+            // Hidden with the placeholder in it, the movie lets its page's
+            // process go within 10 s, and the next movie plays in a new page.
+            player->widget()->hide();
+            QTRY_COMPARE_WITH_TIMEOUT(renderers(), 0, 10000);
+            auto *control = static_cast<ModuleFlashPlayer *>(player);
+            QVERIFY(!control->player());
+            player->setMovie(kGame);
+            player->widget()->show();
+            QVERIFY(playing(player));
+            QCOMPARE(control->player()->movie(), kGame);
+            QCOMPARE(renderers(), 1);
+
+            // A closed browser window takes its page's process with it.
+            ModuleWebBrowserFactory browsers(module);
+            auto *browserWindow = new QWidget;
+            browserWindow->setAttribute(Qt::WA_DeleteOnClose);
+            WebBrowser *browser = browsers.create(browserWindow);
+            browser->widget()->resize(400, 300);
+            browserWindow->show();
+            browser->Navigate(kWeb + QStringLiteral("/home.html"));
+            QTRY_VERIFY_WITH_TIMEOUT(!browser->Busy(), 30000);
+            QTRY_COMPARE_WITH_TIMEOUT(renderers(), 2, 10000);
+            browserWindow->close();
+            QTRY_COMPARE_WITH_TIMEOUT(renderers(), 1, 10000);
+            QCOMPARE(player->status(), FlashPlayer::Status::Playing);
         }
         // The context made for the engine is Qt's no longer once the module's owner is gone.
         QVERIFY(!QOpenGLContext::globalShareContext());

@@ -43,11 +43,17 @@ QList<qint64> liveMembers(qint64 group)
 
 OfficeListenerBackEnd::OfficeListenerBackEnd(QString profileFolder, QString script,
                                              ConversionBackEnd *fallback, QString program, qint64 memoryBound,
-                                             QObject *parent)
+                                             int idleQuitMs, QObject *parent)
     : ConversionBackEnd(parent), m_profile(std::move(profileFolder)), m_script(std::move(script)),
       m_fallback(fallback), m_program(std::move(program)), m_memoryBound(memoryBound),
-      m_timeout(new QTimer(this))
+      m_timeout(new QTimer(this)), m_idle(new QTimer(this))
 {
+    m_idle->setSingleShot(true);
+    m_idle->setInterval(idleQuitMs);
+    connect(m_idle, &QTimer::timeout, this, [this] {
+        if (m_state == State::Ready && !m_current && m_waiting.isEmpty())
+            shutDown();
+    });
     m_fallback->setParent(this);
     connect(m_fallback, &ConversionBackEnd::finished, this, &ConversionBackEnd::finished);
     m_timeout->setSingleShot(true);
@@ -218,8 +224,13 @@ void OfficeListenerBackEnd::sendNext()
             m_fallback->convert(m_waiting.take());
         return;
     }
-    if (m_state != State::Ready || m_current || m_waiting.isEmpty())
+    if (m_state != State::Ready || m_current)
         return;
+    if (m_waiting.isEmpty()) {
+        m_idle->start();
+        return;
+    }
+    m_idle->stop();
     m_current = m_waiting.take();
     QJsonObject job{{QStringLiteral("id"), m_current->id},
                     {QStringLiteral("input"), m_current->input},
@@ -245,6 +256,7 @@ void OfficeListenerBackEnd::giveUp()
 void OfficeListenerBackEnd::shutDown()
 {
     m_timeout->stop();
+    m_idle->stop();
     if (m_state != State::Unavailable)
         m_state = State::Stopped;
     // The whole group, also when the script itself is gone already. A new

@@ -22,6 +22,8 @@ class QTimer;
 //   Dying kDeathsBeforeGivingUp times without answering a job counts as not
 //   being able to run.
 //   When it grows past `memoryBound` it is started afresh between jobs.
+// - After `idleQuitMs` without a job it quits, giving its memory back to the
+//   lesson; the next job starts it again.
 // - Where it cannot run (no Python UNO bridge, no LibreOffice, the profile in
 //   use by another copy of the program), jobs go to `fallback`, and the
 //   listener is tried again a while later.
@@ -36,11 +38,13 @@ public:
     static constexpr int kStartTimeoutMs = 90000;
     static constexpr int kRetryAfterMs = 30000;
     static constexpr int kDeathsBeforeGivingUp = 3;
+    static constexpr int kIdleQuitMs = 120000;
 
     // Keeps `fallback` (it becomes a child of this object).
     OfficeListenerBackEnd(QString profileFolder, QString script, ConversionBackEnd *fallback,
                           QString program = QStringLiteral("soffice"),
-                          qint64 memoryBound = kDefaultMemoryBound, QObject *parent = nullptr);
+                          qint64 memoryBound = kDefaultMemoryBound, int idleQuitMs = kIdleQuitMs,
+                          QObject *parent = nullptr);
     ~OfficeListenerBackEnd() override;
 
     void convert(const Job &job) override;
@@ -76,6 +80,7 @@ private:
     qint64 m_group = 0;
     std::unique_ptr<QLockFile> m_profileLock;
     QTimer *m_timeout;
+    QTimer *m_idle;
     ConversionQueue m_waiting;
     std::optional<Job> m_current;
     QElapsedTimer m_unavailableSince;

@@ -5,14 +5,18 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QTimer>
 #include <QVBoxLayout>
 
-ModuleFlashPlayer::ModuleFlashPlayer(WebModule &module, QWidget *parent)
-    : FlashPlayer(parent), m_module(module), m_host(new QWidget(parent))
+ModuleFlashPlayer::ModuleFlashPlayer(WebModule &module, QWidget *parent, int releaseAfterMs)
+    : FlashPlayer(parent), m_module(module), m_host(new QWidget(parent)), m_release(new QTimer(this))
 {
     auto *layout = new QVBoxLayout(m_host);
     layout->setContentsMargins(0, 0, 0, 0);
     m_host->installEventFilter(this);
+    m_release->setSingleShot(true);
+    m_release->setInterval(releaseAfterMs);
+    connect(m_release, &QTimer::timeout, this, &ModuleFlashPlayer::release);
 }
 
 void ModuleFlashPlayer::setMovie(const QString &path)
@@ -46,12 +50,31 @@ FlashPlayer::Status ModuleFlashPlayer::status() const
     return m_movie.isEmpty() ? Status::Empty : Status::Loading;
 }
 
-// A movie set while the control has never been seen starts when it shows.
+// A movie set while the control is not seen starts when it shows. Only a
+// control hidden itself lets its player go: a window that is minimised or
+// moves to another screen keeps its movie.
 bool ModuleFlashPlayer::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_host && event->type() == QEvent::Show && !m_player && !m_movie.isEmpty())
-        start();
+    if (watched == m_host && event->type() == QEvent::Show) {
+        m_release->stop();
+        if (!m_player && !m_movie.isEmpty())
+            start();
+    } else if (watched == m_host && event->type() == QEvent::Hide && m_player && m_host->isHidden()) {
+        m_release->start();
+    }
     return FlashPlayer::eventFilter(watched, event);
+}
+
+void ModuleFlashPlayer::release()
+{
+    if (!m_player || !m_host->isHidden())
+        return;
+    // The module's control is the player's sibling in the host, not its child.
+    QWidget *control = m_player->widget();
+    m_host->setFocusProxy(nullptr);
+    delete m_player;
+    delete control;
+    m_player = nullptr;
 }
 
 void ModuleFlashPlayer::start()
@@ -82,5 +105,5 @@ void ModuleFlashPlayer::start()
 
 FlashPlayer *ModuleFlashPlayerFactory::create(QWidget *parent)
 {
-    return new ModuleFlashPlayer(m_module, parent);
+    return new ModuleFlashPlayer(m_module, parent, m_releaseAfterMs);
 }
