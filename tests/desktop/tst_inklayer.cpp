@@ -75,12 +75,12 @@ private slots:
         const FakeMediaPlayer *player = d.fakes.mediaPlayers.created.last();
         QCOMPARE(player->state(), MediaPlayer::State::Playing);
         d.click("paint");
-        auto *drawing = d.pane<DrawingPane>("Draw");
+        auto *drawing = d.pane<DrawingPane>(PaneKind::Drawing);
         QTest::mouseClick(drawing->Picture1(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
         QCOMPARE(QApplication::focusWidget(), drawing->Picture1());
         QCOMPARE(d.current(), QStringLiteral("Draw"));
         const TwipsRect board = drawing->geometry();
-        const TwipsRect video = d.pane<VideoPane>("Video")->geometry();
+        const TwipsRect video = d.pane<VideoPane>(PaneKind::Video)->geometry();
         QAction *item = d.desktop->menus().item(QStringLiteral("Annotate"));
         QCOMPARE(item->text(), QStringLiteral("批注"));
         QCOMPARE(d.desktop->menus().menu(QStringLiteral("Moption"))->actions().last(), item);
@@ -112,12 +112,12 @@ private slots:
         QVERIFY(!layer->isOn() && !layer->isVisible() && !item->isChecked());
         QCOMPARE(QApplication::focusWidget(), drawing->Picture1());
         QCOMPARE(player->state(), MediaPlayer::State::Playing);
-        QCOMPARE(d.pane<VideoPane>("Video")->geometry(), video);
+        QCOMPARE(d.pane<VideoPane>(PaneKind::Video)->geometry(), video);
         QCOMPARE(drawing->geometry(), board);
 
         // The keyboard comes back to the board without the board recording
         // itself: a kind set apart from it stays.
-        d.desktop->setCurrentPaneKind(QStringLiteral("Txt"));
+        d.desktop->setCurrentPaneKind(PaneKind::Text);
         d.press(Qt::Key_F12);
         QVERIFY(layer->isOn());
         d.press(Qt::Key_Escape);
