@@ -87,9 +87,9 @@ private slots:
                                      [&name](const QString &text) { return text.contains(name); }));
         };
         // The player and the picture pane tell their missing files in their own places.
-        auto *notice = p.pane<VideoPane>("Video")->control()->findChild<QLabel *>(QStringLiteral("notice"));
+        auto *notice = p.pane<VideoPane>(PaneKind::Video)->control()->findChild<QLabel *>(QStringLiteral("notice"));
         QTRY_VERIFY_WITH_TIMEOUT(notice && notice->text().contains(kMissing[4]), 15000);
-        QVERIFY(p.pane<PicturePane>("Image")->Image1(0)->showsNotice());
+        QVERIFY(p.pane<PicturePane>(PaneKind::Picture)->Image1(0)->showsNotice());
         for (const QString &name : kMissing) {
             // The Flash movie and the desktop's background picture are not looked for by these
             // commands; the video and the picture are told in their panes.

@@ -330,7 +330,7 @@ private slots:
         RuffleFlashPlayer *player = d.player();
         QVERIFY(waitForStatus(player, FlashPlayer::Status::Playing));
         QWidget *input = player->view()->view()->focusProxy();
-        QWidget *shown = d.pane<Pane>("Image")->control();
+        QWidget *shown = d.pane<Pane>(PaneKind::Picture)->control();
         const auto press = [](QWidget *widget) {
             const QPoint centre = widget->rect().center();
             QTest::mouseMove(widget, centre);
