@@ -2,6 +2,7 @@
 
 #include "base/appcontext.h"
 #include "base/screenroles.h"
+#include "base/sharedstate.h"
 #include "browser/browserwindow.h"
 #include "check/lessoncheckwindow.h"
 #include "cover/coverpage.h"
