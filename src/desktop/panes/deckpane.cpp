@@ -4,6 +4,7 @@
 #include "base/sharedstate.h"
 #include "deckview.h"
 #include "documentwait.h"
+#include "lesson/filekinds.h"
 #include "lesson/medialists.h"
 #include "platform/documentconverter.h"
 #include "platform/filedialog.h"
@@ -42,7 +43,8 @@ void DeckPane::Navigate(const QString &path)
 void DeckPane::Powerpointstar()
 {
     const std::optional<QString> chosen = m_context.platform.fileDialog->chooseFile(
-        QStringLiteral("PowerPoint演示文稿|*.ppt"), m_context.book.lessonBook());
+        filekinds::withCommonFormats(QStringLiteral("PowerPoint演示文稿|*.ppt"), MediaKind::Deck),
+        m_context.book.lessonBook());
     if (!chosen)
         return;
     placeQuarter();

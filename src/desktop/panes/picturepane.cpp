@@ -2,6 +2,7 @@
 
 #include "base/appcontext.h"
 #include "base/sharedstate.h"
+#include "lesson/filekinds.h"
 #include "pictureelement.h"
 #include "platform/dialogs/dialogchoice.h"
 #include "platform/filedialog.h"
@@ -47,8 +48,10 @@ void PicturePane::PictureStar()
 {
     OpenFileRequest request;
     request.title = QStringLiteral("选择文件");
-    request.filter = QStringLiteral(
-        "图片文件|*.bmp;*.ico;*.cur;*.jpg;*.jpeg;*.gif|Jpeg文件|*.jpeg;*.jpg|Gif文件|*.gif|所有文件|*.*");
+    request.filter = filekinds::withCommonFormats(
+        QStringLiteral(
+            "图片文件|*.bmp;*.ico;*.cur;*.jpg;*.jpeg;*.gif|Jpeg文件|*.jpeg;*.jpg|Gif文件|*.gif|所有文件|*.*"),
+        MediaKind::Picture);
     request.startFolder = m_context.book.programFolder();
     request.multiple = true;
     const OpenFileResult chosen = m_context.platform.fileDialog->getOpenFile(request);

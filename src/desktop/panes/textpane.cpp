@@ -2,6 +2,7 @@
 
 #include "base/appcontext.h"
 #include "documentwait.h"
+#include "lesson/filekinds.h"
 #include "lesson/medialists.h"
 #include "lesson/textfiledecoding.h"
 #include "platform/choicedialogs.h"
@@ -64,7 +65,9 @@ void TextPane::txtButton(MediaList &textFiles)
             return;
     } else {
         const std::optional<QString> chosen = m_context.platform.fileDialog->chooseFile(
-            QStringLiteral("文本文件(*.txt)|*.txt|RichText文件(*.rtf)|*.rtf"), m_context.book.lessonBook());
+            filekinds::withCommonFormats(QStringLiteral("文本文件(*.txt)|*.txt|RichText文件(*.rtf)|*.rtf"),
+                                         MediaKind::Text),
+            m_context.book.lessonBook());
         if (!chosen || !loadFile(*chosen))
             return;
     }
@@ -91,15 +94,16 @@ bool TextPane::loadFile(const QString &path)
         tell(QStringLiteral("找不到文本文件：\n") + path);
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    // Decided by the content, as the rich-text control does, not by the name.
-    if (bytes.startsWith("{\\rtf")) {
+    // Decided by the content, as the rich-text control does, not by the name:
+    // a rich text, and a Word or OpenDocument text, come through the converter.
+    if (filekinds::isRichText(filekinds::identify(file))) {
         // A rich text still on its way no longer replaces this one.
         m_wait->cancel();
         m_wait->request(path, m_richText);
         return true;
     }
-    showPlainText(decodeTextFile(bytes));
+    file.seek(0);
+    showPlainText(decodeTextFile(file.readAll()));
     return true;
 }
 

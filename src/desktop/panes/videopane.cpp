@@ -48,7 +48,7 @@ QAction *VideoPane::item(const char *name) const
 void VideoPane::VideoOpen()
 {
     const std::optional<QString> chosen = m_context.platform.fileDialog->chooseFile(
-        QString::fromUtf8(mediafilters::kMusic), m_context.book.programFolder());
+        mediafilters::music(), m_context.book.programFolder());
     if (chosen)
         showMedium(*chosen);
 }

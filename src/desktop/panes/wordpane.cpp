@@ -7,6 +7,7 @@
 #include "desktop/logic/pagelayout.h"
 #include "documentcontainer.h"
 #include "documentwait.h"
+#include "lesson/filekinds.h"
 #include "lesson/medialists.h"
 #include "pane.h"
 #include "platform/documentconverter.h"
@@ -83,7 +84,9 @@ void WordPane::closeDocument()
 void WordPane::WordOpen()
 {
     const std::optional<QString> chosen = m_context.platform.fileDialog->chooseFile(
-        QStringLiteral("文档文件(*.DOC)|*.doc|RichText文件(*.rtf)|*.rtf|文本文件(*.txt)|*.txt"),
+        filekinds::withCommonFormats(
+            QStringLiteral("文档文件(*.DOC)|*.doc|RichText文件(*.rtf)|*.rtf|文本文件(*.txt)|*.txt"),
+            MediaKind::Document),
         m_context.book.lessonBook());
     if (!chosen)
         return;

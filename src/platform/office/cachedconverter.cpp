@@ -13,8 +13,6 @@
 
 namespace {
 
-const QByteArray kRichText("{\\rtf");
-
 QString formatName(filekinds::Conversion conversion)
 {
     switch (conversion) {
@@ -70,14 +68,15 @@ void CachedDocumentConverter::open(const QString &path, Urgency urgency)
         return;
     }
     if (suffix == QLatin1String("txt")) {
-        // A rich text saved as ".txt" is still shown as rich text, as the
-        // rich-text control does.
-        if (!file.peek(kRichText.size()).startsWith(kRichText)) {
+        // A rich text (or a Word text) saved as ".txt" is still shown as rich
+        // text, as the rich-text control does.
+        const filekinds::Content kind = filekinds::identify(file);
+        if (!filekinds::isRichText(kind)) {
             ConvertedDocument document{path, path, ConvertedDocument::Format::PlainText};
             later([this, document] { emit opened(document); });
             return;
         }
-        suffix = QStringLiteral("rtf");
+        suffix = filekinds::officeSuffix(kind, filekinds::Conversion::Html);
     }
     const filekinds::Conversion conversion = filekinds::conversionFor(suffix);
     const QString format = formatName(conversion);
