@@ -236,11 +236,14 @@ QString contentProblem(const QString &suffix, Content content)
     return refusal(suffix, ending->family);
 }
 
-QString officeSuffix(Content content, Conversion conversion)
+QString officeSuffix(const QString &suffix, Content content, Conversion conversion)
 {
     switch (content) {
     case Content::Compound:
-        return conversion == Conversion::Pdf ? QStringLiteral("ppt") : QStringLiteral("doc");
+        if (conversion == Conversion::Pdf)
+            return QStringLiteral("ppt");
+        return suffix.compare(QLatin1String("wps"), Qt::CaseInsensitive) == 0 ? QStringLiteral("wps")
+                                                                               : QStringLiteral("doc");
     case Content::RichText:
         return QStringLiteral("rtf");
     case Content::WordXml:

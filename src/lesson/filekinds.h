@@ -46,9 +46,11 @@ Conversion conversionFor(const QString &suffix);
 // Endings without a known signature pass.
 QString contentProblem(const QString &suffix, Content content);
 
-// The ending under which the office suite is to read `content` for `conversion`,
-// so that a file is imported as what it holds, not what its name says.
-QString officeSuffix(Content content, Conversion conversion);
+// The ending under which the office suite is to read `content` of a file with
+// ending `suffix` for `conversion`, so that a file is imported as what it holds,
+// not what its name says. A WPS text keeps its ending: the office suite reads it
+// with the Word 97 import only, rather than as plain text when that fails.
+QString officeSuffix(const QString &suffix, Content content, Conversion conversion);
 
 // What to tell a teacher when the office suite could not convert a file of this
 // ending that passed the signature check: advice for WPS Office's own files,

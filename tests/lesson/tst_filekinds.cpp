@@ -118,11 +118,18 @@ private slots:
         QCOMPARE(filekinds::conversionFor(QStringLiteral("pdf")), Conversion::Pdf);
         QCOMPARE(filekinds::conversionFor(QStringLiteral("png")), Conversion::None);
         QCOMPARE(filekinds::conversionFor(QStringLiteral("txt")), Conversion::None);
-        // A WPS text of Word 97 kind is imported as a ".doc", a Word 2007 deck renamed ".ppt" as a ".pptx".
-        QCOMPARE(filekinds::officeSuffix(Content::Compound, Conversion::Html), QStringLiteral("doc"));
-        QCOMPARE(filekinds::officeSuffix(Content::Compound, Conversion::Pdf), QStringLiteral("ppt"));
-        QCOMPARE(filekinds::officeSuffix(Content::SlidesXml, Conversion::Pdf), QStringLiteral("pptx"));
-        QCOMPARE(filekinds::officeSuffix(Content::OdfText, Conversion::Html), QStringLiteral("odt"));
+        // Imported as what it holds: a Word 2007 deck renamed ".ppt" as a ".pptx", a rich
+        // text named ".docx" as a ".rtf"; a WPS text keeps its own ending.
+        QCOMPARE(filekinds::officeSuffix(QStringLiteral("docx"), Content::Compound, Conversion::Html),
+                 QStringLiteral("doc"));
+        QCOMPARE(filekinds::officeSuffix(QStringLiteral("WPS"), Content::Compound, Conversion::Html),
+                 QStringLiteral("wps"));
+        QCOMPARE(filekinds::officeSuffix(QStringLiteral("dps"), Content::Compound, Conversion::Pdf),
+                 QStringLiteral("ppt"));
+        QCOMPARE(filekinds::officeSuffix(QStringLiteral("ppt"), Content::SlidesXml, Conversion::Pdf),
+                 QStringLiteral("pptx"));
+        QCOMPARE(filekinds::officeSuffix(QStringLiteral("docx"), Content::RichText, Conversion::Html),
+                 QStringLiteral("rtf"));
         // What the office suite cannot open of WPS Office's own is explained in a teacher's words.
         const QString refused = QStringLiteral("LibreOffice 无法打开该文件");
         QCOMPARE(filekinds::conversionFailure(QStringLiteral("wps"), refused),

@@ -1,10 +1,13 @@
 #include "qtmediaplayer.h"
 
 #include "lesson/lessonbook.h"
+#include "lesson/mediacodecs.h"
 #include "playerview.h"
 
 #include <QAudioOutput>
+#include <QFile>
 #include <QFileInfo>
+#include <QMediaFormat>
 #include <QMediaPlayer>
 #include <QUrl>
 #include <QVideoWidget>
@@ -24,6 +27,69 @@ QUrl sourceOf(const QString &url)
     if (url.contains(QLatin1String("://")))
         return QUrl(url);
     return QUrl::fromLocalFile(LessonBook::toNativeSeparators(url));
+}
+
+QMediaFormat::VideoCodec videoCodecOf(mediacodecs::Codec codec)
+{
+    using C = mediacodecs::Codec;
+    switch (codec) {
+    case C::H264:
+        return QMediaFormat::VideoCodec::H264;
+    case C::H265:
+        return QMediaFormat::VideoCodec::H265;
+    case C::Vp8:
+        return QMediaFormat::VideoCodec::VP8;
+    case C::Vp9:
+        return QMediaFormat::VideoCodec::VP9;
+    case C::Av1:
+        return QMediaFormat::VideoCodec::AV1;
+    case C::Mpeg4:
+        return QMediaFormat::VideoCodec::MPEG4;
+    default:
+        return QMediaFormat::VideoCodec::Unspecified;
+    }
+}
+
+QMediaFormat::AudioCodec audioCodecOf(mediacodecs::Codec codec)
+{
+    using C = mediacodecs::Codec;
+    switch (codec) {
+    case C::Aac:
+        return QMediaFormat::AudioCodec::AAC;
+    case C::Mp3:
+        return QMediaFormat::AudioCodec::MP3;
+    case C::Opus:
+        return QMediaFormat::AudioCodec::Opus;
+    case C::Vorbis:
+        return QMediaFormat::AudioCodec::Vorbis;
+    case C::Flac:
+        return QMediaFormat::AudioCodec::FLAC;
+    case C::Ac3:
+        return QMediaFormat::AudioCodec::AC3;
+    default:
+        return QMediaFormat::AudioCodec::Unspecified;
+    }
+}
+
+// The codecs a local file declares that no installed decoder plays; all it
+// declares when the back end claims to decode every one of them.
+QList<mediacodecs::Codec> missingDecoders(const QUrl &source)
+{
+    QFile file(source.toLocalFile());
+    if (!source.isLocalFile() || !file.open(QIODevice::ReadOnly))
+        return {};
+    const QList<mediacodecs::Codec> declared = mediacodecs::declaredIn(file);
+    const QMediaFormat any;
+    const QList<QMediaFormat::VideoCodec> videos = any.supportedVideoCodecs(QMediaFormat::Decode);
+    const QList<QMediaFormat::AudioCodec> audios = any.supportedAudioCodecs(QMediaFormat::Decode);
+    QList<mediacodecs::Codec> missing;
+    for (mediacodecs::Codec codec : declared) {
+        const bool decoded = mediacodecs::isVideo(codec) ? videos.contains(videoCodecOf(codec))
+                                                          : audios.contains(audioCodecOf(codec));
+        if (!decoded)
+            missing.append(codec);
+    }
+    return missing.isEmpty() ? declared : missing;
 }
 
 } // namespace
@@ -75,7 +141,7 @@ void QtMediaPlayer::createPipeline()
                 }
                 // GStreamer's words when no decoder of the format is installed.
                 if (message.contains(QLatin1String("missing a plug-in")))
-                    emit error(QStringLiteral("缺少播放这种格式的解码组件（GStreamer 插件）"));
+                    emit error(mediacodecs::missingDecoderNotice(missingDecoders(sourceOf(m_url))));
                 else
                     emit error(message);
             });

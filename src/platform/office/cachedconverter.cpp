@@ -76,7 +76,7 @@ void CachedDocumentConverter::open(const QString &path, Urgency urgency)
             later([this, document] { emit opened(document); });
             return;
         }
-        suffix = filekinds::officeSuffix(kind, filekinds::Conversion::Html);
+        suffix = filekinds::officeSuffix(suffix, kind, filekinds::Conversion::Html);
     }
     const filekinds::Conversion conversion = filekinds::conversionFor(suffix);
     const QString format = formatName(conversion);
@@ -124,7 +124,7 @@ void CachedDocumentConverter::open(const QString &path, Urgency urgency)
     // The input is copied under a fixed name: the output is then always
     // "document.<format>", and the file converted is the content hashed.
     // Named for what it holds, so that the office suite imports it as that.
-    const QString input = work + QStringLiteral("/in/document.") + filekinds::officeSuffix(kind, conversion);
+    const QString input = work + QStringLiteral("/in/document.") + filekinds::officeSuffix(suffix, kind, conversion);
     const QString output = work + QStringLiteral("/out");
     QDir().mkpath(work + QStringLiteral("/in"));
     QDir().mkpath(output);

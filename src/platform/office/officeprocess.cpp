@@ -28,6 +28,8 @@ QString OfficeProcessBackEnd::importFilter(const QString &input)
         return QStringLiteral("Impress MS PowerPoint 2007 XML");
     if (suffix == QLatin1String("odp"))
         return QStringLiteral("impress8");
+    if (suffix == QLatin1String("wps"))
+        return QStringLiteral("MS Word 97");
     return QString();
 }
 
