@@ -243,7 +243,7 @@ QString officeSuffix(const QString &suffix, Content content, Conversion conversi
         if (conversion == Conversion::Pdf)
             return QStringLiteral("ppt");
         return suffix.compare(QLatin1String("wps"), Qt::CaseInsensitive) == 0 ? QStringLiteral("wps")
-                                                                               : QStringLiteral("doc");
+                                                                              : QStringLiteral("doc");
     case Content::RichText:
         return QStringLiteral("rtf");
     case Content::WordXml:

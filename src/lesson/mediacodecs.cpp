@@ -14,15 +14,33 @@ struct Mark {
 // Names a container gives its tracks: MP4 sample entries, Matroska codec ids,
 // the first packets of Ogg streams.
 const Mark kMarks[] = {
-    {Codec::H264, "avc1"},  {Codec::H264, "avc3"},        {Codec::H264, "V_MPEG4/ISO/AVC"},
-    {Codec::H265, "hvc1"},  {Codec::H265, "hev1"},        {Codec::H265, "V_MPEGH/ISO/HEVC"},
-    {Codec::Vp8, "vp08"},   {Codec::Vp8, "V_VP8"},        {Codec::Vp9, "vp09"},
-    {Codec::Vp9, "V_VP9"},  {Codec::Av1, "av01"},         {Codec::Av1, "V_AV1"},
-    {Codec::Mpeg4, "mp4v"}, {Codec::Mpeg4, "V_MPEG4/ISO/ASP"}, {Codec::Aac, "mp4a"},
-    {Codec::Aac, "A_AAC"},  {Codec::Mp3, "A_MPEG/L3"},    {Codec::Opus, "OpusHead"},
-    {Codec::Opus, "A_OPUS"}, {Codec::Vorbis, "\x01vorbis"}, {Codec::Vorbis, "A_VORBIS"},
-    {Codec::Flac, "\x7F" "FLAC"}, {Codec::Flac, "A_FLAC"}, {Codec::Flac, "dfLa"},
-    {Codec::Ac3, "ac-3"},   {Codec::Ac3, "A_AC3"},
+    {Codec::H264, "avc1"},
+    {Codec::H264, "avc3"},
+    {Codec::H264, "V_MPEG4/ISO/AVC"},
+    {Codec::H265, "hvc1"},
+    {Codec::H265, "hev1"},
+    {Codec::H265, "V_MPEGH/ISO/HEVC"},
+    {Codec::Vp8, "vp08"},
+    {Codec::Vp8, "V_VP8"},
+    {Codec::Vp9, "vp09"},
+    {Codec::Vp9, "V_VP9"},
+    {Codec::Av1, "av01"},
+    {Codec::Av1, "V_AV1"},
+    {Codec::Mpeg4, "mp4v"},
+    {Codec::Mpeg4, "V_MPEG4/ISO/ASP"},
+    {Codec::Aac, "mp4a"},
+    {Codec::Aac, "A_AAC"},
+    {Codec::Mp3, "A_MPEG/L3"},
+    {Codec::Opus, "OpusHead"},
+    {Codec::Opus, "A_OPUS"},
+    {Codec::Vorbis, "\x01vorbis"},
+    {Codec::Vorbis, "A_VORBIS"},
+    {Codec::Flac, "\x7F"
+                  "FLAC"},
+    {Codec::Flac, "A_FLAC"},
+    {Codec::Flac, "dfLa"},
+    {Codec::Ac3, "ac-3"},
+    {Codec::Ac3, "A_AC3"},
 };
 
 // The track descriptions lie near the start, or at the end where the file was
@@ -35,7 +53,8 @@ QList<Codec> bareStream(const QByteArray &head)
         return {Codec::Flac};
     if (head.size() >= 2 && uchar(head.at(0)) == 0xFF && (uchar(head.at(1)) & 0xF6) == 0xF0)
         return {Codec::Aac};
-    if (head.startsWith("ID3") || (head.size() >= 2 && uchar(head.at(0)) == 0xFF && (uchar(head.at(1)) & 0xE0) == 0xE0))
+    if (head.startsWith("ID3") ||
+        (head.size() >= 2 && uchar(head.at(0)) == 0xFF && (uchar(head.at(1)) & 0xE0) == 0xE0))
         return {Codec::Mp3};
     return {};
 }

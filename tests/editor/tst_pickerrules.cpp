@@ -40,15 +40,16 @@ private slots:
                  QStringLiteral("文档文件|*.doc|RichTex文件|*.rtf|常用格式|*.docx;*.odt;*.wps;*.txt"));
         QCOMPARE(pickerrules::rule(7)->filter,
                  QStringLiteral("文本文件|*.txt|Richtxt文件|*.rtf|常用格式|*.docx;*.odt"));
-        QCOMPARE(pickerrules::rule(11)->filter,
-                 QStringLiteral("图片文件|*.bmp;*.ico;*.cur;*.jpg;*.jpeg;*.gif|Jpg文件|*.jpeg;*.jpg|Gif文件|*.gif|"
-                                "常用格式|*.png;*.webp;*.svg;*.tif;*.tiff|所有文件|*.*"));
+        QCOMPARE(
+            pickerrules::rule(11)->filter,
+            QStringLiteral("图片文件|*.bmp;*.ico;*.cur;*.jpg;*.jpeg;*.gif|Jpg文件|*.jpeg;*.jpg|Gif文件|*.gif|"
+                           "常用格式|*.png;*.webp;*.svg;*.tif;*.tiff|所有文件|*.*"));
         QCOMPARE(pickerrules::rule(2)->filter,
                  QStringLiteral("Jpg文件|*.jpg|Bmp文件|*.bmp|Jpeg文件|*.jpeg|Gif文件|*.gif|"
                                 "常用格式|*.png;*.webp;*.svg;*.tif;*.tiff|所有文件|*.*"));
         QCOMPARE(pickerrules::rule(10)->filter, music.filter);
-        QVERIFY(music.filter.endsWith(
-            QStringLiteral("*.wvx|常用格式|*.mp4;*.m4a;*.mov;*.webm;*.mkv;*.ogg;*.opus;*.flac;*.aac|所有文件|*.*")));
+        QVERIFY(music.filter.endsWith(QStringLiteral(
+            "*.wvx|常用格式|*.mp4;*.m4a;*.mov;*.webm;*.mkv;*.ogg;*.opus;*.flac;*.aac|所有文件|*.*")));
         QCOMPARE(pickerrules::rule(9)->filter, QStringLiteral("Flash播放文件|*.swf"));
         const auto pictures = *pickerrules::rule(11);
         QCOMPARE(pictures.root, PickerRule::Root::Program);

@@ -1,6 +1,7 @@
 // What a lesson file holds, told by its bytes, and what each ending may hold.
 
 #include "lesson/filekinds.h"
+#include "lesson/mediacodecs.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -38,7 +39,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<Content>("content");
-        QTest::newRow("Word 97 / WPS") << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1 rest") << Content::Compound;
+        QTest::newRow("Word 97 / WPS")
+            << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1 rest") << Content::Compound;
         QTest::newRow("rich text") << QByteArray("{\\rtf1 x}") << Content::RichText;
         QTest::newRow("OpenDocument text")
             << zipStart("mimetype", "application/vnd.oasis.opendocument.textPK") << Content::OdfText;
@@ -57,9 +59,12 @@ private slots:
         QTest::newRow("WebP") << QByteArray("RIFF\x10\0\0\0WEBPVP8 ", 16) << Content::Picture;
         QTest::newRow("SVG") << QByteArray("<?xml version=\"1.0\"?>\n<svg xmlns=\"x\"/>") << Content::Picture;
         QTest::newRow("TIFF") << QByteArray("II*\0\x08\0\0\0", 8) << Content::Picture;
-        QTest::newRow("MP4") << QByteArray("\0\0\0\x18" "ftypmp42\0\0\0\0", 16) << Content::AudioVideo;
-        QTest::newRow("Matroska / WebM") << QByteArray("\x1A\x45\xDF\xA3\x9F\x42\x86\x81\x01\x42\xF7\x81")
-                                         << Content::AudioVideo;
+        QTest::newRow("MP4") << QByteArray("\0\0\0\x18"
+                                           "ftypmp42\0\0\0\0",
+                                           16)
+                             << Content::AudioVideo;
+        QTest::newRow("Matroska / WebM")
+            << QByteArray("\x1A\x45\xDF\xA3\x9F\x42\x86\x81\x01\x42\xF7\x81") << Content::AudioVideo;
         QTest::newRow("Ogg / Opus") << QByteArray("OggS\0\x02\0\0\0\0\0\0", 12) << Content::AudioVideo;
         QTest::newRow("FLAC") << QByteArray("fLaC\0\0\0\x22\x10\0\x10\0", 12) << Content::AudioVideo;
         QTest::newRow("AAC (ADTS)") << QByteArray("\xFF\xF1\x50\x80\x02\x1F\xFC\0\0\0\0\0", 12)
@@ -93,16 +98,22 @@ private slots:
             for (Content c : {Content::Compound, Content::SlidesXml, Content::OdfSlides})
                 QVERIFY2(contentProblem(QLatin1String(suffix), c).isEmpty(), suffix);
         }
-        QCOMPARE(contentProblem(QStringLiteral("docx"), Content::Pdf), QStringLiteral("文件内容不是 Word 文档"));
-        QCOMPARE(contentProblem(QStringLiteral("wps"), Content::Unknown), QStringLiteral("文件内容不是 Word 文档"));
+        QCOMPARE(contentProblem(QStringLiteral("docx"), Content::Pdf),
+                 QStringLiteral("文件内容不是 Word 文档"));
+        QCOMPARE(contentProblem(QStringLiteral("wps"), Content::Unknown),
+                 QStringLiteral("文件内容不是 Word 文档"));
         QCOMPARE(contentProblem(QStringLiteral("pptx"), Content::Pdf),
                  QStringLiteral("文件内容不是 PowerPoint 演示文稿"));
         QCOMPARE(contentProblem(QStringLiteral("odp"), Content::WordXml),
                  QStringLiteral("文件内容不是 OpenDocument 演示文稿"));
-        QCOMPARE(contentProblem(QStringLiteral("pdf"), Content::Compound), QStringLiteral("文件内容不是 PDF 文档"));
-        QCOMPARE(contentProblem(QStringLiteral("rtf"), Content::WordXml), QStringLiteral("文件内容不是 RTF 格式"));
-        QCOMPARE(contentProblem(QStringLiteral("png"), Content::AudioVideo), QStringLiteral("文件内容不是图片"));
-        QCOMPARE(contentProblem(QStringLiteral("mp4"), Content::Picture), QStringLiteral("文件内容不是视频或音频"));
+        QCOMPARE(contentProblem(QStringLiteral("pdf"), Content::Compound),
+                 QStringLiteral("文件内容不是 PDF 文档"));
+        QCOMPARE(contentProblem(QStringLiteral("rtf"), Content::WordXml),
+                 QStringLiteral("文件内容不是 RTF 格式"));
+        QCOMPARE(contentProblem(QStringLiteral("png"), Content::AudioVideo),
+                 QStringLiteral("文件内容不是图片"));
+        QCOMPARE(contentProblem(QStringLiteral("mp4"), Content::Picture),
+                 QStringLiteral("文件内容不是视频或音频"));
         // A renamed picture is still a picture: its decoder reads the content.
         QVERIFY(contentProblem(QStringLiteral("tif"), Content::Picture).isEmpty());
         // Text takes anything; the Windows version's media are left to their players.
@@ -141,12 +152,44 @@ private slots:
         QVERIFY(!filekinds::isRichText(Content::Compound));
     }
 
+    // A missing decoder is named by the codec the container declares, wherever
+    // its index lies.
+    void codecsAreReadFromTheContainer()
+    {
+        using mediacodecs::Codec;
+        const auto codecs = [](QByteArray bytes) {
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::ReadOnly);
+            return mediacodecs::declaredIn(buffer);
+        };
+        const QByteArray ftyp("\0\0\0\x18"
+                              "ftypisom\0\0\0\0",
+                              16);
+        QCOMPARE(codecs(ftyp + "moov....stsd....mp4a....stsd....hvc1"),
+                 (QList<Codec>{Codec::H265, Codec::Aac}));
+        // A phone writes the index after three megabytes of frames.
+        QCOMPARE(codecs(ftyp + QByteArray(3 * 1024 * 1024, '\0') + "moov....stsd....avc1"),
+                 QList<Codec>{Codec::H264});
+        QCOMPARE(codecs(QByteArray("\x1A\x45\xDF\xA3....V_MPEG4/ISO/AVC....A_OPUS")),
+                 (QList<Codec>{Codec::H264, Codec::Opus}));
+        QCOMPARE(codecs(QByteArray("OggS..........OpusHead")), QList<Codec>{Codec::Opus});
+        QCOMPARE(codecs(QByteArray("\xFF\xF1\x50\x80\x02\x1F\xFC", 7)), QList<Codec>{Codec::Aac});
+        QCOMPARE(codecs(QByteArray("ID3\x04\0\0\0\0\0\0")), QList<Codec>{Codec::Mp3});
+        QVERIFY(codecs(QByteArray("RIFF....AVI LIST")).isEmpty());
+
+        QCOMPARE(mediacodecs::missingDecoderNotice({Codec::H265, Codec::Aac}),
+                 QStringLiteral("缺少播放这种格式的解码组件（GStreamer 插件）：H.265 视频、AAC 音频"));
+        QCOMPARE(mediacodecs::missingDecoderNotice({}),
+                 QStringLiteral("缺少播放这种格式的解码组件（GStreamer 插件）"));
+    }
+
     void filtersGainOneEntryBeforeAllFiles()
     {
         QCOMPARE(filekinds::withCommonFormats(QStringLiteral("PowerPoint演示文稿|*.ppt"), MediaKind::Deck),
                  QStringLiteral("PowerPoint演示文稿|*.ppt|常用格式|*.pptx;*.ppsx;*.odp;*.dps;*.pdf"));
-        QCOMPARE(filekinds::withCommonFormats(QStringLiteral("Gif文件|*.gif|所有文件|*.*"), MediaKind::Picture),
-                 QStringLiteral("Gif文件|*.gif|常用格式|*.png;*.webp;*.svg;*.tif;*.tiff|所有文件|*.*"));
+        QCOMPARE(
+            filekinds::withCommonFormats(QStringLiteral("Gif文件|*.gif|所有文件|*.*"), MediaKind::Picture),
+            QStringLiteral("Gif文件|*.gif|常用格式|*.png;*.webp;*.svg;*.tif;*.tiff|所有文件|*.*"));
         QCOMPARE(filekinds::withCommonFormats(QStringLiteral("Flash播放文件|*.swf"), MediaKind::Flash),
                  QStringLiteral("Flash播放文件|*.swf"));
     }

@@ -214,8 +214,8 @@ private slots:
             write(m_fixtures, QStringLiteral("shot.pptx"), QByteArray("\x89PNG\r\n\x1a\n", 8) + noise);
 
         Converter c;
-        const QStringList all = {docx, odt, wps, docxAsText, pptx, slideShow, odp, pdf, cutPdf, brokenWps,
-                                 pictureAsDeck};
+        const QStringList all = {docx, odt, wps,    docxAsText, pptx,         slideShow,
+                                 odp,  pdf, cutPdf, brokenWps,  pictureAsDeck};
         for (const QString &path : all)
             c.converter.open(path);
         QTRY_COMPARE_WITH_TIMEOUT(c.opened.size() + c.failed.size(), int(all.size()), kConversionWait);

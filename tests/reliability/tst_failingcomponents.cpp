@@ -137,8 +137,10 @@ private slots:
         const QStringList without = play({mp3, mp4, midi}, limited);
         QCOMPARE(without.size(), 3);
         // The notice names the codec to install a decoder for.
-        QCOMPARE(without.at(0), QStringLiteral("failed 缺少播放这种格式的解码组件（GStreamer 插件）：MP3 音频"));
-        QCOMPARE(without.at(1), QStringLiteral("failed 缺少播放这种格式的解码组件（GStreamer 插件）：H.264 视频"));
+        QCOMPARE(without.at(0),
+                 QStringLiteral("failed 缺少播放这种格式的解码组件（GStreamer 插件）：MP3 音频"));
+        QCOMPARE(without.at(1),
+                 QStringLiteral("failed 缺少播放这种格式的解码组件（GStreamer 插件）：H.264 视频"));
         QCOMPARE(without.at(2), QStringLiteral("playing"));
 
         QCOMPARE(play({mp3}, QProcessEnvironment::systemEnvironment()),

@@ -104,7 +104,7 @@ bool DemoLessonWriter::writeDocuments()
     const QByteArray text = flatodf::textDocument(demotexts::documentParagraphs());
     const QByteArray slides = flatodf::presentation(demotexts::slides());
     const QByteArray ole("\xd0\xcf\x11\xe0", 4); // compound file: .doc and .ppt
-    const QByteArray zip("PK\x03\x04");            // Office 2007 files
+    const QByteArray zip("PK\x03\x04");          // Office 2007 files
     return m_office.convert(text, QStringLiteral("fodt"), QStringLiteral("doc:MS Word 97"), ole,
                             mediaPath(name(kDocument)), &m_error) &&
            m_office.convert(text, QStringLiteral("fodt"), QStringLiteral("rtf:Rich Text Format"), "{\\rtf",
@@ -113,8 +113,9 @@ bool DemoLessonWriter::writeDocuments()
                             mediaPath(name(kWordXml)), &m_error) &&
            m_office.convert(slides, QStringLiteral("fodp"), QStringLiteral("ppt:MS PowerPoint 97"), ole,
                             mediaPath(name(kDeck)), &m_error) &&
-           m_office.convert(slides, QStringLiteral("fodp"), QStringLiteral("pptx:Impress MS PowerPoint 2007 XML"),
-                            zip, mediaPath(name(kSlidesXml)), &m_error) &&
+           m_office.convert(slides, QStringLiteral("fodp"),
+                            QStringLiteral("pptx:Impress MS PowerPoint 2007 XML"), zip,
+                            mediaPath(name(kSlidesXml)), &m_error) &&
            m_office.convert(slides, QStringLiteral("fodp"), QStringLiteral("pdf:impress_pdf_Export"), "%PDF-",
                             mediaPath(name(kPdfDeck)), &m_error);
 }
@@ -156,10 +157,14 @@ bool DemoLessonWriter::writeVideo()
     QTemporaryDir work;
     const auto bars = [this, &work](const QString &file, const QStringList &encoder) {
         const QString encoded = work.filePath(QStringLiteral("bars-") + file);
-        QStringList pipeline{QStringLiteral("videotestsrc"), QStringLiteral("pattern=smpte"),
-                             QStringLiteral("num-buffers=250"), QStringLiteral("!"),
+        QStringList pipeline{QStringLiteral("videotestsrc"),
+                             QStringLiteral("pattern=smpte"),
+                             QStringLiteral("num-buffers=250"),
+                             QStringLiteral("!"),
                              QStringLiteral("video/x-raw,width=320,height=240,framerate=25/1"),
-                             QStringLiteral("!"), QStringLiteral("videoconvert"), QStringLiteral("!")};
+                             QStringLiteral("!"),
+                             QStringLiteral("videoconvert"),
+                             QStringLiteral("!")};
         pipeline << encoder << QStringLiteral("!") << QStringLiteral("filesink")
                  << QStringLiteral("location=") + encoded;
         return gstlaunch::run(pipeline, encoded, &m_error) &&
@@ -167,9 +172,9 @@ bool DemoLessonWriter::writeVideo()
     };
     return bars(name(kVideo), {QStringLiteral("avenc_mpeg4"), QStringLiteral("bitrate=600000"),
                                QStringLiteral("!"), QStringLiteral("avimux")}) &&
-           bars(name(kPhoneVideo), {QStringLiteral("openh264enc"), QStringLiteral("bitrate=600000"),
-                                    QStringLiteral("!"), QStringLiteral("h264parse"), QStringLiteral("!"),
-                                    QStringLiteral("mp4mux")});
+           bars(name(kPhoneVideo),
+                {QStringLiteral("openh264enc"), QStringLiteral("bitrate=600000"), QStringLiteral("!"),
+                 QStringLiteral("h264parse"), QStringLiteral("!"), QStringLiteral("mp4mux")});
 }
 
 bool DemoLessonWriter::writePictures()

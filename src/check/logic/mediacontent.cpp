@@ -39,7 +39,8 @@ QString check(MediaKind kind, const QString &path)
     switch (kind) {
     case MediaKind::Flash: {
         const QByteArray head = file.read(3);
-        return head == "FWS" || head == "CWS" || head == "ZWS" ? QString() : QStringLiteral("不是 Flash 动画");
+        return head == "FWS" || head == "CWS" || head == "ZWS" ? QString()
+                                                               : QStringLiteral("不是 Flash 动画");
     }
     case MediaKind::Text:
     case MediaKind::Picture:

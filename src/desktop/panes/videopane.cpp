@@ -47,8 +47,8 @@ QAction *VideoPane::item(const char *name) const
 
 void VideoPane::VideoOpen()
 {
-    const std::optional<QString> chosen = m_context.platform.fileDialog->chooseFile(
-        mediafilters::music(), m_context.book.programFolder());
+    const std::optional<QString> chosen =
+        m_context.platform.fileDialog->chooseFile(mediafilters::music(), m_context.book.programFolder());
     if (chosen)
         showMedium(*chosen);
 }

@@ -65,21 +65,26 @@ std::optional<PickerRule> rule(int index)
         return make(P::Page::Background, index, false, mediafilters::backgroundPicture(),
                     P::Start::Backgrounds, P::Root::None);
     case 4:
-        return make(P::Page::Lesson, 10, false, QString::fromUtf8(kProgramFilter), P::Start::ProgramFolder, P::Root::None);
+        return make(P::Page::Lesson, 10, false, QString::fromUtf8(kProgramFilter), P::Start::ProgramFolder,
+                    P::Root::None);
     case 6:
-        return make(P::Page::Lesson, 3, false, offered(kDocumentFilter, MediaKind::Document), P::Start::LessonBook, P::Root::Document);
+        return make(P::Page::Lesson, 3, false, offered(kDocumentFilter, MediaKind::Document),
+                    P::Start::LessonBook, P::Root::Document);
     case 7:
-        return make(P::Page::Lesson, 4, true, offered(kTextFilter, MediaKind::Text), P::Start::LessonBook, P::Root::Document);
+        return make(P::Page::Lesson, 4, true, offered(kTextFilter, MediaKind::Text), P::Start::LessonBook,
+                    P::Root::Document);
     case 8:
-        return make(P::Page::Lesson, 5, true, offered(kPresentationFilter, MediaKind::Deck), P::Start::LessonBook, P::Root::Document,
-                    P::Ending::Below);
+        return make(P::Page::Lesson, 5, true, offered(kPresentationFilter, MediaKind::Deck),
+                    P::Start::LessonBook, P::Root::Document, P::Ending::Below);
     case 9:
-        return make(P::Page::Lesson, 6, true, QString::fromUtf8(kFlashFilter), P::Start::LessonBook, P::Root::Document);
+        return make(P::Page::Lesson, 6, true, QString::fromUtf8(kFlashFilter), P::Start::LessonBook,
+                    P::Root::Document);
     case 10:
         return make(P::Page::Lesson, 7, true, mediafilters::music(), P::Start::ProgramFolder,
                     P::Root::Program);
     case 11:
-        return make(P::Page::Lesson, 8, true, offered(kPictureFilter, MediaKind::Picture), P::Start::ProgramFolder, P::Root::Program);
+        return make(P::Page::Lesson, 8, true, offered(kPictureFilter, MediaKind::Picture),
+                    P::Start::ProgramFolder, P::Root::Program);
     default:
         return std::nullopt;
     }

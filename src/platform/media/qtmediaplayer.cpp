@@ -85,7 +85,7 @@ QList<mediacodecs::Codec> missingDecoders(const QUrl &source)
     QList<mediacodecs::Codec> missing;
     for (mediacodecs::Codec codec : declared) {
         const bool decoded = mediacodecs::isVideo(codec) ? videos.contains(videoCodecOf(codec))
-                                                          : audios.contains(audioCodecOf(codec));
+                                                         : audios.contains(audioCodecOf(codec));
         if (!decoded)
             missing.append(codec);
     }

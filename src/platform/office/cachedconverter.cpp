@@ -36,7 +36,8 @@ ConvertedDocument::Format formatOf(const QString &format)
 bool officeRefused(const QString &reason)
 {
     return reason == QLatin1String("LibreOffice 无法打开该文件") ||
-           reason == QLatin1String("LibreOffice 未能转换该文件") || reason == QLatin1String("转换结果无法读取");
+           reason == QLatin1String("LibreOffice 未能转换该文件") ||
+           reason == QLatin1String("转换结果无法读取");
 }
 
 } // namespace
@@ -124,7 +125,8 @@ void CachedDocumentConverter::open(const QString &path, Urgency urgency)
     // The input is copied under a fixed name: the output is then always
     // "document.<format>", and the file converted is the content hashed.
     // Named for what it holds, so that the office suite imports it as that.
-    const QString input = work + QStringLiteral("/in/document.") + filekinds::officeSuffix(suffix, kind, conversion);
+    const QString input =
+        work + QStringLiteral("/in/document.") + filekinds::officeSuffix(suffix, kind, conversion);
     const QString output = work + QStringLiteral("/out");
     QDir().mkpath(work + QStringLiteral("/in"));
     QDir().mkpath(output);
