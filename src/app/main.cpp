@@ -1,8 +1,8 @@
 // The composition root: real platform back ends, the shared state and the
 // first screen.
 
-#include "app/commandline.h"
 #include "app/lessonhandoff.h"
+#include "app/logic/commandline.h"
 #include "app/screenregistry.h"
 #include "base/appcontext.h"
 #include "base/screenflow.h"

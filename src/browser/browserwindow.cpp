@@ -11,7 +11,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
+#include <QLayout>
 #include <QScreen>
 #include <QToolBar>
 
@@ -22,6 +22,7 @@ const float kToolbarHeight = 615;
 const float kAddressLeft = 2880;
 const float kAddressTop = 120;
 const float kAddressHeight = 300;
+const int kAddressGap = 4; // pixels between the last button and the box
 const float kBrowserTop = 600;
 const float kRestoredWidth = 6540;
 const float kRestoredHeight = 5130;
@@ -61,14 +62,26 @@ BrowserWindow::BrowserWindow(AppContext &context, QWidget *parent)
     m_address->setObjectName(QStringLiteral("cboAddress"));
     m_address->setEditable(true);
     m_address->setInsertPolicy(QComboBox::NoInsert);
-    m_address->lineEdit()->installEventFilter(this);
+    // The line edit hands its focus to the box: real keys arrive at the box.
+    m_address->installEventFilter(this);
     connect(m_address, &QComboBox::activated, this, [this] { navigateToAddress(); });
 
     m_browser = context.platform.webBrowsers->create(client);
     m_browser->widget()->setObjectName(QStringLiteral("brwWebBrowser"));
+    // The engine starts a load after the request, or for a link in the page:
+    // the caption shows it loading either way.
+    connect(m_browser, &WebBrowser::DownloadBegin, &m_timer, qOverload<>(&QTimer::start));
     connect(m_browser, &WebBrowser::NavigateComplete2, this, &BrowserWindow::brwWebBrowser_NavigateComplete2);
     connect(m_browser, &WebBrowser::DownloadComplete, this,
             [this] { setWindowTitle(m_browser->LocationName()); });
+
+    // A page's new window opens in another browser window, as a teacher's own.
+    m_browser->setNewWindowHandler([this] {
+        auto *window = new BrowserWindow(m_context, parentWidget());
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->showWindow();
+        return window->brwWebBrowser();
+    });
 
     m_timer.setInterval(5);
     connect(&m_timer, &QTimer::timeout, this, &BrowserWindow::timTimer_Timer);
@@ -85,9 +98,7 @@ BrowserWindow::BrowserWindow(AppContext &context, QWidget *parent)
 
 void BrowserWindow::Form_Load()
 {
-    showMaximized();
-    m_toolbar->update();
-    Form_Resize();
+    showWindow();
     const QString home = browserAddress(m_context.state.HomeUrl, m_context.book);
     if (home.isEmpty())
         return;
@@ -95,6 +106,13 @@ void BrowserWindow::Form_Load()
     m_address->insertItem(0, home);
     m_timer.start();
     m_browser->Navigate(home);
+}
+
+void BrowserWindow::showWindow()
+{
+    showMaximized();
+    m_toolbar->update();
+    Form_Resize();
 }
 
 void BrowserWindow::resizeEvent(QResizeEvent *event)
@@ -110,8 +128,14 @@ void BrowserWindow::Form_Resize()
     const float width = scale.toTwipsX(client->width());
     const float height = scale.toTwipsY(client->height());
     m_toolbar->setGeometry(scale.toPixels(0, 0, width, kToolbarHeight));
-    m_address->setGeometry(
-        scale.toPixels(kAddressLeft, kAddressTop, qMax(0.0f, width - 3000), kAddressHeight));
+    // The box keeps its design's right edge and starts where the buttons end,
+    // if they are wider than the design allowed for.
+    m_toolbar->layout()->activate();
+    const QWidget *last = m_toolbar->widgetForAction(m_toolbar->actions().constLast());
+    const int left = qMax(scale.toPixelsX(kAddressLeft), last->geometry().right() + 1 + kAddressGap);
+    const int right = scale.toPixelsX(kAddressLeft + qMax(0.0f, width - 3000));
+    m_address->setGeometry(left, scale.toPixelsY(kAddressTop), qMax(0, right - left),
+                           scale.toPixelsY(kAddressHeight));
     m_browser->widget()->setGeometry(
         scale.toPixels(0, kBrowserTop, qMax(0.0f, width - 100), qMax(0.0f, height - kToolbarHeight - 100)));
 }
@@ -148,10 +172,10 @@ void BrowserWindow::navigateToAddress()
 }
 
 // Enter in the address box goes to the typed address; the box itself never
-// sees the key, so it neither adds the text nor reports a pick.
+// handles the key, so it neither adds the text nor reports a pick.
 bool BrowserWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_address->lineEdit() && event->type() == QEvent::KeyPress) {
+    if (watched == m_address && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             navigateToAddress();

@@ -34,6 +34,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void showWindow();
     void Form_Resize();
     void timTimer_Timer();
     void brwWebBrowser_NavigateComplete2(const QString &url);

@@ -16,7 +16,9 @@ class QWidget;
 //   and status() becomes Failed.
 // - widget() is the control to place in a window; the caller owns placement
 //   and visibility through it.
-// - focusIn reports the control taking the keyboard focus, with the reason.
+// - focusIn reports the control taking the keyboard focus, with the reason;
+//   pressed reports every mouse button pressed inside the control, whether or
+//   not it brings the focus.
 class FlashPlayer : public QObject
 {
     Q_OBJECT
@@ -39,6 +41,7 @@ public:
 signals:
     void statusChanged(FlashPlayer::Status status);
     void focusIn(Qt::FocusReason reason);
+    void pressed();
 };
 
 // Contract: creates controls owned by `parent`'s widget tree.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <QObject>
 #include <QString>
 
@@ -7,14 +8,18 @@ class QWidget;
 
 // The embedded web browser, as the browser window uses it.
 // Contract:
-// - Navigate() starts loading at once: Busy() is true from the call until the
-//   page has loaded or failed. An empty address shows a blank page. An address
-//   that is no page (a javascript: script, words with spaces) is not loaded: a
-//   notice in its place says why and Busy() stays false.
+// - Busy() is true while the engine loads a page: from the moment it starts
+//   until the page has loaded or failed, whoever asked for it; an address the
+//   engine never starts on leaves it false. An empty address shows a blank
+//   page. An address that is no page (a javascript: script, words with spaces)
+//   is not loaded: a notice in its place says why.
 // - A page that fails to load shows the engine's error page; nothing throws.
+// - DownloadBegin reports the engine starting to load a page (Busy() is true).
 // - NavigateComplete2 reports the address once a navigation has finished and
 //   DownloadComplete follows it; LocationName() is the page's title then.
 // - A display process that dies leaves a notice with a way to reload.
+// - A page that opens a new window (a link with a target, window.open) shows
+//   it in the browser the new-window handler makes; without one it stays put.
 class WebBrowser : public QObject
 {
     Q_OBJECT
@@ -35,9 +40,19 @@ public:
     virtual QString LocationURL() const = 0;
     virtual bool Busy() const = 0;
 
+    using NewWindowHandler = std::function<WebBrowser *()>;
+    void setNewWindowHandler(NewWindowHandler handler) { m_newWindow = std::move(handler); }
+
 signals:
+    void DownloadBegin();
     void NavigateComplete2(const QString &url);
     void DownloadComplete();
+
+protected:
+    WebBrowser *newWindow() const { return m_newWindow ? m_newWindow() : nullptr; }
+
+private:
+    NewWindowHandler m_newWindow;
 };
 
 // Contract: creates browsers owned by `parent`'s widget tree.

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QToolBar>
 #include <QWebEngineView>
 #include <unistd.h>
@@ -53,6 +55,28 @@ bool waitForTitle(QWidget *window, const QString &title)
     return QTest::qWaitFor([&] { return window->windowTitle() == title; }, 20000);
 }
 
+// Types into the address box as a teacher does: a click in it, then keys sent
+// where the keyboard really goes, the focus widget, ending with `enter`.
+void typeAddress(BrowserWindow *window, const QString &address, Qt::Key enter = Qt::Key_Return)
+{
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::mouseClick(window->cboAddress()->lineEdit(), Qt::LeftButton);
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(focus, address);
+    QTest::keyClick(focus, enter, enter == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+}
+
+// Presses the left button at `at` (page pixels) where the engine takes its input.
+void clickPage(WebBrowser *browser, const QPoint &at)
+{
+    QWidget *input = qobject_cast<EngineView *>(browser->widget())->view()->focusProxy();
+    QTest::mouseMove(input, at);
+    QTest::mouseClick(input, Qt::LeftButton, {}, at);
+}
+
 void click(BrowserWindow *window, const char *key)
 {
     QToolBar *bar = window->tbToolBar();
@@ -66,9 +90,20 @@ class BrowserWindowTest : public QObject
 {
     Q_OBJECT
 private slots:
+    // Also "http://", which the editor writes for no address; and the browser
+    // is not busy with an address the engine never starts on.
     void emptyStartAddressLeavesTheWindowBlank()
     {
         BrowserContext t;
+        BrowserWindow *blank = t.open(QStringLiteral("http://"));
+        QVERIFY(blank->cboAddress()->currentText().isEmpty());
+        QVERIFY(!blank->timTimer().isActive());
+        blank->brwWebBrowser()->Navigate(QStringLiteral("http://"));
+        QTest::qWait(300);
+        QVERIFY(!blank->brwWebBrowser()->Busy());
+        QVERIFY(blank->windowTitle() != QLatin1String("VeltanoLoading......"));
+        blank->close();
+
         BrowserWindow *window = t.open(QString());
         QVERIFY(window->isVisible());
         QCOMPARE(window->objectName(), QStringLiteral("frmBrowser"));
@@ -78,6 +113,12 @@ private slots:
         QTest::qWait(300);
         QVERIFY(window->brwWebBrowser()->LocationURL().isEmpty() ||
                 window->brwWebBrowser()->LocationURL() == QLatin1String("about:blank"));
+        // A click anywhere on "搜索" reaches the button, not the address box.
+        QToolBar *bar = window->tbToolBar();
+        QWidget *search = bar->widgetForAction(bar->findChild<QAction *>(QStringLiteral("Search")));
+        const QPoint edge(search->width() - 2, search->height() / 2);
+        QCOMPARE(window->childAt(window->mapFromGlobal(search->mapToGlobal(edge))), search);
+        QVERIFY(window->cboAddress()->width() > 200);
         const QStringList tips = {"倒退", "前进", "停止", "刷新", "主页", "搜索"};
         const QList<QAction *> buttons = window->tbToolBar()->actions();
         for (int i = 0; i < tips.size(); ++i) {
@@ -87,8 +128,9 @@ private slots:
         window->close();
     }
 
-    // Loading shows "Veltano" & "Loading......", then the title; A, B, A leaves
-    // the list A, B, and picking from the list starts exactly one navigation.
+    // Loading shows "Veltano" & "Loading......", then the title; Enter and the
+    // keypad's Enter typed in the address box go there; A, B, A leaves the list
+    // A, B, and picking from the list starts exactly one navigation.
     void captionFollowsLoadingAndTheListKeepsEachAddressOnce()
     {
         BrowserContext t;
@@ -104,10 +146,13 @@ private slots:
                  qPrintable(captions.join('|')));
         QCOMPARE(entries(window->cboAddress()), QStringList({a}));
 
-        QLineEdit *edit = window->cboAddress()->lineEdit();
-        edit->selectAll();
-        QTest::keyClicks(edit, b);
-        QTest::keyClick(edit, Qt::Key_Return);
+        typeAddress(window, b);
+        QVERIFY(waitForTitle(window, QStringLiteral("乙页")));
+        QCOMPARE(entries(window->cboAddress()), QStringList({b, a}));
+        typeAddress(window, a, Qt::Key_Enter);
+        QVERIFY(waitForTitle(window, QStringLiteral("甲页")));
+        QCOMPARE(entries(window->cboAddress()), QStringList({a, b}));
+        typeAddress(window, b);
         QVERIFY(waitForTitle(window, QStringLiteral("乙页")));
         QCOMPARE(entries(window->cboAddress()), QStringList({b, a}));
 
@@ -119,7 +164,7 @@ private slots:
         QVERIFY(waitForTitle(window, QStringLiteral("甲页")));
         QCOMPARE(entries(window->cboAddress()), QStringList({a, b}));
         QTest::qWait(500);
-        QCOMPARE(navigations.size(), 3);
+        QCOMPARE(navigations.size(), 5);
         window->close();
     }
 
@@ -140,32 +185,28 @@ private slots:
             [&] { return window->brwWebBrowser()->LocationURL() == t.engine.homePage().toString(); }, 20000));
         QVERIFY(waitForTitle(window, QStringLiteral("Veltano 主页")));
 
-        QLineEdit *edit = window->cboAddress()->lineEdit();
-        edit->setText(QUrl::fromLocalFile(t.programFolder() + "/none.html").toString());
-        QTest::keyClick(edit, Qt::Key_Return);
+        typeAddress(window, QUrl::fromLocalFile(t.programFolder() + "/none.html").toString());
         QVERIFY(QTest::qWaitFor([&] { return !window->timTimer().isActive(); }, 20000));
         QVERIFY(window->isVisible());
         window->close();
     }
 
-    // A page opened from disk cannot read another file of this computer, and a script
+    // A page opened from disk cannot read a file outside its folder, and a script
     // typed as an address is refused with a notice and never runs.
     void localPagesReadNothingElseAndScriptsNeverRun()
     {
         BrowserContext t;
         t.write("secret.txt", "secret");
         const QString reader =
-            t.write("reader.html", "<html><body><script>fetch('secret.txt').then(r => r.text())"
-                                   ".then(text => document.title = 'read ' + text)"
-                                   ".catch(() => document.title = 'refused');</script></body></html>");
+            t.write("page/reader.html", "<html><body><script>fetch('../secret.txt').then(r => r.text())"
+                                        ".then(text => document.title = 'read ' + text)"
+                                        ".catch(() => document.title = 'refused');</script></body></html>");
         BrowserWindow *window = t.open(QUrl::fromLocalFile(reader).toString());
         QVERIFY(QTest::qWaitFor(
             [&] { return window->brwWebBrowser()->LocationName() == QLatin1String("refused"); }, 20000));
 
-        QLineEdit *edit = window->cboAddress()->lineEdit();
         const QString script = QStringLiteral("javascript:document.title='ran'");
-        edit->setText(script);
-        QTest::keyClick(edit, Qt::Key_Return);
+        typeAddress(window, script);
         auto *view = qobject_cast<EngineView *>(window->brwWebBrowser()->widget());
         QVERIFY(view && view->noticeShown());
         QVERIFY2(view->noticeText().contains(script), qPrintable(view->noticeText()));
@@ -183,6 +224,120 @@ private slots:
             QFile status(QStringLiteral("/proc/%1/status").arg(view->view()->page()->renderProcessPid()));
             QVERIFY(status.open(QIODevice::ReadOnly));
             QVERIFY(status.readAll().contains("Seccomp:\t2"));
+        }
+        window->close();
+    }
+
+    // A lesson's page on disk, named as the lesson names it, shows its pictures,
+    // styles and scripts, its link to the page beside it opens, and it loads
+    // from the web; a picture from outside its folder stays out.
+    void lessonPageReadsItsFolderAndTheWeb()
+    {
+        BrowserContext t;
+        QTcpServer web;
+        QVERIFY(web.listen(QHostAddress::LocalHost));
+        QByteArray asked;
+        connect(&web, &QTcpServer::newConnection, [&] {
+            QTcpSocket *socket = web.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, [&asked, socket] {
+                asked += socket->readAll();
+                socket->close();
+            });
+        });
+        t.write("备课本/t/style.css", "body { margin-left: 77px; }");
+        t.write("备课本/t/s.js", "window.scriptRan = true;");
+        t.write("备课本/t/second.html",
+                "<html><head><meta charset=\"utf-8\"><title>第二页</title></head></html>");
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(t.programFolder() + "/备课本/t/pic.jpg"));
+        QVERIFY(picture.save(t.programFolder() + "/outside.jpg"));
+        t.write(
+            "备课本/t/links.html",
+            "<html><head><link rel=stylesheet href=\"style.css\"><script src=\"s.js\"></script></head>"
+            "<body><a href=\"second.html\" style=\"position:absolute;left:0;top:0;width:300px;"
+            "height:150px\">next</a><img id=pic src=\"pic.jpg\"><img id=out src=\"../../outside.jpg\">"
+            "<img src=\"http://127.0.0.1:" +
+                QByteArray::number(web.serverPort()) +
+                "/w.png\"><script>window.onload = () => document.title = [pic.naturalWidth, "
+                "getComputedStyle(document.body).marginLeft, window.scriptRan, out.naturalWidth].join(' ');"
+                "</script></body></html>");
+        BrowserWindow *window = t.open(QStringLiteral("备课本\\t\\links.html"));
+        QVERIFY(waitForTitle(window, QStringLiteral("8 77px true 0")));
+        QVERIFY(QTest::qWaitFor([&] { return asked.startsWith("GET /w.png"); }, 5000));
+
+        clickPage(window->brwWebBrowser(), QPoint(100, 60));
+        QVERIFY(waitForTitle(window, QStringLiteral("第二页")));
+        window->close();
+    }
+
+    // Nothing in a page starts another program: links to mail and to an unknown
+    // kind of address are refused with a notice naming them, and the desktop's
+    // opener (a stand-in first on the PATH) is never called.
+    void linksNeverStartAnotherProgram()
+    {
+        BrowserContext t;
+        const QString called = t.programFolder() + "/opener-called";
+        const QString opener =
+            t.write("bin/xdg-open", "#!/bin/sh\necho \"$@\" >> '" + called.toUtf8() + "'\n");
+        QFile::setPermissions(opener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFileInfo(opener).absolutePath().toUtf8() + ':' + path);
+        const QString page =
+            t.write("links.html",
+                    "<html><head><title>links</title></head><body style=\"margin:0\">"
+                    "<a href=\"mailto:teacher@example.cn\" style=\"display:block;height:100px\">mail</a>"
+                    "<a href=\"vtest://hello\" style=\"display:block;height:100px\">other</a></body></html>");
+        BrowserWindow *window = t.open(QUrl::fromLocalFile(page).toString());
+        QVERIFY(waitForTitle(window, QStringLiteral("links")));
+        auto *view = qobject_cast<EngineView *>(window->brwWebBrowser()->widget());
+        for (const auto &[at, address] :
+             {std::pair{QPoint(50, 50), QStringLiteral("mailto:teacher@example.cn")},
+              std::pair{QPoint(50, 150), QStringLiteral("vtest://hello")}}) {
+            clickPage(window->brwWebBrowser(), at);
+            QTRY_VERIFY_WITH_TIMEOUT(view->noticeShown(), 5000);
+            QVERIFY2(view->noticeText().contains(address), qPrintable(view->noticeText()));
+            QTest::mouseClick(view->findChild<QPushButton *>(QStringLiteral("reload")), Qt::LeftButton);
+            QVERIFY(!view->noticeShown());
+            QVERIFY(QTest::qWaitFor([&] { return !window->brwWebBrowser()->Busy(); }, 20000));
+            QTest::qWait(300);
+        }
+        QTest::qWait(1000);
+        qputenv("PATH", path);
+        QVERIFY2(!QFile::exists(called), qPrintable(called));
+        window->close();
+    }
+
+    // A link with a target and window.open each open another browser window,
+    // which shows the page; the first window stays where it was.
+    void newWindowsOpenInAnotherBrowserWindow()
+    {
+        BrowserContext t;
+        t.write("b.html", "<html><head><title>b</title></head></html>");
+        t.write("c.html", "<html><head><title>c</title></head></html>");
+        const QString page =
+            t.write("opener.html",
+                    "<html><head><title>opener</title></head><body style=\"margin:0\">"
+                    "<a href=\"b.html\" target=\"_blank\" style=\"display:block;height:100px\">b</a>"
+                    "<div onclick=\"window.open('c.html')\" style=\"height:100px\">c</div></body></html>");
+        BrowserWindow *window = t.open(QUrl::fromLocalFile(page).toString());
+        QVERIFY(waitForTitle(window, QStringLiteral("opener")));
+        const auto shown = [](const QString &title) {
+            for (QWidget *widget : QApplication::topLevelWidgets())
+                if (qobject_cast<BrowserWindow *>(widget) && widget->isVisible() &&
+                    widget->windowTitle() == title)
+                    return static_cast<BrowserWindow *>(widget);
+            return static_cast<BrowserWindow *>(nullptr);
+        };
+        for (const auto &[at, title] : {std::pair{QPoint(50, 50), QStringLiteral("b")},
+                                        std::pair{QPoint(50, 150), QStringLiteral("c")}}) {
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            clickPage(window->brwWebBrowser(), at);
+            QVERIFY2(QTest::qWaitFor([&] { return shown(title) != nullptr; }, 20000), qPrintable(title));
+            QVERIFY(shown(title)->cboAddress()->currentText().endsWith(title + ".html"));
+            QCOMPARE(window->windowTitle(), QStringLiteral("opener"));
+            shown(title)->close();
         }
         window->close();
     }

@@ -391,7 +391,7 @@ private slots:
         const QString secret = t.write(QStringLiteral("秘密.txt"));
         QVERIFY(QFile::link(secret, folder + QStringLiteral("/链接.txt")));
         LocalFileGuard guard(web, nullptr);
-        guard.setMovieFolder(folder);
+        guard.setFolder(folder);
         const auto allows = [&guard](const QString &path) { return guard.allows(QUrl::fromLocalFile(path)); };
         QVERIFY(allows(web + QStringLiteral("/ruffle/ruffle.js")));
         QVERIFY(allows(folder + QStringLiteral("/a.swf")));

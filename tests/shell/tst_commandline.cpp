@@ -1,4 +1,4 @@
-#include "app/commandline.h"
+#include "app/logic/commandline.h"
 
 #include <QtTest>
 

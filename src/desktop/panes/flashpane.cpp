@@ -24,7 +24,10 @@ FlashPane::FlashPane(AppContext &context, FlashPlayer *player, QObject *parent)
     m_player->widget()->setObjectName(QStringLiteral("ShockwaveFlash1"));
     m_player->setMenu(false);
     // The real control hands the keyboard to a page inside it, which reports here.
+    // Its clicks land on the page, which may keep the focus from an earlier
+    // click or, with no window manager, never get it: each press counts too.
     connect(m_player, &FlashPlayer::focusIn, this, &Pane::focusTaken);
+    connect(m_player, &FlashPlayer::pressed, this, [this] { emit recorded(kind()); });
 }
 
 TwipsRect FlashPane::placed(const TwipsRect &current, Position position, const FullArea &area) const

@@ -84,8 +84,9 @@ QString EngineView::noticeText() const
     return noticeShown() ? m_noticeText->text() : QString();
 }
 
-// The engine gives the keyboard to a child widget it makes when a page first
-// shows; every widget below the view is watched so that focus is reported.
+// The engine gives the keyboard and the mouse to a child widget it makes when a
+// page first shows; every widget below the view is watched so that focus and
+// presses are reported.
 void EngineView::watchFocus(QWidget *widget)
 {
     widget->installEventFilter(this);
@@ -99,6 +100,8 @@ bool EngineView::eventFilter(QObject *watched, QEvent *event)
             watchFocus(static_cast<QWidget *>(child));
     } else if (event->type() == QEvent::FocusIn) {
         emit focusIn(static_cast<QFocusEvent *>(event)->reason());
+    } else if (event->type() == QEvent::MouseButtonPress) {
+        emit pressed();
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -28,6 +28,8 @@ public:
 
 signals:
     void focusIn(Qt::FocusReason reason);
+    // A mouse button went down on the page, focus or none.
+    void pressed();
     // The display process died; the notice is showing.
     void crashed();
 

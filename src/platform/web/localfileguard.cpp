@@ -21,10 +21,10 @@ bool LocalFileGuard::allows(const QUrl &url) const
     if (!url.isLocalFile())
         return true;
     const QString path = QDir::cleanPath(url.toLocalFile());
-    // The program's own folder may be assembled from links; a movie's folder is
+    // The program's own folder may be assembled from links; the folder set is
     // taken as it really is, so a link in it leads nowhere else.
     return under(path, QDir::cleanPath(m_webFolder)) ||
-           under(QFileInfo(path).canonicalFilePath(), QFileInfo(m_movieFolder).canonicalFilePath());
+           under(QFileInfo(path).canonicalFilePath(), QFileInfo(m_folder).canonicalFilePath());
 }
 
 void LocalFileGuard::interceptRequest(QWebEngineUrlRequestInfo &info)

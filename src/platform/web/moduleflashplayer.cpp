@@ -74,6 +74,7 @@ void ModuleFlashPlayer::start()
     m_host->setFocusProxy(control);
     connect(m_player, &FlashPlayer::statusChanged, this, &FlashPlayer::statusChanged);
     connect(m_player, &FlashPlayer::focusIn, this, &FlashPlayer::focusIn);
+    connect(m_player, &FlashPlayer::pressed, this, &FlashPlayer::pressed);
     m_player->setMenu(m_menu);
     control->show();
     m_player->setMovie(m_movie);

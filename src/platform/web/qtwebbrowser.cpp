@@ -1,5 +1,6 @@
 #include "qtwebbrowser.h"
 
+#include "browserpage.h"
 #include "engineview.h"
 #include "webaddress.h"
 #include "webengine.h"
@@ -11,7 +12,20 @@ QtWebBrowser::QtWebBrowser(WebEngine &engine, QWidget *parent)
     : WebBrowser(parent), m_engine(engine), m_view(new EngineView(engine, parent))
 {
     QWebEngineView *view = m_view->view();
-    connect(view, &QWebEngineView::loadStarted, this, [this] { m_busy = true; });
+    m_page = new BrowserPage(engine.profile(), view);
+    view->setPage(m_page);
+    m_page->setWindowOpener([this]() -> BrowserPage * {
+        auto *other = qobject_cast<QtWebBrowser *>(newWindow());
+        return other ? other->m_page : nullptr;
+    });
+    connect(m_page, &BrowserPage::refused, this, [this](const QUrl &url) {
+        m_view->showNotice(
+            QStringLiteral("网址“%1”要由其他程序打开，课件里不会打开它。").arg(url.toDisplayString()), true);
+    });
+    connect(view, &QWebEngineView::loadStarted, this, [this] {
+        m_busy = true;
+        emit DownloadBegin();
+    });
     connect(view, &QWebEngineView::loadFinished, this, [this, view](bool) {
         m_busy = false;
         emit NavigateComplete2(view->url().toString());
@@ -29,11 +43,9 @@ void QtWebBrowser::Navigate(const QString &address)
 {
     const webaddress::Resolved resolved = webaddress::resolve(address);
     if (resolved.url.isEmpty()) {
-        m_busy = false;
         m_view->showNotice(resolved.problem, false);
         return;
     }
-    m_busy = true;
     m_view->hideNotice();
     m_view->view()->load(resolved.url);
 }
@@ -42,7 +54,6 @@ void QtWebBrowser::GoBack()
 {
     if (!m_view->view()->history()->canGoBack())
         return;
-    m_busy = true;
     m_view->view()->back();
 }
 
@@ -50,7 +61,6 @@ void QtWebBrowser::GoForward()
 {
     if (!m_view->view()->history()->canGoForward())
         return;
-    m_busy = true;
     m_view->view()->forward();
 }
 
@@ -61,7 +71,6 @@ void QtWebBrowser::GoHome()
 
 void QtWebBrowser::Refresh()
 {
-    m_busy = true;
     m_view->hideNotice();
     m_view->view()->reload();
 }

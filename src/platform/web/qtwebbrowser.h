@@ -2,6 +2,7 @@
 
 #include "platform/webbrowser.h"
 
+class BrowserPage;
 class EngineView;
 class WebEngine;
 
@@ -28,6 +29,7 @@ public:
 private:
     WebEngine &m_engine;
     EngineView *m_view;
+    BrowserPage *m_page;
     bool m_busy = false;
 };
 

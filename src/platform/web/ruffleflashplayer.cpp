@@ -10,7 +10,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QUrl>
-#include <QUrlQuery>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
@@ -19,6 +18,7 @@ RuffleFlashPlayer::RuffleFlashPlayer(WebEngine &engine, QWidget *parent)
       m_guard(new LocalFileGuard(engine.webFolder(), this))
 {
     connect(m_view, &EngineView::focusIn, this, &FlashPlayer::focusIn);
+    connect(m_view, &EngineView::pressed, this, &FlashPlayer::pressed);
     // A reloaded host page (after its process died) plays the movie again.
     connect(m_view, &EngineView::crashed, this, [this] {
         m_hostReady = false;
@@ -91,17 +91,18 @@ void RuffleFlashPlayer::start()
         // through the finished page before the emulator can start on it.
         m_waiting = false;
         m_pageRequest = m_request;
-        QUrlQuery query;
-        query.addQueryItem(QStringLiteral("movie"), movieUrl().toString(QUrl::FullyEncoded));
-        query.addQueryItem(QStringLiteral("request"), QString::number(m_request));
-        host.setQuery(query);
+        // In a query "+" reads as a space and "#" ends the address: it goes in
+        // percent-encoded whole, so any file name arrives as it is.
+        host.setQuery(QStringLiteral("movie=%1&request=%2")
+                          .arg(QString::fromLatin1(QUrl::toPercentEncoding(movieAddress())),
+                               QString::number(m_request)));
     }
     view->load(host);
 }
 
-QUrl RuffleFlashPlayer::movieUrl() const
+QString RuffleFlashPlayer::movieAddress() const
 {
-    return QUrl::fromLocalFile(QFileInfo(m_movie).absoluteFilePath());
+    return QUrl::fromLocalFile(QFileInfo(m_movie).absoluteFilePath()).toString(QUrl::FullyEncoded);
 }
 
 bool RuffleFlashPlayer::movieCanPlay()
@@ -115,6 +116,9 @@ bool RuffleFlashPlayer::movieCanPlay()
     if (reason.isEmpty())
         return true;
     m_waiting = false;
+    // The movie shown before goes, sounds and all, rather than play on behind the notice.
+    if (m_hostReady)
+        m_view->view()->page()->runJavaScript(QStringLiteral("unloadMovie()"));
     fail(reason);
     return false;
 }
@@ -123,14 +127,14 @@ void RuffleFlashPlayer::loadMovie()
 {
     if (!m_waiting || !movieCanPlay())
         return;
-    m_guard->setMovieFolder(QFileInfo(m_movie).absolutePath());
+    m_guard->setFolder(QFileInfo(m_movie).absolutePath());
     setStatus(Status::Loading);
     if (!m_hostReady)
         return;
     m_waiting = false;
     m_view->hideNotice();
     // The address goes in as a JSON string, so no file name can break the call.
-    const QJsonArray url{movieUrl().toString()};
+    const QJsonArray url{movieAddress()};
     const QString call = QStringLiteral("loadMovie(%1[0], %2)")
                              .arg(QString::fromUtf8(QJsonDocument(url).toJson(QJsonDocument::Compact)))
                              .arg(m_request);

@@ -2,8 +2,6 @@
 
 #include "platform/flashplayer.h"
 
-#include <QUrl>
-
 class EngineView;
 class LocalFileGuard;
 class WebEngine;
@@ -40,7 +38,7 @@ private:
     void fail(const QString &reason);
     void setStatus(Status status);
     void readTitle(const QString &title);
-    QUrl movieUrl() const;
+    QString movieAddress() const;
 
     WebEngine &m_engine;
     EngineView *m_view;

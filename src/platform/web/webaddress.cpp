@@ -13,12 +13,17 @@ Resolved resolve(const QString &typed)
     const QString scheme = url.scheme().toLower();
     if (scheme == QLatin1String("javascript") || scheme == QLatin1String("vbscript"))
         return {{}, QStringLiteral("网址“%1”是一段脚本，不会运行。").arg(address)};
-    static const QStringList pages{QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("ftp"),
-                                   QStringLiteral("file"), QStringLiteral("about")};
     // A host never holds a space; such an address is words, not a place.
-    if (!url.isValid() || !pages.contains(scheme) || url.host().contains(QLatin1Char(' ')))
+    if (!url.isValid() || !isPage(url) || url.host().contains(QLatin1Char(' ')))
         return {{}, QStringLiteral("“%1”不是可以打开的网址。").arg(address)};
     return {url, {}};
+}
+
+bool isPage(const QUrl &url)
+{
+    static const QStringList pages{QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("ftp"),
+                                   QStringLiteral("file"), QStringLiteral("about")};
+    return pages.contains(url.scheme().toLower());
 }
 
 } // namespace webaddress

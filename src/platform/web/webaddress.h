@@ -16,4 +16,8 @@ struct Resolved {
 
 Resolved resolve(const QString &typed);
 
+// Whether the engine shows an address of this kind itself (a page on the web
+// or on this computer) rather than handing it to another program.
+bool isPage(const QUrl &url);
+
 } // namespace webaddress

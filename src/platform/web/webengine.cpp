@@ -19,10 +19,12 @@ QWebEngineProfile *WebEngine::profile()
     QWebEngineSettings *settings = m_profile->settings();
     // A movie's sound starts with the movie, as in class nobody clicks first.
     settings->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
-    // A page opened from disk may not read other files of this computer; the Flash
-    // host page alone is allowed to (it fetches the emulator and the movie).
+    // No page reads files of this computer unless it says so itself, under a
+    // guard: the Flash host page and the browser's pages.
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
     settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, true);
+    // No page or movie starts another program, not even on a click.
+    settings->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
     return m_profile;
 }
 

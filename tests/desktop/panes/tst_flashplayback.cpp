@@ -165,7 +165,8 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return near(pixel(centre), kStage); }, 15000));
     }
 
-    // Broken movies leave a notice naming the file; a good one plays again after.
+    // Broken movies leave a notice naming the file, the movie before them gone
+    // (its sounds with it); a good one plays again after.
     void brokenMoviesShowANotice()
     {
         PlaybackDesktop &d = *m_desktop;
@@ -173,7 +174,18 @@ private slots:
         const QString cut = d.write("备课本/cut.swf", movie.left(movie.size() / 2));
         const QString text = d.write("备课本/text.swf", "not a movie at all");
         const QString good = d.write("备课本/good.swf", movie);
+        const auto players = [&d] {
+            int count = -1;
+            d.player()->view()->view()->page()->runJavaScript(
+                QStringLiteral("document.querySelectorAll('ruffle-player').length"),
+                [&count](const QVariant &value) { count = value.toInt(); });
+            return QTest::qWaitFor([&count] { return count >= 0; }, 10000) ? count : -1;
+        };
         for (const QString &file : {cut, text, d.programFolder() + "/备课本/missing.swf"}) {
+            d.fakes.fileDialog.answer({good});
+            d.item("Flashstar");
+            QVERIFY(waitForStatus(d.player(), FlashPlayer::Status::Playing));
+            QCOMPARE(players(), 1);
             d.fakes.fileDialog.answer({file});
             d.item("Flashstar");
             RuffleFlashPlayer *player = d.player();
@@ -181,6 +193,7 @@ private slots:
             QVERIFY(player->view()->noticeShown());
             QVERIFY2(player->view()->noticeText().contains(file), qPrintable(player->view()->noticeText()));
             QVERIFY(d.desktop->isVisible());
+            QCOMPARE(players(), 0);
         }
         d.fakes.fileDialog.answer({good});
         d.item("Flashstar");
@@ -215,6 +228,30 @@ private slots:
         player.setMovie(movie);
         QVERIFY(waitForStatus(&player, FlashPlayer::Status::Playing));
         QVERIFY(!player.view()->noticeShown());
+    }
+
+    // Any name a teacher gives a movie plays, first in a session as later.
+    void moviesPlayWhateverTheirNames()
+    {
+        TestContext t;
+        WebEngine engine(QStringLiteral(VELTANO_APP_DIR "/web"));
+        const QStringList names{"1+1.swf", "a#1.swf", "50% 第1课 & more?.swf"};
+        for (const QString &name : names)
+            t.write("备课本/" + name, boxMovie(kStage, kBox));
+        for (const QString &first : names) {
+            QWidget window;
+            window.resize(400, 300);
+            RuffleFlashPlayer player(engine, &window);
+            player.widget()->resize(400, 300);
+            window.show();
+            QStringList order = names;
+            order.move(order.indexOf(first), 0);
+            for (const QString &name : order) {
+                player.setMovie(t.programFolder() + "/备课本/" + name);
+                QVERIFY2(waitForStatus(&player, FlashPlayer::Status::Playing),
+                         qPrintable(first + " " + name + " " + player.view()->noticeText()));
+            }
+        }
     }
 
     // Each game of the game menu fills the work area and answers a click on its
@@ -271,6 +308,55 @@ private slots:
             QVERIFY2(QTest::qWaitFor([&] { return changedPixels(before, screenAt(feedback)) < 5; }, 10000),
                      items[i]);
             QVERIFY(control->isVisible());
+        }
+    }
+
+    // Every press on the movie makes "Flash" the current pane: with the desktop
+    // given no keyboard (no window manager does), and after a picture was
+    // clicked while the movie's page kept the focus.
+    void pressOnTheMovieMakesFlashCurrent()
+    {
+        PlaybackDesktop &d = *m_desktop;
+        QImage image(200, 150, QImage::Format_RGB32);
+        image.fill(Qt::darkGreen);
+        const QString picture = d.write("备课本/a.png");
+        QVERIFY(image.save(picture));
+        d.fakes.fileDialog.answer({picture});
+        d.item("PictureStar");
+        d.item("PictureRight");
+        d.fakes.fileDialog.answer({d.write("备课本/press.swf", boxMovie(kStage, kBox))});
+        d.item("Flashstar");
+        d.item("FlashInLeft");
+        RuffleFlashPlayer *player = d.player();
+        QVERIFY(waitForStatus(player, FlashPlayer::Status::Playing));
+        QWidget *input = player->view()->view()->focusProxy();
+        QWidget *shown = d.pane<Pane>("Image")->control();
+        const auto press = [](QWidget *widget) {
+            const QPoint centre = widget->rect().center();
+            QTest::mouseMove(widget, centre);
+            QTest::mousePress(widget, Qt::LeftButton, {}, centre);
+            QTest::qWait(50);
+            QTest::mouseRelease(widget, Qt::LeftButton, {}, centre);
+            QTest::qWait(100);
+        };
+
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        press(shown);
+        QCOMPARE(d.current(), QStringLiteral("Image"));
+        press(input);
+        QCOMPARE(d.current(), QStringLiteral("Flash"));
+        elsewhere.close();
+
+        d.desktop->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d.desktop));
+        for (int round = 0; round < 2; ++round) {
+            press(input);
+            QCOMPARE(d.current(), QStringLiteral("Flash"));
+            press(shown);
+            QCOMPARE(d.current(), QStringLiteral("Image"));
         }
     }
 
