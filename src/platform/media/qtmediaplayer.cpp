@@ -79,7 +79,7 @@ QList<mediacodecs::Codec> missingDecoders(const QUrl &source)
     if (!source.isLocalFile() || !file.open(QIODevice::ReadOnly))
         return {};
     const QList<mediacodecs::Codec> declared = mediacodecs::declaredIn(file);
-    const QMediaFormat any;
+    QMediaFormat any;
     const QList<QMediaFormat::VideoCodec> videos = any.supportedVideoCodecs(QMediaFormat::Decode);
     const QList<QMediaFormat::AudioCodec> audios = any.supportedAudioCodecs(QMediaFormat::Decode);
     QList<mediacodecs::Codec> missing;
