@@ -35,9 +35,9 @@ ConvertedDocument::Format formatOf(const QString &format)
 // missing, dying or meeting a password.
 bool officeRefused(const QString &reason)
 {
-    return reason == QLatin1String("LibreOffice 无法打开该文件") ||
-           reason == QLatin1String("LibreOffice 未能转换该文件") ||
-           reason == QLatin1String("转换结果无法读取");
+    return reason == QStringLiteral("LibreOffice 无法打开该文件") ||
+           reason == QStringLiteral("LibreOffice 未能转换该文件") ||
+           reason == QStringLiteral("转换结果无法读取");
 }
 
 } // namespace
