@@ -2,12 +2,11 @@
 
 #include "lesson/lessonbook.h"
 #include "lesson/mediacodecs.h"
+#include "missingdecoders.h"
 #include "playerview.h"
 
 #include <QAudioOutput>
-#include <QFile>
 #include <QFileInfo>
-#include <QMediaFormat>
 #include <QMediaPlayer>
 #include <QUrl>
 #include <QVideoWidget>
@@ -27,69 +26,6 @@ QUrl sourceOf(const QString &url)
     if (url.contains(QLatin1String("://")))
         return QUrl(url);
     return QUrl::fromLocalFile(LessonBook::toNativeSeparators(url));
-}
-
-QMediaFormat::VideoCodec videoCodecOf(mediacodecs::Codec codec)
-{
-    using C = mediacodecs::Codec;
-    switch (codec) {
-    case C::H264:
-        return QMediaFormat::VideoCodec::H264;
-    case C::H265:
-        return QMediaFormat::VideoCodec::H265;
-    case C::Vp8:
-        return QMediaFormat::VideoCodec::VP8;
-    case C::Vp9:
-        return QMediaFormat::VideoCodec::VP9;
-    case C::Av1:
-        return QMediaFormat::VideoCodec::AV1;
-    case C::Mpeg4:
-        return QMediaFormat::VideoCodec::MPEG4;
-    default:
-        return QMediaFormat::VideoCodec::Unspecified;
-    }
-}
-
-QMediaFormat::AudioCodec audioCodecOf(mediacodecs::Codec codec)
-{
-    using C = mediacodecs::Codec;
-    switch (codec) {
-    case C::Aac:
-        return QMediaFormat::AudioCodec::AAC;
-    case C::Mp3:
-        return QMediaFormat::AudioCodec::MP3;
-    case C::Opus:
-        return QMediaFormat::AudioCodec::Opus;
-    case C::Vorbis:
-        return QMediaFormat::AudioCodec::Vorbis;
-    case C::Flac:
-        return QMediaFormat::AudioCodec::FLAC;
-    case C::Ac3:
-        return QMediaFormat::AudioCodec::AC3;
-    default:
-        return QMediaFormat::AudioCodec::Unspecified;
-    }
-}
-
-// The codecs a local file declares that no installed decoder plays; all it
-// declares when the back end claims to decode every one of them.
-QList<mediacodecs::Codec> missingDecoders(const QUrl &source)
-{
-    QFile file(source.toLocalFile());
-    if (!source.isLocalFile() || !file.open(QIODevice::ReadOnly))
-        return {};
-    const QList<mediacodecs::Codec> declared = mediacodecs::declaredIn(file);
-    QMediaFormat any;
-    const QList<QMediaFormat::VideoCodec> videos = any.supportedVideoCodecs(QMediaFormat::Decode);
-    const QList<QMediaFormat::AudioCodec> audios = any.supportedAudioCodecs(QMediaFormat::Decode);
-    QList<mediacodecs::Codec> missing;
-    for (mediacodecs::Codec codec : declared) {
-        const bool decoded = mediacodecs::isVideo(codec) ? videos.contains(videoCodecOf(codec))
-                                                         : audios.contains(audioCodecOf(codec));
-        if (!decoded)
-            missing.append(codec);
-    }
-    return missing.isEmpty() ? declared : missing;
 }
 
 } // namespace
@@ -130,21 +66,21 @@ void QtMediaPlayer::createPipeline()
     });
     connect(m_player, &QMediaPlayer::durationChanged, m_view, &PlayerView::setDuration);
     connect(m_player, &QMediaPlayer::positionChanged, m_view, &PlayerView::setPosition);
-    connect(m_player, &QMediaPlayer::errorOccurred, this,
-            [this](QMediaPlayer::Error, const QString &message) {
-                // Errors of a medium arrive queued and may come after the next one was
-                // set: only a medium that is invalid now leaves the player stopped.
-                if (m_player->mediaStatus() == QMediaPlayer::InvalidMedia) {
-                    m_playPending = false;
-                    m_player->stop();
-                    m_view->setNotice(failureNotice());
-                }
-                // GStreamer's words when no decoder of the format is installed.
-                if (message.contains(QLatin1String("missing a plug-in")))
-                    emit error(mediacodecs::missingDecoderNotice(missingDecoders(sourceOf(m_url))));
-                else
-                    emit error(message);
-            });
+    connect(
+        m_player, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error, const QString &message) {
+            // Errors of a medium arrive queued and may come after the next one was
+            // set: only a medium that is invalid now leaves the player stopped.
+            if (m_player->mediaStatus() == QMediaPlayer::InvalidMedia) {
+                m_playPending = false;
+                m_player->stop();
+                m_view->setNotice(failureNotice());
+            }
+            // GStreamer's words when no decoder of the format is installed.
+            if (message.contains(QLatin1String("missing a plug-in")))
+                emit error(mediacodecs::missingDecoderNotice(missingDecoders(sourceOf(m_url).toLocalFile())));
+            else
+                emit error(message);
+        });
 }
 
 // Unloading lets the pipeline go. It is deleted later: this may run inside one

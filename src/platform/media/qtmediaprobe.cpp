@@ -1,5 +1,6 @@
 #include "qtmediaprobe.h"
 
+#include "missingdecoders.h"
 #include "platform/pictures/picturefile.h"
 
 #include <QMediaPlayer>
@@ -47,8 +48,12 @@ void probeAudioVideo(const QString &path, QObject *context, int timeoutMs,
                              finish(QStringLiteral("无法播放：格式不受支持或文件已损坏"));
                      });
     QObject::connect(player, &QMediaPlayer::errorOccurred, player,
-                     [finish](QMediaPlayer::Error, const QString &message) {
-                         finish(QStringLiteral("无法播放：") + message);
+                     [finish, path](QMediaPlayer::Error, const QString &message) {
+                         // GStreamer's words when no decoder of the format is installed.
+                         finish(QStringLiteral("无法播放：") +
+                                (message.contains(QLatin1String("missing a plug-in"))
+                                     ? mediacodecs::missingDecoderNotice(missingDecoders(path))
+                                     : message));
                      });
     QObject::connect(timer, &QTimer::timeout, player,
                      [finish] { finish(QStringLiteral("无法播放：媒体后端没有回应")); });
