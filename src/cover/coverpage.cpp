@@ -193,7 +193,7 @@ void CoverPage::openDesktop()
 void CoverPage::MusicSelect_Click()
 {
     const std::optional<QString> chosen = m_context.platform.fileDialog->chooseFile(
-        QString::fromUtf8(mediafilters::kMusic), m_context.book.setFolder(QStringLiteral("music")));
+        mediafilters::music(), m_context.book.setFolder(QStringLiteral("music")));
     if (!chosen)
         return;
     m_player->setURL(*chosen);

@@ -371,7 +371,7 @@ void TeachingDesktop::BackImage_Click()
         return;
     }
     const std::optional<QString> chosen = m_context.platform.fileDialog->chooseFile(
-        QString::fromUtf8(mediafilters::kBackgroundPicture), m_context.book.setFolder(QStringLiteral("bj")));
+        mediafilters::backgroundPicture(), m_context.book.setFolder(QStringLiteral("bj")));
     if (!chosen)
         return;
     const DecodedPicture picture = readPicture(*chosen);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lesson/filekinds.h"
+
 // Open-dialog filters ("description|patterns|…") that several windows offer,
 // kept in one place so the choices stay alike.
 namespace mediafilters {
@@ -13,5 +15,15 @@ inline const char *const kMusic =
 // Background pictures: the desktop's and the editor's background-picture pickers.
 inline const char *const kBackgroundPicture =
     "Jpg文件|*.jpg|Bmp文件|*.bmp|Jpeg文件|*.jpeg|Gif文件|*.gif|所有文件|*.*";
+
+// The filters as the dialogs offer them, today's kinds after the entries above.
+inline QString music()
+{
+    return filekinds::withCommonFormats(QString::fromUtf8(kMusic), MediaKind::AudioVideo);
+}
+inline QString backgroundPicture()
+{
+    return filekinds::withCommonFormats(QString::fromUtf8(kBackgroundPicture), MediaKind::Picture);
+}
 
 } // namespace mediafilters

@@ -3,8 +3,9 @@
 #include <QObject>
 #include <QString>
 
-// A lesson document in the form the desktop reads: HTML for ".doc" and
-// ".rtf", PDF for ".ppt" and ".pps", and a ".txt" file as it is.
+// A lesson document in the form the desktop reads: HTML for word-processor
+// documents and rich texts, PDF for decks (a PDF deck as it is), and a ".txt"
+// file as it is.
 struct ConvertedDocument {
     enum class Format { Html, PlainText, Pdf };
     QString source; // the path that was asked for

@@ -25,7 +25,10 @@ QString writeLesson(TestContext &t, QStringList *lines = nullptr)
 {
     t.write(QStringLiteral("备课本/旧课/讲义.txt"), "text");
     t.write(QStringLiteral("备课本/图/a.jpg"), "jpeg");
-    t.write(QStringLiteral("set/clip.mp4"), "broken");
+    // An MP4 by its first box, whose streams the back end cannot play.
+    t.write(QStringLiteral("set/clip.mp4"), QByteArray("\0\0\0\x18"
+                                                       "ftypmp42broken",
+                                                       18));
     t.write(QStringLiteral("备课本/game.swf"), "<html>");
     QStringList content(15);
     content[1] = QStringLiteral("集合");

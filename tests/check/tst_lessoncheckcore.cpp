@@ -211,6 +211,23 @@ void TestLessonCheckCore::contentChecksAndTheReport()
     QCOMPARE(mediacontent::backEndFor(MediaKind::Picture, swf), mediacontent::BackEnd::MediaProbe);
     QVERIFY(!mediacontent::check(MediaKind::Text, rtfText).isEmpty());
     QVERIFY(!mediacontent::check(MediaKind::Program, swf).isEmpty());
+    // Today's kinds: checked by content, a Word text through the converter.
+    const QString png = write(dir.filePath(QStringLiteral("f.png")), QByteArray("\x89PNG\r\n\x1a\n", 8));
+    const QString deckAsPng = write(dir.filePath(QStringLiteral("g.png")), "PK\x03\x04ppt/slides");
+    const QString mp4 = write(dir.filePath(QStringLiteral("h.mp4")), QByteArray("\0\0\0\x18"
+                                                                                "ftypmp42",
+                                                                                12));
+    const QString wordText = write(dir.filePath(QStringLiteral("i.docx")), "PK\x03\x04word/document.xml");
+    QVERIFY(mediacontent::check(MediaKind::Picture, png).isEmpty());
+    QCOMPARE(mediacontent::check(MediaKind::Picture, deckAsPng), QStringLiteral("文件内容不是图片"));
+    QVERIFY(mediacontent::check(MediaKind::AudioVideo, mp4).isEmpty());
+    QCOMPARE(
+        mediacontent::check(MediaKind::AudioVideo, write(dir.filePath(QStringLiteral("j.mkv")), "plain")),
+        QStringLiteral("文件内容不是视频或音频"));
+    QVERIFY(mediacontent::check(MediaKind::Text, wordText).isEmpty());
+    QCOMPARE(mediacontent::backEndFor(MediaKind::Text, wordText), mediacontent::BackEnd::Converter);
+    QCOMPARE(mediacontent::check(MediaKind::Text, write(dir.filePath(QStringLiteral("k.docx")), "plain")),
+             QStringLiteral("文件内容不是 Word 文档"));
 
     CheckItem found{slot::PictureFiles,
                     0,

@@ -242,7 +242,9 @@ private slots:
         QCOMPARE(f.player()->URL(), before);
         const OpenFileRequest &request = f.t.fakes.fileDialog.requests.last();
         QCOMPARE(request.startFolder, f.t.programDir.filePath(QStringLiteral("set/music")));
-        QCOMPARE(request.filter.split(QLatin1Char('|')).size(), 12);
+        // The six entries, then today's kinds before "所有文件".
+        QCOMPARE(request.filter.split(QLatin1Char('|')).size(), 14);
+        QVERIFY(request.filter.endsWith(QStringLiteral("*.flac;*.aac|所有文件|*.*")));
         QVERIFY(request.filter.startsWith(QStringLiteral("MP3文件|*.mp3;*.M3u|Midi文件|")));
 
         f.t.fakes.fileDialog.answer({QStringLiteral("/music/song.mid")});

@@ -473,8 +473,8 @@ private slots:
         image->trigger();
         QCOMPARE(fixture.fakes.fileDialog.requests.size(), 1);
         const OpenFileRequest &request = fixture.fakes.fileDialog.requests.first();
-        QCOMPARE(request.filter,
-                 QStringLiteral("Jpg文件|*.jpg|Bmp文件|*.bmp|Jpeg文件|*.jpeg|Gif文件|*.gif|所有文件|*.*"));
+        QCOMPARE(request.filter, QStringLiteral("Jpg文件|*.jpg|Bmp文件|*.bmp|Jpeg文件|*.jpeg|Gif文件|*.gif|"
+                                                "常用格式|*.png;*.webp;*.svg;*.tif;*.tiff|所有文件|*.*"));
         QCOMPARE(request.startFolder, fixture.context.book.setFolder("bj"));
         QCOMPARE(desktop.backgroundPicture()->pixmap().size(), QSize(4, 4));
         QVERIFY(image->isChecked());

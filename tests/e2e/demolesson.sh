@@ -120,11 +120,15 @@ sleep 0.5 # the location menu opens
 xdotool key Escape
 xdotool type '.'
 check until_changed "$page"
-# The deck in the upper left quarter, its first slide blue; 停止 puts it away.
-button $ppt
-check slowly until_share_above "$upper_left" '#2B5CB8' 0.3
-button $ppt
-check until_share_below "$upper_left" '#2B5CB8' 0.02
+# The decks in the upper left quarter, each first slide blue; 停止 puts each
+# away: the PowerPoint 97 deck, the same deck as .pptx, and as .pdf (shown as
+# it is, without LibreOffice).
+for deck in ppt pptx pdf; do
+  button $ppt
+  check slowly until_share_above "$upper_left" '#2B5CB8' 0.3
+  button $ppt
+  check until_share_below "$upper_left" '#2B5CB8' 0.02
+done
 # The windmill movie in the lower right quarter, sky blue; 停止 puts it away.
 button $flash
 check slowly until_share_above "$lower_right" '#9CD4F4' 0.3
@@ -152,8 +156,11 @@ button $input
 check until_changed "$lower_half"
 button $input
 check until_share_below "$lower_half" '#000000' 0.005
+# The next text file is the lesson document as .docx, shown as rich text.
+button $txt
+check slowly until_share_above "$lower_half" '#000000' 0.02
 
-# The video in the lower left quarter: colour bars. Clicked (its menu closed)
+# The video in the lower left quarter: colour bars, H.264 in MP4. Clicked (its menu closed)
 # and 上端 on the menu bar: it moves up into the upper left quarter.
 button $video
 check until_share_above "$lower_left" '#FFFF00' 0.05
@@ -173,7 +180,7 @@ for x in $(seq 580 20 940); do xdotool mousemove "$x" $((420 + (x - 560) / 2)); 
 xdotool mouseup 1
 check until_changed "$lower_right"
 
-# Pictures, over the other panes: the next one by the toolbar, then three at
+# Pictures, over the other panes: the next one (a PNG) by the toolbar, then three at
 # once (画面切换, 三画面), each a painted scene of thousands of colours; with 放大
 # checked a click on the middle one zooms it out over the work area.
 button $picture

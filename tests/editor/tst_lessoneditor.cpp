@@ -198,7 +198,7 @@ private slots:
         const OpenFileRequest &asked = m_f->fakes.fileDialog.requests.last();
         QVERIFY(asked.multiple);
         QCOMPARE(asked.title, QStringLiteral("选择文件"));
-        QCOMPARE(asked.filter, QStringLiteral("文本文件|*.txt|Richtxt文件|*.rtf"));
+        QCOMPARE(asked.filter, QStringLiteral("文本文件|*.txt|Richtxt文件|*.rtf|常用格式|*.docx;*.odt"));
         QCOMPARE(asked.startFolder, lessonBook());
 
         // Picking again adds after what is there; a cancel changes nothing.

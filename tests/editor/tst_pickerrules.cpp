@@ -32,7 +32,25 @@ private slots:
         QVERIFY(deck.several);
         QCOMPARE(deck.root, PickerRule::Root::Document);
         QCOMPARE(deck.startFolder(book), QStringLiteral("/opt/v/备课本"));
-        QCOMPARE(deck.filter, QStringLiteral("PowerPointView文件|*.ppt|Powerpoint文件|*.pps"));
+        // The Windows version's entries first, character for character, then today's kinds;
+        // "所有文件" stays last.
+        QCOMPARE(deck.filter, QStringLiteral("PowerPointView文件|*.ppt|Powerpoint文件|*.pps|"
+                                             "常用格式|*.pptx;*.ppsx;*.odp;*.dps;*.pdf"));
+        QCOMPARE(pickerrules::rule(6)->filter,
+                 QStringLiteral("文档文件|*.doc|RichTex文件|*.rtf|常用格式|*.docx;*.odt;*.wps;*.txt"));
+        QCOMPARE(pickerrules::rule(7)->filter,
+                 QStringLiteral("文本文件|*.txt|Richtxt文件|*.rtf|常用格式|*.docx;*.odt"));
+        QCOMPARE(
+            pickerrules::rule(11)->filter,
+            QStringLiteral("图片文件|*.bmp;*.ico;*.cur;*.jpg;*.jpeg;*.gif|Jpg文件|*.jpeg;*.jpg|Gif文件|*.gif|"
+                           "常用格式|*.png;*.webp;*.svg;*.tif;*.tiff|所有文件|*.*"));
+        QCOMPARE(pickerrules::rule(2)->filter,
+                 QStringLiteral("Jpg文件|*.jpg|Bmp文件|*.bmp|Jpeg文件|*.jpeg|Gif文件|*.gif|"
+                                "常用格式|*.png;*.webp;*.svg;*.tif;*.tiff|所有文件|*.*"));
+        QCOMPARE(pickerrules::rule(10)->filter, music.filter);
+        QVERIFY(music.filter.endsWith(QStringLiteral(
+            "*.wvx|常用格式|*.mp4;*.m4a;*.mov;*.webm;*.mkv;*.ogg;*.opus;*.flac;*.aac|所有文件|*.*")));
+        QCOMPARE(pickerrules::rule(9)->filter, QStringLiteral("Flash播放文件|*.swf"));
         const auto pictures = *pickerrules::rule(11);
         QCOMPARE(pictures.root, PickerRule::Root::Program);
         QCOMPARE(pictures.startFolder(book), QStringLiteral("/opt/v"));

@@ -183,6 +183,68 @@ private slots:
                  QStringLiteral("文件内容不是 Word 文档"));
     }
 
+    // Today's files open as what they hold: Office 2007 and OpenDocument texts
+    // and decks through LibreOffice, a WPS text of Word 97 kind as one, a PDF
+    // deck as it is without LibreOffice; what cannot be opened says why.
+    void todaysKindsOpenAsWhatTheyHold()
+    {
+        const QString folder = m_fixtures.path();
+        const auto made = [&folder](const char *name, const QByteArray &content, const char *format) {
+            return officefixtures::officeSaveAs(folder, QLatin1String(name), content, QLatin1String(format));
+        };
+        const QString docx = made("seven-x.rtf", officefixtures::sevenParagraphRtf(), "docx");
+        const QString odt = made("seven-o.rtf", officefixtures::sevenParagraphRtf(), "odt");
+        const QString pptx = made("deck-x.fodp", officefixtures::threeSlideDeck(), "pptx");
+        const QString odp = made("deck-o.fodp", officefixtures::threeSlideDeck(), "odp");
+        const QString pdf = made("deck-p.fodp", officefixtures::threeSlideDeck(), "pdf");
+        QVERIFY2(!docx.isEmpty() && !odt.isEmpty() && !pptx.isEmpty() && !odp.isEmpty() && !pdf.isEmpty(),
+                 "LibreOffice could not make the test documents");
+        const QString slideShow = folder + QStringLiteral("/show.ppsx");
+        const QString wps = folder + QStringLiteral("/教案.wps");
+        const QString docxAsText = folder + QStringLiteral("/docx.txt");
+        QVERIFY(QFile::copy(pptx, slideShow) && QFile::copy(m_doc, wps) && QFile::copy(docx, docxAsText));
+        QFile whole(pdf);
+        QVERIFY(whole.open(QIODevice::ReadOnly));
+        const QString cutPdf = write(m_fixtures, QStringLiteral("cut.pdf"), whole.read(whole.size() / 3));
+        QByteArray noise("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+        for (int i = 0; i < 8192; ++i)
+            noise += char((i * 7919 + 13) % 251);
+        const QString brokenWps = write(m_fixtures, QStringLiteral("broken.wps"), noise);
+        const QString pictureAsDeck =
+            write(m_fixtures, QStringLiteral("shot.pptx"), QByteArray("\x89PNG\r\n\x1a\n", 8) + noise);
+
+        Converter c;
+        const QStringList all = {docx, odt, wps,    docxAsText, pptx,         slideShow,
+                                 odp,  pdf, cutPdf, brokenWps,  pictureAsDeck};
+        for (const QString &path : all)
+            c.converter.open(path);
+        QTRY_COMPARE_WITH_TIMEOUT(c.opened.size() + c.failed.size(), int(all.size()), kConversionWait);
+
+        QCOMPARE(c.failed.value(cutPdf), QStringLiteral("PDF 文件已损坏，无法读取"));
+        QCOMPARE(c.failed.value(brokenWps), QStringLiteral("WPS 格式无法转换，请在 WPS 中另存为 .docx"));
+        QCOMPARE(c.failed.value(pictureAsDeck), QStringLiteral("文件内容不是 PowerPoint 演示文稿"));
+        QCOMPARE(c.failed.size(), 3);
+        for (const QString &path : {docx, odt, wps, docxAsText}) {
+            QCOMPARE(c.opened.value(path).format, ConvertedDocument::Format::Html);
+            QString problem;
+            const std::unique_ptr<WordDocument> word = WordDocument::load(c.opened.value(path), &problem);
+            QVERIFY2(word, qPrintable(path + problem));
+            QCOMPARE(word->paragraphCount(), 7);
+            QCOMPARE(word->document().begin().text(), QStringLiteral("高中"));
+        }
+        for (const QString &path : {pptx, slideShow, odp, pdf}) {
+            const ConvertedDocument &deck = c.opened.value(path);
+            QCOMPARE(deck.format, ConvertedDocument::Format::Pdf);
+            QPdfDocument slides;
+            QCOMPARE(slides.load(deck.file), QPdfDocument::Error::None);
+            QCOMPARE(slides.pageCount(), 3);
+            QCOMPARE(slides.render(1, QSize(80, 60)).pixelColor(40, 30), QColor(0, 255, 0));
+        }
+        // The PDF deck is shown from where it lies; the same deck as .pptx and .ppsx converts once.
+        QCOMPARE(c.opened.value(pdf).file, pdf);
+        QCOMPARE(c.converter.conversionsStarted(), 6);
+    }
+
     void cacheDropsTheLeastRecentlyUsedBeyondItsBudget()
     {
         QTemporaryDir folder;

@@ -44,6 +44,30 @@ class PictureFileTest : public QObject
 {
     Q_OBJECT
 private slots:
+    // Today's picture files decode through the plugins the package brings:
+    // a screenshot's PNG, WebP, TIFF and a drawing's SVG, at their own size.
+    void todaysPictureKindsDecode()
+    {
+        QImage picture(64, 48, QImage::Format_RGB32);
+        picture.fill(QColor(200, 40, 40));
+        for (const char *format : {"PNG", "WEBP", "TIFF"}) {
+            const DecodedPicture decoded = fromBytes(encoded(picture, format));
+            QVERIFY2(decoded.readable, format);
+            QCOMPARE(decoded.ownSize, QSize(64, 48));
+            QVERIFY(decoded.image.pixelColor(10, 10).red() > 150);
+        }
+        QTemporaryDir dir;
+        QFile svg(dir.filePath(QStringLiteral("drawing.svg")));
+        QVERIFY(svg.open(QIODevice::WriteOnly));
+        svg.write("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"80\" height=\"60\">"
+                  "<rect width=\"80\" height=\"60\" fill=\"#0000ff\"/></svg>");
+        svg.close();
+        const DecodedPicture drawing = readPicture(svg.fileName());
+        QVERIFY2(drawing.readable, qPrintable(drawing.error));
+        QCOMPARE(drawing.ownSize, QSize(80, 60));
+        QCOMPARE(drawing.image.pixelColor(40, 30), QColor(0, 0, 255));
+    }
+
     // libpng allocates the length a chunk declares: 240 bytes claiming 2 GB
     // are refused before any decoding, from a file and from memory alike.
     void chunksClaimingMoreThanTheFileAreRefusedUndecoded()

@@ -96,9 +96,10 @@ private slots:
         QCOMPARE(m_failed.value(path).size(), 1);
     }
 
-    // GStreamer given a plugin folder without its mp3 decoders (and a registry of its
-    // own): the player says a decoder is missing for the mp3 and still plays the MIDI
-    // after it; with the decoders back the mp3 plays.
+    // GStreamer given a plugin folder without its mp3 and H.264 decoders (and a
+    // registry of its own): the player names the codec missing for the mp3 and for the
+    // demo lesson's mp4 and still plays the MIDI after them; with the decoders back the
+    // mp3 plays.
     void soundDecoderMissingThenBack()
     {
         QString system;
@@ -111,13 +112,16 @@ private slots:
             QSKIP("GStreamer's plugin folder is not where Debian puts it");
         const QString plugins = m_folder.filePath(QStringLiteral("plugins"));
         QVERIFY(QDir().mkpath(plugins));
-        const QStringList mp3Decoders{QStringLiteral("libgstmpg123.so"), QStringLiteral("libgstlibav.so")};
+        // Without libav and OpenH264 neither the mp3 nor the phone's H.264 video has a decoder.
+        const QStringList mp3Decoders{QStringLiteral("libgstmpg123.so"), QStringLiteral("libgstlibav.so"),
+                                      QStringLiteral("libgstopenh264.so")};
         for (const QString &plugin : QDir(system).entryList({QStringLiteral("*.so")}, QDir::Files))
             if (!mp3Decoders.contains(plugin))
                 QVERIFY(QFile::link(system + QLatin1Char('/') + plugin, plugins + QLatin1Char('/') + plugin));
 
         const QString mp3 = QStringLiteral(VELTANO_APP_DIR "/set/music/gaoshanls.mp3");
         const QString midi = QStringLiteral(VELTANO_APP_DIR "/set/music/tn.mid");
+        const QString mp4 = QStringLiteral(VELTANO_APP_DIR "/备课本/示例/彩条.mp4");
         const auto play = [](const QStringList &files, const QProcessEnvironment &environment) {
             QProcess child;
             child.setProcessEnvironment(environment);
@@ -130,10 +134,14 @@ private slots:
         limited.insert(QStringLiteral("GST_PLUGIN_SYSTEM_PATH"), plugins);
         limited.insert(QStringLiteral("GST_PLUGIN_PATH"), plugins);
         limited.insert(QStringLiteral("GST_REGISTRY"), m_folder.filePath(QStringLiteral("registry.bin")));
-        const QStringList without = play({mp3, midi}, limited);
-        QCOMPARE(without.size(), 2);
-        QCOMPARE(without.at(0), QStringLiteral("failed 缺少播放这种格式的解码组件（GStreamer 插件）"));
-        QCOMPARE(without.at(1), QStringLiteral("playing"));
+        const QStringList without = play({mp3, mp4, midi}, limited);
+        QCOMPARE(without.size(), 3);
+        // The notice names the codec to install a decoder for.
+        QCOMPARE(without.at(0),
+                 QStringLiteral("failed 缺少播放这种格式的解码组件（GStreamer 插件）：MP3 音频"));
+        QCOMPARE(without.at(1),
+                 QStringLiteral("failed 缺少播放这种格式的解码组件（GStreamer 插件）：H.264 视频"));
+        QCOMPARE(without.at(2), QStringLiteral("playing"));
 
         QCOMPARE(play({mp3}, QProcessEnvironment::systemEnvironment()),
                  QStringList{QStringLiteral("playing")});

@@ -43,12 +43,14 @@ inline QByteArray sevenParagraphRtf()
            "\\pard\\plain six\\par\n\\pard\\plain seven\\par\n}";
 }
 
-inline QByteArray threeSlideDeck()
+// Slides in red, green and blue, again and again.
+inline QByteArray slideDeck(int count)
 {
+    const char *const colours[] = {"red", "green", "blue"};
     QByteArray slides;
-    for (const char *colour : {"red", "green", "blue"})
+    for (int i = 0; i < count; ++i)
         slides += QByteArray("<draw:page draw:master-page-name=\"M\"><draw:rect draw:style-name=\"") +
-                  colour +
+                  colours[i % 3] +
                   "\" svg:x=\"0cm\" svg:y=\"0cm\" svg:width=\"28cm\" svg:height=\"21cm\"/></draw:page>";
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<office:document xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
@@ -74,6 +76,11 @@ inline QByteArray threeSlideDeck()
            "<style:master-page style:name=\"M\" style:page-layout-name=\"PL\"/></office:master-styles>"
            "<office:body><office:presentation>" +
            slides + "</office:presentation></office:body></office:document>";
+}
+
+inline QByteArray threeSlideDeck()
+{
+    return slideDeck(3);
 }
 
 // Seven body paragraphs "P1" to "P7" under a page header "HEADER" and above a

@@ -2,6 +2,7 @@
 // lesson book, read the way the program reads it.
 
 #include "browser/logic/browseraddress.h"
+#include "lesson/filekinds.h"
 #include "lesson/lessonbook.h"
 #include "lesson/lineconfigfile.h"
 #include "lesson/medialists.h"
@@ -105,18 +106,20 @@ void TestDemoLesson::everyNamedFileIsThere()
     const struct {
         const MediaList &list;
         int count;
-    } expected[] = {{lists.textFiles, 3},
-                    {lists.decks, 1},
+    } expected[] = {{lists.textFiles, 4},
+                    {lists.decks, 3},
                     {lists.flashMovies, 2},
-                    {lists.media, 2},
-                    {lists.pictures, 6}};
+                    {lists.media, 3},
+                    {lists.pictures, 7}};
     for (const auto &entry : expected) {
         QCOMPARE(entry.list.count, entry.count);
         for (int i = 0; i < entry.count; ++i)
             QVERIFY2(QFileInfo(native(entry.list.elements.at(i))).size() > 0,
                      qPrintable(entry.list.elements.at(i)));
     }
-    QVERIFY(native(lists.media.elements.at(0)).endsWith(QLatin1String(".avi")));
+    // What the toolbar shows first: a phone's video and a PNG picture.
+    QVERIFY(native(lists.media.elements.at(0)).endsWith(QLatin1String(".mp4")));
+    QVERIFY(native(lists.pictures.elements.at(0)).endsWith(QLatin1String(".png")));
 }
 
 void TestDemoLesson::mediaHaveTheirFormats()
@@ -146,6 +149,24 @@ void TestDemoLesson::mediaHaveTheirFormats()
     QVERIFY(mp3.size() > 10000 && uint8_t(mp3[0]) == 0xff && (uint8_t(mp3[1]) & 0xe0) == 0xe0);
     const QByteArray avi = contents(folder + QStringLiteral("彩条.avi"));
     QVERIFY(avi.startsWith("RIFF") && avi.mid(8, 4) == "AVI ");
+
+    // Today's kinds hold what their names say, as the program tells it.
+    const struct {
+        const char *file;
+        filekinds::Content content;
+    } today[] = {{"示例文档.docx", filekinds::Content::WordXml},
+                 {"示例幻灯片.pptx", filekinds::Content::SlidesXml},
+                 {"示例幻灯片.pdf", filekinds::Content::Pdf},
+                 {"彩条.mp4", filekinds::Content::AudioVideo},
+                 {"图7.png", filekinds::Content::Picture}};
+    for (const auto &entry : today) {
+        QFile file(folder + QString::fromUtf8(entry.file));
+        QVERIFY2(file.open(QIODevice::ReadOnly), entry.file);
+        QCOMPARE(filekinds::identify(file), entry.content);
+        QVERIFY(filekinds::contentProblem(QFileInfo(file).suffix(), entry.content).isEmpty());
+    }
+    QVERIFY(contents(folder + QStringLiteral("彩条.mp4")).contains("avc1"));
+    QVERIFY(!QImage(folder + QStringLiteral("图7.png")).isNull());
 
     QSet<QByteArray> pictures;
     for (int n = 1; n <= 6; ++n) {

@@ -1,21 +1,11 @@
 #include "mediacontent.h"
 
+#include "lesson/filekinds.h"
+
 #include <QFile>
 #include <QFileInfo>
 
 namespace mediacontent {
-
-namespace {
-
-const QByteArray kRtf("{\\rtf");
-
-QByteArray headOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.read(8) : QByteArray();
-}
-
-} // namespace
 
 BackEnd backEndFor(MediaKind kind, const QString &path)
 {
@@ -26,9 +16,13 @@ BackEnd backEndFor(MediaKind kind, const QString &path)
     case MediaKind::Document:
     case MediaKind::Deck:
         return BackEnd::Converter;
-    case MediaKind::Text:
+    case MediaKind::Text: {
         // The text pane shows a rich text, whatever its name, through the converter.
-        return headOf(path).startsWith(kRtf) ? BackEnd::Converter : BackEnd::None;
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) && filekinds::isRichText(filekinds::identify(file))
+                   ? BackEnd::Converter
+                   : BackEnd::None;
+    }
     default:
         return BackEnd::None;
     }
@@ -42,16 +36,17 @@ QString check(MediaKind kind, const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("无法读取：") + file.errorString();
-    const QByteArray head = file.read(8);
     switch (kind) {
-    case MediaKind::Flash:
-        return head.startsWith("FWS") || head.startsWith("CWS") || head.startsWith("ZWS")
-                   ? QString()
-                   : QStringLiteral("不是 Flash 动画");
+    case MediaKind::Flash: {
+        const QByteArray head = file.read(3);
+        return head == "FWS" || head == "CWS" || head == "ZWS" ? QString()
+                                                               : QStringLiteral("不是 Flash 动画");
+    }
     case MediaKind::Text:
-        if (path.endsWith(QStringLiteral(".rtf"), Qt::CaseInsensitive) && !head.startsWith(kRtf))
-            return QStringLiteral("不是 RTF 文本");
-        return QString();
+    case MediaKind::Picture:
+    case MediaKind::AudioVideo:
+        // A text, picture or medium whose name promises what its bytes are not.
+        return filekinds::contentProblem(QFileInfo(path).suffix(), filekinds::identify(file));
     default:
         return QString();
     }

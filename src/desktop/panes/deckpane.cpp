@@ -2,6 +2,7 @@
 
 #include "deckview.h"
 #include "documentwait.h"
+#include "lesson/filekinds.h"
 #include "lesson/lessonbook.h"
 #include "lesson/medialists.h"
 #include "paneservices.h"
@@ -42,7 +43,8 @@ void DeckPane::Navigate(const QString &path)
 void DeckPane::Powerpointstar()
 {
     const std::optional<QString> chosen = m_services.fileDialog->chooseFile(
-        QStringLiteral("PowerPoint演示文稿|*.ppt"), m_services.book.lessonBook());
+        filekinds::withCommonFormats(QStringLiteral("PowerPoint演示文稿|*.ppt"), MediaKind::Deck),
+        m_services.book.lessonBook());
     if (!chosen)
         return;
     placeQuarter();

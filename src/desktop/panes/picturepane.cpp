@@ -1,5 +1,6 @@
 #include "picturepane.h"
 
+#include "lesson/filekinds.h"
 #include "lesson/lessonbook.h"
 #include "paneservices.h"
 #include "pictureelement.h"
@@ -47,8 +48,10 @@ void PicturePane::PictureStar()
 {
     OpenFileRequest request;
     request.title = QStringLiteral("选择文件");
-    request.filter = QStringLiteral(
-        "图片文件|*.bmp;*.ico;*.cur;*.jpg;*.jpeg;*.gif|Jpeg文件|*.jpeg;*.jpg|Gif文件|*.gif|所有文件|*.*");
+    request.filter = filekinds::withCommonFormats(
+        QStringLiteral(
+            "图片文件|*.bmp;*.ico;*.cur;*.jpg;*.jpeg;*.gif|Jpeg文件|*.jpeg;*.jpg|Gif文件|*.gif|所有文件|*.*"),
+        MediaKind::Picture);
     request.startFolder = m_services.book.programFolder();
     request.multiple = true;
     const OpenFileResult chosen = m_services.fileDialog->getOpenFile(request);

@@ -1,6 +1,7 @@
 #include "textpane.h"
 
 #include "documentwait.h"
+#include "lesson/filekinds.h"
 #include "lesson/lessonbook.h"
 #include "lesson/medialists.h"
 #include "lesson/textfiledecoding.h"
@@ -65,7 +66,9 @@ void TextPane::txtButton(MediaList &textFiles)
             return;
     } else {
         const std::optional<QString> chosen = m_services.fileDialog->chooseFile(
-            QStringLiteral("文本文件(*.txt)|*.txt|RichText文件(*.rtf)|*.rtf"), m_services.book.lessonBook());
+            filekinds::withCommonFormats(QStringLiteral("文本文件(*.txt)|*.txt|RichText文件(*.rtf)|*.rtf"),
+                                         MediaKind::Text),
+            m_services.book.lessonBook());
         if (!chosen || !loadFile(*chosen))
             return;
     }
@@ -92,15 +95,16 @@ bool TextPane::loadFile(const QString &path)
         tell(QStringLiteral("找不到文本文件：\n") + path);
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    // Decided by the content, as the rich-text control does, not by the name.
-    if (bytes.startsWith("{\\rtf")) {
+    // Decided by the content, as the rich-text control does, not by the name:
+    // a rich text, and a Word or OpenDocument text, come through the converter.
+    if (filekinds::isRichText(filekinds::identify(file))) {
         // A rich text still on its way no longer replaces this one.
         m_wait->cancel();
         m_wait->request(path, m_richText);
         return true;
     }
-    showPlainText(decodeTextFile(bytes));
+    file.seek(0);
+    showPlainText(decodeTextFile(file.readAll()));
     return true;
 }
 

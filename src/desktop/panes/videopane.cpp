@@ -49,8 +49,8 @@ QAction *VideoPane::item(const char *name) const
 
 void VideoPane::VideoOpen()
 {
-    const std::optional<QString> chosen = m_services.fileDialog->chooseFile(
-        QString::fromUtf8(mediafilters::kMusic), m_services.book.programFolder());
+    const std::optional<QString> chosen =
+        m_services.fileDialog->chooseFile(mediafilters::music(), m_services.book.programFolder());
     if (chosen)
         showMedium(*chosen);
 }

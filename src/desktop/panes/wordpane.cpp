@@ -4,6 +4,7 @@
 #include "desktop/logic/pagelayout.h"
 #include "documentcontainer.h"
 #include "documentwait.h"
+#include "lesson/filekinds.h"
 #include "lesson/lessonbook.h"
 #include "lesson/medialists.h"
 #include "lesson/settingsfile.h"
@@ -83,7 +84,9 @@ void WordPane::closeDocument()
 void WordPane::WordOpen()
 {
     const std::optional<QString> chosen = m_services.fileDialog->chooseFile(
-        QStringLiteral("文档文件(*.DOC)|*.doc|RichText文件(*.rtf)|*.rtf|文本文件(*.txt)|*.txt"),
+        filekinds::withCommonFormats(
+            QStringLiteral("文档文件(*.DOC)|*.doc|RichText文件(*.rtf)|*.rtf|文本文件(*.txt)|*.txt"),
+            MediaKind::Document),
         m_services.book.lessonBook());
     if (!chosen)
         return;

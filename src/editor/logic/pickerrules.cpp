@@ -48,34 +48,43 @@ namespace pickerrules {
 std::optional<PickerRule> rule(int index)
 {
     using P = PickerRule;
-    const auto make = [index](P::Page page, int field, bool several, const char *filter, P::Start start,
+    const auto make = [index](P::Page page, int field, bool several, const QString &filter, P::Start start,
                               P::Root root, P::Ending ending = P::Ending::OrBelow) {
-        return PickerRule{index, page, field, several, QString::fromUtf8(filter), start, root, ending};
+        return PickerRule{index, page, field, several, filter, start, root, ending};
+    };
+    // The Windows version's entries first, then today's kinds of the field.
+    const auto offered = [](const char *filter, MediaKind kind) {
+        return filekinds::withCommonFormats(QString::fromUtf8(filter), kind);
     };
     switch (index) {
     case 0:
     case 1:
-        return make(P::Page::Background, index, false, mediafilters::kMusic, P::Start::Music, P::Root::None);
+        return make(P::Page::Background, index, false, mediafilters::music(), P::Start::Music, P::Root::None);
     case 2:
     case 3:
-        return make(P::Page::Background, index, false, mediafilters::kBackgroundPicture,
+        return make(P::Page::Background, index, false, mediafilters::backgroundPicture(),
                     P::Start::Backgrounds, P::Root::None);
     case 4:
-        return make(P::Page::Lesson, 10, false, kProgramFilter, P::Start::ProgramFolder, P::Root::None);
+        return make(P::Page::Lesson, 10, false, QString::fromUtf8(kProgramFilter), P::Start::ProgramFolder,
+                    P::Root::None);
     case 6:
-        return make(P::Page::Lesson, 3, false, kDocumentFilter, P::Start::LessonBook, P::Root::Document);
+        return make(P::Page::Lesson, 3, false, offered(kDocumentFilter, MediaKind::Document),
+                    P::Start::LessonBook, P::Root::Document);
     case 7:
-        return make(P::Page::Lesson, 4, true, kTextFilter, P::Start::LessonBook, P::Root::Document);
+        return make(P::Page::Lesson, 4, true, offered(kTextFilter, MediaKind::Text), P::Start::LessonBook,
+                    P::Root::Document);
     case 8:
-        return make(P::Page::Lesson, 5, true, kPresentationFilter, P::Start::LessonBook, P::Root::Document,
-                    P::Ending::Below);
+        return make(P::Page::Lesson, 5, true, offered(kPresentationFilter, MediaKind::Deck),
+                    P::Start::LessonBook, P::Root::Document, P::Ending::Below);
     case 9:
-        return make(P::Page::Lesson, 6, true, kFlashFilter, P::Start::LessonBook, P::Root::Document);
+        return make(P::Page::Lesson, 6, true, QString::fromUtf8(kFlashFilter), P::Start::LessonBook,
+                    P::Root::Document);
     case 10:
-        return make(P::Page::Lesson, 7, true, mediafilters::kMusic, P::Start::ProgramFolder,
+        return make(P::Page::Lesson, 7, true, mediafilters::music(), P::Start::ProgramFolder,
                     P::Root::Program);
     case 11:
-        return make(P::Page::Lesson, 8, true, kPictureFilter, P::Start::ProgramFolder, P::Root::Program);
+        return make(P::Page::Lesson, 8, true, offered(kPictureFilter, MediaKind::Picture),
+                    P::Start::ProgramFolder, P::Root::Program);
     default:
         return std::nullopt;
     }

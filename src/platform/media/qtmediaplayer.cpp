@@ -1,6 +1,8 @@
 #include "qtmediaplayer.h"
 
 #include "lesson/lessonbook.h"
+#include "lesson/mediacodecs.h"
+#include "missingdecoders.h"
 #include "platform/logic/playerreasons.h"
 #include "playerview.h"
 #include "videosurface.h"
@@ -161,6 +163,9 @@ QString QtMediaPlayer::reasonFor(const QString &message) const
     const QUrl source = sourceOf(m_url);
     if (source.isLocalFile() && !QFileInfo::exists(source.toLocalFile()))
         return playerreasons::missing();
+    // GStreamer's words when no decoder of the format is installed.
+    if (message.contains(QLatin1String("missing a plug-in")))
+        return mediacodecs::missingDecoderNotice(missingDecoders(source.toLocalFile()));
     return playerreasons::fromBackEnd(message);
 }
 

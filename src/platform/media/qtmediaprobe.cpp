@@ -1,7 +1,9 @@
 #include "qtmediaprobe.h"
 
+#include "missingdecoders.h"
 #include "platform/pictures/picturefile.h"
 
+#include "lesson/mediacodecs.h"
 #include "platform/logic/playerreasons.h"
 
 #include <QAudioOutput>
@@ -64,8 +66,11 @@ void probeAudioVideo(const QString &path, QObject *context, int timeoutMs,
                      });
     QObject::connect(player, &QMediaPlayer::errorOccurred, player,
                      [finish, path](QMediaPlayer::Error, const QString &message) {
-                         finish(QFileInfo::exists(path) ? playerreasons::fromBackEnd(message)
-                                                        : playerreasons::missing());
+                         // GStreamer's words when no decoder of the format is installed.
+                         finish(!QFileInfo::exists(path) ? playerreasons::missing()
+                                : message.contains(QLatin1String("missing a plug-in"))
+                                    ? mediacodecs::missingDecoderNotice(missingDecoders(path))
+                                    : playerreasons::fromBackEnd(message));
                      });
     QObject::connect(timer, &QTimer::timeout, player, [finish] { finish(playerreasons::noAnswer()); });
     timer->start(timeoutMs);

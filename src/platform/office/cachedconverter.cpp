@@ -1,7 +1,9 @@
 #include "cachedconverter.h"
 
 #include "conversionbackend.h"
+#include "lesson/filekinds.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -11,24 +13,31 @@
 
 namespace {
 
-const QByteArray kCompoundFile("\xD0\xCF\x11\xE0", 4);
-const QByteArray kRichText("{\\rtf");
-const QByteArray kZip("PK\x03\x04");
-// The folder every Word 2007 document keeps its parts in, named in the zip's directory.
-const QByteArray kWordPart("word/");
-
-QString formatFor(const QString &suffix)
+QString formatName(filekinds::Conversion conversion)
 {
-    if (suffix == QLatin1String("doc") || suffix == QLatin1String("rtf"))
+    switch (conversion) {
+    case filekinds::Conversion::Html:
         return QStringLiteral("html");
-    if (suffix == QLatin1String("ppt") || suffix == QLatin1String("pps"))
+    case filekinds::Conversion::Pdf:
         return QStringLiteral("pdf");
+    case filekinds::Conversion::None:
+        break;
+    }
     return QString();
 }
 
 ConvertedDocument::Format formatOf(const QString &format)
 {
     return format == QLatin1String("pdf") ? ConvertedDocument::Format::Pdf : ConvertedDocument::Format::Html;
+}
+
+// The office suite opened nothing or made nothing of it, as opposed to being
+// missing, dying or meeting a password.
+bool officeRefused(const QString &reason)
+{
+    return reason == QStringLiteral("LibreOffice 无法打开该文件") ||
+           reason == QStringLiteral("LibreOffice 未能转换该文件") ||
+           reason == QStringLiteral("转换结果无法读取");
 }
 
 } // namespace
@@ -43,19 +52,10 @@ CachedDocumentConverter::CachedDocumentConverter(DocumentCache cache, Conversion
 
 QString CachedDocumentConverter::signatureProblem(const QString &suffix, const QByteArray &content)
 {
-    const QString lower = suffix.toLower();
-    if (lower == QLatin1String("rtf"))
-        return content.startsWith(kRichText) ? QString() : QStringLiteral("文件内容不是 RTF 格式");
-    // Word opens a rich-text file and a Word 2007 document named ".doc" as well.
-    if (lower == QLatin1String("doc"))
-        return content.startsWith(kCompoundFile) || content.startsWith(kRichText) ||
-                       (content.startsWith(kZip) && content.contains(kWordPart))
-                   ? QString()
-                   : QStringLiteral("文件内容不是 Word 文档");
-    if (lower == QLatin1String("ppt") || lower == QLatin1String("pps"))
-        return content.startsWith(kCompoundFile) ? QString()
-                                                 : QStringLiteral("文件内容不是 PowerPoint 演示文稿");
-    return QString();
+    QByteArray bytes = content;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return filekinds::contentProblem(suffix, filekinds::identify(buffer));
 }
 
 void CachedDocumentConverter::open(const QString &path, Urgency urgency)
@@ -69,27 +69,35 @@ void CachedDocumentConverter::open(const QString &path, Urgency urgency)
         return;
     }
     if (suffix == QLatin1String("txt")) {
-        // A rich text saved as ".txt" is still shown as rich text, as the
-        // rich-text control does.
-        if (!file.peek(kRichText.size()).startsWith(kRichText)) {
+        // A rich text (or a Word text) saved as ".txt" is still shown as rich
+        // text, as the rich-text control does.
+        const filekinds::Content kind = filekinds::identify(file);
+        if (!filekinds::isRichText(kind)) {
             ConvertedDocument document{path, path, ConvertedDocument::Format::PlainText};
             later([this, document] { emit opened(document); });
             return;
         }
-        suffix = QStringLiteral("rtf");
+        suffix = filekinds::officeSuffix(suffix, kind, filekinds::Conversion::Html);
     }
-    const QString format = formatFor(suffix);
+    const filekinds::Conversion conversion = filekinds::conversionFor(suffix);
+    const QString format = formatName(conversion);
     if (format.isEmpty()) {
         later([this, path] { emit failed(path, QStringLiteral("不能打开这种类型的文件")); });
         return;
     }
-    const QByteArray content = file.readAll();
+    const filekinds::Content kind = filekinds::identify(file);
     // LibreOffice takes any bytes for plain text and reports success.
-    const QString problem = signatureProblem(suffix, content);
+    const QString problem = filekinds::contentProblem(suffix, kind);
     if (!problem.isEmpty()) {
         later([this, path, problem] { emit failed(path, problem); });
         return;
     }
+    if (kind == filekinds::Content::Pdf) {
+        openPdf(path);
+        return;
+    }
+    file.seek(0);
+    const QByteArray content = file.readAll();
     const QString key = DocumentCache::key(content);
     const QString cached = m_cache.find(key, format);
     if (!cached.isEmpty()) {
@@ -116,7 +124,9 @@ void CachedDocumentConverter::open(const QString &path, Urgency urgency)
         QStringLiteral("/%1-%2-%3").arg(QCoreApplication::applicationPid()).arg(id).arg(key.left(16));
     // The input is copied under a fixed name: the output is then always
     // "document.<format>", and the file converted is the content hashed.
-    const QString input = work + QStringLiteral("/in/document.") + suffix;
+    // Named for what it holds, so that the office suite imports it as that.
+    const QString input =
+        work + QStringLiteral("/in/document.") + filekinds::officeSuffix(suffix, kind, conversion);
     const QString output = work + QStringLiteral("/out");
     QDir().mkpath(work + QStringLiteral("/in"));
     QDir().mkpath(output);
@@ -165,7 +175,27 @@ void CachedDocumentConverter::onFinished(int id, const QString &problem)
         if (reason.isEmpty())
             emit opened(ConvertedDocument{source, stored, formatOf(conversion.format)});
         else
-            emit failed(source, reason);
+            emit failed(source, officeRefused(reason)
+                                    ? filekinds::conversionFailure(QFileInfo(source).suffix(), reason)
+                                    : reason);
+    }
+}
+
+void CachedDocumentConverter::openPdf(const QString &path)
+{
+    // Qt PDF shows it as it is: nothing to convert, nothing to cache.
+    QPdfDocument pdf;
+    const QPdfDocument::Error error = pdf.load(path);
+    QString problem;
+    if (error == QPdfDocument::Error::IncorrectPassword)
+        problem = QStringLiteral("文件有密码保护");
+    else if (error != QPdfDocument::Error::None || pdf.pageCount() < 1)
+        problem = QStringLiteral("PDF 文件已损坏，无法读取");
+    if (problem.isEmpty()) {
+        ConvertedDocument document{path, path, ConvertedDocument::Format::Pdf};
+        later([this, document] { emit opened(document); });
+    } else {
+        later([this, path, problem] { emit failed(path, problem); });
     }
 }
 

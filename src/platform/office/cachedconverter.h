@@ -11,7 +11,8 @@ class ConversionBackEnd;
 
 // The document converter: checks that a file is what its name says, looks
 // for its content in the cache, and otherwise has the back end convert it
-// (one conversion per content, however many ask for it at once).
+// (one conversion per content, however many ask for it at once). A PDF is
+// handed on as it is.
 class CachedDocumentConverter : public DocumentConverter
 {
     Q_OBJECT
@@ -37,6 +38,7 @@ private:
         bool urgent = false;
     };
 
+    void openPdf(const QString &path);
     void onFinished(int id, const QString &problem);
     QString outputProblem(const QString &file, const QString &format) const;
     void later(std::function<void()> emitter);

@@ -238,8 +238,9 @@ void OfficeListenerBackEnd::sendNext()
                                                    QFileInfo(m_current->input).completeBaseName() +
                                                    QLatin1Char('.') + m_current->format},
                     {QStringLiteral("filter"), filterFor(m_current->format)}};
-    if (m_current->format == QLatin1String("pdf"))
-        job.insert(QStringLiteral("import"), OfficeProcessBackEnd::kDeckFilter);
+    const QString filter = OfficeProcessBackEnd::importFilter(m_current->input);
+    if (!filter.isEmpty())
+        job.insert(QStringLiteral("import"), filter);
     m_worker->write(QJsonDocument(job).toJson(QJsonDocument::Compact) + '\n');
     m_timeout->start(kTimeoutMs);
 }

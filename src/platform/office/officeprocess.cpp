@@ -4,6 +4,7 @@
 
 #include <csignal>
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -17,6 +18,20 @@ namespace {
 const int kMaxProfiles = 16;
 
 } // namespace
+
+QString OfficeProcessBackEnd::importFilter(const QString &input)
+{
+    const QString suffix = QFileInfo(input).suffix();
+    if (suffix == QLatin1String("ppt"))
+        return QStringLiteral("MS PowerPoint 97");
+    if (suffix == QLatin1String("pptx"))
+        return QStringLiteral("Impress MS PowerPoint 2007 XML");
+    if (suffix == QLatin1String("odp"))
+        return QStringLiteral("impress8");
+    if (suffix == QLatin1String("wps"))
+        return QStringLiteral("MS Word 97");
+    return QString();
+}
 
 OfficeProcessBackEnd::OfficeProcessBackEnd(QString profilesFolder, QString program, int maxRunning,
                                            QObject *parent)
@@ -90,8 +105,9 @@ void OfficeProcessBackEnd::startWaiting()
         QStringList arguments{
             QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(running->profile).toString(),
             QStringLiteral("--headless"), QStringLiteral("--invisible"), QStringLiteral("--norestore")};
-        if (job.format == QLatin1String("pdf"))
-            arguments << QStringLiteral("--infilter=") + kDeckFilter;
+        const QString filter = importFilter(job.input);
+        if (!filter.isEmpty())
+            arguments << QStringLiteral("--infilter=") + filter;
         arguments << QStringLiteral("--convert-to") << job.format << QStringLiteral("--outdir")
                   << job.outputFolder << job.input;
         connect(running->process, &QProcess::finished, this,

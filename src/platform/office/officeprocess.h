@@ -22,9 +22,10 @@ class OfficeProcessBackEnd : public ConversionBackEnd
     Q_OBJECT
 public:
     static constexpr int kTimeoutMs = 180000;
-    // Decks are read as PowerPoint files and nothing else: LibreOffice would
-    // otherwise take bytes it cannot read for a text and make slides of them.
-    static inline const QString kDeckFilter = QStringLiteral("MS PowerPoint 97");
+    // Decks (and WPS texts) are read as what they are named and nothing else:
+    // LibreOffice would otherwise take bytes it cannot read for a text and make
+    // slides of them. The import filter for an input file, empty for the rest.
+    static QString importFilter(const QString &input);
 
     explicit OfficeProcessBackEnd(QString profilesFolder, QString program = QStringLiteral("soffice"),
                                   int maxRunning = 2, QObject *parent = nullptr);

@@ -204,7 +204,8 @@ private slots:
         d.item("WordOpen");
         const OpenFileRequest &request = d.fakes.fileDialog.requests.first();
         QCOMPARE(request.filter,
-                 QStringLiteral("文档文件(*.DOC)|*.doc|RichText文件(*.rtf)|*.rtf|文本文件(*.txt)|*.txt"));
+                 QStringLiteral("文档文件(*.DOC)|*.doc|RichText文件(*.rtf)|*.rtf|文本文件(*.txt)|*.txt|"
+                                "常用格式|*.docx;*.odt;*.wps;*.txt"));
         QCOMPARE(request.startFolder, d.context.book.lessonBook());
         QCOMPARE(d.state.LessonFields[slot::DocumentFile], broken);
         QVERIFY(d.desktop->windowTitle().endsWith(QString(19, QLatin1Char(' ')) + QStringLiteral("坏")));
@@ -363,7 +364,8 @@ private slots:
         d.show();
         d.fakes.fileDialog.answerCancel();
         d.click("ppt");
-        QCOMPARE(d.fakes.fileDialog.requests.first().filter, QStringLiteral("PowerPoint演示文稿|*.ppt"));
+        QCOMPARE(d.fakes.fileDialog.requests.first().filter,
+                 QStringLiteral("PowerPoint演示文稿|*.ppt|常用格式|*.pptx;*.ppsx;*.odp;*.dps;*.pdf"));
         QCOMPARE(d.desktop->toolbar()->button(QStringLiteral("ppt"))->text(), QStringLiteral("播放"));
         QVERIFY(!d.pane<DeckPane>(PaneKind::Deck)->isVisible());
     }

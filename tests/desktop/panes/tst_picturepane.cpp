@@ -266,7 +266,7 @@ private slots:
         QCOMPARE(request.startFolder, d.programFolder());
         QCOMPARE(request.filter,
                  QStringLiteral("图片文件|*.bmp;*.ico;*.cur;*.jpg;*.jpeg;*.gif|Jpeg文件|*.jpeg;"
-                                "*.jpg|Gif文件|*.gif|所有文件|*.*"));
+                                "*.jpg|Gif文件|*.gif|常用格式|*.png;*.webp;*.svg;*.tif;*.tiff|所有文件|*.*"));
 
         const QString folder = d.programFolder() + QStringLiteral("/pics/");
         QCOMPARE(d.state.LessonFields[slot::PictureFiles], folder);

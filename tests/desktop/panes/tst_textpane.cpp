@@ -171,7 +171,8 @@ private slots:
         d.fakes.fileDialog.answerCancel();
         d.button("txt");
         const OpenFileRequest &request = d.fakes.fileDialog.requests.first();
-        QCOMPARE(request.filter, QStringLiteral("文本文件(*.txt)|*.txt|RichText文件(*.rtf)|*.rtf"));
+        QCOMPARE(request.filter,
+                 QStringLiteral("文本文件(*.txt)|*.txt|RichText文件(*.rtf)|*.rtf|常用格式|*.docx;*.odt"));
         QCOMPARE(request.startFolder, d.context.book.lessonBook());
         QVERIFY(request.fileName.isEmpty());
         QVERIFY(d.rich->toPlainText().isEmpty());
@@ -232,6 +233,28 @@ private slots:
         QCOMPARE(d.fakes.messageBox.shown.size(), 1);
         QVERIFY(d.fakes.messageBox.shown.at(0).text.contains(QStringLiteral("missing.txt")));
         QCOMPARE(d.fakes.messageBox.shown.at(0).title, QStringLiteral("提示"));
+    }
+
+    // A Word 2007 or OpenDocument text goes to the converter and shows as rich
+    // text; what a text's bytes are decides, not its name.
+    void wordTextsShowAsRichTextByTheirContent()
+    {
+        TextDesktop d;
+        const QString docx =
+            d.install(officefixtures::fixture("word2007.doc"), QStringLiteral("备课本/讲义.docx"));
+        const QString notes = d.write(QStringLiteral("备课本/笔记.docx"), "just words");
+        d.fakes.documents.provide(
+            docx, ConvertedDocument::Format::Html,
+            d.write(QStringLiteral("converted/d.html"),
+                    QStringLiteral("<html><body><p><b>讲义</b></p></body></html>").toUtf8()));
+        d.state.LessonFields[4] = QStringLiteral("讲义.docx 笔记.docx ");
+        d.open();
+        d.button("txt");
+        QTRY_COMPARE(d.rich->toPlainText(), QStringLiteral("讲义"));
+        QCOMPARE(d.rich->document()->begin().begin().fragment().charFormat().fontWeight(), int(QFont::Bold));
+        d.button("txt");
+        QCOMPARE(d.rich->toPlainText(), QStringLiteral("just words"));
+        QCOMPARE(d.fakes.documents.requested, QStringList{docx});
     }
 
     // A rich text as a teacher saves it: a 20 pt heading, 12 pt text, a

@@ -40,7 +40,8 @@ private slots:
             d.fakes.fileDialog.requests.first().filter,
             QStringLiteral("MP3文件|*.mp3;*.M3u|Midi文件|*.mid;*.midi;*.rmi|Windows视音频文件|*.avi;*.wav|"
                            "电影文件|*.mpg;*.mpeg;*.mpa;*.mpv2;*.mp2v;*.mpe;*.mp2;*.dat|"
-                           "Windows Media音视频文件|*.wma;*.wax;*.wmv;*.wvx|所有文件|*.*"));
+                           "Windows Media音视频文件|*.wma;*.wax;*.wmv;*.wvx|"
+                           "常用格式|*.mp4;*.m4a;*.mov;*.webm;*.mkv;*.ogg;*.opus;*.flac;*.aac|所有文件|*.*"));
         QVERIFY(d.player->commands.isEmpty());
         QVERIFY(!d.video->isVisible());
 
