@@ -87,7 +87,8 @@ private slots:
                                      [&name](const QString &text) { return text.contains(name); }));
         };
         // The player and the picture pane tell their missing files in their own places.
-        auto *notice = p.pane<VideoPane>(PaneKind::Video)->control()->findChild<QLabel *>(QStringLiteral("notice"));
+        auto *notice =
+            p.pane<VideoPane>(PaneKind::Video)->control()->findChild<QLabel *>(QStringLiteral("notice"));
         QTRY_VERIFY_WITH_TIMEOUT(notice && notice->text().contains(kMissing[4]), 15000);
         QVERIFY(p.pane<PicturePane>(PaneKind::Picture)->Image1(0)->showsNotice());
         for (const QString &name : kMissing) {
