@@ -115,7 +115,9 @@ void TestLessonCheck::homeMenuOffersTheCheckOnceALessonIsChosen()
     QCOMPARE(items.at(0)->objectName(), QStringLiteral("MyFileOpen"));
     QCOMPARE(items.at(1)->objectName(), QStringLiteral("MyCheck"));
     QCOMPARE(items.at(1)->text(), QStringLiteral("检查课件"));
-    QCOMPARE(items.at(2)->objectName(), QStringLiteral("clin"));
+    QCOMPARE(items.at(2)->objectName(), QStringLiteral("MyPack"));
+    QCOMPARE(items.at(3)->objectName(), QStringLiteral("MyImport"));
+    QCOMPARE(items.at(4)->objectName(), QStringLiteral("clin"));
     QVERIFY(!items.at(1)->isEnabled());
 
     t.fakes.fileDialog.answer({lesson});
