@@ -398,7 +398,8 @@ private slots:
             const QImage shown = pictures->Image1(0)->grab().toImage();
             return shown.pixelColor(shown.rect().center());
         };
-        QCOMPARE(firstPicture(), QColor(Qt::red));
+        // Earlier tests leave the list anywhere: paging shows another picture and back.
+        const QColor first = firstPicture();
         d.fakes.fileDialog.answer({d.write("备课本/keys.swf", boxMovie(kStage, kBox))});
         d.item("Flashstar");
         RuffleFlashPlayer *player = d.player();
@@ -413,15 +414,15 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), input);
         QCOMPARE(d.current(), QStringLiteral("Flash"));
         QTest::keyClick(input, Qt::Key_PageDown);
-        QCOMPARE(firstPicture(), QColor(Qt::blue));
+        QVERIFY(firstPicture() != first);
         QTest::keyClick(input, Qt::Key_PageUp);
-        QCOMPARE(firstPicture(), QColor(Qt::red));
+        QCOMPARE(firstPicture(), first);
 
         QPlainTextEdit *text1 = d.desktop->inputBox();
         QTest::mouseClick(text1->viewport(), Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), text1);
         QTest::keyClick(text1, Qt::Key_PageDown);
-        QCOMPARE(firstPicture(), QColor(Qt::red));
+        QCOMPARE(firstPicture(), first);
         pictures->setVisible(false);
     }
 };
