@@ -3,6 +3,8 @@
 #include "lesson/configfile.h"
 #include "lesson/lessonbook.h"
 
+#include <QCryptographicHash>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
@@ -162,6 +164,16 @@ bool plan(const LessonRecord &fields, const LessonBook &book, PackPlan *out, QSt
     result.files = members.files();
     *out = result;
     return true;
+}
+
+QString fileSha256(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(&file);
+    return QString::fromLatin1(hash.result().toHex());
 }
 
 } // namespace lessonpack

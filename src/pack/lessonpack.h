@@ -28,6 +28,9 @@ QString memberOf(int field, const QString &stored);
 // The inverse: how the lesson stores a member in the field.
 QString storedOf(int field, const QString &member);
 
+// The SHA-256 of a file in hex, as the manifest holds it; empty when it cannot be read.
+QString fileSha256(const QString &path);
+
 // The lesson with every name that stands for a renamed member renamed too.
 LessonRecord renamed(const LessonRecord &fields, const QHash<QString, QString> &members);
 

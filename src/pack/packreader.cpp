@@ -64,16 +64,6 @@ QString sizeText(qint64 bytes)
     return QStringLiteral("%1 MB").arg(double(bytes) / (1024 * 1024), 0, 'f', 1);
 }
 
-QString fileSha256(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(&file);
-    return QString::fromLatin1(hash.result().toHex());
-}
-
 // Whether writing `target` stays in the lesson book: no link at the target,
 // and the nearest folder that exists lies in the lesson book once links are
 // followed (or is the program folder itself, before the lesson book exists).

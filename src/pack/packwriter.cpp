@@ -13,17 +13,6 @@ namespace lessonpack {
 
 namespace {
 
-QString sha256Of(const QString &path, qint64 *size)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(&file);
-    *size = file.size();
-    return QString::fromLatin1(hash.result().toHex());
-}
-
 QJsonObject entry(const QString &member, qint64 size, const QString &sha256)
 {
     return QJsonObject{
@@ -57,11 +46,10 @@ bool writePack(const PackPlan &plan, const QString &zipPath, const QString &vers
         plan.lessonMember, plan.lessonBytes.size(),
         QString::fromLatin1(QCryptographicHash::hash(plan.lessonBytes, QCryptographicHash::Sha256).toHex())));
     for (const PackFile &file : plan.files) {
-        qint64 size = 0;
-        const QString sha256 = sha256Of(file.source, &size);
+        const QString sha256 = fileSha256(file.source);
         if (sha256.isEmpty())
             return fail(QStringLiteral("无法读取“%1”").arg(file.source));
-        files.append(entry(file.member, size, sha256));
+        files.append(entry(file.member, QFileInfo(file.source).size(), sha256));
     }
     const QByteArray manifest =
         QJsonDocument(QJsonObject{{QStringLiteral("program"), QStringLiteral("Veltano")},

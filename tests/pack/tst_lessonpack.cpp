@@ -4,6 +4,7 @@
 #include "pack/lessonpack.h"
 #include "pack/packreader.h"
 #include "pack/packwriter.h"
+#include "support/filebytes.h"
 
 #include <QDirIterator>
 #include <QTemporaryDir>
@@ -14,20 +15,6 @@
 using namespace lessonpack;
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QStringList filesBelow(const QString &folder)
 {
@@ -59,7 +46,7 @@ QByteArray makeZip(const QString &path, const QList<RawMember> &members)
             zip_file_set_external_attributes(zip, index, 0, ZIP_OPSYS_UNIX, (S_IFLNK | 0777) << 16);
     }
     zip_close(zip);
-    return readFile(path);
+    return filebytes::readAll(path);
 }
 
 const QByteArray kLesson = "章\r\n课\r\n";
@@ -112,14 +99,14 @@ private slots:
         m_there = m_dir.filePath(round + QStringLiteral("/there"));
         m_outside = m_dir.filePath(round + QStringLiteral("/outside"));
         QDir().mkpath(m_there);
-        writeFile(m_here + QStringLiteral("/备课本/高中/讲义.doc"), "doc");
-        writeFile(m_here + QStringLiteral("/备课本/高中/a.txt"), "text");
-        writeFile(m_here + QStringLiteral("/备课本/图/p.jpg"), "picture");
-        writeFile(m_here + QStringLiteral("/set/image/1.jpg"), "installed");
-        writeFile(m_here + QStringLiteral("/set/music/tn.mid"), "music");
-        writeFile(m_outside + QStringLiteral("/背景.jpg"), "background 1");
-        writeFile(m_outside + QStringLiteral("/别处/背景.jpg"), "background 2");
-        writeFile(m_outside + QStringLiteral("/tool"), "program");
+        filebytes::write(m_here + QStringLiteral("/备课本/高中/讲义.doc"), "doc");
+        filebytes::write(m_here + QStringLiteral("/备课本/高中/a.txt"), "text");
+        filebytes::write(m_here + QStringLiteral("/备课本/图/p.jpg"), "picture");
+        filebytes::write(m_here + QStringLiteral("/set/image/1.jpg"), "installed");
+        filebytes::write(m_here + QStringLiteral("/set/music/tn.mid"), "music");
+        filebytes::write(m_outside + QStringLiteral("/背景.jpg"), "background 1");
+        filebytes::write(m_outside + QStringLiteral("/别处/背景.jpg"), "background 2");
+        filebytes::write(m_outside + QStringLiteral("/tool"), "program");
         QFile::setPermissions(m_outside + QStringLiteral("/tool"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
@@ -154,14 +141,14 @@ private slots:
                                           QStringLiteral("备课本/高中/a.txt"),
                                           QStringLiteral("备课本/高中/讲义.doc"),
                                       }));
-        QCOMPARE(readFile(m_there + QStringLiteral("/备课本/集合-附件/背景-2.jpg")),
+        QCOMPARE(filebytes::readAll(m_there + QStringLiteral("/备课本/集合-附件/背景-2.jpg")),
                  QByteArray("background 2"));
         // The lesson's other program can still be started; nothing else becomes a program.
         QVERIFY(QFileInfo(m_there + QStringLiteral("/备课本/集合-附件/tool")).isExecutable());
         QVERIFY(!QFileInfo(m_there + QStringLiteral("/备课本/高中/a.txt")).isExecutable());
 
         // A Windows lesson file: GBK, CR LF, backslashes; full paths now relative.
-        const QByteArray bytes = readFile(lessonPath);
+        const QByteArray bytes = filebytes::readAll(lessonPath);
         QCOMPARE(bytes.count("\r\n"), 15);
         QByteArray title;
         QVERIFY(gbk::encode(QStringLiteral("\r\n集合\r\n"), &title));
@@ -274,8 +261,8 @@ private slots:
         QVERIFY2(reader.prepare(LessonBook(m_there), qint64(1) << 40, &preview, &error), qPrintable(error));
         QVERIFY(reader.unpack(LessonBook(m_there), OnConflict::KeepBoth, &lessonPath, &error));
         QCOMPARE(lessonPath, m_there + QStringLiteral("/备课本/配置区/几何.spz"));
-        QCOMPARE(readFile(lessonPath), kLesson);
-        QCOMPARE(readFile(m_there + QStringLiteral("/备课本/图/三角.jpg")), QByteArray("jpg"));
+        QCOMPARE(filebytes::readAll(lessonPath), kLesson);
+        QCOMPARE(filebytes::readAll(m_there + QStringLiteral("/备课本/图/三角.jpg")), QByteArray("jpg"));
     }
 
     // A file that differs here is listed; kept, the packed one is renamed and the lesson names it.
@@ -285,9 +272,9 @@ private slots:
         packed(zipPath);
         const QString picture = m_there + QStringLiteral("/备课本/图/p.jpg");
         const QString background = m_there + QStringLiteral("/备课本/集合-附件/背景.jpg");
-        writeFile(picture, "teacher's own picture");
-        writeFile(background, "teacher's own background");
-        writeFile(m_there + QStringLiteral("/备课本/高中/a.txt"), "text"); // the same: no conflict
+        filebytes::write(picture, "teacher's own picture");
+        filebytes::write(background, "teacher's own background");
+        filebytes::write(m_there + QStringLiteral("/备课本/高中/a.txt"), "text"); // the same: no conflict
 
         for (const OnConflict choice : {OnConflict::KeepBoth, OnConflict::Replace}) {
             PackReader reader;
@@ -303,15 +290,15 @@ private slots:
             if (choice == OnConflict::KeepBoth) {
                 QCOMPARE(preview.differing, (QStringList{QStringLiteral("备课本/图/p.jpg"),
                                                          QStringLiteral("备课本/集合-附件/背景.jpg")}));
-                QCOMPARE(readFile(picture), QByteArray("teacher's own picture"));
+                QCOMPARE(filebytes::readAll(picture), QByteArray("teacher's own picture"));
                 // A list ends its names at a space; a single name may hold one.
                 QCOMPARE(back[slot::PictureFiles], QStringLiteral("备课本\\图\\p(2).jpg set\\image\\1.jpg "));
                 QCOMPARE(back[slot::Picture1], QStringLiteral("备课本\\集合-附件\\背景 (2).jpg"));
-                QCOMPARE(readFile(m_there + QStringLiteral("/备课本/集合-附件/背景 (2).jpg")),
+                QCOMPARE(filebytes::readAll(m_there + QStringLiteral("/备课本/集合-附件/背景 (2).jpg")),
                          QByteArray("background 1"));
             } else {
-                QCOMPARE(readFile(picture), QByteArray("picture"));
-                QCOMPARE(readFile(background), QByteArray("background 1"));
+                QCOMPARE(filebytes::readAll(picture), QByteArray("picture"));
+                QCOMPARE(filebytes::readAll(background), QByteArray("background 1"));
                 QCOMPARE(back[slot::PictureFiles], QStringLiteral("备课本\\图\\p.jpg set\\image\\1.jpg "));
             }
         }
