@@ -8,7 +8,6 @@
 #include "paneservices.h"
 #include "platform/filedialog.h"
 #include "platform/mediaplayer.h"
-#include "platform/messagebox.h"
 
 #include <QCursor>
 #include <QMenu>

@@ -1,6 +1,9 @@
 #include "missingdecoders.h"
 
+#include "platform/logic/playerreasons.h"
+
 #include <QFile>
+#include <QFileInfo>
 #include <QMediaFormat>
 
 namespace {
@@ -66,4 +69,14 @@ QList<mediacodecs::Codec> missingDecoders(const QString &path)
             missing.append(codec);
     }
     return missing.isEmpty() ? declared : missing;
+}
+
+QString playerReason(const QString &path, const QString &message)
+{
+    if (!path.isEmpty() && !QFileInfo::exists(path))
+        return playerreasons::missing();
+    // GStreamer's words when no decoder of the format is installed.
+    if (message.contains(QLatin1String("missing a plug-in")))
+        return mediacodecs::missingDecoderNotice(missingDecoders(path));
+    return playerreasons::fromBackEnd(message);
 }

@@ -9,3 +9,7 @@
 // plays; all it declares when the media back end claims to decode every one
 // of them; none for a file that cannot be read.
 QList<mediacodecs::Codec> missingDecoders(const QString &path);
+
+// Why the media back end could not play the local file at `path`, in the
+// teacher's words: missing, the decoders it lacks, or the back end's `message`.
+QString playerReason(const QString &path, const QString &message);

@@ -1,7 +1,6 @@
 #include "qtmediaplayer.h"
 
 #include "lesson/lessonbook.h"
-#include "lesson/mediacodecs.h"
 #include "missingdecoders.h"
 #include "platform/logic/playerreasons.h"
 #include "playerview.h"
@@ -161,12 +160,7 @@ QString QtMediaPlayer::reasonFor(const QString &message) const
 {
     // However the back end words it, a file that is not there is missing.
     const QUrl source = sourceOf(m_url);
-    if (source.isLocalFile() && !QFileInfo::exists(source.toLocalFile()))
-        return playerreasons::missing();
-    // GStreamer's words when no decoder of the format is installed.
-    if (message.contains(QLatin1String("missing a plug-in")))
-        return mediacodecs::missingDecoderNotice(missingDecoders(source.toLocalFile()));
-    return playerreasons::fromBackEnd(message);
+    return playerReason(source.isLocalFile() ? source.toLocalFile() : QString(), message);
 }
 
 void QtMediaPlayer::setVolume(int volume)

@@ -3,12 +3,9 @@
 #include "missingdecoders.h"
 #include "platform/pictures/picturefile.h"
 
-#include "lesson/mediacodecs.h"
 #include "platform/logic/playerreasons.h"
 
 #include <QAudioOutput>
-#include <QFileInfo>
-#include <QImageReader>
 #include <QMediaPlayer>
 #include <QPointer>
 #include <QThreadPool>
@@ -64,14 +61,9 @@ void probeAudioVideo(const QString &path, QObject *context, int timeoutMs,
                          else if (status == QMediaPlayer::InvalidMedia)
                              finish(playerreasons::unplayable());
                      });
-    QObject::connect(player, &QMediaPlayer::errorOccurred, player,
-                     [finish, path](QMediaPlayer::Error, const QString &message) {
-                         // GStreamer's words when no decoder of the format is installed.
-                         finish(!QFileInfo::exists(path) ? playerreasons::missing()
-                                : message.contains(QLatin1String("missing a plug-in"))
-                                    ? mediacodecs::missingDecoderNotice(missingDecoders(path))
-                                    : playerreasons::fromBackEnd(message));
-                     });
+    QObject::connect(
+        player, &QMediaPlayer::errorOccurred, player,
+        [finish, path](QMediaPlayer::Error, const QString &message) { finish(playerReason(path, message)); });
     QObject::connect(timer, &QTimer::timeout, player, [finish] { finish(playerreasons::noAnswer()); });
     timer->start(timeoutMs);
     player->setSource(QUrl::fromLocalFile(path));
