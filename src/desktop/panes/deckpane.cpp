@@ -22,7 +22,7 @@ const QString kStop = QStringLiteral("停止");
 DeckPane::DeckPane(const PaneServices &services, const FullArea &fullArea, QWidget *workArea, QObject *parent)
     : Pane(PaneKind::Deck, new DeckView(workArea), services.scale, parent), m_services(services),
       m_fullArea(fullArea), m_view(static_cast<DeckView *>(control())),
-      m_wait(new DocumentWait(services.documents, services.messageBox, workArea, this))
+      m_wait(new DocumentWait(services.documents, workArea, this))
 {
     connect(m_view, &DeckView::deckShown, this, [this] {
         emit recorded(kind());

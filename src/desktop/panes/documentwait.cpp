@@ -1,12 +1,10 @@
 #include "documentwait.h"
 
-#include "busynotice.h"
+#include "panenotice.h"
 #include "platform/documentconverter.h"
-#include "platform/messagebox.h"
 
-DocumentWait::DocumentWait(DocumentConverter *converter, MessageBox *messageBox, QWidget *workArea,
-                           QObject *parent)
-    : QObject(parent), m_converter(converter), m_messageBox(messageBox), m_busy(new BusyNotice(workArea))
+DocumentWait::DocumentWait(DocumentConverter *converter, QWidget *workArea, QObject *parent)
+    : QObject(parent), m_converter(converter), m_notice(new PaneNotice(workArea))
 {
     connect(converter, &DocumentConverter::opened, this, &DocumentWait::onOpened);
     connect(converter, &DocumentConverter::failed, this, &DocumentWait::onFailed);
@@ -18,7 +16,8 @@ void DocumentWait::request(const QString &path, QWidget *pane)
     const bool hurry = pane && !m_teacherWaits;
     if (pane) {
         m_teacherWaits = true;
-        m_busy->start(pane);
+        m_pane = pane;
+        m_notice->start(pane);
     }
     if (path == m_pending && !hurry)
         return;
@@ -35,12 +34,12 @@ void DocumentWait::cancel()
 
 void DocumentWait::report(const QString &path, const QString &reason)
 {
-    const QString notice = path + QLatin1Char('\n') + reason;
-    if (m_reported.contains(notice))
-        return;
-    m_reported.insert(notice);
-    m_messageBox->show(QStringLiteral("无法打开文档：\n") + notice, QStringLiteral("提示"),
-                       MessageBox::Icon::Warning, MessageBox::Buttons::Ok);
+    tell(QStringLiteral("无法打开文档：\n") + path + QLatin1Char('\n') + reason);
+}
+
+void DocumentWait::tell(const QString &text, QWidget *pane)
+{
+    m_notice->fail(pane ? pane : m_pane.data(), text);
 }
 
 void DocumentWait::onOpened(const ConvertedDocument &document)
@@ -66,5 +65,5 @@ void DocumentWait::onFailed(const QString &source, const QString &reason)
 void DocumentWait::stop()
 {
     m_teacherWaits = false;
-    m_busy->stop();
+    m_notice->stop();
 }

@@ -1,26 +1,24 @@
 #pragma once
 
 #include <QObject>
-#include <QSet>
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 
 struct ConvertedDocument;
-class BusyNotice;
+class PaneNotice;
 class DocumentConverter;
-class MessageBox;
-class QWidget;
 
 // The one document a pane waits for from the converter: while the teacher
 // waits, the "正在打开…" notice and a busy pointer over the pane; when it
-// cannot be opened, one notice naming the file and the reason. A document
+// cannot be opened, a notice over the pane naming the file and the reason. A document
 // asked for in the background (nobody waiting) fails quietly. Outcomes for
 // other documents, or for one no longer waited for, are ignored.
 class DocumentWait : public QObject
 {
     Q_OBJECT
 public:
-    DocumentWait(DocumentConverter *converter, MessageBox *messageBox, QWidget *workArea,
-                 QObject *parent = nullptr);
+    DocumentWait(DocumentConverter *converter, QWidget *workArea, QObject *parent = nullptr);
 
     // Asks for `path`. With `pane` the teacher waits over that pane and the
     // document goes ahead of those converting in the background; asking again
@@ -31,9 +29,11 @@ public:
     const QString &pending() const { return m_pending; }
     bool teacherWaits() const { return m_teacherWaits; }
 
-    // The notice for a document that cannot be opened or read. Each file is named
-    // once for the same reason, however often the teacher asks for it again.
+    // The notice for a document that cannot be opened or read, over the pane
+    // last waited over.
     void report(const QString &path, const QString &reason);
+    // Any other failure, over `pane` (the pane last waited over when null).
+    void tell(const QString &text, QWidget *pane = nullptr);
 
 signals:
     // `waited` tells whether the teacher was waiting for it.
@@ -45,9 +45,8 @@ private:
     void stop();
 
     DocumentConverter *m_converter;
-    MessageBox *m_messageBox;
-    BusyNotice *m_busy;
+    PaneNotice *m_notice;
+    QPointer<QWidget> m_pane;
     QString m_pending;
     bool m_teacherWaits = false;
-    QSet<QString> m_reported;
 };

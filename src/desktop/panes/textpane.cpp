@@ -46,7 +46,7 @@ TextPane::TextPane(const PaneServices &services, QWidget *workArea, QPlainTextEd
                    QObject *parent)
     : Pane(PaneKind::Text, makeRichTextBox(workArea), services.scale, parent), m_services(services),
       m_richText(static_cast<QTextEdit *>(control())), m_input(input), m_location(location),
-      m_wait(new DocumentWait(services.documents, services.messageBox, workArea, this))
+      m_wait(new DocumentWait(services.documents, workArea, this))
 {
     m_richText->viewport()->installEventFilter(this);
     m_input->installEventFilter(this);
@@ -92,7 +92,7 @@ bool TextPane::loadFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        tell(QStringLiteral("找不到文本文件：\n") + path);
+        m_wait->tell(QStringLiteral("找不到文本文件：\n") + path, m_richText);
         return false;
     }
     // Decided by the content, as the rich-text control does, not by the name:
@@ -219,10 +219,4 @@ void TextPane::Myfont()
     all.select(QTextCursor::Document);
     all.mergeCharFormat(format);
     setFontSize(FontSize::fromPoints(chosen->pointSizeF()));
-}
-
-void TextPane::tell(const QString &message)
-{
-    m_services.messageBox->show(message, QStringLiteral("提示"), MessageBox::Icon::Information,
-                                MessageBox::Buttons::Ok);
 }

@@ -50,8 +50,8 @@ public:
     // Loads a ".txt" file (decoded by decodeTextFile) in the pane's own font,
     // or starts opening a rich-text file through the document converter: it
     // arrives with its formatting, sizes and pictures, its first character's
-    // size becoming the pane's. A file that cannot be read is reported and the
-    // pane keeps what it had.
+    // size becoming the pane's. A file that cannot be read gets a notice over the
+    // pane, which keeps what it had.
     bool loadFile(const QString &path);
 
 protected:
@@ -63,7 +63,6 @@ private:
     // The pane's size for the whole text, a rich text's own sizes included.
     void setFontSize(const FontSize &size);
     void showPlainText(const QString &text);
-    void tell(const QString &message);
     void onOpened(const ConvertedDocument &converted);
 
     const PaneServices &m_services;

@@ -25,7 +25,7 @@ WordPane::WordPane(const PaneServices &services, const FullArea &fullArea, Pane 
                    TextPane *text, QMenu *location, QObject *parent)
     : QObject(parent), m_services(services), m_fullArea(fullArea), m_ole1(ole1), m_ole2(ole2), m_text(text),
       m_location(location),
-      m_wait(new DocumentWait(services.documents, services.messageBox, ole1->control()->parentWidget(), this))
+      m_wait(new DocumentWait(services.documents, ole1->control()->parentWidget(), this))
 {
     for (DocumentContainer *container : {OLE1(), OLE2()}) {
         connect(container, &DocumentContainer::released, this,
