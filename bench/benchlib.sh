@@ -133,3 +133,19 @@ while time.monotonic() < deadline:
 sys.exit(1)
 PY
 }
+thread_arenas() { # pid: allocation arenas the C library made for threads (64 MiB-aligned heaps)
+  python3 - "/proc/$1/maps" <<'PY'
+import sys
+heap = 64 << 20
+maps = []
+for line in open(sys.argv[1]):
+    span, perms = line.split()[:2]
+    start, end = (int(x, 16) for x in span.split('-'))
+    maps.append((start, end, perms))
+# an arena: read-write from a 64 MiB boundary, the rest of its 64 MiB reserved
+print(sum(1 for i, (start, end, perms) in enumerate(maps)
+          if start % heap == 0 and perms == 'rw-p'
+          and (end == start + heap
+               or (i + 1 < len(maps) and maps[i + 1] == (end, start + heap, '---p')))))
+PY
+}

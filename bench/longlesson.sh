@@ -7,7 +7,8 @@
 # in a browser window opened and closed), the memory of the process tree
 # sampled each minute; its growth from minute 5 (minute 1 in a run shorter
 # than 6 minutes) to the end, and the processes, file descriptors and
-# temporary files before and after. Exits non-zero when the growth is 10 % or
+# temporary files (and the allocation arenas of threads, which should be none)
+# before and after. Exits non-zero when the growth is 10 % or
 # more or anything is left behind. A run given in seconds (the test command's
 # "20s") plays at least one round after the first and samples after each.
 # Usage: longlesson.sh APP_DIR MINUTES|SECONDSs
@@ -23,8 +24,8 @@ write_settings "$XDG_CONFIG_HOME/Veltano/Dravik.dll" 'No1 School' '高中数学'
 export TMPDIR="$work/tmp"
 mkdir -p "$TMPDIR"
 
-counts() { # processes in the tree, descriptors of the program, temporary files
-  echo "$(tree $pid | wc -w) $(ls /proc/$pid/fd | wc -l) $(find "$TMPDIR" -mindepth 1 | wc -l)"
+counts() { # processes in the tree, descriptors of the program, temporary files, thread arenas
+  echo "$(tree $pid | wc -w) $(ls /proc/$pid/fd | wc -l) $(find "$TMPDIR" -mindepth 1 | wc -l) $(thread_arenas $pid)"
 }
 source "$(dirname "$0")/lessonround.sh"
 
@@ -49,12 +50,14 @@ kill -0 $pid # still running
 from=$([ ${#samples[@]} -ge 6 ] && [ $unit = minute ] && echo 5 || echo 1)
 base=${samples[$((from - 1))]} last=${samples[-1]}
 growth=$(awk -v a="$base" -v b="$last" 'BEGIN { printf "%.1f", (b - a) * 100 / a }')
-read -r p0 f0 t0 <<<"$before"
-read -r p1 f1 t1 <<<"$after"
+read -r p0 f0 t0 a0 <<<"$before"
+read -r p1 f1 t1 a1 <<<"$after"
 printf '%-48s %12s   %s\n' "figure ($(( elapsed / 1000 )) s)" value target
 printf '%-48s %10s %%   %s\n' "RSS growth, $unit $from ($base MiB) to the end ($last MiB)" "$growth" '< 10 %'
 printf '%-48s %12s   %s\n' 'processes in the tree, before -> after' "$p0 -> $p1" 'no more after'
 printf '%-48s %12s   %s\n' 'open file descriptors, before -> after' "$f0 -> $f1" 'no more after'
 printf '%-48s %12s   %s\n' 'temporary files, before -> after' "$t0 -> $t1" 'no more after'
+printf '%-48s %12s   %s\n' 'allocation arenas of threads, before -> after' "$a0 -> $a1" 'none'
 echo "rerun: tests/e2e/xvfb-session.sh bench/longlesson.sh build/app $2"
-awk -v g="$growth" 'BEGIN { exit !(g < 10) }' && [ "$p1" -le "$p0" ] && [ "$f1" -le "$f0" ] && [ "$t1" -le "$t0" ]
+awk -v g="$growth" 'BEGIN { exit !(g < 10) }' && [ "$p1" -le "$p0" ] && [ "$f1" -le "$f0" ] && [ "$t1" -le "$t0" ] &&
+  [ "$a1" -eq 0 ]
