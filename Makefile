@@ -14,8 +14,10 @@ check: build
 	cd $(BUILD) && ctest -L '^(unit|window)$$' --output-on-failure -j$(JOBS)
 
 # Every test: all tiers (unit, window, component, e2e, package), the format and the fuzz targets.
+# The benchmarks are built, not run, so a change that breaks them shows here.
 test: build
 	scripts/check-format.sh
+	cmake --build $(BUILD) --target benchmarks -j$(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	scripts/run-fuzz.sh --runs 20000 $(FUZZ_BUILD)
 

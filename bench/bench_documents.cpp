@@ -286,7 +286,7 @@ int main(int argc, char *argv[])
                                                      officefixtures::slideDeck(40), QStringLiteral("pdf"));
     QList<double> pptxUncached, pptxCached, pptxNext, pdfFirst;
     const auto firstSlide = [](Desktop &d) {
-        DeckView *view = qobject_cast<DeckPane *>(d.desktop->pane(QStringLiteral("Ppt")))->WebBrowser1();
+        DeckView *view = qobject_cast<DeckPane *>(d.desktop->pane(PaneKind::Deck))->WebBrowser1();
         return untilPainted(
             view, [&d] { d.click("ppt"); }, [view] { return view->slideCount() > 0; });
     };
@@ -298,7 +298,7 @@ int main(int argc, char *argv[])
         }
         Desktop d(&converter, QString(), pptx);
         pptxCached.append(firstSlide(d));
-        DeckView *view = qobject_cast<DeckPane *>(d.desktop->pane(QStringLiteral("Ppt")))->WebBrowser1();
+        DeckView *view = qobject_cast<DeckPane *>(d.desktop->pane(PaneKind::Deck))->WebBrowser1();
         while (!view->isRendered(1))
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         pptxNext.append(untilPainted(

@@ -174,8 +174,8 @@ void reportFrames(const char *name, const FrameClock &clock)
 void benchScreenshot()
 {
     TestContext t;
-    t.state.ScreenWidthText = QStringLiteral("15360");
-    t.state.ScreenHeightText = QStringLiteral("11520");
+    t.state.ScreenWidth = 15360;
+    t.state.ScreenHeight = 11520;
     QImage shot(4000, 3000, QImage::Format_RGB32);
     shot.fill(QColor(0xf0, 0xf0, 0xf0));
     QPainter painter(&shot);
