@@ -90,6 +90,9 @@ private slots:
         QCOMPARE(fromBytes(png).ownSize, QSize(40, 30));
         // Cut inside its last chunk, as a copy broken off would be.
         QVERIFY(!fromBytes(png.left(png.size() - 5)).readable);
+        // Whatever the reader says goes to the teacher in Chinese.
+        QCOMPARE(fromBytes(png.mid(100)).error, QStringLiteral("不是能显示的图片格式"));
+        QCOMPARE(readPicture(QStringLiteral("/nonexistent/a.png")).error, QStringLiteral("无法读取文件"));
     }
 
     // A header promising more pixels than the ceiling is refused with its size,

@@ -13,6 +13,23 @@ DecodedPicture refused(const QString &error)
     return picture;
 }
 
+// The reader's own words are English; the teacher reads Chinese.
+QString readerReason(QImageReader::ImageReaderError error)
+{
+    switch (error) {
+    case QImageReader::FileNotFoundError:
+        return QStringLiteral("找不到文件");
+    case QImageReader::DeviceError:
+        return QStringLiteral("无法读取文件");
+    case QImageReader::UnsupportedFormatError:
+        return QStringLiteral("不是能显示的图片格式");
+    case QImageReader::InvalidDataError:
+        return QStringLiteral("图片数据已损坏");
+    default:
+        return QStringLiteral("图片无法读出");
+    }
+}
+
 // libpng allocates the length a chunk declares before reading it, so a few
 // bytes can claim gigabytes: every chunk, with its check sum, must fit in the
 // bytes that follow it. Files of other formats pass.
@@ -46,7 +63,7 @@ DecodedPicture decode(QImageReader &reader, const QSize &bound)
 {
     QIODevice *device = reader.device();
     if (!device->isOpen() && !device->open(QIODevice::ReadOnly))
-        return refused(device->errorString());
+        return refused(readerReason(QImageReader::DeviceError));
     if (!pngChunksFit(*device) || !device->seek(0))
         return refused(QStringLiteral("PNG 文件不完整"));
     // Qt's own limit catches what a header does not tell; it is one for the
@@ -74,7 +91,7 @@ DecodedPicture decode(QImageReader &reader, const QSize &bound)
     DecodedPicture picture;
     picture.image = reader.read();
     if (picture.image.isNull())
-        return refused(reader.errorString());
+        return refused(readerReason(reader.error()));
     if (picture.image.format() != QImage::Format_RGB32 &&
         picture.image.format() != QImage::Format_ARGB32_Premultiplied)
         picture.image = picture.image.convertToFormat(
