@@ -38,6 +38,7 @@ DesktopKeys::DesktopKeys(TeachingDesktop &desktop) : QObject(&desktop), m_deskto
     m_keys.append({QStringLiteral("，  ．"), QStringLiteral("文档：上一页、下一页（文档获得焦点时）")});
     m_keys.append({QStringLiteral("=  -"), QStringLiteral("文本：放大、缩小字号")});
     m_keys.append({QStringLiteral("Enter"), QStringLiteral("输入框：换行")});
+    m_keys.append({QStringLiteral("F12"), QStringLiteral("批注：在桌面上书写，再按 F12 或 Esc 结束")});
     // The application sees a key before the control holding the keyboard.
     qApp->installEventFilter(this);
     connect(desktop.menus().item(QStringLiteral("MyHelp")), &QAction::triggered, this, [this] {

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QMenu>
+#include <QTableWidget>
 
 namespace {
 
@@ -84,6 +85,11 @@ private slots:
         QAction *item = d.desktop->menus().item(QStringLiteral("Annotate"));
         QCOMPARE(item->text(), QStringLiteral("批注"));
         QCOMPARE(d.desktop->menus().menu(QStringLiteral("Moption"))->actions().last(), item);
+        // The key is listed where the teacher looks keys up.
+        d.desktop->menus().item(QStringLiteral("MyHelp"))->trigger();
+        auto *keys = d.desktop->findChild<QTableWidget *>(QStringLiteral("KeyList"));
+        QVERIFY(keys && !keys->findItems(QStringLiteral("F12"), Qt::MatchExactly).isEmpty());
+        keys->window()->close();
 
         d.press(Qt::Key_F12);
         InkLayer *layer = d.layer();
