@@ -14,8 +14,9 @@ test clicks the control a teacher would click wherever it is laid out.
       centre of the item NAME of the menu that shows. Pop-up menus are no
       window's children, so the menu is known by the event of its showing.
 
-A control not shown within ten seconds (ATSPI_WAIT) ends it with status 1
-and a message naming the control; so does a name shown twice.
+A control not shown within thirty seconds (ATSPI_WAIT; the program may be
+busy that long on a loaded machine, starting the web engine) ends it with
+status 1 and a message naming the control; so does a name shown twice.
 """
 import os
 import subprocess
@@ -31,7 +32,7 @@ ACCESSIBLE = "org.a11y.atspi.Accessible"
 REGISTRY = "org.a11y.atspi.Registry"
 ROOT = "/org/a11y/atspi/accessible/root"
 SHOWING = 1 << 25  # ATSPI_STATE_SHOWING, in the state set's first word
-WAIT = float(os.environ.get("ATSPI_WAIT", "10"))
+WAIT = float(os.environ.get("ATSPI_WAIT", "30"))
 
 
 def fail(message):
@@ -51,7 +52,7 @@ def batch(bus, calls):
     """Sends the calls (destination, path, interface, method, arguments) all at
     once and waits for every answer: the program answers a level of the tree in
     one turn of its event loop, however busy it is. A failed call (an object
-    gone meanwhile) answers None."""
+    gone meanwhile, or no answer within the wait) answers None."""
     answers = [None] * len(calls)
     pending = [len(calls)]
 
@@ -63,8 +64,8 @@ def batch(bus, calls):
         pending[0] -= 1
 
     for index, (destination, path, interface, method, arguments) in enumerate(calls):
-        bus.call(destination, path, interface, method, arguments, None, Gio.DBusCallFlags.NONE, 5000, None,
-                 done, index)
+        bus.call(destination, path, interface, method, arguments, None, Gio.DBusCallFlags.NONE, int(WAIT * 1000),
+                 None, done, index)
     context = GLib.MainContext.default()
     while pending[0]:
         context.iteration(True)
@@ -128,8 +129,11 @@ def described(bus, app, paths, tip):
 
 
 def centre(box):
+    """In the screen's pixels: Qt 6.4 tells places in device-independent ones,
+    scaled by the QT_SCALE_FACTOR the program has from the same environment."""
+    scale = float(os.environ.get("QT_SCALE_FACTOR", "1"))
     x, y, width, height = box
-    return f"{x + width // 2} {y + height // 2}"
+    return f"{round((x + width / 2) * scale)} {round((y + height / 2) * scale)}"
 
 
 def find(arguments):

@@ -53,8 +53,11 @@ dismiss() {
 }
 # Toolbar buttons from the top: Word, 播放 (the deck's), 播放 (Flash's), Txt,
 # Paint, Picture, Video, Google, 外接程序, then 输入 and 退出 below the blanks.
+# The deck's and the movie's buttons read 停止 in the second round: their panes
+# show, telling the files are missing.
 for round in 1 2; do
-  for button in Word '播放 Powerpoint' '播放 Flash' Txt Paint Picture Video Google 外接程序 输入 退出; do
+  playing=$([ $round = 1 ] && echo 播放 || echo 停止)
+  for button in Word "$playing Powerpoint" "$playing Flash" Txt Paint Picture Video Google 外接程序 输入 退出; do
     tool $button
     dismiss
     kill -0 $pid 2>/dev/null || { check false "alive after button $button of round $round"; give_up; }
