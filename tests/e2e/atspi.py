@@ -186,7 +186,7 @@ def popup(arguments):
         roles = batch(bus, [(app, path, ACCESSIBLE, "GetRoleName", None) for path in menus])
         menus = [path for path, role in zip(menus, roles) if role and role[0] == "popup menu"]
         if menus:
-            items = search(bus, app, menus[-1], ["menu item", "check menu item"], name, None)
+            items = search(bus, app, menus[-1], ["menu item"], name, None)
             box = extents(bus, app, items[0]) if len(items) == 1 else None
             if box:
                 print(centre(box))
