@@ -30,13 +30,10 @@ until_visible() { # name pattern: the first shown window, polled every 10 ms for
   return 1
 }
 open_demo_cover() { # from the home window (its id in $home) to the demo lesson's cover page
-  xdotool mousemove --window "$home" 100 100 click 3
-  sleep 1
-  xdotool mousemove --window "$home" 130 111 click 1 # 打开配置文件
-  dialog=$(until_visible '^打开$')
-  xdotool mousemove --window "$dialog" 123 74 click --repeat 2 --delay 80 1 # 示例
-  sleep 1
-  xdotool mousemove --window "$dialog" 123 74 click --repeat 2 --delay 80 1 # 示例课.spz
+  choose_popup 打开配置文件 --window "$home" 100 100
+  until_visible '^打开$' >/dev/null
+  open_entry 示例
+  open_entry 示例课.spz
   until_visible '^高中数学Veltano-------示例课$' >/dev/null
   xdotool mousemove --window "$home" 300 200 click 1
   until_visible '^高中数学Veltano$' >/dev/null

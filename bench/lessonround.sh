@@ -13,14 +13,14 @@ start_demo_desktop() { # the program (its id in pid) from its start to the demo 
   until_visible 'Veltano +示例之示例课$' >/dev/null
   sleep 2
 }
-click() { xdotool mousemove "$1" "$2" click 1; sleep 0.5; }
-button() { click 1003 $((47 + 38 * $1)); } # the toolbar column, button n from 0
-picture_menu() { click 105 11; sleep 0.5; xdotool key --delay 120 Down Down Down Down Down Down Down Right "$@"; sleep 0.5; }
+click() { xdotool mousemove "$1" "$2" click 1; sleep 0.5; } # a place of the work area
+button() { tool "$@"; sleep 0.5; } # caption [tool-tip start]
+menu() { choose_menu "$@"; sleep 0.5; } # item...
 visible_windows() { xdotool search --onlyvisible --name . 2>/dev/null | sort; }
 browser_round() { # the lesson's web page in a browser window (窗口, its last item), closed again
   local before window
   before=$(visible_windows)
-  click 105 11; xdotool key Up Return
+  choose_menu 窗口 浏览器
   for _ in $(seq 100); do
     window=$(comm -13 <(echo "$before") <(visible_windows) | head -n1)
     [ -n "$window" ] && break
@@ -37,18 +37,18 @@ browser_round() { # the lesson's web page in a browser window (窗口, its last 
   return 1
 }
 lesson_round() {
-  button 0; button 0 # the lesson document, its next page
-  button 1; sleep 1; button 1 # the deck shown and stopped
-  button 2; sleep 2; button 2 # the Flash movie played and stopped
-  button 3; button 3 # text pages
-  click 500 600; click 365 11 # the pane to the top half from the menu bar
-  button 6 # the video
-  button 4 # the drawing board
-  button 5; button 5 # pictures
-  picture_menu Down Right Down Down Return # three at once
-  picture_menu Down Down Return # zoom on
+  button Word; button Word # the lesson document, its next page
+  button 播放 Powerpoint; sleep 1; button 停止 Powerpoint # the deck shown and stopped
+  button 播放 Flash; sleep 2; button 停止 Flash # the Flash movie played and stopped
+  button Txt; button Txt # text pages
+  click 500 600; menu 上端 # the pane to the top half from the menu bar
+  button Video
+  button Paint # the drawing board
+  button Picture; button Picture # pictures
+  menu 窗口 '图片(Picture)' 画面切换 三画面 # three at once
+  menu 窗口 '图片(Picture)' 放大 # zoom on
   click 820 380; click 820 380 # zoomed and back
-  picture_menu Down Down Return # zoom off
-  button 6; button 4 # video and board away
+  menu 窗口 '图片(Picture)' 放大 # zoom off
+  button Video; button Paint # video and board away
   browser_round
 }

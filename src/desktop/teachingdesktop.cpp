@@ -99,6 +99,8 @@ void TeachingDesktop::buildFrames()
     m_inputBox = new QPlainTextEdit(m_strip);
     m_inputBox->setObjectName(QStringLiteral("Text1"));
     m_inputBox->setFont(QFont(QStringLiteral("宋体")));
+    // No caption of its own: named as the key help names it, for screen readers and tests.
+    m_inputBox->setAccessibleName(QStringLiteral("输入框"));
     m_inputBoxHeight = desktopdesign::kText1Height;
 }
 

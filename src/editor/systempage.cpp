@@ -12,19 +12,18 @@
 SystemPage::SystemPage(const TwipsScale &scale, QWidget *parent) : QFrame(parent)
 {
     const QFont captionFont = songFont(14.25);
-    auto label = [&](const char *caption, const char *name, double left, double top) {
+    auto label = [&](const char *caption, const char *name, double left, double top, double width = 855) {
         auto *created = new QLabel(QString::fromUtf8(caption), this);
         created->setFont(captionFont);
-        editorstyle::place(created, QLatin1String(name), scale, left, top, 855, 375);
+        editorstyle::place(created, QLatin1String(name), scale, left, top, width, 375);
+        return created;
     };
-    label("单位", "Label3", 1440, 1320);
-    label("学科", "Label2", 1320, 2880);
-    label("执教", "Label4", 1320, 4320);
+    QLabel *unitLabel = label("单位", "Label3", 1440, 1320);
+    QLabel *subjectLabel = label("学科", "Label2", 1320, 2880);
+    QLabel *teacherLabel = label("执教", "Label4", 1320, 4320);
     // The screen the lesson is shown on: a choice of this program's own, kept
     // apart from the settings record that "确定" writes.
-    auto *projectorLabel = new QLabel(QStringLiteral("放映屏幕"), this);
-    projectorLabel->setFont(captionFont);
-    editorstyle::place(projectorLabel, QStringLiteral("Label6"), scale, 480, 5160, 1815, 375);
+    QLabel *projectorLabel = label("放映屏幕", "Label6", 480, 5160, 1815);
 
     m_text2 = new EditorLineEdit(EditorLineEdit::EnterMovesOn, this);
     editorstyle::place(m_text2, QStringLiteral("Text2"), scale, 2520, 1320, 3495, 375);
@@ -47,6 +46,11 @@ SystemPage::SystemPage(const TwipsScale &scale, QWidget *parent) : QFrame(parent
     editorstyle::place(m_confirm, QStringLiteral("Command7(0)"), scale, 2280, 6000, 975, 375);
     m_exit = new QPushButton(QStringLiteral("退出"), this);
     editorstyle::place(m_exit, QStringLiteral("Command7(1)"), scale, 4800, 6000, 975, 375);
+    // Each caption names its field for screen readers (and the tests that find fields by name).
+    unitLabel->setBuddy(m_text2);
+    subjectLabel->setBuddy(m_combo1);
+    teacherLabel->setBuddy(m_text3);
+    projectorLabel->setBuddy(m_combo3);
 
     connect(m_combo1, qOverload<int>(&QComboBox::activated), this, &SystemPage::Combo1_Click);
 }

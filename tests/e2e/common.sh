@@ -13,3 +13,6 @@ finish() {
 trap finish EXIT
 cp -r "$app_dir" "$work/app"
 export XDG_CONFIG_HOME="$work/config"
+# Qt's accessibility bridge, which the scripts find controls through, on
+# without a screen reader asking for it.
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

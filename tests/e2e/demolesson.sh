@@ -19,7 +19,6 @@ office_running() { pgrep -f "$XDG_CACHE_HOME/Veltano/office-listener" >/dev/null
 lesson_sums() { (cd "$work/app/备课本" && find 示例 配置区/示例 -type f -print0 | sort -z | xargs -0 md5sum); }
 before=$(lesson_sums)
 click() { xdotool mousemove "$1" "$2" click 1; }
-give_up() { echo "$pass passed, $fail failed"; exit 1; }
 shot_region() { # region: the screen's region into now.png
   import -window root "$work/shot.png"
   convert "$work/shot.png" -crop "$1" +repage "$work/now.png"
@@ -46,55 +45,46 @@ until_colours_above() { # region minimum: a plain pane has a handful of colours,
   return 1
 }
 
-# Places on the 1024x768 desktop: the toolbar column at the right edge (button
-# n from 0, 38 pixels each below the menu bar), the menu bar's placement items,
-# and the work area's halves and quarters.
-button() { click 1003 $((47 + 38 * $1)); }
-word=0 ppt=1 flash=2 txt=3 paint=4 picture=5 video=6 google=7 program=8 input=16 exit=17
-input_box_y=500
-menu_web_x=198 menu_top_x=365 menu_bottom_x=403 menu_y=11
+# Places on the 1024x768 desktop: the work area's halves and quarters.
 page=983x300+0+100 top_half=983x330+0+30 lower_half=983x300+0+420
 upper_left=491x300+0+40 lower_left=491x320+0+380 lower_right=491x320+492+380
 # The picture pane's places: the first picture at the top right of the left
 # half's edge, the three pictures of the column layout, and what lies left of
 # the column where a zoomed picture grows.
 first_picture=320x225+500+30 column=(320x225+660+30 320x225+660+267 320x225+660+504) left_of_column=140x300+515+270
-# 窗口 on the menu bar, then by keys: 图片(Picture) is its seventh item.
-picture_menu() { click 105 11; sleep 0.7; xdotool key --delay 120 Down Down Down Down Down Down Down Right "$@"; }
 
-# First start: the lesson editor on its settings page (positions within its
-# window). 确定 writes the settings with the first stage and subject, 高中语文;
-# 退出 and the question's default answer lead home.
+# First start: the lesson editor on its settings page, its fields found by
+# their captions. 确定 writes the settings with the first stage and subject,
+# 高中语文; 退出 and the question's default answer lead home.
 "$work/app/veltano" >"$work/run.log" 2>&1 & pid=$!
 editor=$(wait_window 'Veltano设置' || true)
 check test -n "$editor"
 [ -n "$editor" ] || give_up
-xdotool mousemove --window "$editor" 284 132 click 1 type --delay 20 'No1 School'
-xdotool mousemove --window "$editor" 276 332 click 1 type --delay 20 'Li Ming'
-xdotool mousemove --window "$editor" 184 444 click 1 # 确定
+press text 单位
+xdotool type --delay 20 'No1 School'
+press text 执教
+xdotool type --delay 20 'Li Ming'
+press 'push button' 确定
 notice=$(wait_window '修改系统设置' || true)
 check test -n "$notice"
 xdotool windowfocus "$notice" key Return
 check test -s "$XDG_CONFIG_HOME/Veltano/Dravik.dll"
-xdotool mousemove --window "$editor" 352 444 click 1 # 退出
+press 'push button' 退出
 question=$(wait_window 'Veltano' || true)
 check test -n "$question"
 [ -n "$question" ] && xdotool windowfocus "$question" key Return
 
-# Home: 打开配置文件 starts in the configuration area; the lesson is the first
-# entry of the folder 示例, both opened with a double click.
+# Home: 打开配置文件 starts in the configuration area; the folder 示例 and the
+# lesson in it are opened with a double click each.
 home=$(wait_window '高中语文Veltano' || true)
 check test -n "$home"
 [ -n "$home" ] || give_up
-xdotool mousemove --window "$home" 100 100 click 3
-sleep 1 # the pop-up menu opens
-xdotool mousemove --window "$home" 130 111 click 1 # 打开配置文件
+choose_popup 打开配置文件 --window "$home" 100 100
 dialog=$(wait_window '打开' || true)
 check test -n "$dialog"
 [ -n "$dialog" ] || give_up
-xdotool mousemove --window "$dialog" 123 74 click --repeat 2 --delay 80 1 # 示例
-sleep 1
-xdotool mousemove --window "$dialog" 123 74 click --repeat 2 --delay 80 1 # 示例课.spz
+open_entry 示例
+open_entry 示例课.spz
 check wait_window '高中数学Veltano-------示例课' >/dev/null
 xdotool mousemove --window "$home" 300 200 click 1
 
@@ -110,7 +100,7 @@ check test -n "$desktop"
 # The lesson document: a page of three paragraphs in large type over the work
 # area; "." typed into it (after a click, whose location menu is closed) turns
 # to the next page.
-button $word
+tool Word
 check slowly until_share_above "$page" '#000000' 0.02
 # Converting the lesson's documents started the converter's LibreOffice.
 check office_running
@@ -124,55 +114,55 @@ check until_changed "$page"
 # away: the PowerPoint 97 deck, the same deck as .pptx, and as .pdf (shown as
 # it is, without LibreOffice).
 for deck in ppt pptx pdf; do
-  button $ppt
+  tool 播放 Powerpoint
   check slowly until_share_above "$upper_left" '#2B5CB8' 0.3
-  button $ppt
+  tool 停止 Powerpoint
   check until_share_below "$upper_left" '#2B5CB8' 0.02
 done
 # The windmill movie in the lower right quarter, sky blue; 停止 puts it away.
-button $flash
+tool 播放 Flash
 check slowly until_share_above "$lower_right" '#9CD4F4' 0.3
-button $flash
+tool 停止 Flash
 check until_share_below "$lower_right" '#9CD4F4' 0.02
 
 # Text files stepped: the reading (GBK), then the questions (UTF-8), in the text
 # pane over the whole work area.
 remember "$top_half"
-button $txt
+tool Txt
 check until_changed "$top_half"
 remember "$top_half"
-button $txt
+tool Txt
 check until_changed "$top_half"
 # The pane clicked, then 下端 on the menu bar: its text moves into the lower half.
 click 500 600
-click $menu_bottom_x $menu_y
+choose_menu 下端
 check until_share_above "$lower_half" '#000000' 0.02
 # The input box: typed text shown in the text pane by 输入; 输入 with the box
 # empty puts the pane away.
 remember "$lower_half"
-click 1003 $input_box_y
+press text 输入框
 xdotool type --delay 20 'Veltano demo'
-button $input
+tool 输入
 check until_changed "$lower_half"
-button $input
+tool 输入
 check until_share_below "$lower_half" '#000000' 0.005
 # The next text file is the lesson document as .docx, shown as rich text.
-button $txt
+tool Txt
 check slowly until_share_above "$lower_half" '#000000' 0.02
 
 # The video in the lower left quarter: colour bars, H.264 in MP4. Clicked (its menu closed)
 # and 上端 on the menu bar: it moves up into the upper left quarter.
-button $video
+tool Video
 check until_share_above "$lower_left" '#FFFF00' 0.05
 check until_share_above "$lower_left" '#00FFFF' 0.05
 click 200 500
 sleep 0.5 # the video menu opens
 xdotool key Escape
-click $menu_top_x $menu_y
+choose_menu 上端
 check until_share_above "$upper_left" '#FFFF00' 0.05
 
 # The drawing board in the lower right quarter, and a stroke on it.
-button $paint
+tool Paint
 sleep 1 # the board shows
 remember "$lower_right"
 xdotool mousemove 560 420 mousedown 1
@@ -183,12 +173,12 @@ check until_changed "$lower_right"
 # Pictures, over the other panes: the next one (a PNG) by the toolbar, then three at
 # once (画面切换, 三画面), each a painted scene of thousands of colours; with 放大
 # checked a click on the middle one zooms it out over the work area.
-button $picture
+tool Picture
 check until_colours_above "$first_picture" 2000
-picture_menu Down Right Down Down Return
+choose_menu 窗口 '图片(Picture)' 画面切换 三画面
 for slot in "${column[@]}"; do check until_colours_above "$slot" 2000; done
 [ -n "${VELTANO_SHOT:-}" ] && cp "$work/shot.png" "$VELTANO_SHOT"
-picture_menu Down Down Return
+choose_menu 窗口 '图片(Picture)' 放大
 remember "$left_of_column"
 click 820 380
 check until_changed "$left_of_column"
@@ -212,18 +202,18 @@ closes() { # window
   return 1
 }
 before_web=$(windows)
-button $google
+tool Google
 search=$(new_window "$before_web" || true)
 check test -n "$search"
 [ -n "$search" ] && check closes "$search"
-click $menu_web_x $menu_y
+choose_menu 浏览器
 lesson_page=$(wait_window 'Veltano 示例课' || true)
 check test -n "$lesson_page"
 [ -n "$lesson_page" ] && check closes "$lesson_page"
 
 # 外接程序: the lesson names no other program, so a file dialog asks for one;
 # Escape cancels it.
-button $program
+tool 外接程序
 chooser=$(wait_window '打开' || true)
 check test -n "$chooser"
 [ -n "$chooser" ] && xdotool windowfocus "$chooser" key Escape
@@ -232,7 +222,7 @@ check gone
 
 # 退出: the exit question, the closing screen with its yellow saying, and a
 # click that ends the program.
-button $exit
+tool 退出
 question=$(wait_window '退出' || true)
 check test -n "$question"
 [ -n "$question" ] && xdotool windowfocus "$question" key Return

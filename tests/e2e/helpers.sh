@@ -1,6 +1,7 @@
-# Sourced by the whole-program test scripts: a tally of checks, a wait for a
-# window by its exact title, and writers of the settings and lesson files the
-# program reads (GBK, as the Windows version writes them).
+# Sourced by the whole-program test scripts: a tally of checks, clicks on
+# controls found by name, a wait for a window by its exact title, and writers
+# of the settings and lesson files the program reads (GBK, as the Windows
+# version writes them).
 pass=0 fail=0
 check() { if "$@"; then pass=$((pass+1)); else echo "FAILED: $*"; fail=$((fail+1)); fi; }
 
@@ -11,6 +12,37 @@ until_true() { # command...
     sleep 0.2
   done
   return 1
+}
+
+# Controls are found through the accessibility bus (atspi.py) by their role and
+# accessible name, the caption a teacher reads, and clicked in their centre: a
+# moved control is still found, and one that is missing or named twice ends the
+# test with a message naming it. The program's process id is in pid.
+atspi="$(dirname "${BASH_SOURCE[0]}")/atspi.py"
+give_up() { echo "$pass passed, $fail failed"; exit 1; } # after a failed check the rest cannot run
+locate() { # role name [--tip text] [--in name]: the centre of the program's control, in at
+  at=$("$atspi" find "$pid" "$@") || { fail=$((fail + 1)); give_up; }
+}
+press() { locate "$@"; xdotool mousemove $at click 1; } # role name [options]: a left click on it
+# The desktop's toolbar button with this caption; 播放 is there twice, the tool
+# tip's start tells which.
+tool() { press 'push button|check box' "$1" ${2:+--tip "$2"}; } # caption [tool-tip start]
+# A double click on the entry of the file dialog's list, as it opens a folder or a file.
+open_entry() { locate 'tree item' "$1"; xdotool mousemove $at click --repeat 2 --delay 80 1; } # name
+# The menu bar's item, then each next item in the menu the one before opened.
+choose_menu() { # item...
+  local within=()
+  for item; do
+    press 'menu item' "$item" "${within[@]}"
+    within=(--in "$item")
+  done
+}
+# A right click as the arguments of `xdotool mousemove` say, then a left click
+# on the item of the pop-up menu that opens.
+choose_popup() { # item mousemove-arguments...
+  local at
+  at=$("$atspi" popup "$pid" "$1" xdotool mousemove "${@:2}" click 3) || { fail=$((fail + 1)); give_up; }
+  xdotool mousemove $at click 1
 }
 
 wait_window() { # name: a shown window with exactly this title
@@ -54,9 +86,7 @@ until_share_below() { # region colour maximum: waits up to ten seconds for a pan
 # The cover page's music: its pop-up menu's 可视 shows the player, whose
 # position bar moves while the music plays (looked at twice, a while apart).
 cover_music_plays() {
-  xdotool mousemove 100 100 click 3
-  sleep 1 # the pop-up menu opens
-  xdotool mousemove 130 203 click 1 # 可视(Visible)
+  choose_popup '可视(Visible)' 100 100
   for _ in $(seq 30); do
     import -window root -crop 512x24+512+744 "$work/bar1.png"
     sleep 1
@@ -84,10 +114,8 @@ write_lesson() { # file chapter-title lesson-title: a .spz line file with the ot
 open_lesson() { # file-name scale
   home=$(wait_window '高中数学Veltano' || true)
   check test -n "$home"
-  [ -n "$home" ] || { echo "$pass passed, $fail failed"; exit 1; }
-  xdotool mousemove --window "$home" $((100 * $2)) $((100 * $2)) click 3
-  sleep 1 # the pop-up menu opens
-  xdotool mousemove --window "$home" $((130 * $2)) $((111 * $2)) click 1 # 打开配置文件
+  [ -n "$home" ] || give_up
+  choose_popup 打开配置文件 --window "$home" $((100 * $2)) $((100 * $2))
   dialog=$(wait_window '打开' || true)
   check test -n "$dialog"
   xdotool windowfocus "$dialog" 2>/dev/null || true

@@ -72,9 +72,9 @@ plug_right
 check until_true size_is "$desktop" 1920x1080
 check until_true strip_at $((1024 + 1920 - 41))
 check until_true toolbar_fitted_at $((1024 + 1920 - 41))
-# "Paint" (the fifth button) shows the drawing board on the lower right
-# quarter of the work area (1879 x 1023 pixels).
-xdotool mousemove $((1024 + 1920 - 20)) $((menu + 8 + 4 * 38 + 19)) click 1
+# "Paint" shows the drawing board on the lower right quarter of the work area
+# (1879 x 1023 pixels).
+tool Paint
 check until_true board_at 940 512 $((1024 + 940)) 512
 # Unplugged and plugged in again twice: the toolbar is fitted afresh and the
 # board keeps its quarter, on the teacher's screen (983 x 711) as on the projector.
