@@ -20,7 +20,7 @@
 #include "platform/office/officelistener.h"
 #include "platform/office/officeprocess.h"
 #include "platform/system/detachedlauncher.h"
-#include "platform/system/mallocarenas.h"
+#include "platform/system/freedmemory.h"
 #include "platform/system/singleinstance.h"
 #include "platform/web/moduleflashplayer.h"
 #include "platform/web/modulewebbrowser.h"
@@ -114,7 +114,7 @@ void prepareEnvironment(const QString &folder)
 
 int main(int argc, char *argv[])
 {
-    shareOneMallocArena();
+    freedmemory::shareOneArena();
     // Read before the application object, which needs a display: usage, errors
     // and the check work without one.
     const CommandLine commandLine = CommandLine::parse(arguments(argc, argv), QDir::currentPath());
@@ -206,5 +206,6 @@ int main(int argc, char *argv[])
     flow.load(ScreenId::Home);
     if (flow.isLoaded(ScreenId::Home))
         flow.show(ScreenId::Home);
+    const freedmemory::Returner freedMemory;
     return app.exec();
 }
