@@ -32,6 +32,11 @@ class TeachingDesktop : public QMainWindow, public Screen
 public:
     explicit TeachingDesktop(AppContext &context, RandomSource random = {}, QWidget *parent = nullptr);
 
+    // How long after the desktop shows the web engine of a lesson with Flash
+    // movies or a web address starts in the background: the desktop paints
+    // and takes its first clicks before.
+    static constexpr int kPrepareWebAfterMs = 1000;
+
     // Desktop start-up.
     void load() override;
 
@@ -101,6 +106,7 @@ private:
     void applyPlace(PaneKind kind, const TwipsRect &rect);
     void hidePane(PaneKind kind);
     void MyProgram();
+    void prepareWeb();
 
     AppContext &m_context;
     PaneServices m_paneServices;

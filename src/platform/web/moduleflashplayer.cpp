@@ -107,3 +107,9 @@ FlashPlayer *ModuleFlashPlayerFactory::create(QWidget *parent)
 {
     return new ModuleFlashPlayer(m_module, parent, m_releaseAfterMs);
 }
+
+void ModuleFlashPlayerFactory::prepare()
+{
+    if (WebComponents *components = m_module.components())
+        components->flashPlayers().prepare();
+}

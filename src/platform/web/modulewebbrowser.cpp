@@ -41,3 +41,9 @@ WebBrowser *ModuleWebBrowserFactory::create(QWidget *parent)
         return components->webBrowsers().create(parent);
     return new MissingWebBrowser(parent);
 }
+
+void ModuleWebBrowserFactory::prepare()
+{
+    if (WebComponents *components = m_module.components())
+        components->webBrowsers().prepare();
+}
