@@ -203,6 +203,7 @@ void TeachingDesktop::load()
     // teacher touching a pane, so the current pane kind stays as it is.
     m_ole1->control()->setFocus(Qt::OtherFocusReason);
 
+    m_webToPrepare = true;
     emit loaded();
 }
 
@@ -426,7 +427,10 @@ void TeachingDesktop::showEvent(QShowEvent *event)
     // The keyboard belongs to the desktop once it shows, also on a bare X
     // server (a classroom kiosk) where no window manager hands it over.
     activateWindow();
-    QTimer::singleShot(kPrepareWebAfterMs, this, &TeachingDesktop::prepareWeb);
+    if (m_webToPrepare) {
+        m_webToPrepare = false;
+        QTimer::singleShot(kPrepareWebAfterMs, this, &TeachingDesktop::prepareWeb);
+    }
 }
 
 // The first movie or page of a lesson that has them comes sooner when the

@@ -125,6 +125,8 @@ private:
     QMap<PaneKind, Pane *> m_panes;
     QHash<QString, std::function<void()>> m_toolbarActions;
     QColor m_backColour;
+    // The lesson's web engine is still to be started once the desktop shows.
+    bool m_webToPrepare = false;
     float m_inputBoxTop = 0;
     float m_inputBoxHeight = 0;
 };
