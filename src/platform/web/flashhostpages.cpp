@@ -4,6 +4,7 @@
 #include "webengine.h"
 
 #include <QColor>
+#include <QFileInfo>
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
@@ -19,7 +20,8 @@ FlashHostPages::FlashHostPages(WebEngine &engine, QObject *parent, int keepMs)
 
 void FlashHostPages::prepare()
 {
-    if (m_prepared)
+    // Without the emulator a movie is named in a notice, no page needed.
+    if (m_prepared || !QFileInfo::exists(m_engine.flashEmulator()))
         return;
     m_prepared = true;
     m_ahead = make(this);

@@ -256,6 +256,12 @@ private slots:
             QVERIFY(waitForStatus(&player, FlashPlayer::Status::Playing));
             QTRY_VERIFY_WITH_TIMEOUT(
                 drawn(screenAt(QRect(player.widget()->mapToGlobal(QPoint()), QSize(400, 300)))), 10000);
+            // The movie answers the mouse as in a page of its own.
+            QSignalSpy pressed(&player, &FlashPlayer::pressed);
+            QWidget *input = player.view()->view()->focusProxy();
+            QVERIFY(input);
+            QTest::mouseClick(input, Qt::LeftButton, {}, input->rect().center());
+            QCOMPARE(pressed.size(), 1);
             // Taken, it is never loaded ahead again.
             engine.flashHostPages().prepare();
             QVERIFY(!engine.flashHostPages().ahead());
