@@ -1,7 +1,11 @@
 // Time from the toolbar's "flash" click to the lesson's movie on the screen,
-// for the first movie (the web module loads, the engine and the emulator
-// start, as in the program) and the next one (the running view is reused).
-// Run on an X display: `make bench`, or tests/e2e/xvfb-session.sh build/bench/bench_flash
+// for the first movie and the next one (the running view is reused). As in
+// class, the teacher clicks a few seconds after the desktop showed: the web
+// module, the engine and the emulator have started in the background by then,
+// and the longest the desktop's thread was held meanwhile is printed. With
+// --at-once the click comes as soon as the desktop shows, and the module and
+// the engine start on the way.
+// Run on an X display: `make bench`, or tests/e2e/xvfb-session.sh build/bench/bench_flash [--at-once]
 // The first movie's time is broken down by the host page's own clock (the
 // navigation, the emulator's files and the page's marks), all counted from
 // the click.
@@ -33,8 +37,10 @@
 
 namespace {
 
-const char *const kRerun = "make bench  (or: tests/e2e/xvfb-session.sh build/bench/bench_flash)";
-const double kTargetMs = 2000;
+const char *const kRerun = "make bench  (or: tests/e2e/xvfb-session.sh build/bench/bench_flash [--at-once])";
+const double kTargetMs = 1000;
+// How long after the desktop showed the teacher clicks.
+const int kTeacherClicksAfterMs = 5000;
 
 QByteArray movie(const QColor &stage)
 {
@@ -69,6 +75,26 @@ bool untilFreely(Predicate done, int timeoutMs)
     poll.start(5);
     loop.exec();
     return done();
+}
+
+// Runs the event loop for `ms`; answers the longest time the thread did not
+// come back to it (a 1 ms timer's longest gap).
+double longestStall(int ms)
+{
+    QEventLoop loop;
+    QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
+    QElapsedTimer since;
+    double longest = 0;
+    QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
+        longest = qMax(longest, since.nsecsElapsed() / 1e6);
+        since.restart();
+    });
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    since.start();
+    tick.start(1);
+    loop.exec();
+    return longest;
 }
 
 // Milliseconds from the click until the screen shows `stage` beside the box;
@@ -157,10 +183,15 @@ int main(int argc, char *argv[])
     t.write(QStringLiteral("备课本/二.swf"), movie(second));
     t.state.LessonFields[6] = QStringLiteral("一.swf 二.swf ");
     auto *desktop = qobject_cast<TeachingDesktop *>(t.flow.show(ScreenId::Desktop));
-    QTest::qWaitForWindowExposed(desktop);
+    if (!QTest::qWaitForWindowExposed(desktop))
+        return 1;
 
     std::printf("== Flash pane (real emulator), load average %s on %d cores\n", qPrintable(loadAverage()),
                 QThread::idealThreadCount());
+    if (!app.arguments().contains(QStringLiteral("--at-once")))
+        std::printf("engine started in the background, the click %d ms after the desktop showed; the "
+                    "desktop's thread held at most %.0f ms meanwhile\n",
+                    kTeacherClicksAfterMs, longestStall(kTeacherClicksAfterMs));
     double clickedAt = 0;
     const double firstMs = clickToScreen(desktop, first, &clickedAt);
     std::printf("first movie on the screen: %.0f ms after the click\n", firstMs);

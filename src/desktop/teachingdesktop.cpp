@@ -22,9 +22,11 @@
 #include "lesson/lessonbook.h"
 #include "platform/choicedialogs.h"
 #include "platform/filedialog.h"
+#include "platform/flashplayer.h"
 #include "platform/messagebox.h"
 #include "platform/pictures/picturefile.h"
 #include "platform/programlauncher.h"
+#include "platform/webbrowser.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -32,6 +34,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTimer>
 
 namespace {
 
@@ -202,6 +205,7 @@ void TeachingDesktop::load()
     // teacher touching a pane, so the current pane kind stays as it is.
     m_ole1->control()->setFocus(Qt::OtherFocusReason);
 
+    m_webToPrepare = true;
     emit loaded();
 }
 
@@ -425,6 +429,25 @@ void TeachingDesktop::showEvent(QShowEvent *event)
     // The keyboard belongs to the desktop once it shows, also on a bare X
     // server (a classroom kiosk) where no window manager hands it over.
     activateWindow();
+    if (m_webToPrepare) {
+        m_webToPrepare = false;
+        QTimer::singleShot(kPrepareWebAfterMs, this, &TeachingDesktop::prepareWeb);
+    }
+}
+
+// The first movie or page of a lesson that has them comes sooner when the
+// engine (and for movies the emulator) has started while the teacher talks;
+// a lesson without either never starts it, nor takes its memory.
+void TeachingDesktop::prepareWeb()
+{
+    if (!isVisible())
+        return;
+    const LessonRecord &fields = m_context.state.LessonFields;
+    const PlatformServices &platform = m_context.platform;
+    if (!fields[slot::FlashFiles].trimmed().isEmpty())
+        platform.flashPlayers->prepare();
+    else if (!fields[slot::WebAddress].trimmed().isEmpty())
+        platform.webBrowsers->prepare();
 }
 
 void TeachingDesktop::closeEvent(QCloseEvent *event)

@@ -32,6 +32,11 @@ class TeachingDesktop : public QMainWindow, public Screen
 public:
     explicit TeachingDesktop(AppContext &context, RandomSource random = {}, QWidget *parent = nullptr);
 
+    // How long after the desktop shows the web engine of a lesson with Flash
+    // movies or a web address starts in the background: the desktop paints
+    // and takes its first clicks before.
+    static constexpr int kPrepareWebAfterMs = 1000;
+
     // Desktop start-up.
     void load() override;
 
@@ -101,6 +106,7 @@ private:
     void applyPlace(PaneKind kind, const TwipsRect &rect);
     void hidePane(PaneKind kind);
     void MyProgram();
+    void prepareWeb();
 
     AppContext &m_context;
     PaneServices m_paneServices;
@@ -119,6 +125,8 @@ private:
     QMap<PaneKind, Pane *> m_panes;
     QHash<QString, std::function<void()>> m_toolbarActions;
     QColor m_backColour;
+    // The lesson's web engine is still to be started once the desktop shows.
+    bool m_webToPrepare = false;
     float m_inputBoxTop = 0;
     float m_inputBoxHeight = 0;
 };

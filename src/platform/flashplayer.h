@@ -52,4 +52,8 @@ class FlashPlayerFactory
 public:
     virtual ~FlashPlayerFactory() = default;
     virtual FlashPlayer *create(QWidget *parent) = 0;
+    // Starts what a first movie needs (its engine, the emulator's compiled
+    // code) in the background, so that the movie shows sooner when it is asked
+    // for; nothing to do where nothing is slow to start.
+    virtual void prepare() {}
 };

@@ -61,4 +61,7 @@ class WebBrowserFactory
 public:
     virtual ~WebBrowserFactory() = default;
     virtual WebBrowser *create(QWidget *parent) = 0;
+    // Starts the engine pages need in the background, so that the first page
+    // comes sooner; nothing to do where nothing is slow to start.
+    virtual void prepare() {}
 };

@@ -480,6 +480,28 @@ private slots:
         QVERIFY(image->isChecked());
     }
 
+    // The web engine starts a second after the desktop shows, for a lesson
+    // with movies or a web address only; the desktop paints before.
+    void webEngineStartsAheadForLessonsWithMoviesOrPages()
+    {
+        const struct {
+            int slot;
+            const char *value;
+            int flash;
+            int web;
+        } cases[] = {
+            {6, "a.swf ", 1, 0}, {13, "http://example.com/", 0, 1}, {6, " ", 0, 0}, {7, "a.mp4 ", 0, 0}};
+        for (const auto &lesson : cases) {
+            DesktopFixture fixture;
+            fixture.state.LessonFields[lesson.slot] = QString::fromLatin1(lesson.value);
+            fixture.show();
+            QCOMPARE(fixture.fakes.flashPlayers.prepared + fixture.fakes.webBrowsers.prepared, 0);
+            QTest::qWait(TeachingDesktop::kPrepareWebAfterMs + 500);
+            QCOMPARE(fixture.fakes.flashPlayers.prepared, lesson.flash);
+            QCOMPARE(fixture.fakes.webBrowsers.prepared, lesson.web);
+        }
+    }
+
     void aboutBoxOpens()
     {
         DesktopFixture fixture;

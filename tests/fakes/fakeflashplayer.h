@@ -34,5 +34,7 @@ class FakeFlashPlayerFactory : public FlashPlayerFactory
 {
 public:
     FlashPlayer *create(QWidget *parent) override;
+    void prepare() override { ++prepared; }
     QList<FakeFlashPlayer *> created;
+    int prepared = 0;
 };

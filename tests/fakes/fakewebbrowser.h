@@ -40,5 +40,7 @@ class FakeWebBrowserFactory : public WebBrowserFactory
 {
 public:
     WebBrowser *create(QWidget *parent) override;
+    void prepare() override { ++prepared; }
     QList<FakeWebBrowser *> created;
+    int prepared = 0;
 };

@@ -139,6 +139,32 @@ private slots:
         QVERIFY(!QOpenGLContext::globalShareContext());
     }
 
+    // A lesson with movies starts the emulator ahead, without a click, and
+    // its first movie plays in that page; preparing again starts nothing more.
+    void preparedEmulatorTakesTheFirstMovie()
+    {
+        WebModule module(QStringLiteral(VELTANO_APP_DIR "/libveltano-web.so"), kWeb);
+        ModuleFlashPlayerFactory players(module);
+        QTRY_COMPARE_WITH_TIMEOUT(renderers(), 0, 10000);
+        players.prepare();
+        QVERIFY(module.loaded());
+        QTRY_COMPARE_WITH_TIMEOUT(renderers(), 1, 30000);
+        players.prepare();
+
+        QWidget window;
+        window.resize(400, 300);
+        FlashPlayer *player = players.create(&window);
+        player->widget()->setGeometry(0, 0, 400, 300);
+        player->setMovie(kMovie);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(playing(player));
+        const QObject *view = player->widget()->findChild<QObject *>(QStringLiteral("engineView"));
+        QVERIFY(view);
+        QVERIFY(view->property("url").toUrl().query().startsWith(QLatin1String("prepare")));
+        QCOMPARE(renderers(), 1);
+    }
+
     void missingModuleLeavesNotices()
     {
         WebModule module(QStringLiteral("/nonexistent/libveltano-web.so"), kWeb);

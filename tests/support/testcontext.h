@@ -12,6 +12,7 @@
 #include "fakes/fakeplatform.h"
 
 #include <memory>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -30,6 +31,14 @@ public:
     {
         registerScreens(context);
         QObject::connect(&flow, &ScreenFlow::programEnded, [this] { ended = true; });
+    }
+
+    // The windows go with the context they were given: left behind, shown,
+    // their timers would reach a context that is gone.
+    ~TestContext()
+    {
+        flow.endProgram();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // Writes a settings file whose record 2 holds the three texts.

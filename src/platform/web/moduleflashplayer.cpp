@@ -107,3 +107,12 @@ FlashPlayer *ModuleFlashPlayerFactory::create(QWidget *parent)
 {
     return new ModuleFlashPlayer(m_module, parent, m_releaseAfterMs);
 }
+
+// The module loads now and the engine starts on the next turn of the event
+// loop: two shorter holds of the desktop's thread rather than one long one.
+void ModuleFlashPlayerFactory::prepare()
+{
+    if (WebComponents *components = m_module.components())
+        QTimer::singleShot(0, dynamic_cast<QObject *>(components),
+                           [components] { components->flashPlayers().prepare(); });
+}

@@ -55,6 +55,8 @@ public:
         : m_module(module), m_releaseAfterMs(releaseAfterMs)
     {}
     FlashPlayer *create(QWidget *parent) override;
+    // Loads the module and has it prepare the emulator.
+    void prepare() override;
 
 private:
     WebModule &m_module;

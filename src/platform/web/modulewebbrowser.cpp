@@ -4,6 +4,7 @@
 #include "webmodule.h"
 
 #include <QLabel>
+#include <QTimer>
 
 namespace {
 
@@ -40,4 +41,12 @@ WebBrowser *ModuleWebBrowserFactory::create(QWidget *parent)
     if (WebComponents *components = m_module.components())
         return components->webBrowsers().create(parent);
     return new MissingWebBrowser(parent);
+}
+
+// As for movies: the module now, the engine on the next turn of the event loop.
+void ModuleWebBrowserFactory::prepare()
+{
+    if (WebComponents *components = m_module.components())
+        QTimer::singleShot(0, dynamic_cast<QObject *>(components),
+                           [components] { components->webBrowsers().prepare(); });
 }

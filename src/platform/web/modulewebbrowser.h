@@ -11,6 +11,8 @@ class ModuleWebBrowserFactory : public WebBrowserFactory
 public:
     explicit ModuleWebBrowserFactory(WebModule &module) : m_module(module) {}
     WebBrowser *create(QWidget *parent) override;
+    // Loads the module and starts its engine.
+    void prepare() override;
 
 private:
     WebModule &m_module;

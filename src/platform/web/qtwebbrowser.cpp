@@ -95,3 +95,8 @@ WebBrowser *QtWebBrowserFactory::create(QWidget *parent)
 {
     return new QtWebBrowser(m_engine, parent);
 }
+
+void QtWebBrowserFactory::prepare()
+{
+    m_engine.profile();
+}

@@ -38,6 +38,7 @@ class QtWebBrowserFactory : public WebBrowserFactory
 public:
     explicit QtWebBrowserFactory(WebEngine &engine) : m_engine(engine) {}
     WebBrowser *create(QWidget *parent) override;
+    void prepare() override;
 
 private:
     WebEngine &m_engine;

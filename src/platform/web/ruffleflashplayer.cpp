@@ -1,6 +1,7 @@
 #include "ruffleflashplayer.h"
 
 #include "engineview.h"
+#include "flashhostpages.h"
 #include "localfileguard.h"
 #include "swfprobe.h"
 #include "webengine.h"
@@ -10,7 +11,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QUrl>
-#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 RuffleFlashPlayer::RuffleFlashPlayer(WebEngine &engine, QWidget *parent)
@@ -65,13 +65,10 @@ void RuffleFlashPlayer::start()
         return;
     }
     QWebEngineView *view = m_view->view();
-    // Until the first frame the pane shows the host page's black, not the
-    // engine's white.
-    view->page()->setBackgroundColor(Qt::black);
-    // Only this page, the program's own, reads local files: the emulator and the
-    // movies; the guard keeps a movie from reading more than its own folder.
-    view->page()->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
-    view->page()->setUrlRequestInterceptor(m_guard);
+    const FlashHostPages::Page page = m_engine.flashHostPages().take(view);
+    // The guard keeps a movie from reading more than its own folder.
+    page.page->setUrlRequestInterceptor(m_guard);
+    view->setPage(page.page);
     connect(view, &QWebEngineView::loadFinished, this, [this](bool ok) {
         m_hostReady = ok;
         if (!ok || m_movie.isEmpty())
@@ -84,6 +81,12 @@ void RuffleFlashPlayer::start()
         loadMovie();
     });
     connect(view, &QWebEngineView::titleChanged, this, &RuffleFlashPlayer::readTitle);
+    if (page.onHost) {
+        // The page loaded ahead: the movie goes to it once it has loaded.
+        m_hostReady = page.loaded;
+        loadMovie();
+        return;
+    }
     loadMovie();
     QUrl host = m_engine.flashHostPage();
     if (m_waiting) {
@@ -169,4 +172,9 @@ void RuffleFlashPlayer::setStatus(Status status)
 FlashPlayer *RuffleFlashPlayerFactory::create(QWidget *parent)
 {
     return new RuffleFlashPlayer(m_engine, parent);
+}
+
+void RuffleFlashPlayerFactory::prepare()
+{
+    m_engine.flashHostPages().prepare();
 }

@@ -6,9 +6,9 @@ class EngineView;
 class LocalFileGuard;
 class WebEngine;
 
-// The Flash control on the Ruffle emulator, running in a web view that loads
-// the program's own host page from the program folder. The view and its host
-// page are made once and every later movie reuses them.
+// The Flash control on the Ruffle emulator, running in a web view on the
+// program's own host page. The view and its host page are made once (the page
+// may be one loaded ahead) and every later movie reuses them.
 class RuffleFlashPlayer : public FlashPlayer
 {
     Q_OBJECT
@@ -56,6 +56,8 @@ class RuffleFlashPlayerFactory : public FlashPlayerFactory
 public:
     explicit RuffleFlashPlayerFactory(WebEngine &engine) : m_engine(engine) {}
     FlashPlayer *create(QWidget *parent) override;
+    // Loads a host page ahead, with the emulator started in it.
+    void prepare() override;
 
 private:
     WebEngine &m_engine;

@@ -1,11 +1,22 @@
 #include "webengine.h"
 
+#include "flashhostpages.h"
+
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <unistd.h>
 
 WebEngine::WebEngine(QString webFolder) : m_webFolder(std::move(webFolder))
 {}
+
+WebEngine::~WebEngine() = default;
+
+FlashHostPages &WebEngine::flashHostPages()
+{
+    if (!m_flashHostPages)
+        m_flashHostPages = std::make_unique<FlashHostPages>(*this, nullptr);
+    return *m_flashHostPages;
+}
 
 QWebEngineProfile *WebEngine::profile()
 {

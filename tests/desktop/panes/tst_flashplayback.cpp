@@ -7,6 +7,7 @@
 #include "lesson/lessonfields.h"
 #include "panedesktop.h"
 #include "platform/web/engineview.h"
+#include "platform/web/flashhostpages.h"
 #include "platform/web/ruffleflashplayer.h"
 #include "platform/web/swfprobe.h"
 #include "platform/web/webengine.h"
@@ -17,6 +18,7 @@
 #include <csignal>
 #include <QDir>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QWebEngineView>
@@ -228,6 +230,47 @@ private slots:
         player.setMovie(movie);
         QVERIFY(waitForStatus(&player, FlashPlayer::Status::Playing));
         QVERIFY(!player.view()->noticeShown());
+    }
+
+    // A lesson's first movie may come while the page loaded ahead still starts
+    // the emulator: it plays in that page once the emulator is ready. A page
+    // no movie takes goes after its time.
+    void pageLoadedAhead()
+    {
+        TestContext t;
+        WebEngine engine(QStringLiteral(VELTANO_APP_DIR "/web"));
+        const QString movie = t.write("备课本/a.swf", boxMovie(kStage, kBox));
+        engine.flashHostPages().prepare();
+        QWebEnginePage *ahead = engine.flashHostPages().ahead();
+        QVERIFY(ahead);
+        {
+            QWidget window;
+            window.resize(400, 300);
+            RuffleFlashPlayer player(engine, &window);
+            player.widget()->resize(400, 300);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            player.setMovie(movie);
+            QCOMPARE(player.view()->view()->page(), ahead);
+            QVERIFY(!engine.flashHostPages().ahead());
+            QVERIFY(waitForStatus(&player, FlashPlayer::Status::Playing));
+            QTRY_VERIFY_WITH_TIMEOUT(
+                drawn(screenAt(QRect(player.widget()->mapToGlobal(QPoint()), QSize(400, 300)))), 10000);
+            // The movie answers the mouse as in a page of its own.
+            QSignalSpy pressed(&player, &FlashPlayer::pressed);
+            QWidget *input = player.view()->view()->focusProxy();
+            QVERIFY(input);
+            QTest::mouseClick(input, Qt::LeftButton, {}, input->rect().center());
+            QCOMPARE(pressed.size(), 1);
+            // Taken, it is never loaded ahead again.
+            engine.flashHostPages().prepare();
+            QVERIFY(!engine.flashHostPages().ahead());
+        }
+        FlashHostPages pages(engine, nullptr, 1000);
+        pages.prepare();
+        const QPointer<QWebEnginePage> unused = pages.ahead();
+        QVERIFY(unused);
+        QTRY_VERIFY_WITH_TIMEOUT(unused.isNull(), 10000);
     }
 
     // Any name a teacher gives a movie plays, first in a session as later.
