@@ -44,23 +44,42 @@ qint64 parentOf(qint64 pid)
     return fields.size() > 1 ? fields.at(1).toLongLong() : 0;
 }
 
-// The engine's page processes: forked by the zygotes it starts (they keep the
-// zygote's command line, so their parent tells them apart).
-int renderers()
+// The engine's processes: its page processes are forked by the zygotes it
+// starts (they keep the zygote's command line, so their parent tells them
+// apart); its services (audio...) are started by this process itself.
+struct EngineProcesses
+{
+    int pages = 0;
+    int services = 0;
+};
+
+EngineProcesses engineProcesses()
 {
     QHash<qint64, qint64> parents;
     QSet<qint64> zygotes;
+    EngineProcesses found;
     for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
         QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(entry));
         if (!entry.front().isDigit() || !cmdline.open(QIODevice::ReadOnly))
             continue;
         const qint64 pid = entry.toLongLong();
         parents.insert(pid, parentOf(pid));
-        if (parents.value(pid) == ::getpid() && cmdline.readAll().contains("--type=zygote"))
+        const QByteArray line = cmdline.readAll();
+        if (parents.value(pid) != ::getpid() || !line.contains("--type="))
+            continue;
+        if (line.contains("--type=zygote"))
             zygotes.insert(pid);
+        else
+            ++found.services;
     }
-    return int(std::count_if(parents.cbegin(), parents.cend(),
-                             [&zygotes](qint64 parent) { return zygotes.contains(parent); }));
+    found.pages = int(std::count_if(parents.cbegin(), parents.cend(),
+                                    [&zygotes](qint64 parent) { return zygotes.contains(parent); }));
+    return found;
+}
+
+int renderers()
+{
+    return engineProcesses().pages;
 }
 
 bool playing(FlashPlayer *player)
@@ -115,6 +134,8 @@ private slots:
             // process go within 10 s, and the next movie plays in a new page.
             player->widget()->hide();
             QTRY_COMPARE_WITH_TIMEOUT(renderers(), 0, 10000);
+            // The movie's sound service goes with it.
+            QTRY_COMPARE_WITH_TIMEOUT(engineProcesses().services, 0, 10000);
             auto *control = static_cast<ModuleFlashPlayer *>(player);
             QVERIFY(!control->player());
             player->setMovie(kGame);

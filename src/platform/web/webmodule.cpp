@@ -50,8 +50,23 @@ void WebModule::prepareEngine()
 {
     qputenv("QT_QUICK_BACKEND", "software");
     qputenv("QT_XCB_GL_INTEGRATION", "none");
+    appendEngineFlags();
     if (qt_gl_global_share_context())
         return;
     m_shareContext = std::make_unique<QOpenGLContext>();
     qt_gl_set_global_share_context(m_shareContext.get());
+}
+
+// The emulator's 14 MB of WebAssembly is compiled a function at a time as the
+// movie first calls it rather than all before the first frame (about 30 MiB of
+// code in the movie's process, and the first movie comes sooner); the audio
+// service's process quits a second after the last sound, not with the lesson.
+// Flags given in the environment come after these and win.
+void WebModule::appendEngineFlags()
+{
+    const QByteArray ours = "--js-flags=--wasm-lazy-compilation --audio-service-quit-timeout-ms=1000";
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (flags.contains(ours))
+        return;
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", (ours + ' ' + flags).trimmed());
 }

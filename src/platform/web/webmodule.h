@@ -25,6 +25,7 @@ public:
 
 private:
     void prepareEngine();
+    static void appendEngineFlags();
 
     QString m_webFolder;
     QPluginLoader m_loader;
