@@ -47,8 +47,7 @@ qint64 parentOf(qint64 pid)
 // The engine's processes: its page processes are forked by the zygotes it
 // starts (they keep the zygote's command line, so their parent tells them
 // apart); its services (audio...) are started by this process itself.
-struct EngineProcesses
-{
+struct EngineProcesses {
     int pages = 0;
     int services = 0;
 };
