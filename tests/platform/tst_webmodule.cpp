@@ -1,9 +1,9 @@
 // The web module as the program loads it: nothing of the engine is in the
 // process until a movie is to be seen, the module's player then plays it
-// without OpenGL, a hidden movie and a closed browser give their display processes
-// back, and a missing module leaves notices instead of a crash. It links the
-// program's seam, so the module finds no more of this executable than of the
-// program.
+// without OpenGL, its pages share one display process, a hidden movie and a
+// closed browser give their pages back and the process goes with the last, and a missing module leaves
+// notices instead of a crash. It links the program's seam, so the module finds no more of this executable
+// than of the program.
 
 #include "platform/web/moduleflashplayer.h"
 #include "platform/web/modulewebbrowser.h"
@@ -143,19 +143,34 @@ private slots:
             QCOMPARE(control->player()->movie(), kGame);
             QCOMPARE(renderers(), 1);
 
-            // A closed browser window takes its page's process with it.
+            // A browser window's page shares the movie's process; closed, it
+            // leaves the movie playing, and the process goes with its last page.
             ModuleWebBrowserFactory browsers(module);
-            auto *browserWindow = new QWidget;
-            browserWindow->setAttribute(Qt::WA_DeleteOnClose);
-            WebBrowser *browser = browsers.create(browserWindow);
-            browser->widget()->resize(400, 300);
-            browserWindow->show();
-            browser->Navigate(kWeb + QStringLiteral("/home.html"));
-            QTRY_VERIFY_WITH_TIMEOUT(!browser->Busy(), 30000);
-            QTRY_COMPARE_WITH_TIMEOUT(renderers(), 2, 10000);
+            const auto browse = [&browsers] {
+                auto *window = new QWidget;
+                window->setAttribute(Qt::WA_DeleteOnClose);
+                WebBrowser *browser = browsers.create(window);
+                browser->widget()->resize(400, 300);
+                window->show();
+                QSignalSpy loaded(browser, &WebBrowser::NavigateComplete2);
+                browser->Navigate(kWeb + QStringLiteral("/home.html"));
+                return loaded.wait(30000) ? window : nullptr;
+            };
+            QWidget *browserWindow = browse();
+            QVERIFY(browserWindow);
+            QCOMPARE(renderers(), 1);
             browserWindow->close();
-            QTRY_COMPARE_WITH_TIMEOUT(renderers(), 1, 10000);
+            QTest::qWait(500);
             QCOMPARE(player->status(), FlashPlayer::Status::Playing);
+            QCOMPARE(renderers(), 1);
+            player->widget()->hide();
+            QTRY_COMPARE_WITH_TIMEOUT(renderers(), 0, 10000);
+            // On its own, a closed browser window takes its page's process with it.
+            browserWindow = browse();
+            QVERIFY(browserWindow);
+            QCOMPARE(renderers(), 1);
+            browserWindow->close();
+            QTRY_COMPARE_WITH_TIMEOUT(renderers(), 0, 10000);
         }
         // The context made for the engine is Qt's no longer once the module's owner is gone.
         QVERIFY(!QOpenGLContext::globalShareContext());

@@ -60,11 +60,15 @@ void WebModule::prepareEngine()
 // The emulator's 14 MB of WebAssembly is compiled a function at a time as the
 // movie first calls it rather than all before the first frame (about 30 MiB of
 // code in the movie's process, and the first movie comes sooner); the audio
-// service's process quits a second after the last sound, not with the lesson.
+// service's process quits a second after the last sound, not with the lesson;
+// one page process serves all pages, the movie's and the browser's (about
+// 30 MiB less each page shown beside another; a page whose process dies takes
+// the others down with it, each with its notice and reload button).
 // Flags given in the environment come after these and win.
 void WebModule::appendEngineFlags()
 {
-    const QByteArray ours = "--js-flags=--wasm-lazy-compilation --audio-service-quit-timeout-ms=1000";
+    const QByteArray ours = "--js-flags=--wasm-lazy-compilation --audio-service-quit-timeout-ms=1000 "
+                            "--renderer-process-limit=1";
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     if (flags.contains(ours))
         return;
