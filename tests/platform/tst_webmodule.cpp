@@ -1,9 +1,10 @@
 // The web module as the program loads it: nothing of the engine is in the
 // process until a movie is to be seen, the module's player then plays it
 // without OpenGL, its pages share one display process, a hidden movie and a
-// closed browser give their pages back and the process goes with the last, and a missing module leaves
-// notices instead of a crash. It links the program's seam, so the module finds no more of this executable
-// than of the program.
+// closed browser give their pages back and the process goes with the last,
+// and a missing module leaves notices instead of a crash. It links the
+// program's seam, so the module finds no more of this executable than of the
+// program.
 
 #include "platform/web/moduleflashplayer.h"
 #include "platform/web/modulewebbrowser.h"
