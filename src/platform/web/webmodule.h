@@ -8,8 +8,8 @@ class QOpenGLContext;
 class WebComponents;
 
 // Loads the web module (Qt WebEngine with the browser and the Flash player)
-// the first time a page is needed, after preparing the OpenGL context the
-// engine draws through.
+// the first time a page is needed, after setting the engine to draw in
+// software.
 class WebModule
 {
 public:
@@ -24,7 +24,8 @@ public:
     bool loaded() const { return m_components != nullptr; }
 
 private:
-    void prepareOpenGL();
+    void prepareEngine();
+    static void appendEngineFlags();
 
     QString m_webFolder;
     QPluginLoader m_loader;
