@@ -32,6 +32,10 @@ peak=$(sort -n "$work/pss.log" | tail -n1)
 # The office quits two minutes after its last conversion, which came before the rounds' end.
 sleep $((120 - after > 0 ? 120 - after + 5 : 5))
 idle=$(tree_pss_mib $pid)
+for p in $(tree $pid); do # what each process holds then
+  printf '  %5s MiB  %s\n' "$(awk '/^Pss:/ {printf "%.0f", $2 / 1024}' "/proc/$p/smaps_rollup" 2>/dev/null)" \
+    "$(tr '\0' ' ' <"/proc/$p/cmdline" 2>/dev/null | grep -oE '^[^ ]+|--type=[a-z-]+' | xargs)"
+done >"$work/processes.txt"
 kill -0 $pid # still running
 
 printf '%-60s %8s   %s\n' "figure (load $(cut -d' ' -f1 /proc/loadavg))" PSS target
@@ -40,4 +44,5 @@ printf '%-60s %4s MiB   %s\n' 'peak over two rounds of the lesson' "$peak" '<= 5
 printf '%-60s %4s MiB   %s\n' "${after} s after the last browser window closed (office: $office_then)" "$later" \
   '<= 200 MiB a minute after'
 printf '%-60s %4s MiB\n' "office idle quit due (office processes: $(office))" "$idle"
+cat "$work/processes.txt"
 echo "rerun: tests/e2e/xvfb-session.sh bench/lessonmemory.sh build/app $after"
