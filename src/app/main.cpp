@@ -101,13 +101,14 @@ QStringList arguments(int argc, char *argv[])
 }
 
 // Set before Qt starts, so widgets, the web engine and the document converter
-// all see the program's font aliases.
+// all see the program's font aliases and its allocator settings.
 void prepareEnvironment(const QString &folder)
 {
     const QString fonts = folder + QStringLiteral("/set/fonts/fonts.conf");
     if (qEnvironmentVariableIsEmpty("FONTCONFIG_FILE") && QFileInfo::exists(fonts))
         qputenv("FONTCONFIG_FILE", QFile::encodeName(fonts));
     QtMediaPlayer::chooseBackEnd();
+    freedmemory::shareOneArenaInHelpers();
 }
 
 } // namespace

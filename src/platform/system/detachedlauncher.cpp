@@ -1,5 +1,7 @@
 #include "detachedlauncher.h"
 
+#include "platform/system/freedmemory.h"
+
 #include <QFileInfo>
 #include <QProcess>
 
@@ -7,5 +9,9 @@ bool DetachedLauncher::start(const QString &program)
 {
     if (program.isEmpty())
         return false;
-    return QProcess::startDetached(program, {}, QFileInfo(program).absolutePath());
+    QProcess process;
+    process.setProgram(program);
+    process.setWorkingDirectory(QFileInfo(program).absolutePath());
+    process.setProcessEnvironment(freedmemory::forOtherPrograms(QProcessEnvironment::systemEnvironment()));
+    return process.startDetached();
 }

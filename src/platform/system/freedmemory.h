@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QTimer>
 
 // What the program frees goes back to the system. The C library keeps freed
@@ -14,6 +15,15 @@ namespace freedmemory {
 // One arena shared by all threads. Call first thing in main, before any
 // thread starts.
 void shareOneArena();
+
+// The same for the helpers the program starts (the web engine's processes, the
+// office): one arena, and large blocks and the heap's free top handed back as
+// they are freed, as the helpers cannot be asked to trim. Set before the first
+// helper starts; the C library reads it as a process starts.
+void shareOneArenaInHelpers();
+
+// The environment of a program the teacher starts, without the helpers' setting.
+QProcessEnvironment forOtherPrograms(QProcessEnvironment environment);
 
 // Hands free pages back to the system every `intervalMs` while the event
 // loop runs.
