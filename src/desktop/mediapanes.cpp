@@ -21,6 +21,8 @@ void installTextPane(TeachingDesktop &desktop)
     desktop.connectStandardPlacement(text);
     MediaList &textFiles = desktop.desktopState().lists.textFiles;
     desktop.setToolbarAction(QStringLiteral("txt"), [text, &textFiles] { text->txtButton(textFiles); });
+    QObject::connect(&desktop, &TeachingDesktop::loaded, text,
+                     [text, &textFiles] { text->prepare(textFiles); });
     QObject::connect(desktop.menus().item(QStringLiteral("Myfont")), &QAction::triggered, text,
                      &TextPane::Myfont);
     desktop.setToolbarAction(QStringLiteral("Input"), [text, &desktop] {

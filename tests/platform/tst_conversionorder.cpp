@@ -122,9 +122,11 @@ private slots:
         QCOMPARE(QDir(cache.folder()).entryList({QStringLiteral("*.html")}, QDir::Dirs).size(), 1);
     }
 
-    // Idle for its interval, the listener quits and the next document starts
-    // another; a conversion longer than the interval is not cut short. A lesson
-    // whose documents were all converted before never starts it.
+    // Idle for its interval after a document the teacher waited for, the
+    // listener quits and the next document starts another; a conversion longer
+    // than the interval is not cut short. Documents asked for ahead only let it
+    // go as soon as they are done. A lesson whose documents were all converted
+    // before never starts it.
     void quitsWhenIdleAndCachedDocumentsNeverStartIt()
     {
         const QString a = m_files.value(QStringLiteral("a"));
@@ -141,6 +143,19 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(c.opened.size(), 2, 60000);
             QVERIFY(c.failed.isEmpty());
             QVERIFY(listenerPid() != first);
+        }
+        {
+            Converter ahead(m_folder->path(), listener(60000));
+            for (const char *name : {"b", "c"})
+                ahead.converter.open(m_files.value(QLatin1String(name)),
+                                     DocumentConverter::Urgency::Background);
+            QTRY_COMPARE_WITH_TIMEOUT(ahead.opened.size(), 2, 60000);
+            const pid_t server = listenerPid();
+            QTRY_VERIFY_WITH_TIMEOUT(::kill(server, 0) != 0, 10000);
+            ahead.converter.open(m_files.value(QStringLiteral("d")));
+            QTRY_COMPARE_WITH_TIMEOUT(ahead.opened.size(), 3, 60000);
+            QTest::qWait(1000);
+            QVERIFY(listenerPid() != server && ::kill(listenerPid(), 0) == 0);
         }
         QVERIFY(QFile::remove(m_folder->filePath(QStringLiteral("listener.pid"))));
         Converter next(m_folder->path(), listener(300));

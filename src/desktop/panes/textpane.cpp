@@ -7,6 +7,7 @@
 #include "lesson/textfiledecoding.h"
 #include "paneservices.h"
 #include "platform/choicedialogs.h"
+#include "platform/documentconverter.h"
 #include "platform/filedialog.h"
 #include "platform/messagebox.h"
 #include "platform/office/worddocument.h"
@@ -73,6 +74,15 @@ void TextPane::txtButton(MediaList &textFiles)
             return;
     }
     setVisible(true);
+}
+
+void TextPane::prepare(const MediaList &textFiles)
+{
+    for (int i = 0; i < textFiles.count; ++i) {
+        QFile file(m_services.book.openable(textFiles.elements.value(i)));
+        if (file.open(QIODevice::ReadOnly) && filekinds::isRichText(filekinds::identify(file)))
+            m_services.documents->open(file.fileName(), DocumentConverter::Urgency::Background);
+    }
 }
 
 bool TextPane::Input()

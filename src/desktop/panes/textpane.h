@@ -43,6 +43,9 @@ public:
     // text-file list, or a file chosen in the open dialog when the lesson
     // names none (cancel leaves the pane cleared and as visible as it was).
     void txtButton(MediaList &textFiles);
+    // Converts the lesson's rich texts among `textFiles` in the background, as
+    // the desktop opens, so that no text makes the teacher wait for the office.
+    void prepare(const MediaList &textFiles);
     // Toolbar "Input": moves the typed text into the pane and shows it; with
     // nothing typed it hides the pane and returns false.
     bool Input();

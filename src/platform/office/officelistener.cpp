@@ -46,13 +46,14 @@ OfficeListenerBackEnd::OfficeListenerBackEnd(QString profileFolder, QString scri
                                              int idleQuitMs, QObject *parent)
     : ConversionBackEnd(parent), m_profile(std::move(profileFolder)), m_script(std::move(script)),
       m_fallback(fallback), m_program(std::move(program)), m_memoryBound(memoryBound),
-      m_timeout(new QTimer(this)), m_idle(new QTimer(this))
+      m_timeout(new QTimer(this)), m_idle(new QTimer(this)), m_idleQuitMs(idleQuitMs)
 {
     m_idle->setSingleShot(true);
-    m_idle->setInterval(idleQuitMs);
     connect(m_idle, &QTimer::timeout, this, [this] {
-        if (m_state == State::Ready && !m_current && m_waiting.isEmpty())
+        if (m_state == State::Ready && !m_current && m_waiting.isEmpty()) {
+            m_teacherWaited = false;
             shutDown();
+        }
     });
     m_fallback->setParent(this);
     connect(m_fallback, &ConversionBackEnd::finished, this, &ConversionBackEnd::finished);
@@ -96,6 +97,8 @@ void OfficeListenerBackEnd::convert(const Job &job)
 
 void OfficeListenerBackEnd::hurry(int id)
 {
+    if (m_current && m_current->id == id)
+        m_teacherWaited = true;
     m_waiting.hurry(id);
     m_fallback->hurry(id);
 }
@@ -227,11 +230,12 @@ void OfficeListenerBackEnd::sendNext()
     if (m_state != State::Ready || m_current)
         return;
     if (m_waiting.isEmpty()) {
-        m_idle->start();
+        m_idle->start(m_teacherWaited ? m_idleQuitMs : 0);
         return;
     }
     m_idle->stop();
     m_current = m_waiting.take();
+    m_teacherWaited = m_teacherWaited || m_current->urgent;
     QJsonObject job{{QStringLiteral("id"), m_current->id},
                     {QStringLiteral("input"), m_current->input},
                     {QStringLiteral("output"), m_current->outputFolder + QLatin1Char('/') +

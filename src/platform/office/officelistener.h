@@ -23,7 +23,10 @@ class QTimer;
 //   being able to run.
 //   When it grows past `memoryBound` it is started afresh between jobs.
 // - After `idleQuitMs` without a job it quits, giving its memory back to the
-//   lesson; the next job starts it again.
+//   lesson; the next job starts it again. When no job since it started was one
+//   the teacher waited for (the lesson's documents asked for ahead, together,
+//   as its desktop opens) nothing more is in sight, and it quits as soon as
+//   none is left.
 // - Where it cannot run (no Python UNO bridge, no LibreOffice, the profile in
 //   use by another copy of the program), jobs go to `fallback`, and the
 //   listener is tried again a while later.
@@ -87,4 +90,6 @@ private:
     int m_launches = 0;
     // Deaths since the last job it answered.
     int m_deathsInARow = 0;
+    int m_idleQuitMs;
+    bool m_teacherWaited = false;
 };

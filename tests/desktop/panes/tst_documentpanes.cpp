@@ -296,19 +296,26 @@ private slots:
         QCOMPARE(d.fakes.fileDialog.requests.size(), 0);
     }
 
-    // The decks convert in the background from start-up; the one the teacher
-    // asks for goes ahead of them, and leaving stops them all, also in a
-    // lesson without a Word document.
+    // The decks and the rich texts among the text files (by content, whatever
+    // their names) convert in the background from start-up, showing nothing;
+    // the one the teacher asks for goes ahead of them, and leaving stops them
+    // all, also in a lesson without a Word document.
     void backgroundConversionsGiveWayAndStopOnLeaving()
     {
         DocumentDesktop d;
         const QString a = d.write(QStringLiteral("备课本/a.ppt"));
         const QString b = d.write(QStringLiteral("备课本/b.ppt"));
+        d.write(QStringLiteral("备课本/plain.txt"), "{ not rich");
+        const QString rich = d.write(QStringLiteral("备课本/Rich.TXT"), "{\\rtf1 rich}");
         d.state.LessonFields[slot::DeckFiles] = QStringLiteral("a.ppt b.ppt ");
+        d.state.LessonFields[slot::TextFiles] = QStringLiteral("plain.txt missing.rtf rich.txt ");
         d.fakes.documents.hold = true;
         d.show();
-        QCOMPARE(d.fakes.documents.requested, (QStringList{a, b}));
+        QCOMPARE(d.fakes.documents.requested, (QStringList{rich, a, b}));
         QVERIFY(d.fakes.documents.urgent.isEmpty());
+        d.fakes.documents.answerHeld();
+        QTest::qWait(50);
+        QVERIFY(!d.pane<TextPane>(PaneKind::Text)->isVisible());
         d.click("ppt");
         QCOMPARE(d.fakes.documents.urgent, QStringList{a});
 
