@@ -146,3 +146,6 @@ print(sum(1 for i, (start, end, perms) in enumerate(maps)
                or (i + 1 < len(maps) and maps[i + 1] == (end, start + heap, '---p')))))
 PY
 }
+tree_arenas() { # pid: thread arenas in the process and all it started (one may end on the way)
+  for p in $(tree "$1"); do thread_arenas "$p" 2>/dev/null || true; done | awk '{s += $1} END {print s + 0}'
+}

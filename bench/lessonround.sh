@@ -36,10 +36,11 @@ browser_round() { # the lesson's web page in a browser window (窗口, its last 
   echo "the browser window did not close"
   return 1
 }
+declare -F while_movie_plays >/dev/null || while_movie_plays() { :; } # a caller's look at the playing movie
 lesson_round() {
   button Word; button Word # the lesson document, its next page
   button 播放 Powerpoint; sleep 1; button 停止 Powerpoint # the deck shown and stopped
-  button 播放 Flash; sleep 2; button 停止 Flash # the Flash movie played and stopped
+  button 播放 Flash; sleep 2; while_movie_plays; button 停止 Flash # the Flash movie played and stopped
   button Txt; button Txt # text pages
   click 500 600; menu 上端 # the pane to the top half from the menu bar
   button Video
