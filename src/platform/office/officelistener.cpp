@@ -51,7 +51,7 @@ OfficeListenerBackEnd::OfficeListenerBackEnd(QString profileFolder, QString scri
     m_idle->setSingleShot(true);
     connect(m_idle, &QTimer::timeout, this, [this] {
         if (m_state == State::Ready && !m_current && m_waiting.isEmpty()) {
-            m_teacherWaited = false;
+            m_asked = Asked::Nothing;
             shutDown();
         }
     });
@@ -98,7 +98,7 @@ void OfficeListenerBackEnd::convert(const Job &job)
 void OfficeListenerBackEnd::hurry(int id)
 {
     if (m_current && m_current->id == id)
-        m_teacherWaited = true;
+        m_asked = Asked::ByTeacher;
     m_waiting.hurry(id);
     m_fallback->hurry(id);
 }
@@ -230,12 +230,15 @@ void OfficeListenerBackEnd::sendNext()
     if (m_state != State::Ready || m_current)
         return;
     if (m_waiting.isEmpty()) {
-        m_idle->start(m_teacherWaited ? m_idleQuitMs : 0);
+        m_idle->start(m_asked == Asked::Ahead ? 0 : m_idleQuitMs);
         return;
     }
     m_idle->stop();
     m_current = m_waiting.take();
-    m_teacherWaited = m_teacherWaited || m_current->urgent;
+    if (m_current->urgent)
+        m_asked = Asked::ByTeacher;
+    else if (m_asked == Asked::Nothing)
+        m_asked = Asked::Ahead;
     QJsonObject job{{QStringLiteral("id"), m_current->id},
                     {QStringLiteral("input"), m_current->input},
                     {QStringLiteral("output"), m_current->outputFolder + QLatin1Char('/') +

@@ -23,10 +23,9 @@ class QTimer;
 //   being able to run.
 //   When it grows past `memoryBound` it is started afresh between jobs.
 // - After `idleQuitMs` without a job it quits, giving its memory back to the
-//   lesson; the next job starts it again. When no job since it started was one
-//   the teacher waited for (the lesson's documents asked for ahead, together,
-//   as its desktop opens) nothing more is in sight, and it quits as soon as
-//   none is left.
+//   lesson; the next job starts it again. When its jobs were all asked for
+//   ahead (the lesson's documents, together, as its desktop opens) nothing
+//   more is in sight, and it quits as soon as they are done.
 // - Where it cannot run (no Python UNO bridge, no LibreOffice, the profile in
 //   use by another copy of the program), jobs go to `fallback`, and the
 //   listener is tried again a while later.
@@ -91,5 +90,8 @@ private:
     // Deaths since the last job it answered.
     int m_deathsInARow = 0;
     int m_idleQuitMs;
-    bool m_teacherWaited = false;
+    // What its jobs since it last went idle were: none yet, all asked for ahead,
+    // or one at least the teacher waited for.
+    enum class Asked { Nothing, Ahead, ByTeacher };
+    Asked m_asked = Asked::Nothing;
 };
