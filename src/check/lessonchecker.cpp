@@ -1,12 +1,30 @@
 #include "lessonchecker.h"
 
 #include "lesson/configfile.h"
+#include "lesson/filekinds.h"
 #include "platform/documentconverter.h"
 #include "platform/mediaprobe.h"
+#include "platform/office/pdfpages.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QThreadPool>
+
+namespace {
+
+// A PDF deck is shown as it is, never converted: its pages are judged as the
+// deck pane renders them.
+QString pdfDeckProblem(const CheckItem &item)
+{
+    QFile file(item.path);
+    if (item.kind != MediaKind::Deck || !file.open(QIODevice::ReadOnly) ||
+        filekinds::identify(file) != filekinds::Content::Pdf)
+        return QString();
+    return pdfpages::problem(item.path);
+}
+
+} // namespace
 
 LessonChecker::LessonChecker(LessonBook book, MediaProbe &probe, DocumentConverter &converter,
                              QObject *parent)
@@ -68,7 +86,9 @@ void LessonChecker::checkNext()
     // Looking through the folders and reading files may take a moment.
     QThreadPool::globalInstance()->start([self, index, item, root] {
         const bool exists = QFileInfo(item.path).isFile();
-        const QString reason = exists ? mediacontent::check(item.kind, item.path) : QString();
+        QString reason = exists ? mediacontent::check(item.kind, item.path) : QString();
+        if (exists && reason.isEmpty())
+            reason = pdfDeckProblem(item);
         const mediacontent::BackEnd backEnd =
             exists ? mediacontent::backEndFor(item.kind, item.path) : mediacontent::BackEnd::None;
         const QStringList candidates = exists ? QStringList() : lessonmedia::sameNameFiles(item.path, root);

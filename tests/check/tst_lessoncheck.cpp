@@ -48,6 +48,7 @@ class TestLessonCheck : public QObject
     Q_OBJECT
 private slots:
     void everyMediumIsFoundMissingOrUnplayable();
+    void aPdfDeckIsJudgedByItsPages();
     void homeMenuOffersTheCheckOnceALessonIsChosen();
     void aFileOfTheSameNameTakesTheMissingOnesPlaceAfterConfirmation();
 };
@@ -102,6 +103,29 @@ void TestLessonCheck::everyMediumIsFoundMissingOrUnplayable()
 
     QVERIFY(!checker.start(t.write(QStringLiteral("x.doc"), "x"), &error));
     QVERIFY(error.contains(QStringLiteral("不是课件文件")));
+}
+
+// A PDF is shown as it is: a page the deck pane cannot render makes it unplayable.
+void TestLessonCheck::aPdfDeckIsJudgedByItsPages()
+{
+    TestContext t;
+    const QString exam = t.install(QStringLiteral(VELTANO_TEST_DATA "/documents/exam-writer.pdf"),
+                                   QStringLiteral("备课本/卷.pdf"));
+    const QString broken = t.install(QStringLiteral(VELTANO_TEST_DATA "/documents/second-page-missing.pdf"),
+                                     QStringLiteral("备课本/坏.pdf"));
+    t.fakes.documents.provide(exam, ConvertedDocument::Format::Pdf, exam);
+    t.fakes.documents.provide(broken, ConvertedDocument::Format::Pdf, broken);
+    QStringList lines(15);
+    lines[5] = QStringLiteral("卷.pdf 坏.pdf ");
+    const QString lesson = t.write(QStringLiteral("备课本/配置区/卷.spz"), filebytes::gbkLines(lines));
+    LessonChecker checker(t.context.book, t.fakes.mediaProbe, t.fakes.documents);
+    QSignalSpy finished(&checker, &LessonChecker::finished);
+    QString error;
+    QVERIFY(checker.start(lesson, &error));
+    QVERIFY(finished.wait(kWatchdogMs));
+    QCOMPARE(checker.items()[0].status, CheckItem::Status::Found);
+    QCOMPARE(checker.items()[1].status, CheckItem::Status::Unplayable);
+    QCOMPARE(checker.items()[1].reason, QStringLiteral("第 2 页无法显示"));
 }
 
 void TestLessonCheck::homeMenuOffersTheCheckOnceALessonIsChosen()

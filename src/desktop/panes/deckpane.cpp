@@ -8,6 +8,7 @@
 #include "paneservices.h"
 #include "platform/documentconverter.h"
 #include "platform/filedialog.h"
+#include "platform/office/pdfpages.h"
 
 #include <QAction>
 #include <QEvent>
@@ -27,6 +28,9 @@ DeckPane::DeckPane(const PaneServices &services, const FullArea &fullArea, QWidg
     connect(m_view, &DeckView::deckShown, this, [this] {
         emit recorded(kind());
         m_view->raise();
+    });
+    connect(m_view, &DeckView::slideUnreadable, this, [this](int slide) {
+        m_wait->tell(QStringLiteral("幻灯片无法显示：") + pdfpages::pageProblem(slide), m_view);
     });
     connect(m_wait, &DocumentWait::opened, this, &DeckPane::onOpened);
 }

@@ -1,5 +1,7 @@
 #include "deckview.h"
 
+#include "platform/office/pdfpages.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,10 +18,11 @@ DeckView::DeckView(QWidget *parent) : QWidget(parent)
 bool DeckView::showDeck(const QString &pdfFile, QString *problem)
 {
     clear();
-    if (m_pdf.load(pdfFile) != QPdfDocument::Error::None || m_pdf.pageCount() < 1) {
+    const QString unreadable = pdfpages::load(m_pdf, pdfFile);
+    if (!unreadable.isEmpty()) {
         m_pdf.close();
         if (problem)
-            *problem = QStringLiteral("演示文稿无法读取");
+            *problem = unreadable;
         return false;
     }
     m_loaded = true;
@@ -33,6 +36,7 @@ void DeckView::clear()
     m_loaded = false;
     m_slide = 0;
     m_rendered.clear();
+    m_unreadable.clear();
     m_pdf.close();
     update();
 }
@@ -75,7 +79,7 @@ const QImage &DeckView::rendered(int slide)
 {
     auto found = m_rendered.find(slide);
     if (found == m_rendered.end()) {
-        QImage image = m_pdf.render(slide, fittedSize(slide));
+        QImage image = pdfpages::render(m_pdf, slide, fittedSize(slide));
         image.setDevicePixelRatio(devicePixelRatioF());
         found = m_rendered.insert(slide, image);
     }
@@ -95,6 +99,10 @@ void DeckView::paintEvent(QPaintEvent *event)
     if (!m_loaded)
         return;
     const QImage &image = rendered(m_slide);
+    if (image.isNull() && !m_unreadable.contains(m_slide)) {
+        m_unreadable.insert(m_slide);
+        QTimer::singleShot(0, this, [this, slide = m_slide] { emit slideUnreadable(slide); });
+    }
     const QSizeF shown = image.deviceIndependentSize();
     painter.drawImage(QPointF((width() - shown.width()) / 2, (height() - shown.height()) / 2), image);
     if (!m_rendered.contains(m_slide + 1))

@@ -3,10 +3,11 @@
 #include <QHash>
 #include <QImage>
 #include <QPdfDocument>
+#include <QSet>
 #include <QWidget>
 
 // The browser control in which decks are shown (WebBrowser1): one slide at a
-// time, fitted to the pane and centred on black. A click, the wheel,
+// time on white paper, fitted to the pane and centred on black. A click, the wheel,
 // PageDown/PageUp, the arrows and space step through the slides (the right
 // button and the backward keys step back). The slide after the one shown is
 // rendered ahead, so a step never waits for rendering.
@@ -31,6 +32,9 @@ public:
 signals:
     // A deck's first slide is in the pane.
     void deckShown();
+    // The slide shown (from 0) cannot be rendered: the pane stays black there.
+    // Told once per slide and deck.
+    void slideUnreadable(int slide);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -49,4 +53,5 @@ private:
     int m_slide = 0;
     bool m_loaded = false;
     QHash<int, QImage> m_rendered;
+    QSet<int> m_unreadable;
 };

@@ -2,6 +2,7 @@
 
 #include "conversionbackend.h"
 #include "lesson/filekinds.h"
+#include "pdfpages.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -185,12 +186,7 @@ void CachedDocumentConverter::openPdf(const QString &path)
 {
     // Qt PDF shows it as it is: nothing to convert, nothing to cache.
     QPdfDocument pdf;
-    const QPdfDocument::Error error = pdf.load(path);
-    QString problem;
-    if (error == QPdfDocument::Error::IncorrectPassword)
-        problem = QStringLiteral("文件有密码保护");
-    else if (error != QPdfDocument::Error::None || pdf.pageCount() < 1)
-        problem = QStringLiteral("PDF 文件已损坏，无法读取");
+    const QString problem = pdfpages::load(pdf, path);
     if (problem.isEmpty()) {
         ConvertedDocument document{path, path, ConvertedDocument::Format::Pdf};
         later([this, document] { emit opened(document); });

@@ -296,6 +296,50 @@ private slots:
         QCOMPARE(d.fakes.fileDialog.requests.size(), 0);
     }
 
+    // A PDF a word processor exported paints no page background: it shows on
+    // white paper, not black. A page the file cannot render gets a notice.
+    void pdfPagesShowOnPaperAndAnUnrenderablePageIsTold()
+    {
+        DocumentDesktop d;
+        const QString exam =
+            d.install(officefixtures::fixture("exam-writer.pdf"), QStringLiteral("备课本/卷.pdf"));
+        const QString broken =
+            d.install(officefixtures::fixture("second-page-missing.pdf"), QStringLiteral("备课本/坏.pdf"));
+        d.fakes.documents.provide(exam, ConvertedDocument::Format::Pdf, exam);
+        d.fakes.documents.provide(broken, ConvertedDocument::Format::Pdf, broken);
+        d.state.LessonFields[slot::DeckFiles] = QStringLiteral("卷.pdf 坏.pdf ");
+        d.show();
+        DeckView *view = d.pane<DeckPane>(PaneKind::Deck)->WebBrowser1();
+        d.click("ppt");
+        QTRY_COMPARE(view->slideCount(), 1);
+        // An A4 page, upright in a landscape pane: its margins are paper, its
+        // lines of text dark, the pane beside it black.
+        const QImage shown = view->grab().toImage();
+        const int middle = shown.width() / 2;
+        QCOMPARE(shown.pixelColor(middle, shown.height() - 3), QColor(Qt::white));
+        QCOMPARE(shown.pixelColor(2, shown.height() / 2), QColor(Qt::black));
+        int dark = 0;
+        for (int y = 0; y < shown.height() / 3; ++y)
+            for (int x = middle - shown.height() / 3; x < middle + shown.height() / 3; ++x)
+                dark += shown.pixelColor(x, y).lightness() < 100;
+        QVERIFY2(dark > 20, qPrintable(QString::number(dark)));
+
+        d.click("ppt");
+        d.click("ppt");
+        QTRY_COMPARE(view->slideCount(), 2);
+        QTest::keyClick(view, Qt::Key_PageDown);
+        QCOMPARE(view->slide(), 1);
+        PaneNotice *told = nullptr;
+        QTRY_VERIFY([&] {
+            for (PaneNotice *notice : d.desktop->findChildren<PaneNotice *>())
+                if (notice->isVisible())
+                    told = notice;
+            return told != nullptr;
+        }());
+        QCOMPARE(told->text(), QStringLiteral("幻灯片无法显示：第 2 页无法显示"));
+        QCOMPARE(d.fakes.messageBox.shown.size(), 0);
+    }
+
     // The decks and the rich texts among the text files (by content, whatever
     // their names) convert in the background from start-up, showing nothing;
     // the one the teacher asks for goes ahead of them, and leaving stops them
