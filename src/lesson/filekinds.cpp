@@ -80,7 +80,10 @@ bool accepts(Family family, Content content)
     case Family::PdfOnly:
         return content == Content::Pdf;
     case Family::Pictures:
-        return content == Content::Picture;
+        // Qt's readers take more kinds than the signatures here know (a
+        // BigTIFF, a Netpbm file...): only content known to be something
+        // else is no picture; the decoder judges the rest.
+        return content == Content::Picture || content == Content::Unknown;
     case Family::Media:
         return content == Content::AudioVideo;
     }
@@ -140,7 +143,8 @@ bool isPicture(const QByteArray &head)
     if (head.startsWith("\x89PNG\r\n\x1a\n") || head.startsWith("\xFF\xD8\xFF") || head.startsWith("GIF8") ||
         head.startsWith("BM") || head.startsWith(QByteArray("\0\0\1\0", 4)) ||
         head.startsWith(QByteArray("\0\0\2\0", 4)) || head.startsWith(QByteArray("II*\0", 4)) ||
-        head.startsWith(QByteArray("MM\0*", 4)))
+        head.startsWith(QByteArray("MM\0*", 4)) || head.startsWith(QByteArray("II+\0", 4)) ||
+        head.startsWith(QByteArray("MM\0+", 4)))
         return true;
     if (head.startsWith("RIFF") && head.mid(8, 4) == "WEBP")
         return true;

@@ -109,6 +109,36 @@ private slots:
         QVERIFY(!huge.readable);
         QCOMPARE(huge.error, QStringLiteral("图片太大（9000×9000 像素）"));
     }
+
+    // Files other programs wrote that Qt's readers alone get wrong: a WebP
+    // turned by its EXIF (cwebp, then exiftool), a 16-bit TIFF in separate
+    // planes and a BigTIFF (ImageMagick) show upright and in their colours;
+    // a 16-bit CMYK TIFF (ImageMagick) and a 12-bit JPEG (GDAL) are named.
+    void camerasAndScannersFilesShowOrAreNamed()
+    {
+        const auto picture = [](const char *name, const QSize &bound = QSize()) {
+            return readPicture(QStringLiteral(VELTANO_TEST_DATA "/pictures/") + QLatin1String(name), bound);
+        };
+        // Stored 40 by 20, red left and blue right; turned a quarter clockwise.
+        for (const QSize &bound : {QSize(), QSize(10, 20)}) {
+            const DecodedPicture turned = picture("exif-turned-cwebp.webp", bound);
+            QVERIFY2(turned.readable, qPrintable(turned.error));
+            QCOMPARE(turned.ownSize, QSize(20, 40));
+            QCOMPARE(turned.image.size(), bound.isEmpty() ? QSize(20, 40) : bound);
+            const QImage &shown = turned.image;
+            QVERIFY(shown.pixelColor(shown.width() / 2, 1).red() > 200);
+            QVERIFY(shown.pixelColor(shown.width() / 2, shown.height() - 2).blue() > 200);
+        }
+        for (const char *name : {"planes16-imagemagick.tif", "bigtiff-imagemagick.tif"}) {
+            const DecodedPicture sideBySide = picture(name);
+            QVERIFY2(sideBySide.readable, name);
+            QCOMPARE(sideBySide.ownSize, QSize(40, 20));
+            QCOMPARE(sideBySide.image.pixelColor(2, 10), QColor(Qt::red));
+            QCOMPARE(sideBySide.image.pixelColor(37, 10), QColor(Qt::blue));
+        }
+        QCOMPARE(picture("cmyk16-imagemagick.tif").error, QStringLiteral("16 位 TIFF，暂不支持"));
+        QCOMPARE(picture("precision12-gdal.jpg").error, QStringLiteral("12 位 JPEG，暂不支持"));
+    }
 };
 
 QTEST_GUILESS_MAIN(PictureFileTest)
