@@ -6,12 +6,14 @@
 #include "lesson/lessonbook.h"
 #include "lesson/lessonfix.h"
 #include "lesson/lessonmedia.h"
+#include "lesson/namedfile.h"
 #include "support/filebytes.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 using filebytes::gbkLines;
 using filebytes::readAll;
@@ -236,6 +238,20 @@ void TestLessonCheckCore::contentChecksAndTheReport()
     QCOMPARE(mediacontent::backEndFor(MediaKind::Text, wordText), mediacontent::BackEnd::Converter);
     QCOMPARE(mediacontent::check(MediaKind::Text, write(dir.filePath(QStringLiteral("k.docx")), "plain")),
              QStringLiteral("文件内容不是 Word 文档"));
+    // What a lesson from elsewhere may name instead of a file: refused by what it is,
+    // a pipe without waiting for a writer.
+    const QString pipe = dir.filePath(QStringLiteral("l.txt"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QFile huge(write(dir.filePath(QStringLiteral("m.txt")), "text"));
+    QVERIFY(huge.resize(qint64(17) << 20));
+    QVERIFY(mediacontent::check(MediaKind::Text, pipe).contains(QStringLiteral("是管道")));
+    QCOMPARE(mediacontent::backEndFor(MediaKind::Text, pipe), mediacontent::BackEnd::None);
+    QVERIFY(mediacontent::check(MediaKind::Picture, QStringLiteral("/dev/zero"))
+                .contains(QStringLiteral("是设备")));
+    QVERIFY(mediacontent::check(MediaKind::AudioVideo, dir.path()).contains(QStringLiteral("是文件夹")));
+    QVERIFY(
+        mediacontent::check(MediaKind::Text, huge.fileName()).contains(QStringLiteral("超过文本文件的上限")));
+    QVERIFY(namedfile::problem(huge.fileName(), MediaKind::Picture).isEmpty());
 
     CheckItem found{slot::PictureFiles,
                     0,

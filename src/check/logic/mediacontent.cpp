@@ -1,6 +1,7 @@
 #include "mediacontent.h"
 
 #include "lesson/filekinds.h"
+#include "lesson/namedfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -19,7 +20,7 @@ BackEnd backEndFor(MediaKind kind, const QString &path)
     case MediaKind::Text: {
         // The text pane shows a rich text, whatever its name, through the converter.
         QFile file(path);
-        return file.open(QIODevice::ReadOnly) && filekinds::isRichText(filekinds::identify(file))
+        return namedfile::open(file, kind).isEmpty() && filekinds::isRichText(filekinds::identify(file))
                    ? BackEnd::Converter
                    : BackEnd::None;
     }
@@ -34,8 +35,8 @@ QString check(MediaKind kind, const QString &path)
         return QFileInfo(path).isExecutable() ? QString() : QStringLiteral("不是可执行的程序");
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("无法读取：") + file.errorString();
+    if (const QString why = namedfile::open(file, kind); !why.isEmpty())
+        return why;
     switch (kind) {
     case MediaKind::Flash: {
         const QByteArray head = file.read(3);

@@ -4,6 +4,7 @@
 #include "lesson/filekinds.h"
 #include "lesson/lessonbook.h"
 #include "lesson/medialists.h"
+#include "lesson/namedfile.h"
 #include "lesson/textfiledecoding.h"
 #include "paneservices.h"
 #include "platform/choicedialogs.h"
@@ -80,7 +81,8 @@ void TextPane::prepare(const MediaList &textFiles)
 {
     for (int i = 0; i < textFiles.count; ++i) {
         QFile file(m_services.book.openable(textFiles.elements.value(i)));
-        if (file.open(QIODevice::ReadOnly) && filekinds::isRichText(filekinds::identify(file)))
+        if (namedfile::open(file, MediaKind::Text).isEmpty() &&
+            filekinds::isRichText(filekinds::identify(file)))
             m_services.documents->open(file.fileName(), DocumentConverter::Urgency::Background);
     }
 }
@@ -101,8 +103,8 @@ bool TextPane::Input()
 bool TextPane::loadFile(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_wait->tell(QStringLiteral("找不到文本文件：\n") + path, m_richText);
+    if (const QString why = namedfile::open(file, MediaKind::Text); !why.isEmpty()) {
+        m_wait->tell(file.exists() ? why : QStringLiteral("找不到文本文件：\n") + path, m_richText);
         return false;
     }
     // Decided by the content, as the rich-text control does, not by the name:

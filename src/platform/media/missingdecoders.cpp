@@ -1,5 +1,6 @@
 #include "missingdecoders.h"
 
+#include "lesson/namedfile.h"
 #include "platform/logic/playerreasons.h"
 
 #include <QFile>
@@ -55,7 +56,7 @@ QMediaFormat::AudioCodec audioCodecOf(mediacodecs::Codec codec)
 QList<mediacodecs::Codec> missingDecoders(const QString &path)
 {
     QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    if (path.isEmpty() || !namedfile::open(file, MediaKind::AudioVideo).isEmpty())
         return {};
     const QList<mediacodecs::Codec> declared = mediacodecs::declaredIn(file);
     QMediaFormat any;

@@ -2,6 +2,7 @@
 
 #include "conversionbackend.h"
 #include "lesson/filekinds.h"
+#include "lesson/namedfile.h"
 #include "pdfpages.h"
 
 #include <QBuffer>
@@ -63,9 +64,9 @@ void CachedDocumentConverter::open(const QString &path, Urgency urgency)
 {
     QString suffix = QFileInfo(path).suffix().toLower();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        later([this, path, exists = file.exists()] {
-            emit failed(path, exists ? QStringLiteral("文件无法读取") : QStringLiteral("找不到文件"));
+    if (const QString why = namedfile::open(file, MediaKind::Document); !why.isEmpty()) {
+        later([this, path, why, exists = file.exists()] {
+            emit failed(path, exists ? why : QStringLiteral("找不到文件"));
         });
         return;
     }

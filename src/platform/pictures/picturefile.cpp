@@ -1,5 +1,6 @@
 #include "picturefile.h"
 
+#include "lesson/namedfile.h"
 #include "picturequirks.h"
 
 #include <mutex>
@@ -174,6 +175,8 @@ DecodedPicture decode(QImageReader &reader, const QSize &bound)
 
 DecodedPicture readPicture(const QString &path, const QSize &bound)
 {
+    if (const QString why = namedfile::problem(path, MediaKind::Picture); !why.isEmpty())
+        return refused(why);
     // Named by its file, the reader also knows the format by the name's suffix.
     QImageReader reader(path);
     return decode(reader, bound);

@@ -240,6 +240,27 @@ private slots:
         QVERIFY(notices.first().contains(QStringLiteral("missing.txt")));
     }
 
+    // A lesson from elsewhere may name a device or a huge file: each gets a
+    // notice naming it, in the blink a click takes, and nothing is read.
+    void devicesAndOversizedTextsAreNamedNotRead()
+    {
+        TextDesktop d;
+        QFile huge(d.write(QStringLiteral("备课本/huge.txt"), "text"));
+        QVERIFY(huge.resize(qint64(17) << 20));
+        d.state.LessonFields[4] = QStringLiteral("huge.txt /dev/zero ");
+        d.open();
+        for (const QString &expected : {QStringLiteral("上限 16 MB"), QStringLiteral("是设备")}) {
+            d.button("txt");
+            QStringList notices;
+            for (PaneNotice *notice : d.desktop->findChildren<PaneNotice *>())
+                if (notice->isVisible())
+                    notices << notice->text();
+            QCOMPARE(notices.size(), 1);
+            QVERIFY2(notices.first().contains(expected), qPrintable(notices.first()));
+            QVERIFY(d.rich->toPlainText().isEmpty());
+        }
+    }
+
     // A Word 2007 or OpenDocument text goes to the converter and shows as rich
     // text; what a text's bytes are decides, not its name.
     void wordTextsShowAsRichTextByTheirContent()
