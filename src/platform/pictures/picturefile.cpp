@@ -4,6 +4,7 @@
 #include "picturequirks.h"
 
 #include <mutex>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QtEndian>
 #include <QTransform>
@@ -175,7 +176,9 @@ DecodedPicture decode(QImageReader &reader, const QSize &bound)
 
 DecodedPicture readPicture(const QString &path, const QSize &bound)
 {
-    if (const QString why = namedfile::problem(path, MediaKind::Picture); !why.isEmpty())
+    // A missing file the decoder tells as it always has.
+    if (const QString why = namedfile::problem(path, MediaKind::Picture);
+        !why.isEmpty() && QFileInfo::exists(path))
         return refused(why);
     // Named by its file, the reader also knows the format by the name's suffix.
     QImageReader reader(path);
