@@ -41,6 +41,34 @@ QRect pieceRect(const ink::Piece &piece)
     return box.adjusted(-margin, -margin, margin, margin).toAlignedRect();
 }
 
+// Under the still no pane may move, change or come unseen: while ink is on
+// the menu bar keeps only 批注 (to leave) and the help. `held` remembers what
+// was disabled here, so items disabled for reasons of their own stay so.
+void holdMenuBar(TeachingDesktop &desktop, bool on, QList<QPointer<QAction>> &held)
+{
+    if (!on) {
+        for (QAction *item : std::as_const(held))
+            if (item)
+                item->setEnabled(true);
+        held.clear();
+        return;
+    }
+    const DesktopMenus &menus = desktop.menus();
+    const QAction *annotate = menus.item(QStringLiteral("Annotate"));
+    const QAction *help = menus.item(QStringLiteral("SoftHelp"));
+    QList<QAction *> items = desktop.menuBar()->actions();
+    // The menu that holds 批注 stays open to reach it; its other items go.
+    const QMenu *holder = menus.menu(QStringLiteral("Moption"));
+    items.removeOne(holder->menuAction());
+    items += holder->actions();
+    for (QAction *item : std::as_const(items)) {
+        if (item == annotate || item == help || item->isSeparator() || !item->isEnabled())
+            continue;
+        item->setEnabled(false);
+        held.append(item);
+    }
+}
+
 } // namespace
 
 InkLayer::InkLayer(QWidget *area, std::function<QString()> savePath)
@@ -84,14 +112,16 @@ void InkLayer::buildMenu()
                                                                 {"绿", ink::Colour::Green},
                                                                 {"黑", ink::Colour::Black},
                                                                 {"白", ink::Colour::White}};
-    for (const auto &[caption, colour] : colourItems)
-        add(
-            caption,
-            [this, c = colour] {
-                m_colour = c;
-                m_eraser = false;
-            },
-            colours);
+    for (const auto &[caption, colour] : colourItems) {
+        QAction *item = m_menu->addAction(QString::fromUtf8(caption));
+        item->setCheckable(true);
+        colours->addAction(item);
+        connect(item, &QAction::triggered, this, [this, item, c = colour] {
+            m_colour = c;
+            m_eraser = false;
+            m_penItem = item;
+        });
+    }
     m_menu->addSeparator();
     auto *pens = new QActionGroup(this);
     const std::pair<const char *, ink::Pen> penItems[] = {
@@ -109,7 +139,8 @@ void InkLayer::buildMenu()
     add("保存", [this] { save(); });
     m_menu->addSeparator();
     add("退出批注", [this] { leave(); });
-    colours->actions().constFirst()->setChecked(true);
+    m_penItem = colours->actions().constFirst();
+    m_penItem->setChecked(true);
     pens->actions().at(1)->setChecked(true);
 }
 
@@ -128,6 +159,9 @@ void InkLayer::enter()
     m_still = grabArea().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     m_strokes = ink::Strokes();
     m_penDown = false;
+    // Each time ink starts with the pen, in the colour chosen last.
+    m_eraser = false;
+    m_penItem->setChecked(true);
     m_on = true;
     redraw();
     setGeometry(QRect(m_area->mapTo(window(), QPoint(0, 0)), m_area->size()));
@@ -178,6 +212,24 @@ QPixmap InkLayer::grabArea() const
     return still;
 }
 
+// The area was laid out afresh for another screen (the projector unplugged
+// or back): the panes keep their share of it, so the still and the strokes,
+// scaled to its new size, still show what lay under them.
+void InkLayer::refit()
+{
+    const QSizeF before = m_still.deviceIndependentSize();
+    const QSize after = m_area->size();
+    if (before.isEmpty() || after.isEmpty())
+        return;
+    penUp();
+    m_strokes.scale(after.width() / before.width(), after.height() / before.height());
+    const qreal ratio = m_area->devicePixelRatioF();
+    m_still = m_still.scaled(after * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m_still.setDevicePixelRatio(ratio);
+    setGeometry(QRect(m_area->mapTo(window(), QPoint(0, 0)), after));
+    redraw();
+}
+
 void InkLayer::undo()
 {
     if (m_strokes.undo())
@@ -217,7 +269,7 @@ bool InkLayer::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_area) {
         if (event->type() == QEvent::Resize && m_on)
-            leave();
+            refit();
         return false;
     }
     if (!watched->isWidgetType() || static_cast<QWidget *>(watched)->window() != window())
@@ -411,8 +463,12 @@ void installInkLayer(TeachingDesktop &desktop)
     auto *layer = new InkLayer(desktop.workArea(), [&context] {
         const LessonRecord &fields = context.state.LessonFields;
         return inkPicturePath(context.book.lessonBook(), fields[slot::ChapterTitle],
-                              fields[slot::LessonTitle], QDateTime::currentDateTime());
+                              fields[slot::LessonTitle], QDateTime::currentDateTime(),
+                              [](const QString &path) { return QFileInfo::exists(path); });
     });
+    QObject::connect(
+        layer, &InkLayer::switched, &desktop,
+        [&desktop, held = QList<QPointer<QAction>>()](bool on) mutable { holdMenuBar(desktop, on, held); });
     QAction *item = desktop.menus().item(QStringLiteral("Annotate"));
     QObject::connect(item, &QAction::triggered, layer, [layer] {
         if (layer->isOn())

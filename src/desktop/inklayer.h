@@ -19,6 +19,7 @@ class TeachingDesktop;
 // key of the desktop window, so no pane pages, records itself or steps;
 // Esc and F12 switch it off, Ctrl+Z undoes. Switched off, the panes show
 // again as they were, the keyboard goes back where it was, and the ink is gone.
+// On another screen the still and its ink follow the area.
 class InkLayer : public QWidget
 {
     Q_OBJECT
@@ -56,6 +57,7 @@ protected:
 private:
     void buildMenu();
     QPixmap grabArea() const;
+    void refit();
     bool takeKey(const QKeyEvent *key);
     void penDown(const QPointF &at, double pressure);
     void penMove(const QPointF &at, double pressure);
@@ -78,6 +80,8 @@ private:
     QImage m_canvas;
     QPointer<QWidget> m_focusBefore;
     QMenu *m_menu;
+    // The colour item that the pen draws with, checked again as ink starts.
+    QAction *m_penItem = nullptr;
     QTimer *m_noticeTimer;
     QString m_notice;
 };

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTableWidget>
 
 namespace {
@@ -196,6 +197,57 @@ private slots:
         QVERIFY(d.inked(450, 100) != kRed);
         d.choose("退出批注");
         QVERIFY(!layer->isOn());
+    }
+
+    // What a session leaves must not spoil the next one nor the lesson: the
+    // eraser does not stay chosen, a spare Esc asks for no document, the menu
+    // bar moves no pane under the still, and saves keep every picture.
+    void eachSessionStartsAfreshAndNothingChangesUnseen()
+    {
+        InkDesktop d;
+        // Titles of 78 characters together, as a long exam lesson has them.
+        d.state.LessonFields[slot::ChapterTitle] = QStringLiteral("第三章函数") + QString(43, QChar(0x6570));
+        d.state.LessonFields[slot::LessonTitle] = QStringLiteral("课题") + QString(28, QChar(0x5B66));
+        d.show();
+        QCOMPARE(QApplication::focusWidget(), d.desktop->ole1()->control());
+        d.press(Qt::Key_F12);
+        InkLayer *layer = d.layer();
+        d.choose("橡皮");
+        d.press(Qt::Key_Escape);
+        QVERIFY(!layer->isOn());
+        // A spare Esc, on the document container that has the keyboard again,
+        // in a lesson without a document: no box.
+        d.press(Qt::Key_Escape);
+        QVERIFY(d.fakes.messageBox.shown.isEmpty());
+
+        d.click("paint");
+        auto *drawing = d.pane<DrawingPane>(PaneKind::Drawing);
+        QTest::mouseClick(drawing->Picture1(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        const TwipsRect board = drawing->geometry();
+        QAction *left = d.desktop->menus().item(QStringLiteral("AllLeft"));
+        // The next session draws with the pen.
+        d.press(Qt::Key_F12);
+        d.stroke({{300, 100}, {600, 100}});
+        QCOMPARE(layer->strokes().all().size(), std::size_t(1));
+        QCOMPARE(d.inked(450, 100), kRed);
+        // 左侧 on the menu bar, clicked as the teacher clicks it, leaves the board where it is.
+        QMenuBar *bar = d.desktop->menuBar();
+        QVERIFY(!left->isEnabled());
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(left).center());
+        QCOMPARE(drawing->geometry(), board);
+        QVERIFY(d.desktop->menus().item(QStringLiteral("Annotate"))->isEnabled());
+
+        // Two saves one after the other: two pictures, both named after the lesson.
+        d.choose("保存");
+        d.choose("保存");
+        const QDir folder(d.programFolder() + QStringLiteral("/备课本/批注"));
+        const QStringList saved = folder.entryList({QStringLiteral("第三章函数*.png")}, QDir::Files);
+        QCOMPARE(saved.size(), 2);
+        QVERIFY(layer->notice().startsWith(QStringLiteral("已保存")));
+
+        d.press(Qt::Key_Escape);
+        QVERIFY(left->isEnabled());
+        QVERIFY(!d.desktop->menus().item(QStringLiteral("ClickTs"))->isEnabled());
     }
 
     // A lesson book where the picture cannot go: a notice in the layer, ink mode stays.

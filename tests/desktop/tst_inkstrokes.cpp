@@ -144,15 +144,50 @@ private slots:
         QVERIFY(!strokes.undo());
     }
 
+    // On another screen the strokes follow the area, also those an undo brings back.
+    void scalingTakesTheUndoStepsAlong()
+    {
+        ink::Strokes strokes;
+        strokes.begin({{10, 10}}, ink::Colour::Red, 4);
+        strokes.extend({{20, 40}});
+        strokes.end();
+        strokes.clear();
+        strokes.scale(0.5, 2);
+        QVERIFY(strokes.undo());
+        QCOMPARE(points(strokes, 0), (QList<QPointF>{{5, 20}, {10, 80}}));
+        QCOMPARE(strokes.all().front().width, 4.0);
+    }
+
     void savedPictureNames()
     {
         const QDateTime at(QDate(2026, 3, 9), QTime(8, 5, 7));
-        QCOMPARE(
-            inkPicturePath(QStringLiteral("/p/备课本"), QStringLiteral("第一章"), QStringLiteral("集合"), at),
-            QStringLiteral("/p/备课本/批注/第一章-集合-20260309-080507.png"));
+        const auto none = [](const QString &) { return false; };
+        QCOMPARE(inkPicturePath(QStringLiteral("/p/备课本"), QStringLiteral("第一章"), QStringLiteral("集合"),
+                                at, none),
+                 QStringLiteral("/p/备课本/批注/第一章-集合-20260309-080507.png"));
         // A title with separators names a file, not folders.
-        QCOMPARE(inkPicturePath(QStringLiteral("/b"), QStringLiteral("1/2\\3"), QStringLiteral("a:b?"), at),
-                 QStringLiteral("/b/批注/1_2_3-a_b_-20260309-080507.png"));
+        QCOMPARE(
+            inkPicturePath(QStringLiteral("/b"), QStringLiteral("1/2\\3"), QStringLiteral("a:b?"), at, none),
+            QStringLiteral("/b/批注/1_2_3-a_b_-20260309-080507.png"));
+        // A second save in the same second gets a name of its own.
+        const QSet<QString> saved{QStringLiteral("/b/批注/a-b-20260309-080507.png"),
+                                  QStringLiteral("/b/批注/a-b-20260309-080507-2.png")};
+        QCOMPARE(inkPicturePath(QStringLiteral("/b"), QStringLiteral("a"), QStringLiteral("b"), at,
+                                [&saved](const QString &path) { return saved.contains(path); }),
+                 QStringLiteral("/b/批注/a-b-20260309-080507-3.png"));
+
+        // Titles of 78 characters together fit a file name (255 bytes), and
+        // each keeps its beginning; a character outside the BMP stays whole.
+        const QString chapter = QStringLiteral("第三章") + QString(45, QChar(0x51FD));
+        const QString lesson = QStringLiteral("课题") + QString(31, QChar(0x6570)) + QStringLiteral("😀") +
+                               QString(10, QChar(0x6570));
+        const QString name =
+            QFileInfo(inkPicturePath(QStringLiteral("/b"), chapter, lesson, at, none)).fileName();
+        QVERIFY2(name.toUtf8().size() <= 240, qPrintable(name));
+        QVERIFY(name.startsWith(QStringLiteral("第三章")));
+        QVERIFY(name.contains(QStringLiteral("-课题")));
+        QVERIFY(name.endsWith(QStringLiteral("-20260309-080507.png")));
+        QCOMPARE(QString::fromUtf8(name.toUtf8()), name);
     }
 };
 

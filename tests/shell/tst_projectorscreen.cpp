@@ -5,6 +5,7 @@
 #include "cover/coverpage.h"
 #include "desktop/desktopmenus.h"
 #include "desktop/desktoptoolbar.h"
+#include "desktop/inklayer.h"
 #include "desktop/panes/pane.h"
 #include "desktop/panes/textpane.h"
 #include "desktop/teachingdesktop.h"
@@ -156,6 +157,34 @@ private slots:
         QCOMPARE(picture->geometry(), QRect(0, 0, 1280, 1024));
         QCOMPARE(desktop->geometry(), QRect(1024, 0, 1280, 1024));
         QCOMPARE(stripEnd(desktop), 1280);
+    }
+
+    // The projector unplugged in the middle of ink: the strokes stay, on the
+    // still of the smaller work area, and ink goes on there.
+    void inkKeepsItsStrokesOnAnotherScreen()
+    {
+        TestContext t;
+        t.screens.choose(QStringLiteral("PROJECTOR"));
+        fitToProjector(t.context);
+        auto *desktop = qobject_cast<TeachingDesktop *>(t.flow.show(ScreenId::Desktop));
+        QVERIFY(QTest::qWaitForWindowActive(desktop));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F12);
+        auto *layer = desktop->findChild<InkLayer *>();
+        QVERIFY(layer->isOn());
+        const QSize before = desktop->workArea()->size();
+        QTest::mousePress(layer, Qt::LeftButton, Qt::NoModifier, QPoint(400, 300));
+        QTest::mouseMove(layer, QPoint(700, 300));
+        QTest::mouseRelease(layer, Qt::LeftButton, Qt::NoModifier, QPoint(700, 300));
+
+        t.screens.choose(QStringLiteral("TEACHER"));
+        const QWidget *area = desktop->workArea();
+        QVERIFY(area->width() < before.width());
+        QVERIFY(layer->isOn() && layer->isVisible());
+        QCOMPARE(layer->strokes().all().size(), std::size_t(1));
+        QCOMPARE(layer->geometry(), QRect(area->mapTo(desktop, QPoint(0, 0)), area->size()));
+        QCOMPARE(layer->picture().size(), area->size());
+        const QPoint middle(550 * area->width() / before.width(), 300 * area->height() / before.height());
+        QCOMPARE(layer->picture().pixelColor(middle), QColor::fromRgba(ink::rgb(ink::Colour::Red)));
     }
 };
 

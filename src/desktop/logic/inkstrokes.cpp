@@ -208,6 +208,20 @@ void Strokes::clear()
     m_steps.push_back(std::move(step));
 }
 
+void Strokes::scale(double sx, double sy)
+{
+    const double widthFactor = std::sqrt(sx * sy);
+    const auto scaled = [=](Stroke &stroke) {
+        for (InkPoint &point : stroke.points)
+            point.at = QPointF(point.at.x() * sx, point.at.y() * sy);
+        stroke.width *= widthFactor;
+    };
+    std::for_each(m_strokes.begin(), m_strokes.end(), scaled);
+    for (Step &step : m_steps)
+        for (Removed &removed : step.removed)
+            scaled(removed.stroke);
+}
+
 bool Strokes::undo()
 {
     end();

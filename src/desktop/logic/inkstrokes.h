@@ -81,6 +81,9 @@ public:
     void endErasing();
 
     void clear();
+    // The area under the ink changed size (another screen): every stroke,
+    // and every one an undo would bring back, scales with it.
+    void scale(double sx, double sy);
     // Takes back the last stroke, eraser drag or clearing; false when there
     // is nothing to take back.
     bool undo();

@@ -52,12 +52,14 @@ void DocumentContainer::mouseReleaseEvent(QMouseEvent *event)
 
 void DocumentContainer::keyPressEvent(QKeyEvent *event)
 {
-    if (event->text().isEmpty()) {
+    // Esc is the window's (leaving full screen or ink), never a document key:
+    // a spare one must not ask for a document.
+    if (event->text().isEmpty() || event->key() == Qt::Key_Escape) {
         QWidget::keyPressEvent(event);
         return;
     }
     emit typed(event->text());
-    // Esc and Enter, used by none of the container's keys, go on to the window's.
+    // Enter, used by none of the container's keys, goes on to the window's.
     if (!event->text().front().isPrint())
         event->ignore();
 }
