@@ -1,6 +1,7 @@
 #include "lessonbook.h"
 
-#include <algorithm>
+#include "namecase.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -107,38 +108,10 @@ QString LessonBook::resolve(const QString &root, const QString &storedName)
 
 namespace {
 
-// `rest` below `folder` ("" for the root) with each name matched regardless of
-// letter case where the exact one is missing, as on the Windows machine the
-// lesson comes from: the exact name wins, else the first in code point order.
-// Empty when some name matches nothing.
-QString findIgnoringCase(const QString &folder, const QString &rest)
-{
-    QString found = folder;
-    for (const QString &name : rest.split(QLatin1Char('/'))) {
-        const QString exact = found + QLatin1Char('/') + name;
-        if (name.isEmpty() || QFileInfo::exists(exact)) {
-            found = exact;
-            continue;
-        }
-        QStringList entries =
-            QDir(found.isEmpty() ? QStringLiteral("/") : found)
-                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                           QDir::NoSort);
-        std::sort(entries.begin(), entries.end());
-        const auto match = std::find_if(entries.cbegin(), entries.cend(), [&name](const QString &entry) {
-            return entry.compare(name, Qt::CaseInsensitive) == 0;
-        });
-        if (match == entries.cend())
-            return QString();
-        found += QLatin1Char('/') + *match;
-    }
-    return QFileInfo::exists(found) ? found : QString();
-}
-
 QString lookUp(const QString &folder, const QString &rest, Qt::CaseSensitivity cs)
 {
     if (cs == Qt::CaseInsensitive)
-        return findIgnoringCase(folder, rest);
+        return namecase::findIgnoringCase(folder, rest);
     const QString exact = folder + QLatin1Char('/') + rest;
     return QFileInfo::exists(exact) ? exact : QString();
 }

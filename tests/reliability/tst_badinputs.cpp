@@ -402,6 +402,15 @@ private slots:
         QVERIFY(!allows(folder + QStringLiteral("/链接.txt")));
         QVERIFY(!allows(QStringLiteral("/etc/passwd")));
         QVERIFY(guard.allows(QUrl(QStringLiteral("https://example.com/movie.swf"))));
+        // Below the folder a name in another letter case leads to the file and
+        // a missing one goes through, to be reported as missing.
+        QCOMPARE(guard.route(QUrl::fromLocalFile(folder + QStringLiteral("/图/B.JPG"))),
+                 QUrl::fromLocalFile(folder + QStringLiteral("/图/b.jpg")));
+        const QUrl missing = QUrl::fromLocalFile(folder + QStringLiteral("/没有.swf"));
+        QCOMPARE(guard.route(missing), missing);
+        QVERIFY(!allows(lessons + QStringLiteral("/其他/没有.txt")));
+        QVERIFY(!allows(folder + QStringLiteral("/../其他/C.TXT")));
+        QVERIFY(!allows(folder + QStringLiteral("/链接.TXT")));
     }
 
     // Broken sound files in the real player: it reports an error or simply ends, and

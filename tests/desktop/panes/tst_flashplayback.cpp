@@ -11,6 +11,7 @@
 #include "platform/web/ruffleflashplayer.h"
 #include "platform/web/swfprobe.h"
 #include "platform/web/webengine.h"
+#include "swf/swfactions.h"
 #include "swf/swfgamekit.h"
 #include "swf/swfwriter.h"
 
@@ -36,6 +37,24 @@ QByteArray boxMovie(const QColor &stage, const QColor &box)
     swf.setBackgroundColor(stage);
     swf.defineShape(1, SwfShape::rectangle(2000, 1500, box));
     swf.placeObject(1, 1, SwfMatrix::translation(2000, 1500));
+    swf.showFrame();
+    return swf.finish();
+}
+
+// A 200 x 150 movie showing a box of 60 x 60 pixels centred at `at` (pixels),
+// and at its start loading each of `loads` into a level above it.
+QByteArray loaderMovie(const QColor &stage, const QPoint &at, const QColor &box,
+                       const QStringList &loads = {})
+{
+    SwfWriter swf(4000, 3000, 12);
+    swf.fileAttributes();
+    swf.setBackgroundColor(stage);
+    swf.defineShape(1, SwfShape::rectangle(1200, 1200, box));
+    swf.placeObject(1, 1, SwfMatrix::translation(at.x() * 20, at.y() * 20));
+    SwfActions actions;
+    for (int level = 0; level < loads.size(); ++level)
+        actions.getUrl(loads.at(level), QStringLiteral("_level%1").arg(level + 1));
+    swf.doAction(actions);
     swf.showFrame();
     return swf.finish();
 }
@@ -165,6 +184,43 @@ private slots:
         QVERIFY(waitForStatus(player, FlashPlayer::Status::Playing));
         QCOMPARE(player->view()->view(), view);
         QVERIFY(QTest::qWaitFor([&] { return near(pixel(centre), kStage); }, 15000));
+    }
+
+    // A movie loads the movies beside and below it by relative names, also
+    // names written in another letter case; one outside its folder stays out.
+    void movieLoadsFilesOfItsOwnFolder()
+    {
+        PlaybackDesktop &d = *m_desktop;
+        const QColor green(0x20, 0xc0, 0x40);
+        const QColor red(0xe0, 0x20, 0x20);
+        const QString main =
+            d.write("备课本/游戏/main.swf",
+                    loaderMovie(kStage, {0, 0}, kStage, {"assets/UI.swf", "side.swf", "../outside.swf"}));
+        d.write("备课本/游戏/assets/ui.swf", loaderMovie(kStage, {40, 75}, kBox));
+        d.write("备课本/游戏/side.swf", loaderMovie(kStage, {100, 75}, green));
+        d.write("备课本/outside.swf", loaderMovie(kStage, {160, 75}, red));
+        d.fakes.fileDialog.answer({main});
+        d.item("Flashstar");
+        RuffleFlashPlayer *player = d.player();
+        QVERIFY(waitForStatus(player, FlashPlayer::Status::Playing));
+
+        // The stage is shown whole and centred.
+        QWidget *control = player->widget();
+        const double scale = std::min(control->width() / 200.0, control->height() / 150.0);
+        const QPointF margin((control->width() - 200 * scale) / 2, (control->height() - 150 * scale) / 2);
+        const auto colourAt = [&](const QPoint &stage) {
+            return screenAt(
+                       QRect(control->mapToGlobal((margin + QPointF(stage) * scale).toPoint()), QSize(1, 1)))
+                .pixelColor(0, 0);
+        };
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         return near(colourAt({40, 75}), kBox) && near(colourAt({100, 75}), green);
+                     },
+                     15000),
+                 qPrintable(colourAt({40, 75}).name() + " " + colourAt({100, 75}).name()));
+        QTest::qWait(500);
+        QVERIFY(near(colourAt({160, 75}), kStage));
     }
 
     // Broken movies leave a notice naming the file, the movie before them gone

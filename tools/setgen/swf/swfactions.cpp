@@ -148,6 +148,11 @@ SwfActions &SwfActions::setTarget(const QString &path)
     return withData(SetTarget, path.toUtf8() + QByteArray(1, '\0'));
 }
 
+SwfActions &SwfActions::getUrl(const QString &url, const QString &target)
+{
+    return withData(GetUrl, url.toUtf8() + QByteArray(1, '\0') + target.toUtf8() + QByteArray(1, '\0'));
+}
+
 int SwfActions::newLabel()
 {
     m_labels.append(-1);

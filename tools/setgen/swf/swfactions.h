@@ -38,6 +38,8 @@ public:
     SwfActions &gotoFrame(int zeroBasedFrame);
     SwfActions &gotoFrameOnStack(bool andPlay); // frame number (1-based) ->
     SwfActions &setTarget(const QString &path); // "" returns to the action's own clip
+    // Loads a movie by address into a level ("_level1") or a clip.
+    SwfActions &getUrl(const QString &url, const QString &target);
 
     int newLabel();
     SwfActions &mark(int label);
@@ -73,6 +75,7 @@ public:
         Less2 = 0x48,
         Equals2 = 0x49,
         GotoFrame = 0x81,
+        GetUrl = 0x83,
         SetTarget = 0x8b,
         Push = 0x96,
         Jump = 0x99,
