@@ -1,5 +1,28 @@
 #include "wordpaging.h"
 
+QList<ParagraphRange> pagedParagraphs(const QList<int> &tableOfBlock)
+{
+    QList<ParagraphRange> paged;
+    for (int block = 1; block <= tableOfBlock.size(); ++block) {
+        const int table = tableOfBlock.at(block - 1);
+        if (table >= 0 && block > 1 && tableOfBlock.at(block - 2) == table)
+            paged.last().last = block;
+        else
+            paged.append({block, block});
+    }
+    return paged;
+}
+
+ParagraphRange blocksOf(const QList<ParagraphRange> &paged, const ParagraphRange &paragraphs)
+{
+    if (paged.isEmpty())
+        return paragraphs;
+    const int count = int(paged.size());
+    const int first = qBound(1, paragraphs.first, count);
+    const int last = qBound(first, paragraphs.last, count);
+    return {paged.at(first - 1).first, paged.at(last - 1).last};
+}
+
 ParagraphRange WordPaging::nextPage(int paragraphs)
 {
     ++m_pageNo;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 // A run of paragraphs, counted from 1, both ends included.
@@ -9,6 +10,16 @@ struct ParagraphRange {
 
     bool operator==(const ParagraphRange &o) const { return first == o.first && last == o.last; }
 };
+
+// The document's paragraphs as the Word pane pages them, each a run of its
+// text blocks (counted from 1): a block of the body is a paragraph, and so is a
+// table, whatever its rows and cells, since a page cut through a table would
+// show its rows piecemeal over several pages. `tableOfBlock` holds, for each
+// block in order, the table it lies in (any number naming that table, its
+// outermost one when tables nest) or -1.
+QList<ParagraphRange> pagedParagraphs(const QList<int> &tableOfBlock);
+// The blocks that hold `paragraphs` of the document's `paged` paragraphs.
+ParagraphRange blocksOf(const QList<ParagraphRange> &paged, const ParagraphRange &paragraphs);
 
 // The Word pane's paging and type size. A page is three paragraphs: page n
 // starts at paragraph 3 (n - 1) + 1; the last page runs to the end of the

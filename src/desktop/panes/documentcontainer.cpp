@@ -1,16 +1,28 @@
 #include "documentcontainer.h"
 
+#include "platform/office/worddocument.h"
+
+#include <algorithm>
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 
 namespace {
 
 const double kTwipsPerInch = 1440;
 // Grey shows against a white page as against a dark desktop.
 const QColor kEdgeColour(96, 96, 96);
+
+bool holdsTable(const QTextDocument &page)
+{
+    const QList<QTextFrame *> frames = page.rootFrame()->childFrames();
+    return std::any_of(frames.begin(), frames.end(),
+                       [](QTextFrame *frame) { return qobject_cast<QTextTable *>(frame) != nullptr; });
+}
 
 } // namespace
 
@@ -27,7 +39,10 @@ void DocumentContainer::showPage(std::unique_ptr<QTextDocument> page)
 {
     m_page = std::move(page);
     m_page->setDocumentMargin(0);
+    const QSizeF room = visibleRoom();
+    WordDocument::fitPictures(*m_page, room);
     m_page->setTextWidth(pixelsX(m_layout.shownColumn().width));
+    m_holdsTable = holdsTable(*m_page);
     // Laid out now, so painting the page only draws it.
     m_page->documentLayout()->documentSize();
     update();
@@ -82,7 +97,29 @@ void DocumentContainer::paintEvent(QPaintEvent *event)
         painter.translate(kEdgeWidth, kEdgeWidth);
     }
     const TwipsRect column = m_layout.shownColumn();
-    m_page->drawContents(&painter, QRectF(0, 0, pixelsX(column.width), pixelsY(column.height)));
+    const double scale = this->scale();
+    painter.scale(scale, scale);
+    m_page->drawContents(&painter,
+                         QRectF(0, 0, pixelsX(column.width) / scale, pixelsY(column.height) / scale));
+}
+
+QSizeF DocumentContainer::visibleRoom() const
+{
+    const TwipsRect column = m_layout.shownColumn();
+    const int edges = m_framed ? 2 * kEdgeWidth : 0;
+    return QSizeF(qMin(pixelsX(column.width), double(width() - edges)),
+                  qMin(pixelsY(column.height), double(height() - edges)));
+}
+
+double DocumentContainer::scale() const
+{
+    // A table comes whole on its page: one too long for what shows of the
+    // column is shown smaller.
+    if (!m_page || !m_holdsTable)
+        return 1.0;
+    const double room = visibleRoom().height();
+    const double tall = m_page->size().height();
+    return tall > room && room > 0 ? room / tall : 1.0;
 }
 
 double DocumentContainer::pixelsX(double twips) const

@@ -1,5 +1,6 @@
 #include "wordfullwindow.h"
 
+#include "platform/office/worddocument.h"
 #include "platform/songfont.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -47,13 +48,24 @@ void WordFullWindow::showDocument(std::unique_ptr<QTextDocument> document, const
     raise();
     activateWindow();
     m_text->setFocus(Qt::OtherFocusReason);
+    fitPictures();
     scrollToTop();
+}
+
+void WordFullWindow::fitPictures()
+{
+    // Within the window, so no picture needs scrolling sideways.
+    const double margin = 2 * m_document->documentMargin();
+    WordDocument::fitPictures(
+        *m_document, QSizeF(m_text->viewport()->width() - margin, m_text->viewport()->height() - margin));
 }
 
 void WordFullWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     // Maximizing lays the text out anew: the page stays at the top.
+    if (m_document)
+        fitPictures();
     scrollToTop();
 }
 

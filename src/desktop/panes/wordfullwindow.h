@@ -26,6 +26,7 @@ protected:
 
 private:
     void scrollToTop();
+    void fitPictures();
 
     QTextBrowser *m_text;
     int m_top = 1;

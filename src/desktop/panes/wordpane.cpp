@@ -123,6 +123,7 @@ void WordPane::onOpened(const ConvertedDocument &converted, bool waited)
         return;
     }
     m_document = std::move(document);
+    m_paragraphs = pagedParagraphs(m_document->paragraphTables());
     m_shownFirst = 1;
     m_documentPath = converted.source;
     if (waited)
@@ -131,7 +132,7 @@ void WordPane::onOpened(const ConvertedDocument &converted, bool waited)
 
 void WordPane::showNextPage()
 {
-    const ParagraphRange range = m_paging.nextPage(m_document->paragraphCount());
+    const ParagraphRange range = blocksOf(m_paragraphs, m_paging.nextPage(int(m_paragraphs.size())));
     m_shownFirst = range.first;
     std::unique_ptr<QTextDocument> page =
         m_document->copyRange(range.first, range.last, m_paging.DocFontSize());

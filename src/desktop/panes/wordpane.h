@@ -73,6 +73,8 @@ private:
     std::unique_ptr<WordDocument> m_document;
     QString m_documentPath;
     // The first paragraph of the page shown last.
+    // The document's paragraphs as pages count them: a table is one.
+    QList<ParagraphRange> m_paragraphs;
     int m_shownFirst = 1;
     QPointer<WordFullWindow> m_fullWindow;
 };

@@ -1,14 +1,18 @@
 #include "worddocument.h"
 
+#include "documentpictures.h"
 #include "lesson/textfiledecoding.h"
 #include "platform/songfont.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QTextTable>
+#include <QUrl>
 
 namespace {
 
@@ -92,6 +96,44 @@ void changeSizes(QTextDocument &document, Change change)
     }
 }
 
+// Gives each picture of `document` the format `change` makes of it.
+template<class Change>
+void changePictures(QTextDocument &document, Change change)
+{
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        changeRuns(document, block, [&change](QTextCharFormat &format) {
+            if (!format.isImageFormat())
+                return false;
+            QTextImageFormat picture = format.toImageFormat();
+            if (!change(picture))
+                return false;
+            format = picture;
+            return true;
+        });
+    }
+}
+
+// Every picture gets the size it has in the source, in pixels, so that it can
+// grow with the type: the size the page gives it, else the file's own.
+void pinPictureSizes(QTextDocument &document, const DocumentPictures &pictures)
+{
+    changePictures(document, [&pictures](QTextImageFormat &picture) {
+        if (picture.width() > 0 && picture.height() > 0)
+            return false;
+        const QSizeF own = pictures.size(QUrl(picture.name()));
+        if (own.isEmpty())
+            return false;
+        QSizeF size = own;
+        if (picture.width() > 0)
+            size = own * (picture.width() / own.width());
+        else if (picture.height() > 0)
+            size = own * (picture.height() / own.height());
+        picture.setWidth(size.width());
+        picture.setHeight(size.height());
+        return true;
+    });
+}
+
 // LibreOffice's HTML needs these fixes before Qt shows it as the document looked.
 void importOfficeHtml(QTextDocument &document, QString html)
 {
@@ -125,9 +167,22 @@ void importOfficeHtml(QTextDocument &document, QString html)
     }
 }
 
+// The table that holds `block`, the outermost where tables nest.
+QTextTable *outermostTable(const QTextBlock &block)
+{
+    QTextTable *outermost = nullptr;
+    for (QTextFrame *frame = QTextCursor(block).currentFrame(); frame; frame = frame->parentFrame()) {
+        if (auto *table = qobject_cast<QTextTable *>(frame))
+            outermost = table;
+    }
+    return outermost;
+}
+
 } // namespace
 
-WordDocument::WordDocument(std::unique_ptr<QTextDocument> document) : m_document(std::move(document))
+WordDocument::WordDocument(std::unique_ptr<QTextDocument> document,
+                           std::shared_ptr<DocumentPictures> pictures)
+    : m_document(std::move(document)), m_pictures(std::move(pictures))
 {}
 
 WordDocument::~WordDocument() = default;
@@ -146,11 +201,13 @@ std::unique_ptr<WordDocument> WordDocument::load(const ConvertedDocument &conver
     if (converted.format == ConvertedDocument::Format::PlainText) {
         document->setPlainText(decodeTextFile(bytes));
     } else {
-        // Pictures the conversion wrote beside the page are found from there.
-        document->setMetaInformation(QTextDocument::DocumentUrl, converted.file);
         importOfficeHtml(*document, QString::fromUtf8(bytes));
     }
-    return std::unique_ptr<WordDocument>(new WordDocument(std::move(document)));
+    // Pictures the conversion wrote beside the page are found from there.
+    auto pictures = std::make_shared<DocumentPictures>(QFileInfo(converted.file).absolutePath());
+    DocumentPictures::serve(*document, pictures);
+    pinPictureSizes(*document, *pictures);
+    return std::unique_ptr<WordDocument>(new WordDocument(std::move(document), std::move(pictures)));
 }
 
 int WordDocument::paragraphCount() const
@@ -158,19 +215,36 @@ int WordDocument::paragraphCount() const
     return m_document->blockCount();
 }
 
+QList<int> WordDocument::paragraphTables() const
+{
+    QList<int> tables;
+    tables.reserve(paragraphCount());
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
+        const QTextTable *table = outermostTable(block);
+        tables.append(table ? table->firstPosition() : -1);
+    }
+    return tables;
+}
+
 std::unique_ptr<QTextDocument> WordDocument::copyRange(int first, int last, double points) const
 {
     const QTextBlock from = m_document->findBlockByNumber(first - 1);
-    QTextBlock to = m_document->findBlockByNumber(qMin(last, paragraphCount()) - 1);
+    const QTextBlock to = m_document->findBlockByNumber(qMin(last, paragraphCount()) - 1);
     auto page = std::make_unique<QTextDocument>();
     page->setDefaultFont(m_document->defaultFont());
-    page->setMetaInformation(QTextDocument::DocumentUrl,
-                             m_document->metaInformation(QTextDocument::DocumentUrl));
+    DocumentPictures::serve(*page, m_pictures);
     if (!from.isValid() || !to.isValid() || to.blockNumber() < from.blockNumber())
         return page;
+    int start = from.position();
+    int end = to.position() + to.length() - 1;
+    // A selection from cell to cell would copy only those cells' rows.
+    if (const QTextTable *table = outermostTable(from))
+        start = table->firstPosition() - 1;
+    if (const QTextTable *table = outermostTable(to))
+        end = table->lastPosition() + 1;
     QTextCursor selection(m_document.get());
-    selection.setPosition(from.position());
-    selection.setPosition(to.position() + to.length() - 1, QTextCursor::KeepAnchor);
+    selection.setPosition(start);
+    selection.setPosition(end, QTextCursor::KeepAnchor);
     QTextCursor cursor(page.get());
     cursor.insertFragment(selection.selection());
     // The first paragraph keeps its own alignment and spacing, not the empty page's.
@@ -180,15 +254,43 @@ std::unique_ptr<QTextDocument> WordDocument::copyRange(int first, int last, doub
     QTextBlockFormat firstFormat = from.blockFormat();
     firstFormat.setObjectIndex(-1);
     cursor.setBlockFormat(firstFormat);
-    setPointSize(*page, points);
+    sized(*page, points);
     return page;
 }
 
 std::unique_ptr<QTextDocument> WordDocument::copyAll(double points) const
 {
     std::unique_ptr<QTextDocument> whole(m_document->clone());
-    setPointSize(*whole, points);
+    DocumentPictures::serve(*whole, m_pictures);
+    sized(*whole, points);
     return whole;
+}
+
+void WordDocument::sized(QTextDocument &copy, double points) const
+{
+    setPointSize(copy, points);
+    const double growth = points / kDefaultPoints;
+    changePictures(copy, [growth](QTextImageFormat &picture) {
+        if (picture.width() <= 0 || picture.height() <= 0)
+            return false;
+        picture.setWidth(picture.width() * growth);
+        picture.setHeight(picture.height() * growth);
+        return true;
+    });
+}
+
+void WordDocument::fitPictures(QTextDocument &document, const QSizeF &room)
+{
+    changePictures(document, [room](QTextImageFormat &picture) {
+        const QSizeF size(picture.width(), picture.height());
+        if (size.isEmpty() || room.isEmpty() ||
+            (size.width() <= room.width() && size.height() <= room.height()))
+            return false;
+        const QSizeF fitted = size.scaled(room, Qt::KeepAspectRatio);
+        picture.setWidth(fitted.width());
+        picture.setHeight(fitted.height());
+        return true;
+    });
 }
 
 void WordDocument::setPointSize(QTextDocument &document, double points)

@@ -17,6 +17,8 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextFrame>
+#include <QTextTable>
 
 namespace {
 
@@ -294,6 +296,64 @@ private slots:
         d.click("ppt");
         QTRY_COMPARE(view->slideCount(), 3);
         QCOMPARE(d.fakes.fileDialog.requests.size(), 0);
+    }
+
+    // A Word file with a picture and a table of five rows (written by
+    // python-docx, converted by LibreOffice): the picture shows, grown with the
+    // type and within the page, and the table comes whole on one page.
+    void wordPagesShowPicturesAndWholeTables()
+    {
+        DocumentDesktop d;
+        const QString doc = d.write(QStringLiteral("备课本/课/图表.docx"), "PK\x03\x04word/");
+        d.fakes.documents.provide(doc, ConvertedDocument::Format::Html,
+                                  officefixtures::fixture("pictures-table/pictures-table.html"));
+        d.state.LessonFields[slot::DocumentFile] = QStringLiteral("课\\图表.docx");
+        d.show();
+        d.click("word");
+        DocumentContainer *ole1 = d.container("OLE1");
+        QTRY_VERIFY(ole1->page());
+        // The picture: blue with a yellow square, 227 by 151 pixels at 12 points.
+        const QImage page = ole1->grab().toImage();
+        QRect blue;
+        int yellow = 0;
+        for (int y = 0; y < page.height(); ++y) {
+            for (int x = 0; x < page.width(); ++x) {
+                const QColor c = page.pixelColor(x, y);
+                if (qAbs(c.red() - 0x10) < 8 && qAbs(c.green() - 0x60) < 8 && qAbs(c.blue() - 0xd0) < 8)
+                    blue |= QRect(x, y, 1, 1);
+                yellow += c.red() > 220 && c.green() > 170 && c.blue() < 40;
+            }
+        }
+        QVERIFY2(blue.width() > 227 * 2 && blue.width() <= ole1->width(),
+                 qPrintable(QString::number(blue.width())));
+        QCOMPARE(blue.width() * 151 / 227, blue.height());
+        QVERIFY(yellow > 1000);
+
+        const auto tablesOnPage = [ole1] {
+            QList<QTextTable *> tables;
+            for (QTextFrame *frame : ole1->page()->rootFrame()->childFrames())
+                if (auto *table = qobject_cast<QTextTable *>(frame))
+                    tables.append(table);
+            return tables;
+        };
+        QVERIFY(tablesOnPage().isEmpty());
+        QTest::keyClick(ole1, '.');
+        const QList<QTextTable *> tables = tablesOnPage();
+        QCOMPARE(tables.size(), 1);
+        QCOMPARE(tables.first()->rows(), 5);
+        QCOMPARE(tables.first()->columns(), 3);
+        QVERIFY(d.pageText("OLE1").contains(QStringLiteral("行5列3")));
+        // At twice the size it is too long for the column: it is shown smaller, whole.
+        QCOMPARE(ole1->scale(), 1.0);
+        for (int i = 0; i < 10; ++i)
+            QTest::keyClick(ole1, '=');
+        QCOMPARE(tablesOnPage().size(), 1);
+        QVERIFY(ole1->scale() < 1.0);
+        QVERIFY(ole1->page()->size().height() * ole1->scale() <= ole1->height());
+        QTest::keyClick(ole1, '.');
+        QVERIFY(tablesOnPage().isEmpty());
+        QVERIFY(!d.pageText("OLE1").contains(QStringLiteral("行")));
+        QVERIFY(d.pageText("OLE1").contains(QStringLiteral("最后一段")));
     }
 
     // A PDF a word processor exported paints no page background: it shows on

@@ -124,6 +124,27 @@ private slots:
         QCOMPARE(one.nextPage(1), (ParagraphRange{1, 1}));
     }
 
+    // A table is one paragraph of a page, never cut: a heading, three
+    // paragraphs, a table of five rows of three cells, three more paragraphs.
+    void aTableIsOneParagraphOfAPage()
+    {
+        QList<int> tables(4, -1);
+        tables += QList<int>(15, 7);
+        tables += QList<int>(3, -1);
+        const QList<ParagraphRange> paged = pagedParagraphs(tables);
+        QCOMPARE(paged.size(), 8);
+        QCOMPARE(paged.at(4), (ParagraphRange{5, 19}));
+        WordPaging paging;
+        QCOMPARE(blocksOf(paged, paging.nextPage(8)), (ParagraphRange{1, 3}));
+        QCOMPARE(blocksOf(paged, paging.nextPage(8)), (ParagraphRange{4, 20}));
+        QCOMPARE(blocksOf(paged, paging.nextPage(8)), (ParagraphRange{21, 22}));
+        // Two tables one after the other are two paragraphs; a document that
+        // is one table is a page of one paragraph.
+        QCOMPARE(pagedParagraphs({1, 1, 2, 2, -1}), (QList<ParagraphRange>{{1, 2}, {3, 4}, {5, 5}}));
+        const QList<ParagraphRange> onlyTable = pagedParagraphs(QList<int>(6, 0));
+        QCOMPARE(blocksOf(onlyTable, WordPaging().nextPage(int(onlyTable.size()))), (ParagraphRange{1, 6}));
+    }
+
     void wordKeysStepPagesAndSizes()
     {
         WordPaging paging;
