@@ -7,7 +7,7 @@ namespace filekinds {
 namespace {
 
 // The contents a file of an ending may hold, as the program it was made for opens them.
-enum class Family { Any, Writer, RichTextOnly, Slides, PdfOnly, Pictures, Media };
+enum class Family { Any, Writer, WpsText, RichTextOnly, Slides, PdfOnly, Pictures, Media };
 
 constexpr unsigned bit(MediaKind kind)
 {
@@ -30,7 +30,7 @@ const Ending kEndings[] = {
     {"rtf", Family::RichTextOnly, 0, nullptr},
     {"docx", Family::Writer, bit(MediaKind::Document) | bit(MediaKind::Text), nullptr},
     {"odt", Family::Writer, bit(MediaKind::Document) | bit(MediaKind::Text), nullptr},
-    {"wps", Family::Writer, bit(MediaKind::Document), kWpsWriter},
+    {"wps", Family::WpsText, bit(MediaKind::Document), kWpsWriter},
     {"txt", Family::Any, bit(MediaKind::Document), nullptr},
     {"ppt", Family::Slides, 0, nullptr},
     {"pps", Family::Slides, 0, nullptr},
@@ -73,6 +73,10 @@ bool accepts(Family family, Content content)
     case Family::Writer:
         return content == Content::Compound || content == Content::RichText || content == Content::WordXml ||
                content == Content::OdfText;
+    case Family::WpsText:
+        // Works texts before Works 4 have no signature: the office suite judges.
+        return content == Content::Unknown || content == Content::WorksText ||
+               accepts(Family::Writer, content);
     case Family::RichTextOnly:
         return content == Content::RichText;
     case Family::Slides:
@@ -97,6 +101,7 @@ QString refusal(const QString &suffix, Family family)
     case Family::RichTextOnly:
         return QStringLiteral("文件内容不是 RTF 格式");
     case Family::Writer:
+    case Family::WpsText:
         return lower == QLatin1String("odt") ? QStringLiteral("文件内容不是 OpenDocument 文档")
                                              : QStringLiteral("文件内容不是 Word 文档");
     case Family::Slides:
@@ -193,6 +198,16 @@ Content identify(QIODevice &device)
     return Content::Unknown;
 }
 
+Content refine(const QString &suffix, Content content, const QByteArray &bytes)
+{
+    if (suffix.compare(QLatin1String("wps"), Qt::CaseInsensitive) != 0 ||
+        (content != Content::Compound && content != Content::Unknown))
+        return content;
+    // The directory of a compound file names its streams in UTF-16.
+    static const QByteArray wordStream = QByteArray::fromRawData("W\0o\0r\0d\0D\0o\0c\0u\0m\0e\0n\0t\0", 24);
+    return content == Content::Compound && bytes.contains(wordStream) ? content : Content::WorksText;
+}
+
 QString commonFormatsEntry(MediaKind kind)
 {
     QStringList patterns;
@@ -222,6 +237,7 @@ Conversion conversionFor(const QString &suffix)
         return Conversion::None;
     switch (ending->family) {
     case Family::Writer:
+    case Family::WpsText:
     case Family::RichTextOnly:
         return Conversion::Html;
     case Family::Slides:
@@ -260,6 +276,8 @@ QString officeSuffix(const QString &suffix, Content content, Conversion conversi
         return QStringLiteral("odp");
     case Content::Pdf:
         return QStringLiteral("pdf");
+    case Content::WorksText:
+        return QStringLiteral("works");
     default:
         return QString();
     }

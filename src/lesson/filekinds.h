@@ -25,6 +25,7 @@ enum class Content {
     Pdf,
     Picture,
     AudioVideo,
+    WorksText, // Microsoft Works' own text, told by refine() only
 };
 
 // What the office suite makes of a file for the desktop.
@@ -32,6 +33,13 @@ enum class Conversion { None, Html, Pdf };
 
 // Reads the start (and, for a zip, the end) of an open device.
 Content identify(QIODevice &device);
+
+// What a file's whole `bytes` tell beyond `content`, identify()'s answer from
+// its start: a ".wps" is WPS Office's (a Word 97 compound file, with its
+// "WordDocument" stream) or else Microsoft Works' own, in a compound file or,
+// from before Works 4, in none, which only the office suite's Works import
+// tells from noise.
+Content refine(const QString &suffix, Content content, const QByteArray &bytes);
 
 // The open dialogs' entry for the kinds added to `kind`'s field, "常用格式|*.docx;…".
 QString commonFormatsEntry(MediaKind kind);
@@ -49,7 +57,8 @@ QString contentProblem(const QString &suffix, Content content);
 // The ending under which the office suite is to read `content` of a file with
 // ending `suffix` for `conversion`, so that a file is imported as what it holds,
 // not what its name says. A WPS text keeps its ending: the office suite reads it
-// with the Word 97 import only, rather than as plain text when that fails.
+// with the Word 97 import only, rather than as plain text when that fails; a
+// Works text is "works", which it reads with its Works import only.
 QString officeSuffix(const QString &suffix, Content content, Conversion conversion);
 
 // What to tell a teacher when the office suite could not convert a file of this

@@ -100,7 +100,9 @@ private slots:
         }
         QCOMPARE(contentProblem(QStringLiteral("docx"), Content::Pdf),
                  QStringLiteral("文件内容不是 Word 文档"));
-        QCOMPARE(contentProblem(QStringLiteral("wps"), Content::Unknown),
+        // A Works text from before Works 4 has no signature: the office suite judges.
+        QVERIFY(contentProblem(QStringLiteral("wps"), Content::Unknown).isEmpty());
+        QCOMPARE(contentProblem(QStringLiteral("wps"), Content::Pdf),
                  QStringLiteral("文件内容不是 Word 文档"));
         QCOMPARE(contentProblem(QStringLiteral("pptx"), Content::Pdf),
                  QStringLiteral("文件内容不是 PowerPoint 演示文稿"));
@@ -131,6 +133,20 @@ private slots:
         QCOMPARE(filekinds::conversionFor(QStringLiteral("txt")), Conversion::None);
         // Imported as what it holds: a Word 2007 deck renamed ".ppt" as a ".pptx", a rich
         // text named ".docx" as a ".rtf"; a WPS text keeps its own ending.
+        // A ".wps" without a Word 97 document is Microsoft Works' own, read
+        // with the Works import; a ".doc" stays what its start says.
+        const QByteArray compound("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+        QByteArray wpsOffice = compound;
+        for (const char c : QByteArray("WordDocument"))
+            wpsOffice += QByteArray(1, c) + QByteArray(1, '\0');
+        QCOMPARE(filekinds::refine(QStringLiteral("wps"), Content::Compound, wpsOffice), Content::Compound);
+        QCOMPARE(filekinds::refine(QStringLiteral("WPS"), Content::Compound, compound + "MatOST"),
+                 Content::WorksText);
+        QCOMPARE(filekinds::refine(QStringLiteral("wps"), Content::Unknown, "\x01\xfe"), Content::WorksText);
+        QCOMPARE(filekinds::refine(QStringLiteral("doc"), Content::Compound, compound), Content::Compound);
+        QCOMPARE(filekinds::refine(QStringLiteral("wps"), Content::WordXml, "PK"), Content::WordXml);
+        QCOMPARE(filekinds::officeSuffix(QStringLiteral("wps"), Content::WorksText, Conversion::Html),
+                 QStringLiteral("works"));
         QCOMPARE(filekinds::officeSuffix(QStringLiteral("docx"), Content::Compound, Conversion::Html),
                  QStringLiteral("doc"));
         QCOMPARE(filekinds::officeSuffix(QStringLiteral("WPS"), Content::Compound, Conversion::Html),

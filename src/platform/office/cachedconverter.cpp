@@ -87,7 +87,7 @@ void CachedDocumentConverter::open(const QString &path, Urgency urgency)
         later([this, path] { emit failed(path, QStringLiteral("不能打开这种类型的文件")); });
         return;
     }
-    const filekinds::Content kind = filekinds::identify(file);
+    filekinds::Content kind = filekinds::identify(file);
     // LibreOffice takes any bytes for plain text and reports success.
     const QString problem = filekinds::contentProblem(suffix, kind);
     if (!problem.isEmpty()) {
@@ -100,6 +100,7 @@ void CachedDocumentConverter::open(const QString &path, Urgency urgency)
     }
     file.seek(0);
     const QByteArray content = file.readAll();
+    kind = filekinds::refine(suffix, kind, content);
     const QString key = DocumentCache::key(content);
     const QString cached = m_cache.find(key, format);
     if (!cached.isEmpty()) {

@@ -30,6 +30,8 @@ QString OfficeProcessBackEnd::importFilter(const QString &input)
         return QStringLiteral("impress8");
     if (suffix == QLatin1String("wps"))
         return QStringLiteral("MS Word 97");
+    if (suffix == QLatin1String("works"))
+        return QStringLiteral("MS_Works");
     return QString();
 }
 

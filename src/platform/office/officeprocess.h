@@ -22,7 +22,7 @@ class OfficeProcessBackEnd : public ConversionBackEnd
     Q_OBJECT
 public:
     static constexpr int kTimeoutMs = 180000;
-    // Decks (and WPS texts) are read as what they are named and nothing else:
+    // Decks (and WPS and Works texts) are read as what they are named and nothing else:
     // LibreOffice would otherwise take bytes it cannot read for a text and make
     // slides of them. The import filter for an input file, empty for the rest.
     static QString importFilter(const QString &input);
