@@ -24,13 +24,19 @@ cp "$work/app/备课本/示例/图7.png" "$work/app/备课本/课件.pptx"
 head -c 2000 "$work/app/备课本/示例/示例幻灯片.pdf" >"$work/app/备课本/讲稿.pdf"
 { printf '\xd0\xcf\x11\xe0\xa1\xb1\x1a\xe1'; head -c 8000 /dev/urandom; } >"$work/app/备课本/教案.wps"
 printf '{\\rtf1\\ansi hello\\par}' >"$work/app/备课本/讲义.rtf"
+# Files other programs wrote: a PDF whose second page cannot be rendered, a
+# BigTIFF (ImageMagick), a 12-bit JPEG (GDAL).
+data="$(dirname "$0")/../data"
+cp "$data/documents/second-page-missing.pdf" "$work/app/备课本/缺页.pdf"
+cp "$data/pictures/bigtiff-imagemagick.tif" "$work/app/备课本/大图.tif"
+cp "$data/pictures/precision12-gdal.jpg" "$work/app/备课本/深图.jpg"
 lesson() { # picture list, audio/video list, deck list, document, web address
   printf '%s\r\n' '第一章' '检查' '' "${4:-}" '' "${3:-}" '' "$2" "$1" \
     'D:\Veltano\set\music\gaoshanls.mp3' '' '' '' "${5:-}" '' | iconv -f UTF-8 -t GBK >"$work/app/备课本/配置区/检查.spz"
 }
 
-lesson 'set\image\1.jpg 备课本\旧图.jpg 备课本\图片\旧图.JPG D:\旧电脑\图片\图8.jpg 备课本\截图.png ' '备课本\clip.mp4 ' \
-  '备课本\坏.ppt 备课本\课件.pptx 备课本\讲稿.pdf ' '教案.wps' '备课本\示例\丢失的首页.html'
+lesson 'set\image\1.jpg 备课本\旧图.jpg 备课本\图片\旧图.JPG D:\旧电脑\图片\图8.jpg 备课本\截图.png 备课本\大图.tif 备课本\深图.jpg ' \
+  '备课本\clip.mp4 ' '备课本\坏.ppt 备课本\课件.pptx 备课本\讲稿.pdf 备课本\缺页.pdf ' '教案.wps' '备课本\示例\丢失的首页.html'
 status=0
 "$work/app/veltano" --check "$work/app/备课本/配置区/检查.spz" >"$work/report.txt" 2>"$work/check.log" || status=$?
 check test "$status" -eq 1
@@ -51,6 +57,11 @@ check grep -qF "PDF 文件已损坏" "$work/report.txt"
 check grep -qF "文件内容不是图片" "$work/report.txt"
 check grep -qF "文件内容不是视频或音频" "$work/report.txt"
 check grep -qF "WPS 格式无法转换，请在 WPS 中另存为 .docx" "$work/report.txt"
+check grep -qF "[找到] 图片文件：备课本\\大图.tif" "$work/report.txt"
+check grep -qF "[不能播放] 图片文件：备课本\\深图.jpg" "$work/report.txt"
+check grep -qF "12 位 JPEG，暂不支持" "$work/report.txt"
+check grep -qF "[不能播放] Ppt文件名：备课本\\缺页.pdf" "$work/report.txt"
+check grep -qF "第 2 页无法显示" "$work/report.txt"
 # A path of the Windows machine, found below this program folder.
 check grep -qF "[找到] 背景音乐1：D:\\Veltano\\set\\music\\gaoshanls.mp3 -> $work/app/set/music/gaoshanls.mp3" "$work/report.txt"
 
