@@ -10,6 +10,7 @@
 #include "base/sharedstate.h"
 #include "checkcommand.h"
 #include "lesson/userprogramfolder.h"
+#include "pack/packreader.h"
 #include "packcommand.h"
 #include "platform/dialogs/qtchoicedialogs.h"
 #include "platform/dialogs/qtfiledialog.h"
@@ -124,10 +125,12 @@ int main(int argc, char *argv[])
     const bool checking = commandLine.request == CommandLine::Request::Check;
 
     const QString folder = programFolder();
+    // An import killed half-way leaves its staging folder in the lesson book.
+    lessonpack::removeStaleStaging(LessonBook(folder));
     // Packs need neither a display nor the application object.
     if (commandLine.request == CommandLine::Request::Pack)
         return packcommand::pack(commandLine.lessonPath, commandLine.packPath, LessonBook(folder),
-                                 QStringLiteral(VELTANO_VERSION));
+                                 QStringLiteral(VELTANO_VERSION), commandLine.includeOutside);
     if (commandLine.request == CommandLine::Request::Unpack)
         return packcommand::unpack(commandLine.packPath, LessonBook(folder));
     prepareEnvironment(folder);

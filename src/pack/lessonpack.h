@@ -28,6 +28,16 @@ QString memberOf(int field, const QString &stored);
 // The inverse: how the lesson stores a member in the field.
 QString storedOf(int field, const QString &member);
 
+// A file or folder name the pack makes, valid on Windows and Linux and free of
+// spaces, which end a name in the lesson's lists: `:*?"<>|/\`, spaces and
+// control characters become "_".
+QString portableName(const QString &name);
+
+// The member a name in a field stands for, in any form the lesson uses: also a
+// full name from another computer ("D:\\Veltano\\备课本\\图.jpg") by its part from
+// the lesson book on; empty for a full name outside any lesson book.
+QString memberNamed(int field, const QString &stored);
+
 // The SHA-256 of a file in hex, as the manifest holds it; empty when it cannot be read.
 QString fileSha256(const QString &path);
 
@@ -44,6 +54,12 @@ struct PackPlan {
     QByteArray lessonBytes; // the lesson as packed
     QList<PackFile> files;
     QList<CheckItem> missing; // named by the lesson but not found here: not packed
+    // In a hidden folder of the home or a folder of the system, or no file its
+    // medium's reader would open (the reason says which): never packed.
+    QList<CheckItem> refused;
+    // Packed files from outside the program folder and the teacher's documents
+    // folder, for the teacher to confirm before the pack is written.
+    QStringList outside;
 };
 
 // What goes into the pack of a lesson: each named file found here at the
@@ -51,6 +67,12 @@ struct PackPlan {
 // 备课本/<title>-附件/. Files of the program's own set folder are not packed:
 // every program folder has them. Fails (with a reason) when the lesson cannot
 // be written in GBK.
-bool plan(const LessonRecord &fields, const LessonBook &book, PackPlan *out, QString *error);
+bool plan(const LessonRecord &fields, const LessonBook &book, const QString &documentsFolder, PackPlan *out,
+          QString *error);
+
+// The lesson with every name of a file outside the program folder taken out
+// (a pack from elsewhere may name this computer's private files); `dropped`
+// gets the names as the lesson stored them.
+LessonRecord confined(const LessonRecord &fields, const LessonBook &book, QStringList *dropped);
 
 } // namespace lessonpack

@@ -1,5 +1,7 @@
 #include "packwriter.h"
 
+#include "packprogress.h"
+
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -32,15 +34,55 @@ bool addBytes(zip_t *zip, const QString &member, const QByteArray &bytes)
     return true;
 }
 
+// Files whose content is compressed already.
+bool compressedAlready(const QString &member)
+{
+    static const QStringList kSuffixes = {
+        QStringLiteral("jpg"),  QStringLiteral("jpeg"), QStringLiteral("png"),  QStringLiteral("gif"),
+        QStringLiteral("webp"), QStringLiteral("mp4"),  QStringLiteral("m4v"),  QStringLiteral("m4a"),
+        QStringLiteral("mov"),  QStringLiteral("mkv"),  QStringLiteral("webm"), QStringLiteral("avi"),
+        QStringLiteral("wmv"),  QStringLiteral("flv"),  QStringLiteral("mpg"),  QStringLiteral("mpeg"),
+        QStringLiteral("mp3"),  QStringLiteral("aac"),  QStringLiteral("ogg"),  QStringLiteral("opus"),
+        QStringLiteral("flac"), QStringLiteral("wma"),  QStringLiteral("swf"),  QStringLiteral("zip")};
+    return kSuffixes.contains(QFileInfo(member).suffix().toLower());
+}
+
+// What libzip reports while it writes the archive, as bytes of the whole.
+struct Reporter {
+    Progress *progress;
+    qint64 bytes; // what the archive's writing stands for
+    qint64 reported = 0;
+};
+
+void reportWriting(zip_t *, double fraction, void *state)
+{
+    auto *reporter = static_cast<Reporter *>(state);
+    const qint64 now = qint64(fraction * double(reporter->bytes));
+    reporter->progress->advance(now - reporter->reported);
+    reporter->reported = now;
+}
+
+int cancelWriting(zip_t *, void *state)
+{
+    return static_cast<Reporter *>(state)->progress->cancelled() ? 1 : 0;
+}
+
 } // namespace
 
-bool writePack(const PackPlan &plan, const QString &zipPath, const QString &version, QString *error)
+bool writePack(const PackPlan &plan, const QString &zipPath, const QString &version, Progress *progress,
+               QString *error)
 {
     const auto fail = [error](const QString &why) {
         if (error)
             *error = why;
         return false;
     };
+    qint64 bytes = 0;
+    for (const PackFile &file : plan.files)
+        bytes += QFileInfo(file.source).size();
+    // Read twice: once for the manifest's checksums, once into the archive.
+    if (progress)
+        progress->start(2 * bytes);
     QJsonArray files;
     files.append(entry(
         plan.lessonMember, plan.lessonBytes.size(),
@@ -49,6 +91,8 @@ bool writePack(const PackPlan &plan, const QString &zipPath, const QString &vers
         const QString sha256 = fileSha256(file.source);
         if (sha256.isEmpty())
             return fail(QStringLiteral("无法读取“%1”").arg(file.source));
+        if (progress && !progress->advance(QFileInfo(file.source).size()))
+            return fail(QStringLiteral("已取消，未写入课件包"));
         files.append(entry(file.member, QFileInfo(file.source).size(), sha256));
     }
     const QByteArray manifest =
@@ -73,14 +117,22 @@ bool writePack(const PackPlan &plan, const QString &zipPath, const QString &vers
             added = false;
             break;
         }
+        if (compressedAlready(file.member))
+            zip_set_file_compression(zip, zip_uint64_t(index), ZIP_CM_STORE, 0);
         // The other program of a lesson must stay one that can be started.
         const zip_uint32_t mode = S_IFREG | (QFileInfo(file.source).isExecutable() ? 0755 : 0644);
         zip_file_set_external_attributes(zip, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX, mode << 16);
     }
     added = added && addBytes(zip, manifestName(), manifest);
+    Reporter reporter{progress, bytes};
+    if (progress) {
+        zip_register_progress_callback_with_state(zip, 0.001, reportWriting, nullptr, &reporter);
+        zip_register_cancel_callback_with_state(zip, cancelWriting, nullptr, &reporter);
+    }
     // zip_close writes a new file and renames it over the old one.
     if (!added || zip_close(zip) < 0) {
-        const QString why = QString::fromLocal8Bit(zip_strerror(zip));
+        const QString why = progress && progress->cancelled() ? QStringLiteral("已取消")
+                                                              : QString::fromLocal8Bit(zip_strerror(zip));
         zip_discard(zip);
         return fail(QStringLiteral("无法写入“%1”：%2").arg(zipPath, why));
     }

@@ -1,9 +1,12 @@
 #include "homescreen.h"
 
+#include "backgroundstep.h"
 #include "base/appcontext.h"
 #include "base/producttitle.h"
 #include "base/sharedstate.h"
+#include "pack/packprogress.h"
 #include "pack/packtasks.h"
+#include "pack/packwriter.h"
 #include "platform/filedialog.h"
 #include "platform/messagebox.h"
 #include "platform/pictures/picturefile.h"
@@ -199,10 +202,22 @@ void HomeScreen::MyPack_Click()
         *zipPath += QStringLiteral(".zip");
     lessonpack::PackPlan plan;
     QString error;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool packed = lessonpack::packLesson(lesson, m_context.book, *zipPath,
-                                               QCoreApplication::applicationVersion(), &plan, &error);
-    QApplication::restoreOverrideCursor();
+    if (!lessonpack::planLesson(lesson, m_context.book,
+                                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), &plan,
+                                &error)) {
+        notify(error);
+        return;
+    }
+    if (!plan.outside.isEmpty() &&
+        m_context.platform.messageBox->show(
+            lessonpack::outsideText(plan) + QStringLiteral("\n\n打包这些文件？"), QStringLiteral("打包课件"),
+            MessageBox::Icon::Question, MessageBox::Buttons::OkCancel) != MessageBox::Answer::Ok)
+        return;
+    lessonpack::Progress progress;
+    const bool packed = backgroundstep::run(this, QStringLiteral("正在打包课件……"), progress, [&] {
+        return lessonpack::writePack(plan, *zipPath, QCoreApplication::applicationVersion(), &progress,
+                                     &error);
+    });
     notify(packed ? lessonpack::packedText(plan, *zipPath) : error);
 }
 
@@ -216,9 +231,10 @@ void HomeScreen::MyImport_Click()
     lessonpack::PackReader reader;
     lessonpack::ImportPreview preview;
     QString error;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool prepared = lessonpack::preparePack(reader, *zipPath, m_context.book, &preview, &error);
-    QApplication::restoreOverrideCursor();
+    lessonpack::Progress reading;
+    const bool prepared = backgroundstep::run(this, QStringLiteral("正在检查课件包……"), reading, [&] {
+        return lessonpack::preparePack(reader, *zipPath, m_context.book, &reading, &preview, &error);
+    });
     if (!prepared) {
         notify(error);
         return;
@@ -239,9 +255,10 @@ void HomeScreen::MyImport_Click()
     const auto onConflict = answer == MessageBox::Answer::Yes ? lessonpack::OnConflict::Replace
                                                               : lessonpack::OnConflict::KeepBoth;
     QString lessonPath;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool unpacked = reader.unpack(m_context.book, onConflict, &lessonPath, &error);
-    QApplication::restoreOverrideCursor();
+    lessonpack::Progress writing;
+    const bool unpacked = backgroundstep::run(this, QStringLiteral("正在导入课件包……"), writing, [&] {
+        return reader.unpack(m_context.book, onConflict, &writing, &lessonPath, &error);
+    });
     if (!unpacked) {
         notify(error);
         return;

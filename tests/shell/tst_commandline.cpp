@@ -67,6 +67,12 @@ private slots:
         QCOMPARE(int(line.request), int(Request::Pack));
         QCOMPARE(line.lessonPath, QStringLiteral("/home/t/课/集合.spz"));
         QCOMPARE(line.packPath, QStringLiteral("/home/t/包.zip"));
+        QVERIFY(!line.includeOutside);
+        QVERIFY(parse({QStringLiteral("--pack"), QStringLiteral("a.spz"), QStringLiteral("a.zip"),
+                       QStringLiteral("--include-outside")})
+                    .includeOutside);
+        QCOMPARE(parse({QStringLiteral("--include-outside"), QStringLiteral("a.spz")}).error,
+                 QStringLiteral("--include-outside"));
         line = parse({QStringLiteral("--unpack"), QStringLiteral("/media/u/包.zip")});
         QCOMPARE(int(line.request), int(Request::Unpack));
         QCOMPARE(line.packPath, QStringLiteral("/media/u/包.zip"));

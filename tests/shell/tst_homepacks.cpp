@@ -4,6 +4,9 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -72,7 +75,11 @@ private slots:
         here.fakes.fileDialog.answer({lesson});
         choose(home, "MyFileOpen");
         here.fakes.fileDialog.answer({zipPath});
+        here.fakes.messageBox.answer(MessageBox::Answer::Ok);
         choose(home, "MyPack");
+        // The background from outside the program and documents folders is named before writing.
+        const QString outside = here.fakes.messageBox.shown.first().text;
+        QVERIFY2(outside.contains(m_outside.filePath(QStringLiteral("背景.jpg"))), qPrintable(outside));
         const OpenFileRequest asked = here.fakes.fileDialog.requests.last();
         QVERIFY(asked.save);
         QCOMPARE(asked.fileName, QStringLiteral("集合.zip"));
@@ -107,6 +114,7 @@ private slots:
         choose(home, "MyFileOpen");
         const QString zipPath = m_outside.filePath(QStringLiteral("第二.zip"));
         here.fakes.fileDialog.answer({zipPath});
+        here.fakes.messageBox.answer(MessageBox::Answer::Ok);
         choose(home, "MyPack");
 
         TestContext there;
@@ -124,6 +132,39 @@ private slots:
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), QByteArray("teacher's own"));
         QVERIFY(there.state.ConfigPath.isEmpty());
+    }
+
+    // Packing runs beside the window with a progress bar; "取消" on it leaves no pack.
+    void packingShowsProgressAndCancelLeavesNothing()
+    {
+        TestContext here;
+        HomeScreen *home = homeOf(here);
+        QFile video(here.write(QStringLiteral("备课本/视频/课.mp4"), "video"));
+        QVERIFY(video.resize(qint64(64) << 20));
+        LessonRecord fields;
+        fields[slot::LessonTitle] = QStringLiteral("视频课");
+        fields[slot::MediaFiles] = QStringLiteral("备课本\\视频\\课.mp4 ");
+        QByteArray bytes;
+        configfile::encodeLineFile(fields, &bytes);
+        here.fakes.fileDialog.answer({here.write(QStringLiteral("备课本/配置区/视频课.spz"), bytes)});
+        choose(home, "MyFileOpen");
+        const QString zipPath = m_outside.filePath(QStringLiteral("视频课.zip"));
+        here.fakes.fileDialog.answer({zipPath});
+        bool shown = false;
+        QTimer::singleShot(0, [home, &shown] {
+            auto *progress = home->findChild<QProgressDialog *>(QStringLiteral("packProgress"));
+            shown = progress && progress->isVisible();
+            if (shown)
+                QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+        });
+        choose(home, "MyPack");
+        QVERIFY(shown);
+        const QString told = here.fakes.messageBox.shown.last().text;
+        QVERIFY2(told.contains(QStringLiteral("已取消")), qPrintable(told));
+        QVERIFY(!QFileInfo::exists(zipPath));
+        QCOMPARE(
+            QDir(m_outside.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("视频课")),
+            QStringList());
     }
 };
 

@@ -48,7 +48,8 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &curr
     const QCommandLineOption check(QStringLiteral("check"), QString(), QStringLiteral("lesson"));
     const QCommandLineOption pack(QStringLiteral("pack"), QString(), QStringLiteral("lesson"));
     const QCommandLineOption unpack(QStringLiteral("unpack"), QString(), QStringLiteral("pack"));
-    parser.addOptions({help, version, check, pack, unpack});
+    const QCommandLineOption includeOutside(QStringLiteral("include-outside"));
+    parser.addOptions({help, version, check, pack, unpack, includeOutside});
     addToolkitOptions(parser);
     const bool understood = parser.parse(QStringList{QStringLiteral("veltano")} + arguments);
     if (parser.isSet(help))
@@ -80,8 +81,11 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &curr
         }
         if (parser.isSet(unpack))
             return CommandLine{Request::Unpack, {}, {}, absolute(named)};
-        return CommandLine{Request::Pack, absolute(named), {}, absolute(lessons.first())};
+        return CommandLine{
+            Request::Pack, absolute(named), {}, absolute(lessons.first()), parser.isSet(includeOutside)};
     }
+    if (parser.isSet(includeOutside))
+        return CommandLine{Request::Error, {}, QStringLiteral("--include-outside"), {}};
     // One lesson at a time: to choose at start or to check.
     const bool checking = parser.isSet(check);
     const QStringList named = checking ? QStringList{parser.value(check)} + lessons : lessons;
@@ -115,6 +119,8 @@ QString CommandLine::helpText(bool chinese)
             "                 检查课件用到的文件，打印报告；都能使用时退出码为 0，否则为 1\n"
             "      --pack 课件配置文件 课件包.zip\n"
             "                 把课件和它用到的文件打包成一个 zip；文件都在时退出码为 0\n"
+            "      --include-outside\n"
+            "                 与 --pack 一起：也打包本程序文件夹和“文档”文件夹之外的文件\n"
             "      --unpack 课件包.zip\n"
             "                 把课件包解到本程序的备课本中，已有的不同文件两者都保留；成功时退出码为 0\n"
             "  -h, --help     显示本帮助并退出\n"
@@ -131,6 +137,9 @@ QString CommandLine::helpText(bool chinese)
                           "      --pack LESSON-FILE PACK.zip\n"
                           "                 pack the lesson and every file it uses into one zip; exit\n"
                           "                 status 0 when none is missing\n"
+                          "      --include-outside\n"
+                          "                 with --pack: also pack files from outside this program's\n"
+                          "                 folder and the documents folder\n"
                           "      --unpack PACK.zip\n"
                           "                 unpack a lesson pack into this program's lesson book, keeping\n"
                           "                 both where a file differs; exit status 0 on success\n"

@@ -14,6 +14,8 @@ struct CommandLine {
     QString lessonPath; // absolute; empty when none was named
     QString error;      // for Error: the argument that was not understood
     QString packPath;   // for Pack and Unpack: the zip, absolute
+    // For Pack: files from outside the program and documents folders may go in.
+    bool includeOutside = false;
 
     // Arguments without the program name, the toolkit's own ones (-platform,
     // -display...) among them; a relative lesson path is taken against currentFolder.
