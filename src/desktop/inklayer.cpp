@@ -4,6 +4,7 @@
 #include "base/sharedstate.h"
 #include "desktop/desktopmenus.h"
 #include "desktop/logic/inkfile.h"
+#include "desktop/panes/pane.h"
 #include "desktop/teachingdesktop.h"
 #include "lesson/atomicfile.h"
 #include "lesson/lessonfields.h"
@@ -469,6 +470,11 @@ void installInkLayer(TeachingDesktop &desktop)
     QObject::connect(
         layer, &InkLayer::switched, &desktop,
         [&desktop, held = QList<QPointer<QAction>>()](bool on) mutable { holdMenuBar(desktop, on, held); });
+    // What plays would move on unseen under the still.
+    QObject::connect(layer, &InkLayer::switched, &desktop, [&desktop](bool on) {
+        for (Pane *pane : desktop.findChildren<Pane *>())
+            pane->hold(on);
+    });
     QAction *item = desktop.menus().item(QStringLiteral("Annotate"));
     QObject::connect(item, &QAction::triggered, layer, [layer] {
         if (layer->isOn())

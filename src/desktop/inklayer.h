@@ -87,5 +87,5 @@ private:
 };
 
 // Puts the layer over the desktop's work area: F12 and the 格式 menu's "批注"
-// switch it on and off.
+// switch it on and off; while it is on, video, sound and Flash movies pause.
 void installInkLayer(TeachingDesktop &desktop);

@@ -34,8 +34,10 @@ public:
     virtual void setMovie(const QString &path) = 0;
     virtual QString movie() const = 0;
 
-    // Starts the current movie again after it was stopped.
+    // Starts the current movie again after it was stopped or paused.
     virtual void play() = 0;
+    // Holds the movie where it is, sound included, until play().
+    virtual void pause() = 0;
     virtual void setMenu(bool on) = 0;
 
     virtual Status status() const = 0;

@@ -7,6 +7,7 @@
 #include "desktop/panes/drawingpane.h"
 #include "desktop/panes/panedesktop.h"
 #include "desktop/panes/videopane.h"
+#include "fakes/fakeflashplayer.h"
 #include "fakes/fakemediaplayer.h"
 #include "lesson/lessonfields.h"
 
@@ -197,6 +198,31 @@ private slots:
         QVERIFY(d.inked(450, 100) != kRed);
         d.choose("退出批注");
         QVERIFY(!layer->isOn());
+    }
+
+    // The video and the game stand still under the ink, sound and all, and
+    // go on from there afterwards; a video the teacher paused stays paused.
+    void whatPlaysPausesWhileInkIsOn()
+    {
+        InkDesktop d;
+        d.write(QStringLiteral("clip.mp4"), "clip");
+        d.state.LessonFields[slot::MediaFiles] = QStringLiteral("clip.mp4 ");
+        d.show();
+        d.click("video");
+        FakeMediaPlayer *player = d.fakes.mediaPlayers.created.last();
+        d.item("GameWar");
+        const FakeFlashPlayer *game = d.fakes.flashPlayers.created.last();
+        d.press(Qt::Key_F12);
+        QCOMPARE(player->state(), MediaPlayer::State::Paused);
+        QCOMPARE(game->commands.last(), QStringLiteral("pause"));
+        d.press(Qt::Key_Escape);
+        QCOMPARE(player->state(), MediaPlayer::State::Playing);
+        QCOMPARE(game->commands.last(), QStringLiteral("play"));
+
+        player->pause();
+        d.press(Qt::Key_F12);
+        d.press(Qt::Key_F12);
+        QCOMPARE(player->state(), MediaPlayer::State::Paused);
     }
 
     // What a session leaves must not spoil the next one nor the lesson: the

@@ -17,13 +17,14 @@ public:
     void setMovie(const QString &path) override;
     QString movie() const override { return m_movie; }
     void play() override { commands.append(QStringLiteral("play")); }
+    void pause() override { commands.append(QStringLiteral("pause")); }
     void setMenu(bool on) override
     {
         commands.append(on ? QStringLiteral("menu:on") : QStringLiteral("menu:off"));
     }
     Status status() const override { return m_movie.isEmpty() ? Status::Empty : Status::Playing; }
 
-    QStringList commands; // "movie:<path>", "play", "menu:on|off"
+    QStringList commands; // "movie:<path>", "play", "pause", "menu:on|off"
 
 private:
     QWidget *m_widget;

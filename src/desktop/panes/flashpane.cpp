@@ -86,3 +86,15 @@ void FlashPane::flashButton(MediaList &movies, QAction *button)
         Flashstar();
     }
 }
+
+void FlashPane::hold(bool held)
+{
+    if (held) {
+        m_resume = isVisible() && m_player->status() == FlashPlayer::Status::Playing;
+        if (m_resume)
+            m_player->pause();
+    } else if (m_resume) {
+        m_resume = false;
+        m_player->play();
+    }
+}

@@ -30,6 +30,8 @@ public:
     // shown, or picks one when the lesson names none. `button` shows the toggle.
     void flashButton(struct MediaList &movies, QAction *button);
 
+    void hold(bool held) override;
+
 protected:
     TwipsRect placed(const TwipsRect &current, Position position, const FullArea &area) const override;
 
@@ -38,4 +40,6 @@ private:
 
     const PaneServices &m_services;
     FlashPlayer *m_player;
+    // Playing when ink came: it plays on when ink goes.
+    bool m_resume = false;
 };

@@ -44,6 +44,10 @@ public:
     // that was the teacher's doing.
     void focusTaken(Qt::FocusReason reason);
 
+    // Ink stands the work area still: what the pane plays (a video, a sound,
+    // a movie) pauses while `held` and goes on from there afterwards.
+    virtual void hold(bool held) { Q_UNUSED(held); }
+
 signals:
     // The pane took the focus: the desktop makes its kind the current pane kind.
     void recorded(PaneKind kind);

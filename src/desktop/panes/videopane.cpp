@@ -91,6 +91,18 @@ void VideoPane::VideoStop()
     m_player->stop();
 }
 
+void VideoPane::hold(bool held)
+{
+    if (held) {
+        m_resume = m_player->state() == MediaPlayer::State::Playing;
+        if (m_resume)
+            m_player->pause();
+    } else if (m_resume) {
+        m_resume = false;
+        m_player->play();
+    }
+}
+
 void VideoPane::VideoPrevious()
 {
     if (!isVisible() || m_media.count < 1)

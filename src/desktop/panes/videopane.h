@@ -40,6 +40,8 @@ public:
     // area, or the open dialog when the lesson names no audio or video.
     void videoButton();
 
+    void hold(bool held) override;
+
 private:
     void showMedium(const QString &path);
     void playListed();
@@ -52,4 +54,6 @@ private:
     QMenu *m_menu;
     QAction *m_hideItem;
     VideoHideToggle m_hide;
+    // Playing when ink came: it plays on when ink goes.
+    bool m_resume = false;
 };

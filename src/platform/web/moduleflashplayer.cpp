@@ -34,6 +34,12 @@ void ModuleFlashPlayer::play()
         m_player->play();
 }
 
+void ModuleFlashPlayer::pause()
+{
+    if (m_player)
+        m_player->pause();
+}
+
 void ModuleFlashPlayer::setMenu(bool on)
 {
     m_menu = on;

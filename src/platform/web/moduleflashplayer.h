@@ -25,6 +25,7 @@ public:
     void setMovie(const QString &path) override;
     QString movie() const override { return m_movie; }
     void play() override;
+    void pause() override;
     void setMenu(bool on) override;
     Status status() const override;
 

@@ -47,6 +47,12 @@ void RuffleFlashPlayer::play()
         m_view->view()->page()->runJavaScript(QStringLiteral("playMovie()"));
 }
 
+void RuffleFlashPlayer::pause()
+{
+    if (m_hostReady && m_status == Status::Playing)
+        m_view->view()->page()->runJavaScript(QStringLiteral("pauseMovie()"));
+}
+
 // A movie set while the control has never been seen starts when it shows.
 bool RuffleFlashPlayer::eventFilter(QObject *watched, QEvent *event)
 {

@@ -19,6 +19,7 @@ public:
     void setMovie(const QString &path) override;
     QString movie() const override { return m_movie; }
     void play() override;
+    void pause() override;
     // The host page keeps the emulator's menu off whatever is asked: the
     // desktop only ever switches it off.
     void setMenu(bool) override {}
