@@ -54,9 +54,27 @@ QSize DocumentPictures::size(const QUrl &name) const
     return reader.transformation() & QImageIOHandler::TransformationRotate90 ? stored.transposed() : stored;
 }
 
-void DocumentPictures::serve(QTextDocument &document, const std::shared_ptr<DocumentPictures> &pictures)
+namespace {
+
+class PictureDocument : public QTextDocument
 {
-    // Always an answer, a null picture too: otherwise Qt would read the file
-    // the name gives, wherever it lies.
-    document.setResourceProvider([pictures](const QUrl &name) { return QVariant(pictures->picture(name)); });
+public:
+    explicit PictureDocument(std::shared_ptr<DocumentPictures> pictures) : m_pictures(std::move(pictures)) {}
+
+protected:
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        // Always an answer, a null picture too, and never a file of Qt's finding.
+        return type == ImageResource ? QVariant(m_pictures->picture(name)) : QVariant();
+    }
+
+private:
+    std::shared_ptr<DocumentPictures> m_pictures;
+};
+
+} // namespace
+
+std::unique_ptr<QTextDocument> DocumentPictures::newDocument(std::shared_ptr<DocumentPictures> pictures)
+{
+    return std::make_unique<PictureDocument>(std::move(pictures));
 }

@@ -23,8 +23,9 @@ public:
     // Its size in pixels, read from its header; invalid as for picture().
     QSize size(const QUrl &name) const;
 
-    // Lets `document` draw its pictures from `pictures`, which it then shares.
-    static void serve(QTextDocument &document, const std::shared_ptr<DocumentPictures> &pictures);
+    // An empty document that draws its pictures from `pictures` alone, which
+    // it then shares: Qt would otherwise read whatever file a name gives.
+    static std::unique_ptr<QTextDocument> newDocument(std::shared_ptr<DocumentPictures> pictures);
 
 private:
     QString fileOf(const QUrl &name) const;

@@ -195,7 +195,9 @@ std::unique_ptr<WordDocument> WordDocument::load(const ConvertedDocument &conver
             *problem = QStringLiteral("文档无法读取");
         return nullptr;
     }
-    auto document = std::make_unique<QTextDocument>();
+    // Pictures the conversion wrote beside the page are found from there.
+    auto pictures = std::make_shared<DocumentPictures>(QFileInfo(converted.file).absolutePath());
+    std::unique_ptr<QTextDocument> document = DocumentPictures::newDocument(pictures);
     document->setDefaultFont(songFont(kDefaultPoints));
     const QByteArray bytes = file.readAll();
     if (converted.format == ConvertedDocument::Format::PlainText) {
@@ -203,9 +205,6 @@ std::unique_ptr<WordDocument> WordDocument::load(const ConvertedDocument &conver
     } else {
         importOfficeHtml(*document, QString::fromUtf8(bytes));
     }
-    // Pictures the conversion wrote beside the page are found from there.
-    auto pictures = std::make_shared<DocumentPictures>(QFileInfo(converted.file).absolutePath());
-    DocumentPictures::serve(*document, pictures);
     pinPictureSizes(*document, *pictures);
     return std::unique_ptr<WordDocument>(new WordDocument(std::move(document), std::move(pictures)));
 }
@@ -230,9 +229,8 @@ std::unique_ptr<QTextDocument> WordDocument::copyRange(int first, int last, doub
 {
     const QTextBlock from = m_document->findBlockByNumber(first - 1);
     const QTextBlock to = m_document->findBlockByNumber(qMin(last, paragraphCount()) - 1);
-    auto page = std::make_unique<QTextDocument>();
+    std::unique_ptr<QTextDocument> page = DocumentPictures::newDocument(m_pictures);
     page->setDefaultFont(m_document->defaultFont());
-    DocumentPictures::serve(*page, m_pictures);
     if (!from.isValid() || !to.isValid() || to.blockNumber() < from.blockNumber())
         return page;
     int start = from.position();
@@ -260,8 +258,10 @@ std::unique_ptr<QTextDocument> WordDocument::copyRange(int first, int last, doub
 
 std::unique_ptr<QTextDocument> WordDocument::copyAll(double points) const
 {
-    std::unique_ptr<QTextDocument> whole(m_document->clone());
-    DocumentPictures::serve(*whole, m_pictures);
+    std::unique_ptr<QTextDocument> whole = DocumentPictures::newDocument(m_pictures);
+    whole->setDefaultFont(m_document->defaultFont());
+    whole->rootFrame()->setFrameFormat(m_document->rootFrame()->frameFormat());
+    QTextCursor(whole.get()).insertFragment(QTextDocumentFragment(m_document.get()));
     sized(*whole, points);
     return whole;
 }

@@ -6,6 +6,7 @@
 #include "desktop/panes/wordfullwindow.h"
 #include "lesson/lessonfields.h"
 #include "panedesktop.h"
+#include "platform/office/worddocument.h"
 #include "support/officefixtures.h"
 
 #include <QMenu>
@@ -354,6 +355,37 @@ private slots:
         QVERIFY(tablesOnPage().isEmpty());
         QVERIFY(!d.pageText("OLE1").contains(QStringLiteral("行")));
         QVERIFY(d.pageText("OLE1").contains(QStringLiteral("最后一段")));
+    }
+
+    // A converted document shows the pictures its conversion wrote beside it,
+    // and no file elsewhere, whatever it names.
+    void pagesDrawPicturesFromTheirOwnFolderOnly()
+    {
+        QTemporaryDir dir;
+        QDir().mkpath(dir.filePath(QStringLiteral("converted")));
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(dir.filePath(QStringLiteral("converted/in.png"))));
+        const QString outside = dir.filePath(QStringLiteral("out.png"));
+        QVERIFY(picture.save(outside));
+        const QString html = dir.filePath(QStringLiteral("converted/document.html"));
+        QFile file(html);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(("<p><img src=\"in.png\"><img src=\"../out.png\"><img src=\"" +
+                    QUrl::fromLocalFile(outside).toString() + "\"></p>")
+                       .toUtf8());
+        file.close();
+        QString problem;
+        const auto word = WordDocument::load({html, html, ConvertedDocument::Format::Html}, &problem);
+        QVERIFY2(word, qPrintable(problem));
+        for (const std::unique_ptr<QTextDocument> &page : {word->copyRange(1, 1, 28), word->copyAll(28)}) {
+            const auto shown = [&page](const QUrl &name) {
+                return page->resource(QTextDocument::ImageResource, name).value<QImage>();
+            };
+            QCOMPARE(shown(QUrl(QStringLiteral("in.png"))).pixelColor(1, 1), QColor(Qt::red));
+            QVERIFY(shown(QUrl(QStringLiteral("../out.png"))).isNull());
+            QVERIFY(shown(QUrl::fromLocalFile(outside)).isNull());
+        }
     }
 
     // A PDF a word processor exported paints no page background: it shows on
