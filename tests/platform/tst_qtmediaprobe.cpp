@@ -45,6 +45,13 @@ private slots:
         QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QStringLiteral("; "))));
     }
 
+    // Picture and sound both open where the decoders are installed.
+    void aPhoneVideoIsPlayable()
+    {
+        QtMediaProbe probe;
+        QCOMPARE(probed(probe, QStringLiteral(VELTANO_TEST_DATA "/media/phone-h265-aac.mp4")), QString());
+    }
+
     void reasonsAreChineseWords()
     {
         QTemporaryDir dir;

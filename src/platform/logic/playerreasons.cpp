@@ -60,4 +60,9 @@ QString notice(const QString &fileName, const QString &reason)
     return QStringLiteral("无法播放“%1”：%2").arg(fileName, reason);
 }
 
+QString partNotice(const QString &fileName, const QString &reason)
+{
+    return QStringLiteral("“%1”只能部分播放：%2").arg(fileName, reason);
+}
+
 } // namespace playerreasons

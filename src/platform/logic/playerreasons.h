@@ -24,4 +24,7 @@ QString noAnswer();
 // The line shown in place of the medium: which file, and why.
 QString notice(const QString &fileName, const QString &reason);
 
+// The line shown while the rest of the medium plays (its sound, say).
+QString partNotice(const QString &fileName, const QString &reason);
+
 } // namespace playerreasons

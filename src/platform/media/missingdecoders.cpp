@@ -72,6 +72,16 @@ QList<mediacodecs::Codec> missingDecoders(const QString &path)
     return missing.isEmpty() ? declared : missing;
 }
 
+QString unopenedStreams(const QString &path, bool hasAudio, bool hasVideo)
+{
+    if (hasAudio && hasVideo)
+        return QString();
+    QList<mediacodecs::Codec> lacking = missingDecoders(path);
+    lacking.removeIf(
+        [=](mediacodecs::Codec codec) { return mediacodecs::isVideo(codec) ? hasVideo : hasAudio; });
+    return lacking.isEmpty() ? QString() : mediacodecs::missingDecoderNotice(lacking);
+}
+
 QString playerReason(const QString &path, const QString &message)
 {
     if (!path.isEmpty() && !QFileInfo::exists(path))

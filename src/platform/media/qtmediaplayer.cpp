@@ -65,6 +65,8 @@ void QtMediaPlayer::createPipeline()
     connect(m_player, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
         if (status == QMediaPlayer::LoadedMedia && m_wantPlay && !m_retried)
             QTimer::singleShot(kRetryMs, this, &QtMediaPlayer::retryAfterStaleError);
+        if (status == QMediaPlayer::LoadedMedia)
+            tellUnopenedStreams();
     });
     connect(m_player, &QMediaPlayer::durationChanged, m_view, &PlayerView::setDuration);
     connect(m_player, &QMediaPlayer::positionChanged, m_view, &PlayerView::setPosition);
@@ -161,6 +163,18 @@ QString QtMediaPlayer::reasonFor(const QString &message) const
     // However the back end words it, a file that is not there is missing.
     const QUrl source = sourceOf(m_url);
     return playerReason(source.isLocalFile() ? source.toLocalFile() : QString(), message);
+}
+
+// A stream without its decoder is left out silently: the sound plays on a
+// black picture. The notice takes the picture's place and names the decoder.
+void QtMediaPlayer::tellUnopenedStreams()
+{
+    const QUrl source = sourceOf(m_url);
+    if (!source.isLocalFile())
+        return;
+    const QString lacking = unopenedStreams(source.toLocalFile(), m_player->hasAudio(), m_player->hasVideo());
+    if (!lacking.isEmpty())
+        m_view->setNotice(playerreasons::partNotice(shownName(), lacking));
 }
 
 void QtMediaPlayer::setVolume(int volume)

@@ -44,6 +44,7 @@ private:
     QString shownName() const;
     // Why the medium cannot be played, from the back end's message.
     QString reasonFor(const QString &message) const;
+    void tellUnopenedStreams();
     void schedulePlay();
     void startPendingPlay();
     void onShown();

@@ -34,7 +34,8 @@ void probePicture(const QString &path, QObject *context, std::function<void(cons
 // stream the file holds then leads somewhere. Without them a decoded stream
 // led nowhere, and GStreamer now and then called a good file broken
 // ("Internal data stream error") before the player told it was loaded.
-// Loaded media can be played; invalid media or an error cannot.
+// Loaded media can be played when every stream the file declares was
+// opened; invalid media, a stream left out or an error cannot.
 void probeAudioVideo(const QString &path, QObject *context, int timeoutMs,
                      std::function<void(const QString &)> done)
 {
@@ -55,9 +56,9 @@ void probeAudioVideo(const QString &path, QObject *context, int timeoutMs,
         done(reason);
     };
     QObject::connect(player, &QMediaPlayer::mediaStatusChanged, player,
-                     [finish](QMediaPlayer::MediaStatus status) {
+                     [finish, player, path](QMediaPlayer::MediaStatus status) {
                          if (status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferedMedia)
-                             finish(QString());
+                             finish(unopenedStreams(path, player->hasAudio(), player->hasVideo()));
                          else if (status == QMediaPlayer::InvalidMedia)
                              finish(playerreasons::unplayable());
                      });
