@@ -10,7 +10,8 @@ prints {"ready": PID} once connected, then reads one job a line on stdin:
 ("import" only to read the input with that filter and no other, "password"
 only when the output is to be encrypted) and answers each with
     {"id": N, "problem": TEXT}
-where an empty problem means the output was written. When stdin closes (the
+where an empty problem means the output was written; when LibreOffice dies
+under a job, the script ends without an answer. When stdin closes (the
 program ended, however it ended) LibreOffice goes with this script.
 """
 
@@ -76,28 +77,63 @@ def connect(office, pipe):
     deadline = time.monotonic() + CONNECT_SECONDS
     while True:
         try:
-            context = resolver.resolve(
-                "uno:pipe,name=%s;urp;StarOffice.ComponentContext" % pipe)
-            return context.ServiceManager.createInstanceWithContext(
-                "com.sun.star.frame.Desktop", context)
+            return resolver.resolve("uno:pipe,name=%s;urp;StarOffice.ComponentContext" % pipe)
         except NoConnectException:
             if office.poll() is not None or time.monotonic() > deadline:
                 return None
             time.sleep(0.05)
 
 
-def convert(desktop, job):
-    refusal = Refusal()
-    # Hidden: a hidden document's load events run nothing either.
-    load = [prop("Hidden", True), prop("ReadOnly", True),
-            prop("MacroExecutionMode", NEVER_EXECUTE), prop("UpdateDocMode", NO_UPDATE),
-            prop("InteractionHandler", refusal)]
-    if job.get("import"):
-        load.append(prop("FilterName", job["import"]))
-    document = None
+def service(context, name):
+    return context.ServiceManager.createInstanceWithContext(name, context)
+
+
+def properties(values):
+    return {item.Name: item.Value for item in values}
+
+
+def load(context, job, refusal):
+    """The document as a model alone, or None when LibreOffice cannot read it.
+
+    Loaded without a frame, hidden or not: a document with a view lays out its
+    comments in windows built from dialog files the headless office does not
+    have, and LibreOffice aborts the moment its event loop gets to them (as
+    between loading a Word file with comments and storing it)."""
+    url = uno.systemPathToFileUrl(job["input"])
+    descriptor = [prop("URL", url), prop("ReadOnly", True),
+                  prop("MacroExecutionMode", NEVER_EXECUTE), prop("UpdateDocMode", NO_UPDATE),
+                  prop("InteractionHandler", refusal)]
+    filter_name = job.get("import")
+    if not filter_name:
+        detection = service(context, "com.sun.star.document.TypeDetection")
+        kind, detected = detection.queryTypeByDescriptor(tuple(descriptor), True)
+        if not kind:
+            return None
+        filter_name = properties(detected).get("FilterName") or \
+            properties(detection.getByName(kind)).get("PreferredFilter")
+    filters = service(context, "com.sun.star.document.FilterFactory")
+    if not filter_name or not filters.hasByName(filter_name):
+        return None
+    document = service(context, properties(filters.getByName(filter_name))["DocumentService"])
     try:
-        document = desktop.loadComponentFromURL(
-            uno.systemPathToFileUrl(job["input"]), "_blank", 0, tuple(load))
+        document.load(tuple(descriptor + [prop("FilterName", filter_name)]))
+    except Exception:
+        close(document)
+        raise
+    return document
+
+
+def close(document):
+    try:
+        document.close(True)
+    except Exception:
+        pass
+
+
+def convert(context, job):
+    refusal = Refusal()
+    try:
+        document = load(context, job, refusal)
     except RuntimeException:
         raise
     except Exception:  # LibreOffice's IOException or IllegalArgumentException
@@ -117,10 +153,7 @@ def convert(desktop, job):
     except Exception:
         return "LibreOffice 未能转换该文件"
     finally:
-        try:
-            document.close(True)
-        except Exception:
-            pass
+        close(document)
 
 
 def main():
@@ -144,8 +177,8 @@ def main():
 
 
 def serve(office, pipe):
-    desktop = connect(office, pipe)
-    if desktop is None:
+    context = connect(office, pipe)
+    if context is None:
         print(json.dumps({"failed": "LibreOffice 无法启动"}), flush=True)
         return
     # LibreOffice gone while waiting for a job: this script ends with it, so
@@ -155,10 +188,10 @@ def serve(office, pipe):
     for line in sys.stdin:
         job = json.loads(line)
         try:
-            problem = convert(desktop, job)
+            problem = convert(context, job)
         except RuntimeException:
-            # The bridge is gone: LibreOffice died under the conversion.
-            print(json.dumps({"id": job["id"], "problem": "LibreOffice 异常退出"}), flush=True)
+            # The bridge is gone: LibreOffice died under the conversion. The
+            # program sees this script end under the job and knows what to do.
             return
         print(json.dumps({"id": job["id"], "problem": problem}), flush=True)
 

@@ -207,11 +207,10 @@ void OfficeListenerBackEnd::onWorkerEnded()
         return;
     const State was = m_state;
     shutDown();
-    if (m_current) {
-        const int id = m_current->id;
-        m_current.reset();
-        emit finished(id, QStringLiteral("LibreOffice 异常退出"));
-    }
+    // What it died under gets one more try in an office of its own, which
+    // reads and writes the file in one go.
+    if (m_current)
+        m_fallback->convert(*std::exchange(m_current, std::nullopt));
     // Died under a job or idle: back in the background for the next one,
     // unless it keeps dying without converting anything.
     if (was == State::Starting || ++m_deathsInARow >= kDeathsBeforeGivingUp)

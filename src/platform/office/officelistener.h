@@ -18,7 +18,8 @@ class QTimer;
 // job over UNO in a fraction of the time a new office process takes.
 // - Jobs run one after another, urgent ones first; the listener starts with start() or the first
 //   job, and jobs wait for it while it starts.
-// - When it dies it is started again; a job it was converting fails once.
+// - When it dies it is started again; a job it was converting goes to
+//   `fallback` once, the next ones to the new listener.
 //   Dying kDeathsBeforeGivingUp times without answering a job counts as not
 //   being able to run.
 //   When it grows past `memoryBound` it is started afresh between jobs.
