@@ -23,6 +23,7 @@ struct ConvertedDocument {
 // - A document whose content was converted before (under any name) opens from
 //   the cache without a conversion.
 // - failed() names the reason in words a teacher reads; nothing throws.
+// - A conversion the teacher waits for is given up after kTeacherWaitSeconds.
 // - release() stops every conversion and drops every request still waiting:
 //   nothing more is emitted for them.
 class DocumentConverter : public QObject
@@ -30,6 +31,8 @@ class DocumentConverter : public QObject
     Q_OBJECT
 public:
     enum class Urgency { Background, Teacher };
+    // The longest the teacher waits for a conversion before it is given up.
+    static constexpr int kTeacherWaitSeconds = 30;
 
     using QObject::QObject;
 

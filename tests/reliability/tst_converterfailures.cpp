@@ -306,6 +306,58 @@ private slots:
         QCOMPARE(processesNaming(shared, "soffice.bin"), office);
     }
 
+    // A document on which LibreOffice spins (stood in for by the program's own
+    // script hanging on it, LibreOffice running): converting in the background
+    // it makes way for the teacher's document; asked for by the teacher it is
+    // given up, the next document converts, and from then on it fails at once,
+    // also in a program started afresh.
+    void aStuckConversionIsEndedAndRemembered()
+    {
+        QTemporaryDir work;
+        const QString script = write(work.filePath(QStringLiteral("hanging.py")),
+                                     "import importlib.util, sys, time\n"
+                                     "spec = importlib.util.spec_from_file_location('server', '" +
+                                         kScript.toUtf8() +
+                                         "')\n"
+                                         "server = importlib.util.module_from_spec(spec)\n"
+                                         "spec.loader.exec_module(server)\n"
+                                         "convert = server.convert\n"
+                                         "def hanging(context, job):\n"
+                                         "    if b'hangs here' in open(job['input'], 'rb').read():\n"
+                                         "        time.sleep(3600)\n"
+                                         "    return convert(context, job)\n"
+                                         "server.convert = hanging\n"
+                                         "sys.exit(server.main())\n");
+        auto *listener =
+            new OfficeListenerBackEnd(work.filePath(QStringLiteral("listener")), script,
+                                      new OfficeProcessBackEnd(work.filePath(QStringLiteral("profiles"))));
+        auto c = std::make_unique<Converter>(work.path(), listener);
+        const QString stuck =
+            write(work.filePath(QStringLiteral("stuck.rtf")), "{\\rtf1\\ansi hangs here\\par}");
+        const QString asked =
+            write(work.filePath(QStringLiteral("asked.rtf")), officefixtures::sevenParagraphRtf());
+        const QString next = write(work.filePath(QStringLiteral("next.rtf")), longRtf(2));
+        c->converter.open(stuck, DocumentConverter::Urgency::Background);
+        // Ready, it has the job.
+        QTRY_VERIFY_WITH_TIMEOUT(listener->isReady(), kWait);
+        c->converter.open(asked);
+        QTRY_COMPARE_WITH_TIMEOUT(c->opened.value(asked), 1, kWait);
+        QCOMPARE(c->answers(stuck), 0);
+
+        c->converter.open(stuck);
+        QTRY_COMPARE_WITH_TIMEOUT(c->answers(stuck), 1, kWait);
+        QCOMPARE(c->failed.value(stuck), QStringList{QStringLiteral("转换超时")});
+        c->converter.open(next);
+        QTRY_COMPARE_WITH_TIMEOUT(c->opened.value(next), 1, kWait);
+        c.reset();
+
+        Converter again(work.path(), programBackEnd(work.filePath(QStringLiteral("again"))));
+        again.converter.open(stuck);
+        QTRY_COMPARE(again.answers(stuck), 1);
+        QCOMPARE(again.failed.value(stuck), QStringList{QStringLiteral("转换超时")});
+        QCOMPARE(again.converter.conversionsStarted(), 0);
+    }
+
     // A document macro bound to the document's loading would write a file: the
     // same document opened by LibreOffice with macros allowed shows it does;
     // the converter's two ways of converting never run it. The listener also

@@ -17,7 +17,9 @@ void DocumentWait::request(const QString &path, QWidget *pane)
     if (pane) {
         m_teacherWaits = true;
         m_pane = pane;
-        m_notice->start(pane);
+        // The converter gives up after that long.
+        m_notice->start(
+            pane, QStringLiteral("正在打开…（最多 %1 秒）").arg(DocumentConverter::kTeacherWaitSeconds));
     }
     if (path == m_pending && !hurry)
         return;

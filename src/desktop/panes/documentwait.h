@@ -10,7 +10,7 @@ class PaneNotice;
 class DocumentConverter;
 
 // The one document a pane waits for from the converter: while the teacher
-// waits, the "正在打开…" notice and a busy pointer over the pane; when it
+// waits, the "正在打开…（最多 30 秒）" notice and a busy pointer over the pane; when it
 // cannot be opened, a notice over the pane naming the file and the reason. A document
 // asked for in the background (nobody waiting) fails quietly. Outcomes for
 // other documents, or for one no longer waited for, are ignored.

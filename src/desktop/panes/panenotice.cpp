@@ -27,13 +27,13 @@ PaneNotice::PaneNotice(QWidget *parent) : QLabel(kBusyText, parent)
     hide();
 }
 
-void PaneNotice::start(QWidget *pane)
+void PaneNotice::start(QWidget *pane, const QString &text)
 {
     stop();
     m_pane = pane;
     pane->setCursor(Qt::BusyCursor);
     setCursor(Qt::BusyCursor);
-    setText(kBusyText);
+    setText(text.isEmpty() ? kBusyText : text);
     showOver(pane);
 }
 

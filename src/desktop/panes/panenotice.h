@@ -13,9 +13,9 @@ class PaneNotice : public QLabel
 public:
     explicit PaneNotice(QWidget *parent);
 
-    // Shows the busy notice centred over `pane` (a widget beside it) and
-    // gives the pane the busy pointer.
-    void start(QWidget *pane);
+    // Shows the busy notice (`text`, "正在打开…" when empty) centred over
+    // `pane` (a widget beside it) and gives the pane the busy pointer.
+    void start(QWidget *pane, const QString &text = QString());
     void stop();
     bool running() const { return !m_pane.isNull(); }
 

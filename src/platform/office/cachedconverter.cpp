@@ -108,6 +108,11 @@ void CachedDocumentConverter::open(const QString &path, Urgency urgency)
         later([this, document] { emit opened(document); });
         return;
     }
+    const QString known = m_cache.failure(key, format);
+    if (!known.isEmpty()) {
+        later([this, path, known] { emit failed(path, known); });
+        return;
+    }
     const bool urgent = urgency == Urgency::Teacher;
     for (auto running = m_conversions.begin(); running != m_conversions.end(); ++running) {
         if (running->key != key || running->format != format)
@@ -174,6 +179,9 @@ void CachedDocumentConverter::onFinished(int id, const QString &problem)
             m_cache.trim();
     }
     QDir(conversion.workFolder).removeRecursively();
+    // The next request for it is told at once instead of waiting as long again.
+    if (reason == ConversionBackEnd::timedOut())
+        m_cache.rememberFailure(conversion.key, conversion.format, reason);
     for (const QString &source : conversion.sources) {
         if (reason.isEmpty())
             emit opened(ConvertedDocument{source, stored, formatOf(conversion.format)});

@@ -12,7 +12,8 @@ class ConversionBackEnd;
 // The document converter: checks that a file is what its name says, looks
 // for its content in the cache, and otherwise has the back end convert it
 // (one conversion per content, however many ask for it at once). A PDF is
-// handed on as it is.
+// handed on as it is. A content whose conversion ran out of time is
+// remembered in the cache, and failed at once from then on.
 class CachedDocumentConverter : public DocumentConverter
 {
     Q_OBJECT

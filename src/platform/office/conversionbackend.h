@@ -13,6 +13,9 @@
 // - `problem` is empty when the suite ran to its end (which is no proof that
 //   it converted anything); otherwise it says in a teacher's words what went wrong.
 // - Jobs running at the same time never disturb one another.
+// - A job the teacher waits for ends within DocumentConverter::kTeacherWaitSeconds
+//   of being asked for (or made urgent), with timedOut() as its problem if it
+//   has not finished by then.
 class ConversionBackEnd : public QObject
 {
     Q_OBJECT
@@ -26,6 +29,8 @@ public:
     };
 
     using QObject::QObject;
+
+    static QString timedOut() { return QStringLiteral("转换超时"); }
 
     virtual void convert(const Job &job) = 0;
     virtual void hurry(int id) = 0;

@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <vector>
 
 namespace {
@@ -72,6 +73,28 @@ QString DocumentCache::store(const QString &key, const QString &format, const QS
         return QString();
     }
     return find(key, format);
+}
+
+QString DocumentCache::failureFile(const QString &key, const QString &format) const
+{
+    // A file beside the entries' folders, which trimming leaves alone.
+    return entryFolder(key, format) + QStringLiteral(".failed");
+}
+
+void DocumentCache::rememberFailure(const QString &key, const QString &format, const QString &reason) const
+{
+    QDir().mkpath(m_folder);
+    QSaveFile file(failureFile(key, format));
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(reason.toUtf8());
+        file.commit();
+    }
+}
+
+QString DocumentCache::failure(const QString &key, const QString &format) const
+{
+    QFile file(failureFile(key, format));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.read(1024)) : QString();
 }
 
 void DocumentCache::trim() const

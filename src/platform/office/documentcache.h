@@ -27,6 +27,11 @@ public:
     // Moves a finished conversion's folder into the cache and returns its
     // document file, or an empty string when it could not be kept.
     QString store(const QString &key, const QString &format, const QString &outputFolder);
+    // Remembers that converting this content to `format` failed for
+    // `reason`, so that it is not tried again; failure() tells it back, empty
+    // when none was remembered.
+    void rememberFailure(const QString &key, const QString &format, const QString &reason) const;
+    QString failure(const QString &key, const QString &format) const;
     // Removes the least recently used entries until the cache fits its budget,
     // and the files of conversions abandoned long ago.
     void trim() const;
@@ -36,6 +41,7 @@ public:
 private:
     void removeAbandonedWork() const;
     QString entryFolder(const QString &key, const QString &format) const;
+    QString failureFile(const QString &key, const QString &format) const;
 
     QString m_folder;
     qint64 m_budget;

@@ -56,16 +56,21 @@ OfficeListenerBackEnd::OfficeListenerBackEnd(QString profileFolder, QString scri
         }
     });
     m_fallback->setParent(this);
-    connect(m_fallback, &ConversionBackEnd::finished, this, &ConversionBackEnd::finished);
+    connect(m_fallback, &ConversionBackEnd::finished, this, &OfficeListenerBackEnd::finish);
     m_timeout->setSingleShot(true);
     connect(m_timeout, &QTimer::timeout, this, [this] {
         if (m_state == State::Starting) {
             giveUp();
         } else if (m_current) {
-            const int id = m_current->id;
-            m_current.reset();
+            // Stuck, or in the way of a teacher's document: the only way to
+            // stop a conversion is to end the office.
+            const Job job = *std::exchange(m_current, std::nullopt);
+            const bool stuck = m_currentDeadline.hasExpired();
             shutDown();
-            emit finished(id, QStringLiteral("转换超时"));
+            if (stuck)
+                finish(job.id, timedOut());
+            else
+                m_waiting.add(job);
             launch();
         }
     });
@@ -90,22 +95,32 @@ void OfficeListenerBackEnd::convert(const Job &job)
         m_fallback->convert(job);
         return;
     }
+    if (job.urgent)
+        m_teacherDeadlines.insert(job.id, QDeadlineTimer(kTeacherWaitMs));
     m_waiting.add(job);
+    armDeadline();
     // Sent from the event loop, so finished() never comes from inside convert().
     QTimer::singleShot(0, this, &OfficeListenerBackEnd::sendNext);
 }
 
 void OfficeListenerBackEnd::hurry(int id)
 {
-    if (m_current && m_current->id == id)
+    if (!m_teacherDeadlines.contains(id))
+        m_teacherDeadlines.insert(id, QDeadlineTimer(kTeacherWaitMs));
+    if (m_current && m_current->id == id) {
         m_asked = Asked::ByTeacher;
+        m_current->urgent = true;
+        m_currentDeadline = qMin(m_currentDeadline, m_teacherDeadlines.value(id));
+    }
     m_waiting.hurry(id);
     m_fallback->hurry(id);
+    armDeadline();
 }
 
 void OfficeListenerBackEnd::stopAll()
 {
     m_waiting.clear();
+    m_teacherDeadlines.clear();
     m_fallback->stopAll();
     if (m_current) {
         // The only way to stop a conversion under way is to end the office.
@@ -194,7 +209,7 @@ void OfficeListenerBackEnd::onReply(const QJsonObject &reply)
     const int id = m_current->id;
     m_current.reset();
     m_deathsInARow = 0;
-    emit finished(id, reply.value(QLatin1String("problem")).toString());
+    finish(id, reply.value(QLatin1String("problem")).toString());
     // LibreOffice grows with every document: a fresh one between jobs.
     if (m_state == State::Ready && memoryUse() > m_memoryBound)
         launch();
@@ -222,6 +237,7 @@ void OfficeListenerBackEnd::onWorkerEnded()
 void OfficeListenerBackEnd::sendNext()
 {
     if (m_state == State::Unavailable) {
+        m_teacherDeadlines.clear();
         while (!m_waiting.isEmpty())
             m_fallback->convert(m_waiting.take());
         return;
@@ -248,7 +264,30 @@ void OfficeListenerBackEnd::sendNext()
     if (!filter.isEmpty())
         job.insert(QStringLiteral("import"), filter);
     m_worker->write(QJsonDocument(job).toJson(QJsonDocument::Compact) + '\n');
-    m_timeout->start(kTimeoutMs);
+    m_currentDeadline = m_current->urgent
+                            ? m_teacherDeadlines.value(m_current->id, QDeadlineTimer(kTeacherWaitMs))
+                            : QDeadlineTimer(kTimeoutMs);
+    armDeadline();
+}
+
+void OfficeListenerBackEnd::armDeadline()
+{
+    if (!m_current || m_state != State::Ready)
+        return;
+    qint64 left = m_currentDeadline.remainingTime();
+    // A teacher's document waits behind one converting in the background: that
+    // one gets a third of the teacher's wait, then goes back in line.
+    if (!m_current->urgent && !m_waiting.isEmpty() && m_waiting.head().urgent) {
+        const QDeadlineTimer teacher = m_teacherDeadlines.value(m_waiting.head().id);
+        left = qMin(left, teacher.remainingTime() - 2 * kTeacherWaitMs / 3);
+    }
+    m_timeout->start(int(qMax<qint64>(0, left)));
+}
+
+void OfficeListenerBackEnd::finish(int id, const QString &problem)
+{
+    m_teacherDeadlines.remove(id);
+    emit finished(id, problem);
 }
 
 void OfficeListenerBackEnd::giveUp()

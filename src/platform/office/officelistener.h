@@ -2,10 +2,13 @@
 
 #include "conversionbackend.h"
 #include "conversionqueue.h"
+#include "platform/documentconverter.h"
 
 #include <memory>
 #include <optional>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QHash>
 
 class QJsonObject;
 class QLockFile;
@@ -37,7 +40,10 @@ class OfficeListenerBackEnd : public ConversionBackEnd
     Q_OBJECT
 public:
     static constexpr qint64 kDefaultMemoryBound = 600LL * 1024 * 1024;
+    // For a job converting in the background; one the teacher waits for ends
+    // kTeacherWaitMs after it was asked for.
     static constexpr int kTimeoutMs = 180000;
+    static constexpr int kTeacherWaitMs = DocumentConverter::kTeacherWaitSeconds * 1000;
     static constexpr int kStartTimeoutMs = 90000;
     static constexpr int kRetryAfterMs = 30000;
     static constexpr int kDeathsBeforeGivingUp = 3;
@@ -68,6 +74,8 @@ private:
     void onReply(const QJsonObject &reply);
     void onWorkerEnded();
     void sendNext();
+    void armDeadline();
+    void finish(int id, const QString &problem);
     void giveUp();
     void shutDown();
     static QString filterFor(const QString &format);
@@ -86,6 +94,9 @@ private:
     QTimer *m_idle;
     ConversionQueue m_waiting;
     std::optional<Job> m_current;
+    QDeadlineTimer m_currentDeadline;
+    // When each job the teacher waits for is given up.
+    QHash<int, QDeadlineTimer> m_teacherDeadlines;
     QElapsedTimer m_unavailableSince;
     int m_launches = 0;
     // Deaths since the last job it answered.

@@ -126,9 +126,9 @@ void OfficeProcessBackEnd::startWaiting()
         running->timeout->setSingleShot(true);
         connect(running->timeout, &QTimer::timeout, this, [this, running] {
             killGroup(running->process);
-            end(running, QStringLiteral("转换超时"));
+            end(running, timedOut());
         });
-        running->timeout->start(kTimeoutMs);
+        running->timeout->start(job.urgent ? kTeacherWaitMs : kTimeoutMs);
         running->process->start(program, arguments);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "conversionbackend.h"
 #include "conversionqueue.h"
+#include "platform/documentconverter.h"
 
 #include <memory>
 #include <QList>
@@ -22,6 +23,7 @@ class OfficeProcessBackEnd : public ConversionBackEnd
     Q_OBJECT
 public:
     static constexpr int kTimeoutMs = 180000;
+    static constexpr int kTeacherWaitMs = DocumentConverter::kTeacherWaitSeconds * 1000;
     // Decks (and WPS and Works texts) are read as what they are named and nothing else:
     // LibreOffice would otherwise take bytes it cannot read for a text and make
     // slides of them. The import filter for an input file, empty for the rest.

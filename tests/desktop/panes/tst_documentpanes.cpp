@@ -218,7 +218,7 @@ private slots:
             if (notice->isVisible())
                 busy = notice;
         QVERIFY(busy);
-        QCOMPARE(busy->text(), QStringLiteral("正在打开…"));
+        QCOMPARE(busy->text(), QStringLiteral("正在打开…（最多 30 秒）"));
         const QImage shownNotice = busy->grab().toImage();
         QVERIFY(shownNotice.pixelColor(shownNotice.width() / 2, 3).lightness() > 200);
         QCOMPARE(d.container("OLE1")->cursor().shape(), Qt::BusyCursor);
