@@ -134,17 +134,21 @@ int main(int argc, char *argv[])
     if (commandLine.request == CommandLine::Request::Unpack)
         return packcommand::unpack(commandLine.packPath, LessonBook(folder));
     prepareEnvironment(folder);
-    // A check prints its report and opens no window, whatever display there is or is not.
-    if (checking)
+    const QString cache =
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Veltano");
+    // A check prints its report and opens no window, whatever display there is or is not. What
+    // Qt, the sound system and LibreOffice say on the way goes to a log, not around the report.
+    std::FILE *errors = stderr;
+    if (checking) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        errors = checkcommand::divertChatter(cache + QStringLiteral("/check.log"));
+    }
     // Menus stay inside the program's full-screen windows, global menu or not.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veltano"));
     QApplication::setApplicationVersion(QStringLiteral(VELTANO_VERSION));
     QtMediaProbe mediaProbe;
-    const QString cache =
-        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Veltano");
     // One LibreOffice kept running for conversions, a process a file where it cannot run. It starts
     // with the first conversion (the desktop asks for the lesson's documents not yet converted as it
     // opens), so a lesson whose documents are all converted keeps its desktop without it.
@@ -154,7 +158,7 @@ int main(int argc, char *argv[])
                                   new OfficeProcessBackEnd(cache + QStringLiteral("/office-profiles")));
     CachedDocumentConverter documents(DocumentCache(cache + QStringLiteral("/documents")), office);
     if (checking)
-        return checkcommand::run(commandLine.lessonPath, LessonBook(folder), mediaProbe, documents);
+        return checkcommand::run(commandLine.lessonPath, LessonBook(folder), mediaProbe, documents, errors);
 
     QGuiApplication::setDesktopFileName(QStringLiteral("veltano"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("veltano")));
