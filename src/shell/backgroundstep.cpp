@@ -10,12 +10,13 @@
 
 namespace backgroundstep {
 
-bool run(QWidget *parent, const QString &label, lessonpack::Progress &progress,
+bool run(QWidget *parent, const QString &title, const QString &label, lessonpack::Progress &progress,
          const std::function<bool()> &step)
 {
     constexpr int kSteps = 1000;
     QProgressDialog dialog(label, QStringLiteral("取消"), 0, kSteps, parent);
     dialog.setObjectName(QStringLiteral("packProgress"));
+    dialog.setWindowTitle(title);
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setMinimumDuration(0);
     dialog.setAutoClose(false);

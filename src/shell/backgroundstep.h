@@ -16,7 +16,7 @@ namespace backgroundstep {
 
 // Runs `step` (which advances `progress`) and returns its result once it has
 // finished; events are handled meanwhile.
-bool run(QWidget *parent, const QString &label, lessonpack::Progress &progress,
+bool run(QWidget *parent, const QString &title, const QString &label, lessonpack::Progress &progress,
          const std::function<bool()> &step);
 
 } // namespace backgroundstep

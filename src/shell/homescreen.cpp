@@ -214,10 +214,11 @@ void HomeScreen::MyPack_Click()
             MessageBox::Icon::Question, MessageBox::Buttons::OkCancel) != MessageBox::Answer::Ok)
         return;
     lessonpack::Progress progress;
-    const bool packed = backgroundstep::run(this, QStringLiteral("正在打包课件……"), progress, [&] {
-        return lessonpack::writePack(plan, *zipPath, QCoreApplication::applicationVersion(), &progress,
-                                     &error);
-    });
+    const bool packed = backgroundstep::run(
+        this, QStringLiteral("打包课件"), QStringLiteral("正在打包课件……"), progress, [&] {
+            return lessonpack::writePack(plan, *zipPath, QCoreApplication::applicationVersion(), &progress,
+                                         &error);
+        });
     notify(packed ? lessonpack::packedText(plan, *zipPath) : error);
 }
 
@@ -232,9 +233,10 @@ void HomeScreen::MyImport_Click()
     lessonpack::ImportPreview preview;
     QString error;
     lessonpack::Progress reading;
-    const bool prepared = backgroundstep::run(this, QStringLiteral("正在检查课件包……"), reading, [&] {
-        return lessonpack::preparePack(reader, *zipPath, m_context.book, &reading, &preview, &error);
-    });
+    const bool prepared = backgroundstep::run(
+        this, QStringLiteral("导入课件包"), QStringLiteral("正在检查课件包……"), reading, [&] {
+            return lessonpack::preparePack(reader, *zipPath, m_context.book, &reading, &preview, &error);
+        });
     if (!prepared) {
         notify(error);
         return;
@@ -256,9 +258,9 @@ void HomeScreen::MyImport_Click()
                                                               : lessonpack::OnConflict::KeepBoth;
     QString lessonPath;
     lessonpack::Progress writing;
-    const bool unpacked = backgroundstep::run(this, QStringLiteral("正在导入课件包……"), writing, [&] {
-        return reader.unpack(m_context.book, onConflict, &writing, &lessonPath, &error);
-    });
+    const bool unpacked = backgroundstep::run(
+        this, QStringLiteral("导入课件包"), QStringLiteral("正在导入课件包……"), writing,
+        [&] { return reader.unpack(m_context.book, onConflict, &writing, &lessonPath, &error); });
     if (!unpacked) {
         notify(error);
         return;
