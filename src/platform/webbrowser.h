@@ -13,7 +13,10 @@ class QWidget;
 //   engine never starts on leaves it false. An empty address shows a blank
 //   page. An address that is no page (a javascript: script, words with spaces)
 //   is not loaded: a notice in its place says why.
-// - A page that fails to load shows the engine's error page; nothing throws.
+// - A page that fails to load (a missing file, no network) shows a notice
+//   saying why, with its address and a way to load it again; nothing throws.
+//   An address another program would open (mailto:) is refused with a bar
+//   over the page, which stays as it was.
 // - DownloadBegin reports the engine starting to load a page (Busy() is true).
 // - NavigateComplete2 reports the address once a navigation has finished and
 //   DownloadComplete follows it; LocationName() is the page's title then.

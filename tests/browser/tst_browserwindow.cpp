@@ -272,8 +272,9 @@ private slots:
     }
 
     // Nothing in a page starts another program: links to mail and to an unknown
-    // kind of address are refused with a notice naming them, and the desktop's
-    // opener (a stand-in first on the PATH) is never called.
+    // kind of address are refused with a bar over the page naming them, the
+    // page kept as it was (its place, what was typed into it), and the
+    // desktop's opener (a stand-in first on the PATH) is never called.
     void linksNeverStartAnotherProgram()
     {
         BrowserContext t;
@@ -283,28 +284,76 @@ private slots:
         QFile::setPermissions(opener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFileInfo(opener).absolutePath().toUtf8() + ':' + path);
-        const QString page =
-            t.write("links.html",
-                    "<html><head><title>links</title></head><body style=\"margin:0\">"
-                    "<a href=\"mailto:teacher@example.cn\" style=\"display:block;height:100px\">mail</a>"
-                    "<a href=\"vtest://hello\" style=\"display:block;height:100px\">other</a></body></html>");
+        const QByteArray fixed = "position:fixed;left:0;width:300px;height:100px;";
+        const QString page = t.write(
+            "links.html", "<html><head><title>links</title></head><body style=\"margin:0;height:3000px\">"
+                          "<a href=\"mailto:teacher@example.cn\" style=\"" +
+                              fixed +
+                              "top:0\">mail</a>"
+                              "<a href=\"vtest://hello\" style=\"" +
+                              fixed +
+                              "top:100px\">other</a>"
+                              "<input id=answer style=\"margin-top:900px\"></body></html>");
         BrowserWindow *window = t.open(QUrl::fromLocalFile(page).toString());
         QVERIFY(waitForTitle(window, QStringLiteral("links")));
         auto *view = qobject_cast<EngineView *>(window->brwWebBrowser()->widget());
+        const auto pageState = [view] {
+            QString state;
+            view->view()->page()->runJavaScript(
+                QStringLiteral("scrollY + ' ' + answer.value"),
+                [&state](const QVariant &value) { state = value.toString(); });
+            return QTest::qWaitFor([&state] { return !state.isEmpty(); }, 10000) ? state : QString();
+        };
+        view->view()->page()->runJavaScript(QStringLiteral("answer.value = '42'; scrollTo(0, 600)"));
+        QTRY_COMPARE(pageState(), QStringLiteral("600 42"));
         for (const auto &[at, address] :
              {std::pair{QPoint(50, 50), QStringLiteral("mailto:teacher@example.cn")},
               std::pair{QPoint(50, 150), QStringLiteral("vtest://hello")}}) {
             clickPage(window->brwWebBrowser(), at);
-            QTRY_VERIFY_WITH_TIMEOUT(view->noticeShown(), 5000);
-            QVERIFY2(view->noticeText().contains(address), qPrintable(view->noticeText()));
-            QTest::mouseClick(view->findChild<QPushButton *>(QStringLiteral("reload")), Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(view->barText().contains(address), 5000);
             QVERIFY(!view->noticeShown());
-            QVERIFY(QTest::qWaitFor([&] { return !window->brwWebBrowser()->Busy(); }, 20000));
+            QVERIFY(view->view()->isVisible());
             QTest::qWait(300);
+            QCOMPARE(pageState(), QStringLiteral("600 42"));
+            QCOMPARE(window->brwWebBrowser()->LocationURL(), QUrl::fromLocalFile(page).toString());
+            QTest::mouseClick(view->findChild<QWidget *>(QStringLiteral("closeBar")), Qt::LeftButton);
+            QVERIFY(view->barText().isEmpty());
         }
         QTest::qWait(1000);
         qputenv("PATH", path);
         QVERIFY2(!QFile::exists(called), qPrintable(called));
+        window->close();
+    }
+
+    // A page that cannot be loaded says why in Chinese, with its address, in
+    // place of the engine's English page: a missing file a lesson page links
+    // to, a web address without a network. Loading again finds a file come since.
+    void failedPagesSayWhy()
+    {
+        BrowserContext t;
+        const QString lessonPage = t.write(
+            "备课本/t/links.html", "<html><head><title>links</title></head><body style=\"margin:0\">"
+                                   "<a href=\"练习/没有.html\" style=\"display:block;height:100px\">next</a>"
+                                   "</body></html>");
+        BrowserWindow *window = t.open(QUrl::fromLocalFile(lessonPage).toString());
+        QVERIFY(waitForTitle(window, QStringLiteral("links")));
+        auto *view = qobject_cast<EngineView *>(window->brwWebBrowser()->widget());
+        clickPage(window->brwWebBrowser(), QPoint(50, 50));
+        const QString missing = t.programFolder() + "/备课本/t/练习/没有.html";
+        QTRY_VERIFY_WITH_TIMEOUT(view->noticeShown(), 10000);
+        QVERIFY2(view->noticeText() == QStringLiteral("无法打开网页：找不到这个文件\n") + missing,
+                 qPrintable(view->noticeText()));
+
+        t.write("备课本/t/练习/没有.html", "<html><head><title>来了</title></head></html>");
+        QTest::mouseClick(view->findChild<QPushButton *>(QStringLiteral("reload")), Qt::LeftButton);
+        QVERIFY(waitForTitle(window, QStringLiteral("来了")));
+        QVERIFY(!view->noticeShown());
+
+        typeAddress(window, QStringLiteral("http://veltano-nowhere.invalid/"));
+        QTRY_VERIFY_WITH_TIMEOUT(view->noticeShown(), 20000);
+        QVERIFY2(view->noticeText().startsWith(QStringLiteral("无法打开网页：没有网络连接\n")) &&
+                     view->noticeText().contains(QStringLiteral("veltano-nowhere.invalid")),
+                 qPrintable(view->noticeText()));
         window->close();
     }
 

@@ -11,6 +11,8 @@ BrowserPage::BrowserPage(QWebEngineProfile *profile, QObject *parent)
 {
     settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+    // A page that cannot be loaded is told in the teacher's words, not the engine's.
+    settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
     setUrlRequestInterceptor(m_guard);
     // The engine asks this page about a clicked address of another kind only
     // when its policy would hand it out; the page refuses each one, and can

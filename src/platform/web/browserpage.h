@@ -9,7 +9,8 @@ class LocalFileGuard;
 // of its own folder and below it (its pictures, styles, scripts and the pages
 // beside it), loads from the web, and reads nothing else of this computer.
 // It opens pages only: an address another program would open (mail, a
-// program's own kind of address) is refused and reported. A page it opens in
+// program's own kind of address) is refused and reported. A page that cannot
+// be loaded shows no error page of the engine's; its browser says why. A page it opens in
 // a new window reads the same folder.
 class BrowserPage : public QWebEnginePage
 {

@@ -2,10 +2,12 @@
 
 #include "browserpage.h"
 #include "engineview.h"
+#include "loadfailure.h"
 #include "webaddress.h"
 #include "webengine.h"
 
 #include <QWebEngineHistory>
+#include <QWebEngineLoadingInfo>
 #include <QWebEngineView>
 
 QtWebBrowser::QtWebBrowser(WebEngine &engine, QWidget *parent)
@@ -18,9 +20,19 @@ QtWebBrowser::QtWebBrowser(WebEngine &engine, QWidget *parent)
         auto *other = qobject_cast<QtWebBrowser *>(newWindow());
         return other ? other->m_page : nullptr;
     });
+    // Said over the page, which stays as it was: its place, what was typed into it.
     connect(m_page, &BrowserPage::refused, this, [this](const QUrl &url) {
-        m_view->showNotice(
-            QStringLiteral("网址“%1”要由其他程序打开，课件里不会打开它。").arg(url.toDisplayString()), true);
+        m_view->showBar(
+            QStringLiteral("网址“%1”要由其他程序打开，课件里不会打开它。").arg(url.toDisplayString()));
+    });
+    connect(m_page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo &info) {
+        if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
+            m_view->hideNotice();
+            return;
+        }
+        const QString failure = loadfailure::describe(info);
+        if (!failure.isEmpty())
+            m_view->showNotice(failure, true, info.url());
     });
     connect(view, &QWebEngineView::loadStarted, this, [this] {
         m_busy = true;
