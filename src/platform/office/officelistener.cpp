@@ -264,8 +264,11 @@ void OfficeListenerBackEnd::sendNext()
     if (!filter.isEmpty())
         job.insert(QStringLiteral("import"), filter);
     m_worker->write(QJsonDocument(job).toJson(QJsonDocument::Compact) + '\n');
+    // The teacher's wait counts from asking, but a job is given up as stuck only
+    // once it has had a while of its own (LibreOffice may have been starting).
     m_currentDeadline = m_current->urgent
-                            ? m_teacherDeadlines.value(m_current->id, QDeadlineTimer(kTeacherWaitMs))
+                            ? qMax(m_teacherDeadlines.value(m_current->id, QDeadlineTimer(kTeacherWaitMs)),
+                                   QDeadlineTimer(kLeastConvertingMs))
                             : QDeadlineTimer(kTimeoutMs);
     armDeadline();
 }

@@ -44,6 +44,7 @@ public:
     // kTeacherWaitMs after it was asked for.
     static constexpr int kTimeoutMs = 180000;
     static constexpr int kTeacherWaitMs = DocumentConverter::kTeacherWaitSeconds * 1000;
+    static constexpr int kLeastConvertingMs = kTeacherWaitMs / 3;
     static constexpr int kStartTimeoutMs = 90000;
     static constexpr int kRetryAfterMs = 30000;
     static constexpr int kDeathsBeforeGivingUp = 3;
