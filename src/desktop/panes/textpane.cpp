@@ -22,7 +22,6 @@
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
-#include <QUrl>
 
 namespace {
 
@@ -124,7 +123,6 @@ void TextPane::showPlainText(const QString &text)
 {
     // A rich text still on its way no longer replaces what is shown now.
     m_wait->cancel();
-    m_richText->document()->setMetaInformation(QTextDocument::DocumentUrl, QString());
     // Qt would give the text the format the cursor kept from the last rich
     // text (its colour, face and size): it takes the pane's font instead.
     m_richText->setCurrentCharFormat(QTextCharFormat());
@@ -143,11 +141,18 @@ void TextPane::onOpened(const ConvertedDocument &converted)
     // Its own sizes stay, those it leaves to its default included.
     const std::unique_ptr<QTextDocument> sized(source.clone());
     WordDocument::pinDefaultSize(*sized);
-    m_richText->clear();
-    // Its pictures lie beside the converted page.
-    m_richText->document()->setMetaInformation(QTextDocument::DocumentUrl,
-                                               QUrl::fromLocalFile(converted.file).toString());
-    QTextCursor cursor(m_richText->document());
+    // Its pictures come from beside the converted page alone: the control's
+    // own document would read any file the text names.
+    // The control deletes the document it made itself; one of ours goes here.
+    QTextDocument *previous = m_richText->document();
+    const bool previousIsOurs = previous->parent() == m_richText;
+    QTextDocument *shown = document->newFrame().release();
+    shown->setParent(m_richText);
+    shown->setDefaultFont(m_richText->font());
+    m_richText->setDocument(shown);
+    if (previousIsOurs)
+        delete previous;
+    QTextCursor cursor(shown);
     cursor.insertFragment(QTextDocumentFragment(sized.get()));
     // The first paragraph keeps its own alignment, not the empty pane's.
     cursor.setPosition(0);

@@ -256,6 +256,11 @@ std::unique_ptr<QTextDocument> WordDocument::copyRange(int first, int last, doub
     return page;
 }
 
+std::unique_ptr<QTextDocument> WordDocument::newFrame() const
+{
+    return DocumentPictures::newDocument(m_pictures);
+}
+
 std::unique_ptr<QTextDocument> WordDocument::copyAll(double points) const
 {
     std::unique_ptr<QTextDocument> whole = DocumentPictures::newDocument(m_pictures);

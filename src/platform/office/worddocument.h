@@ -36,6 +36,9 @@ public:
     // size at the source's usual type size, 12 points.
     // The document as read, sizes of the source kept.
     const QTextDocument &document() const { return *m_document; }
+    // An empty document that draws this document's pictures and no other file,
+    // for a widget that shows a copy of it.
+    std::unique_ptr<QTextDocument> newFrame() const;
 
     // Gives every character of `document` the size `points`.
     static void setPointSize(QTextDocument &document, double points);

@@ -4,6 +4,7 @@
 #include "panedesktop.h"
 #include "support/officefixtures.h"
 
+#include <QBuffer>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -238,6 +239,37 @@ private slots:
                 notices << notice->text();
         QCOMPARE(notices.size(), 1);
         QVERIFY(notices.first().contains(QStringLiteral("missing.txt")));
+    }
+
+    // A rich text draws the pictures its conversion wrote beside it and no
+    // other file of the computer, whatever it names.
+    void richTextDrawsOnlyItsOwnPictures()
+    {
+        TextDesktop d;
+        QImage red(4, 4, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QByteArray png;
+        QBuffer buffer(&png);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && red.save(&buffer, "PNG"));
+        d.write(QStringLiteral("converted/in.png"), png);
+        const QString outside = d.write(QStringLiteral("private.png"), png);
+        const QString rtf = d.write(QStringLiteral("备课本/r.rtf"), "{\\rtf1\\ansi pictures}");
+        d.fakes.documents.provide(
+            rtf, ConvertedDocument::Format::Html,
+            d.write(QStringLiteral("converted/r.html"),
+                    ("<p>图<img src=\"in.png\"><img src=\"../private.png\"><img src=\"" +
+                     QUrl::fromLocalFile(outside).toString() + "\"></p>")
+                        .toUtf8()));
+        d.state.LessonFields[4] = QStringLiteral("r.rtf ");
+        d.open();
+        d.button("txt");
+        QTRY_VERIFY(d.rich->toPlainText().startsWith(QStringLiteral("图")));
+        const auto shown = [&d](const QUrl &name) {
+            return d.rich->document()->resource(QTextDocument::ImageResource, name).value<QImage>();
+        };
+        QCOMPARE(shown(QUrl(QStringLiteral("in.png"))).pixelColor(1, 1), QColor(Qt::red));
+        QVERIFY(shown(QUrl(QStringLiteral("../private.png"))).isNull());
+        QVERIFY(shown(QUrl::fromLocalFile(outside)).isNull());
     }
 
     // A lesson from elsewhere may name a device or a huge file: each gets a
