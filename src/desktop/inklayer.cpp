@@ -21,7 +21,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
-#include <QShortcut>
 #include <QTimer>
 #include <utility>
 
@@ -73,14 +72,14 @@ void holdMenuBar(TeachingDesktop &desktop, bool on, QList<QPointer<QAction>> &he
 } // namespace
 
 InkLayer::InkLayer(QWidget *area, std::function<QString()> savePath)
-    : QWidget(area->window()), m_area(area), m_savePath(std::move(savePath)), m_menu(new QMenu(this)),
+    // A window of its own above the desktop's, so that it lies over the
+    // panes' native windows (the video's) and over the browser windows the
+    // desktop opened, which stand above the desktop.
+    : QWidget(area->window(), Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_area(area),
+      m_desktop(area->window()), m_savePath(std::move(savePath)), m_menu(new QMenu(this)),
       m_noticeTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("InkLayer"));
-    // Its own window on the display, a child of the top-level one, so that it
-    // can lie above the panes' native windows: the video's hangs there too.
-    setAttribute(Qt::WA_NativeWindow);
-    setAttribute(Qt::WA_DontCreateNativeAncestors);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_TabletTracking, false);
     setCursor(Qt::CrossCursor);
@@ -93,6 +92,8 @@ InkLayer::InkLayer(QWidget *area, std::function<QString()> savePath)
     connect(m_noticeTimer, &QTimer::timeout, this, [this] { showNotice(QString()); });
     // Another screen lays the area out afresh: the still no longer fits it.
     m_area->installEventFilter(this);
+    // F12 switches ink on from any window of the desktop, the browser's too.
+    qApp->installEventFilter(this);
     buildMenu();
 }
 
@@ -165,12 +166,14 @@ void InkLayer::enter()
     m_penItem->setChecked(true);
     m_on = true;
     redraw();
-    setGeometry(QRect(m_area->mapTo(window(), QPoint(0, 0)), m_area->size()));
+    setGeometry(QRect(m_area->mapToGlobal(QPoint(0, 0)), m_area->size()));
+    m_focusBefore = QApplication::focusWidget();
+    m_windowBefore = QApplication::activeWindow();
     show();
     raise();
-    m_focusBefore = QApplication::focusWidget();
+    activateWindow();
     setFocus(Qt::OtherFocusReason);
-    // Installed last, it sees the window's keys before the desktop's own keys do.
+    // Installed again, it is the first to see keys, before the desktop's own.
     qApp->installEventFilter(this);
     emit switched(true);
 }
@@ -180,16 +183,14 @@ void InkLayer::leave()
     if (!m_on)
         return;
     m_on = false;
-    qApp->removeEventFilter(this);
     m_menu->hide();
-    // Hidden with the focus, the layer would hand it to the next pane in line,
-    // which would record that pane as touched.
-    if (hasFocus())
-        clearFocus();
-    hide();
-    // Given back, not given by the teacher: no pane records itself.
+    // The keyboard goes back to the window it came from before the layer
+    // goes, given back, not given by the teacher: no pane records itself.
+    QWidget *window = m_windowBefore && m_windowBefore->isVisible() ? m_windowBefore.data() : m_desktop;
+    window->activateWindow();
     if (m_focusBefore && m_focusBefore->isVisible())
         m_focusBefore->setFocus(Qt::ActiveWindowFocusReason);
+    hide();
     m_strokes = ink::Strokes();
     m_still = QImage();
     m_canvas = QImage();
@@ -202,12 +203,12 @@ void InkLayer::leave()
 // rendering.
 QPixmap InkLayer::grabArea() const
 {
-    const QPoint corner = m_area->mapTo(m_area->window(), QPoint(0, 0));
+    const QPoint corner = m_area->mapTo(m_desktop, QPoint(0, 0));
     QScreen *screen = m_area->screen();
     QPixmap still;
     if (screen)
-        still = screen->grabWindow(m_area->window()->winId(), corner.x(), corner.y(), m_area->width(),
-                                   m_area->height());
+        still =
+            screen->grabWindow(m_desktop->winId(), corner.x(), corner.y(), m_area->width(), m_area->height());
     if (still.deviceIndependentSize().toSize() != m_area->size())
         still = m_area->grab();
     return still;
@@ -227,7 +228,7 @@ void InkLayer::refit()
     const qreal ratio = m_area->devicePixelRatioF();
     m_still = m_still.scaled(after * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     m_still.setDevicePixelRatio(ratio);
-    setGeometry(QRect(m_area->mapTo(window(), QPoint(0, 0)), after));
+    setGeometry(QRect(m_area->mapToGlobal(QPoint(0, 0)), after));
     redraw();
 }
 
@@ -273,9 +274,19 @@ bool InkLayer::eventFilter(QObject *watched, QEvent *event)
             refit();
         return false;
     }
-    if (!watched->isWidgetType() || static_cast<QWidget *>(watched)->window() != window())
-        return false;
     const QEvent::Type type = event->type();
+    if (!watched->isWidgetType() || (!m_on && type != QEvent::KeyPress))
+        return false;
+    if (!underInk(static_cast<QWidget *>(watched)))
+        return false;
+    if (!m_on) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_F12 || key->modifiers() != Qt::NoModifier ||
+            QApplication::activeModalWidget())
+            return false;
+        enter();
+        return true;
+    }
     switch (type) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
@@ -295,6 +306,20 @@ bool InkLayer::eventFilter(QObject *watched, QEvent *event)
     else if (type == QEvent::KeyPress)
         takeKey(static_cast<QKeyEvent *>(event));
     return true;
+}
+
+// The desktop and the windows it opened (the browser's), which ink covers;
+// the layer itself is among them, its menus are not.
+bool InkLayer::underInk(const QWidget *widget) const
+{
+    for (const QWidget *top = widget->window(); top;
+         top = top->parentWidget() ? top->parentWidget()->window() : nullptr) {
+        if (top->windowType() == Qt::Popup)
+            return false;
+        if (top == m_desktop)
+            return true;
+    }
+    return false;
 }
 
 bool InkLayer::takeKey(const QKeyEvent *key)
@@ -483,7 +508,4 @@ void installInkLayer(TeachingDesktop &desktop)
             QTimer::singleShot(kAfterMenuMilliseconds, layer, &InkLayer::enter);
     });
     QObject::connect(layer, &InkLayer::switched, item, &QAction::setChecked);
-    // While the layer is on it takes F12 itself.
-    auto *f12 = new QShortcut(QKeySequence(Qt::Key_F12), &desktop);
-    QObject::connect(f12, &QShortcut::activated, layer, &InkLayer::enter);
 }

@@ -15,9 +15,10 @@ class TeachingDesktop;
 // area with a still of it taken from the screen (so the frames of video, web
 // and Flash panes, which live in native child windows, are in it) and takes
 // the left-button drags as strokes; a right click offers colours, pens, the
-// eraser, undo, clearing, saving and leaving. While it is on it takes every
-// key of the desktop window, so no pane pages, records itself or steps;
-// Esc and F12 switch it off, Ctrl+Z undoes. Switched off, the panes show
+// eraser, undo, clearing, saving and leaving. F12 in the desktop or a window
+// it opened (the browser) switches it on, over that window too. While it is
+// on it takes every key of those windows, so no pane pages, records itself
+// or steps; Esc and F12 switch it off, Ctrl+Z undoes. Switched off, the panes show
 // again as they were, the keyboard goes back where it was, and the ink is gone.
 // On another screen the still and its ink follow the area.
 class InkLayer : public QWidget
@@ -58,6 +59,7 @@ private:
     void buildMenu();
     QPixmap grabArea() const;
     void refit();
+    bool underInk(const QWidget *widget) const;
     bool takeKey(const QKeyEvent *key);
     void penDown(const QPointF &at, double pressure);
     void penMove(const QPointF &at, double pressure);
@@ -67,6 +69,7 @@ private:
     void showNotice(const QString &text);
 
     QWidget *m_area;
+    QWidget *m_desktop;
     std::function<QString()> m_savePath;
     ink::Strokes m_strokes;
     ink::Colour m_colour = ink::Colour::Red;
@@ -79,6 +82,7 @@ private:
     QImage m_still;
     QImage m_canvas;
     QPointer<QWidget> m_focusBefore;
+    QPointer<QWidget> m_windowBefore;
     QMenu *m_menu;
     // The colour item that the pen draws with, checked again as ink starts.
     QAction *m_penItem = nullptr;

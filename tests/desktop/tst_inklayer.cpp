@@ -12,6 +12,7 @@
 #include "lesson/lessonfields.h"
 
 #include <QDir>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableWidget>
@@ -95,9 +96,10 @@ private slots:
 
         d.press(Qt::Key_F12);
         InkLayer *layer = d.layer();
-        QVERIFY(layer->isOn() && layer->isVisible() && layer->hasFocus());
+        QVERIFY(layer->isOn() && layer->isVisible() && layer->isWindow());
+        QTRY_VERIFY(layer->hasFocus());
         const QWidget *area = d.desktop->workArea();
-        QCOMPARE(layer->geometry(), QRect(area->mapTo(d.desktop, QPoint(0, 0)), area->size()));
+        QCOMPARE(layer->geometry(), QRect(area->mapToGlobal(QPoint(0, 0)), area->size()));
         QVERIFY(item->isChecked());
         // The still shows the white board in the lower right quarter.
         const QPoint onBoard = drawing->Picture1()->geometry().center();
@@ -118,7 +120,7 @@ private slots:
 
         d.press(Qt::Key_Escape);
         QVERIFY(!layer->isOn() && !layer->isVisible() && !item->isChecked());
-        QCOMPARE(QApplication::focusWidget(), drawing->Picture1());
+        QTRY_COMPARE(QApplication::focusWidget(), drawing->Picture1());
         QCOMPARE(player->state(), MediaPlayer::State::Playing);
         QCOMPARE(d.pane<VideoPane>(PaneKind::Video)->geometry(), video);
         QCOMPARE(drawing->geometry(), board);
@@ -129,7 +131,7 @@ private slots:
         d.press(Qt::Key_F12);
         QVERIFY(layer->isOn());
         d.press(Qt::Key_Escape);
-        QCOMPARE(QApplication::focusWidget(), drawing->Picture1());
+        QTRY_COMPARE(QApplication::focusWidget(), drawing->Picture1());
         QCOMPARE(d.current(), QStringLiteral("Txt"));
         // Keys act on the panes again.
         d.press(Qt::Key_F5);
@@ -198,6 +200,30 @@ private slots:
         QVERIFY(d.inked(450, 100) != kRed);
         d.choose("退出批注");
         QVERIFY(!layer->isOn());
+    }
+
+    // The browser window the desktop opened stands above it: F12 pressed
+    // there lays the ink over it, and Esc gives it its keyboard back.
+    void inkCoversTheBrowserWindow()
+    {
+        InkDesktop d;
+        d.show();
+        d.item("IE");
+        auto *browser = d.desktop->findChild<QMainWindow *>(QStringLiteral("frmBrowser"));
+        QVERIFY(browser);
+        browser->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(browser));
+        QWidget *focus = browser->findChild<QWidget *>(QStringLiteral("cboAddress"));
+        focus->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), focus);
+        d.press(Qt::Key_F12);
+        InkLayer *layer = d.layer();
+        QVERIFY(layer->isOn());
+        QTRY_COMPARE(QApplication::activeWindow(), layer);
+        d.press(Qt::Key_Escape);
+        QVERIFY(!layer->isOn());
+        QTRY_COMPARE(QApplication::activeWindow(), browser);
+        QCOMPARE(QApplication::focusWidget(), focus);
     }
 
     // The video and the game stand still under the ink, sound and all, and

@@ -2,7 +2,8 @@
 # End to end: ink over the playing video of the demo lesson on a real X
 # display (1024x768). F12 freezes the work area, a left drag draws a red line
 # over the video, 保存 from the right-click menu writes the still with the line
-# into 备课本/批注/, Esc gives the live video back where it was.
+# into 备课本/批注/, Esc gives the live video back where it was. Then the same
+# over the browser window, from a key pressed in that window.
 # With VELTANO_SHOT set, the screen in ink mode is saved there as a PNG.
 set -euo pipefail
 app_dir=$1
@@ -73,6 +74,28 @@ above() { awk -v m="$1" -v min="$2" 'BEGIN { exit !(m > min) }'; }
 # The picture begins below the menu bar: the bands allow for its height.
 check above "$(in_picture 240x60+100+468 '#E0201C')" 0.03
 check above "$(in_picture 491x300+0+360 '#FFFF00')" 0.05
+
+# The lesson's start page in the browser window, which stands above the
+# desktop: F12 pressed there freezes it too, and a stroke across the page
+# shows on the screen, over the window; Esc gives the page back.
+choose_menu 浏览器
+page=$(wait_window 'Veltano 示例课' || true)
+check test -n "$page"
+[ -n "$page" ] || give_up
+eval "$(xdotool getwindowgeometry --shell "$page")"
+row=$((Y + HEIGHT / 2))
+across="$((WIDTH - 120))x16+$((X + 60))+$((row - 8))"
+check until_share_below "$across" '#E0201C' 0.01
+xdotool windowfocus "$page" key F12
+check until_share_above "$frame_top" '#FF8C00' 0.9
+xdotool mousemove $((X + 40)) $row mousedown 1
+for x in $(seq $((X + 60)) 20 $((X + WIDTH - 40))); do xdotool mousemove "$x" $row; done
+xdotool mouseup 1
+check until_share_above "$across" '#E0201C' 0.1
+[ -n "${VELTANO_SHOT_BROWSER:-}" ] && import -window root "$VELTANO_SHOT_BROWSER"
+xdotool key Escape
+check until_share_below "$across" '#E0201C' 0.01
+check until_share_below "$frame_top" '#FF8C00' 0.1
 
 echo "$pass passed, $fail failed"
 [ "$fail" -eq 0 ]
