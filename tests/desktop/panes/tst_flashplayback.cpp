@@ -484,6 +484,39 @@ private slots:
         QVERIFY(!player->view()->noticeShown());
     }
 
+    // Paused (as ink pauses it) a movie stands still; played, it goes on.
+    void pausedMovieStandsStill()
+    {
+        PlaybackDesktop &d = *m_desktop;
+        SwfWriter swf(4000, 3000, 24);
+        swf.fileAttributes();
+        swf.setBackgroundColor(kStage);
+        swf.defineShape(1, SwfShape::rectangle(800, 800, kBox));
+        swf.placeObject(1, 1, SwfMatrix::translation(0, 1000));
+        swf.showFrame();
+        for (int i = 1; i < 24; ++i) {
+            swf.moveObject(1, SwfMatrix::translation(i * 130, 1000));
+            swf.showFrame();
+        }
+        d.fakes.fileDialog.answer({d.write("备课本/moving.swf", swf.finish())});
+        d.item("Flashstar");
+        RuffleFlashPlayer *player = d.player();
+        QVERIFY(waitForStatus(player, FlashPlayer::Status::Playing));
+        QWidget *control = player->widget();
+        const QRect place(control->mapToGlobal(QPoint(0, 0)), control->size());
+        const auto moving = [&place] {
+            const QImage before = screenAt(place);
+            QTest::qWait(400);
+            return changedPixels(before, screenAt(place)) > 50;
+        };
+        QVERIFY(QTest::qWaitFor(moving, 15000));
+        player->pause();
+        QTest::qWait(400);
+        QVERIFY(!moving());
+        player->play();
+        QVERIFY(QTest::qWaitFor(moving, 15000));
+    }
+
     // A presenter's PageDown and PageUp page the pictures also after a click
     // into the movie, whose view takes every key it is given; typed into the
     // input box, they stay the box's.
