@@ -17,6 +17,17 @@ namespace lessonpack {
 namespace {
 
 const char kPrefix[] = ".veltano-import-";
+// One line a move: the staged file, where a replaced file waits, the target.
+const char kJournal[] = "journal";
+
+bool synced(const QString &path)
+{
+    const int file = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const bool done = file >= 0 && ::fsync(file) == 0;
+    if (file >= 0)
+        ::close(file);
+    return done;
+}
 
 bool renamed(const QString &from, const QString &to)
 {
@@ -58,10 +69,23 @@ QString Staging::newFile()
 
 void Staging::add(const QString &staged, const QString &target)
 {
-    m_moves.append({staged, target, QString()});
+    m_moves.append({staged, target, newFile()});
 }
 
-bool Staging::commit(QString *error)
+bool Staging::writeJournal()
+{
+    QByteArray lines;
+    for (const Move &move : std::as_const(m_moves))
+        lines +=
+            (move.staged + QLatin1Char('\t') + move.replaced + QLatin1Char('\t') + move.target).toUtf8() +
+            '\n';
+    QFile journal(m_dir->filePath(QLatin1String(kJournal)));
+    const bool written = journal.open(QIODevice::WriteOnly) && journal.write(lines) == lines.size();
+    journal.close();
+    return written && synced(journal.fileName()) && synced(m_dir->path());
+}
+
+bool Staging::commit(QString *error, const std::function<void(int)> &afterMove)
 {
     // Written through to the disk before any file takes its place.
     const int folder =
@@ -69,7 +93,7 @@ bool Staging::commit(QString *error)
     const bool synced = folder >= 0 && ::syncfs(folder) == 0;
     if (folder >= 0)
         ::close(folder);
-    if (!synced) {
+    if (!synced || !writeJournal()) {
         *error = QStringLiteral("无法写入“%1”").arg(m_lessonBook);
         return false;
     }
@@ -87,12 +111,8 @@ bool Staging::commit(QString *error)
             if (moved)
                 madeFolders.append(path);
         }
-        if (moved && QFileInfo::exists(move.target)) {
-            move.replaced = newFile();
+        if (moved && QFileInfo::exists(move.target))
             moved = renamed(move.target, move.replaced);
-            if (!moved)
-                move.replaced.clear();
-        }
         moved = moved && renamed(move.staged, move.target);
         if (!moved) {
             *error = QStringLiteral("无法写入“%1”：%2，未导入任何文件")
@@ -100,7 +120,11 @@ bool Staging::commit(QString *error)
             undo(i, madeFolders);
             return false;
         }
+        if (afterMove)
+            afterMove(i);
     }
+    // Done: a kill from here on leaves only the staging folder to remove.
+    QFile::remove(m_dir->filePath(QLatin1String(kJournal)));
     return true;
 }
 
@@ -110,7 +134,7 @@ void Staging::undo(int failed, const QStringList &madeFolders)
         const Move &move = m_moves.at(i);
         if (i < failed)
             renamed(move.target, move.staged);
-        if (!move.replaced.isEmpty())
+        if (QFileInfo::exists(move.replaced))
             renamed(move.replaced, move.target);
     }
     for (auto folder = madeFolders.crbegin(); folder != madeFolders.crend(); ++folder)
@@ -125,8 +149,40 @@ void Staging::removeStale(const LessonBook &book)
     for (const QString &name : found) {
         bool number = false;
         const pid_t pid = name.mid(int(sizeof(kPrefix)) - 1).section(QLatin1Char('-'), 0, 0).toInt(&number);
-        if (number && pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH)
+        if (number && pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH) {
+            undoJournal(lessonBook.filePath(name));
             QDir(lessonBook.filePath(name)).removeRecursively();
+        }
+    }
+}
+
+void Staging::undoJournal(const QString &folder)
+{
+    QFile journal(QDir(folder).filePath(QLatin1String(kJournal)));
+    if (!journal.open(QIODevice::ReadOnly))
+        return;
+    const QList<QByteArray> lines = journal.readAll().split('\n');
+    // Only names inside this staging folder and the lesson book around it are touched.
+    const QString lessonBook = QFileInfo(folder).absolutePath() + QLatin1Char('/');
+    const auto inside = [&](const QString &path, const QString &root) {
+        return path.startsWith(root) && !path.contains(QLatin1String("/../"));
+    };
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
+        const QStringList move = QString::fromUtf8(*line).split(QLatin1Char('\t'));
+        if (move.size() != 3 || !inside(move[0], folder + QLatin1Char('/')) ||
+            !inside(move[1], folder + QLatin1Char('/')) || !inside(move[2], lessonBook))
+            continue;
+        const QString &staged = move[0], &replaced = move[1], &target = move[2];
+        if (QFileInfo::exists(replaced))
+            renamed(replaced, target); // the teacher's file back over the one brought in
+        else if (!QFileInfo::exists(staged) && QFileInfo(target).isFile())
+            QFile::remove(target); // brought in where nothing was
+        else
+            continue;
+        // Folders the move made, now empty again.
+        for (QString path = QFileInfo(target).absolutePath();
+             path.startsWith(lessonBook) && QDir().rmdir(path); path = QFileInfo(path).absolutePath()) {
+        }
     }
 }
 

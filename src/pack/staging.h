@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -13,7 +14,9 @@ namespace lessonpack {
 // the lesson book (one file system, so each move is a rename), named after
 // the process so that the next start can tell a killed import's folder from
 // a running one's. Removed with everything in it when the import ends,
-// however it ends.
+// however it ends. While the moves run, a journal in it names each move, so
+// that the next start can undo an import killed half-way and give back the
+// files it had replaced.
 class Staging
 {
 public:
@@ -30,9 +33,11 @@ public:
     // Syncs the staged files, then moves each to its target. A file a target
     // replaces waits in the staging folder until every move has succeeded; on
     // a failure every move is undone and the replaced files are back.
-    bool commit(QString *error);
+    // `afterMove` (for tests) runs after each move with its index.
+    bool commit(QString *error, const std::function<void(int)> &afterMove = {});
 
-    // Removes staging folders whose process no longer runs.
+    // Undoes the moves of killed imports (their replaced files back in place,
+    // the files they brought removed) and removes their staging folders.
     static void removeStale(const LessonBook &book);
 
 private:
@@ -42,6 +47,8 @@ private:
         QString replaced; // where the file the target held waits, if any
     };
     void undo(int moved, const QStringList &madeFolders);
+    bool writeJournal();
+    static void undoJournal(const QString &folder);
 
     QString m_lessonBook;
     bool m_madeLessonBook = false;

@@ -6,6 +6,7 @@
 #include "pack/packreader.h"
 #include "pack/packtasks.h"
 #include "pack/packwriter.h"
+#include "pack/staging.h"
 #include "rawzip.h"
 #include "support/filebytes.h"
 
@@ -14,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <zip.h>
 
@@ -524,6 +526,44 @@ private slots:
         QCOMPARE(everythingBelow(disk), (QStringList{QStringLiteral("备课本"), QStringLiteral("备课本/图"),
                                                      QStringLiteral("备课本/图/p.jpg")}));
         QCOMPARE(filebytes::readAll(disk + QStringLiteral("/备课本/图/p.jpg")), QByteArray("teacher's own"));
+        QCOMPARE(filebytes::readAll(own), QByteArray("teacher's own"));
+    }
+
+    // An import killed between its moves: the next start gives the teacher's
+    // replaced file back and takes away what the import had brought.
+    void importKilledWhileMovingIsUndoneAtTheNextStart()
+    {
+        const LessonBook book(m_there);
+        const QString own = filebytes::write(m_there + QStringLiteral("/备课本/图/p.jpg"), "teacher's own");
+        const pid_t child = ::fork();
+        if (child == 0) {
+            lessonpack::Staging staging(book);
+            QString error;
+            if (!staging.create(&error))
+                ::_exit(2);
+            const auto stage = [&staging](const QByteArray &bytes, const QString &target) {
+                const QString file = staging.newFile();
+                filebytes::write(file, bytes);
+                staging.add(file, target);
+            };
+            stage("packed", own);
+            stage("new", m_there + QStringLiteral("/备课本/新/b.txt"));
+            stage(kLesson, m_there + QStringLiteral("/备课本/配置区/课.spz"));
+            // Killed after the second move: nothing of the process runs on.
+            staging.commit(&error, [](int moved) {
+                if (moved == 1)
+                    ::_exit(0);
+            });
+            ::_exit(3);
+        }
+        int status = -1;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        QCOMPARE(filebytes::readAll(own), QByteArray("packed"));
+
+        removeStaleStaging(book);
+        QCOMPARE(everythingBelow(m_there), (QStringList{QStringLiteral("备课本"), QStringLiteral("备课本/图"),
+                                                        QStringLiteral("备课本/图/p.jpg")}));
         QCOMPARE(filebytes::readAll(own), QByteArray("teacher's own"));
     }
 
