@@ -138,27 +138,31 @@ void TextPane::onOpened(const ConvertedDocument &converted)
         return;
     }
     const QTextDocument &source = document->document();
-    // Its own sizes stay, those it leaves to its default included.
-    const std::unique_ptr<QTextDocument> sized(source.clone());
-    WordDocument::pinDefaultSize(*sized);
     // Its pictures come from beside the converted page alone: the control's
     // own document would read any file the text names.
+    QTextDocument *shown = document->newFrame().release();
+    shown->setDefaultFont(source.defaultFont());
+    QTextCursor cursor(shown);
+    cursor.insertFragment(QTextDocumentFragment(&source));
+    // The first paragraph keeps its own alignment, not the empty pane's; a
+    // list's first item keeps the list the copy gave it (the source's list
+    // object means nothing in this document).
+    if (const QTextBlockFormat first = source.begin().blockFormat(); first.objectIndex() == -1) {
+        cursor.setPosition(0);
+        cursor.setBlockFormat(first);
+    }
+    // Its own sizes stay, those it leaves to its default included.
+    WordDocument::pinDefaultSize(*shown);
+    shown->setDefaultFont(m_richText->font());
     // The control deletes the document it made itself; one of ours goes here.
     QTextDocument *previous = m_richText->document();
     const bool previousIsOurs = previous->parent() == m_richText;
-    QTextDocument *shown = document->newFrame().release();
     shown->setParent(m_richText);
-    shown->setDefaultFont(m_richText->font());
     m_richText->setDocument(shown);
     if (previousIsOurs)
         delete previous;
-    QTextCursor cursor(shown);
-    cursor.insertFragment(QTextDocumentFragment(sized.get()));
-    // The first paragraph keeps its own alignment, not the empty pane's.
-    cursor.setPosition(0);
-    cursor.setBlockFormat(source.begin().blockFormat());
     // The size keys step on from its first character's size.
-    const QTextBlock first = sized->begin();
+    const QTextBlock first = shown->begin();
     const double points = first.begin().atEnd() ? first.charFormat().fontPointSize()
                                                 : first.begin().fragment().charFormat().fontPointSize();
     if (points > 0)

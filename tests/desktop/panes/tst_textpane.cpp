@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTextList>
 
 namespace {
 
@@ -242,8 +243,9 @@ private slots:
     }
 
     // A rich text draws the pictures its conversion wrote beside it and no
-    // other file of the computer, whatever it names.
-    void richTextDrawsOnlyItsOwnPictures()
+    // other file of the computer, whatever it names; one that begins with a
+    // list shows it whole.
+    void richTextsFromElsewhereShowSafelyAndWhole()
     {
         TextDesktop d;
         QImage red(4, 4, QImage::Format_RGB32);
@@ -270,6 +272,20 @@ private slots:
         QCOMPARE(shown(QUrl(QStringLiteral("in.png"))).pixelColor(1, 1), QColor(Qt::red));
         QVERIFY(shown(QUrl(QStringLiteral("../private.png"))).isNull());
         QVERIFY(shown(QUrl::fromLocalFile(outside)).isNull());
+
+        // A text that begins with a list, and one with nothing but an empty list item.
+        d.fakes.documents.provide(rtf, ConvertedDocument::Format::Html,
+                                  d.write(QStringLiteral("converted/list.html"),
+                                          "<ul><li>第一条</li><li>第二条</li></ul><p>完</p>"));
+        d.button("txt");
+        QTRY_VERIFY(d.rich->toPlainText().startsWith(QStringLiteral("第一条")));
+        const QTextList *list = d.rich->document()->begin().textList();
+        QVERIFY(list && list->count() == 2);
+        d.fakes.documents.provide(
+            rtf, ConvertedDocument::Format::Html,
+            d.write(QStringLiteral("converted/empty.html"), "<html><ul><li></li></ul>"));
+        d.button("txt");
+        QTRY_VERIFY(d.rich->toPlainText().trimmed().isEmpty());
     }
 
     // A lesson from elsewhere may name a device or a huge file: each gets a
