@@ -30,6 +30,8 @@ QString formatName(filekinds::Conversion conversion)
 
 ConvertedDocument::Format formatOf(const QString &format)
 {
+    if (format == QLatin1String("svg"))
+        return ConvertedDocument::Format::Show;
     return format == QLatin1String("pdf") ? ConvertedDocument::Format::Pdf : ConvertedDocument::Format::Html;
 }
 
@@ -60,7 +62,7 @@ QString CachedDocumentConverter::signatureProblem(const QString &suffix, const Q
     return filekinds::contentProblem(suffix, filekinds::identify(buffer));
 }
 
-void CachedDocumentConverter::open(const QString &path, Urgency urgency)
+void CachedDocumentConverter::open(const QString &path, Urgency urgency, Form form)
 {
     QString suffix = QFileInfo(path).suffix().toLower();
     QFile file(path);
@@ -82,7 +84,10 @@ void CachedDocumentConverter::open(const QString &path, Urgency urgency)
         suffix = filekinds::officeSuffix(suffix, kind, filekinds::Conversion::Html);
     }
     const filekinds::Conversion conversion = filekinds::conversionFor(suffix);
-    const QString format = formatName(conversion);
+    // A deck plays as its author made it: a slide show, its builds and all.
+    const QString format = conversion == filekinds::Conversion::Pdf && form == Form::Usual
+                               ? QStringLiteral("svg")
+                               : formatName(conversion);
     if (format.isEmpty()) {
         later([this, path] { emit failed(path, QStringLiteral("不能打开这种类型的文件")); });
         return;
@@ -217,6 +222,8 @@ QString CachedDocumentConverter::outputProblem(const QString &file, const QStrin
         return QString();
     }
     const QByteArray head = produced.read(4096);
+    if (format == QLatin1String("svg"))
+        return head.contains("<svg") ? QString() : QStringLiteral("转换结果无法读取");
     return head.contains("<html") || head.contains("<HTML") ? QString() : QStringLiteral("转换结果无法读取");
 }
 

@@ -12,8 +12,9 @@ class ConversionBackEnd;
 // The document converter: checks that a file is what its name says, looks
 // for its content in the cache, and otherwise has the back end convert it
 // (one conversion per content, however many ask for it at once). A PDF is
-// handed on as it is. A content whose conversion ran out of time is
-// remembered in the cache, and failed at once from then on.
+// handed on as it is; a deck is made a slide show, or its pages a PDF. A
+// content whose conversion ran out of time is remembered in the cache, and
+// failed at once from then on.
 class CachedDocumentConverter : public DocumentConverter
 {
     Q_OBJECT
@@ -21,7 +22,7 @@ public:
     // Keeps `backEnd` (it becomes a child of the converter).
     CachedDocumentConverter(DocumentCache cache, ConversionBackEnd *backEnd, QObject *parent = nullptr);
 
-    void open(const QString &path, Urgency urgency = Urgency::Teacher) override;
+    void open(const QString &path, Urgency urgency = Urgency::Teacher, Form form = Form::Usual) override;
     void release() override;
 
     // Conversions handed to the back end so far (cache hits start none).

@@ -23,7 +23,7 @@ public:
     struct Job {
         int id = 0;
         QString input;
-        QString format; // "html" or "pdf"
+        QString format; // "html", "pdf" or "svg" (a deck's slide show)
         QString outputFolder;
         bool urgent = false;
     };

@@ -11,12 +11,16 @@ prints {"ready": PID} once connected, then reads one job a line on stdin:
 only when the output is to be encrypted) and answers each with
     {"id": N, "problem": TEXT}
 where an empty problem means the output was written; when LibreOffice dies
-under a job, the script ends without an answer. When stdin closes (the
-program ended, however it ended) LibreOffice goes with this script.
+under a job, the script ends without an answer. A deck exported as a slide
+show (filter "impress_svg_Export") leaves its hidden slides out and gets
+"show.json" beside the output: what the export cannot carry itself (see
+prepare_show). When stdin closes (the program ended, however it ended)
+LibreOffice goes with this script.
 """
 
 import json
 import os
+import posixpath
 import signal
 import subprocess
 import sys
@@ -84,6 +88,71 @@ def connect(office, pipe):
             time.sleep(0.05)
 
 
+SHOW_FILTER = "impress_svg_Export"
+# What a click on a shape may do in the show: move within the deck or open a
+# page on the web. Programs, macros and documents of this computer never start.
+SLIDE_ACTIONS = {"PREVPAGE": "previous", "NEXTPAGE": "next", "FIRSTPAGE": "first",
+                 "LASTPAGE": "last", "BOOKMARK": "slide", "DOCUMENT": "url"}
+MEDIA_SHAPES = ("com.sun.star.presentation.MediaShape", "com.sun.star.drawing.MediaShape")
+
+
+def property_or(item, name, default):
+    try:
+        return item.getPropertyValue(name)
+    except Exception:
+        return default
+
+
+def shapes_of(container):
+    """The shapes of a slide, those inside groups too."""
+    for index in range(container.getCount()):
+        shape = container.getByIndex(index)
+        yield shape
+        if shape.getShapeType() == "com.sun.star.drawing.GroupShape":
+            yield from shapes_of(shape)
+
+
+def prepare_show(document):
+    """Makes the deck ready for the slide-show export and returns what the show
+    needs beside it, per slide shown: the areas a click on does something the
+    export does not carry (action buttons: it drops shapes with a click action
+    altogether, so their actions are noted and taken off) and the sounds and
+    movies on it. Hidden slides are taken out: the show never shows them."""
+    pages = document.getDrawPages()
+    all_pages = [pages.getByIndex(index) for index in range(pages.getCount())]
+    shown = [page for page in all_pages if property_or(page, "Visible", True)]
+    if not shown:
+        shown = all_pages
+    number = {page.Name: index for index, page in enumerate(shown)}
+    slides = []
+    for page in shown:
+        actions, media = [], []
+        for shape in shapes_of(page):
+            if shape.getShapeType() in MEDIA_SHAPES:
+                url = property_or(shape, "MediaURL", "")
+                media.append(posixpath.basename(url.split("?")[0]) or url)
+            action = property_or(shape, "OnClick", None)
+            kind = SLIDE_ACTIONS.get(getattr(action, "value", "NONE"))
+            if action is None or getattr(action, "value", "NONE") == "NONE":
+                continue
+            target = property_or(shape, "Bookmark", "")
+            if kind == "slide":
+                target = number.get(target.lstrip("#"))
+            elif kind == "url" and not target.lower().startswith(("http://", "https://")):
+                kind = None
+            if kind and target is not None:
+                position, size = shape.Position, shape.Size
+                actions.append({"do": kind, "to": target, "x": position.X, "y": position.Y,
+                                "width": size.Width, "height": size.Height})
+            shape.setPropertyValue("OnClick", uno.Enum("com.sun.star.presentation.ClickAction", "NONE"))
+            shape.setPropertyValue("Bookmark", "")
+        slides.append({"actions": actions, "media": media})
+    for page in all_pages:
+        if page not in shown:
+            pages.remove(page)
+    return {"slides": slides}
+
+
 def service(context, name):
     return context.ServiceManager.createInstanceWithContext(name, context)
 
@@ -143,6 +212,10 @@ def convert(context, job):
             return "文件有密码保护"
         return "LibreOffice 无法打开该文件"
     try:
+        if job["filter"] == SHOW_FILTER:
+            show = prepare_show(document)
+            with open(os.path.join(os.path.dirname(job["output"]), "show.json"), "w") as out:
+                json.dump(show, out)
         store = [prop("FilterName", job["filter"]), prop("Overwrite", True)]
         if job.get("password"):
             store.append(prop("Password", job["password"]))

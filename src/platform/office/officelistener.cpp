@@ -332,6 +332,8 @@ void OfficeListenerBackEnd::shutDown()
 
 QString OfficeListenerBackEnd::filterFor(const QString &format)
 {
+    if (format == QLatin1String("svg"))
+        return QStringLiteral("impress_svg_Export");
     return format == QLatin1String("pdf") ? QStringLiteral("impress_pdf_Export")
                                           : QStringLiteral("HTML (StarWriter)");
 }
