@@ -23,6 +23,7 @@
 #include "platform/system/detachedlauncher.h"
 #include "platform/system/freedmemory.h"
 #include "platform/system/singleinstance.h"
+#include "platform/web/moduledeckplayer.h"
 #include "platform/web/moduleflashplayer.h"
 #include "platform/web/modulewebbrowser.h"
 #include "platform/web/webmodule.h"
@@ -184,6 +185,7 @@ int main(int argc, char *argv[])
                         executableFolder() + QStringLiteral("/web"));
     ModuleFlashPlayerFactory flashPlayers(webModule);
     ModuleWebBrowserFactory webBrowsers(webModule);
+    ModuleDeckPlayerFactory deckPlayers(webModule);
     PlatformServices platform;
     platform.fileDialog = &fileDialog;
     platform.messageBox = &messageBox;
@@ -194,6 +196,7 @@ int main(int argc, char *argv[])
     platform.documents = &documents;
     platform.flashPlayers = &flashPlayers;
     platform.webBrowsers = &webBrowsers;
+    platform.deckPlayers = &deckPlayers;
 
     const QString settingsFolder =
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Veltano");

@@ -67,10 +67,7 @@ void installDeckPane(TeachingDesktop &desktop)
     desktop.keys().setStepAction(PaneKind::Deck, [deck](int direction) {
         if (!deck->isVisible())
             return false;
-        if (direction > 0)
-            deck->WebBrowser1()->next();
-        else
-            deck->WebBrowser1()->previous();
+        deck->step(direction);
         return true;
     });
 }

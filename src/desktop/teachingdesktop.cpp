@@ -21,6 +21,7 @@
 #include "filesel/mediafilters.h"
 #include "lesson/lessonbook.h"
 #include "platform/choicedialogs.h"
+#include "platform/deckplayer.h"
 #include "platform/filedialog.h"
 #include "platform/flashplayer.h"
 #include "platform/messagebox.h"
@@ -55,6 +56,7 @@ PaneServices paneServicesOf(AppContext &context)
             platform.documents,
             platform.mediaPlayers,
             platform.flashPlayers,
+            platform.deckPlayers,
             [&screens](QWidget *window) { screens.present(window, Qt::WindowMaximized); }};
 }
 
@@ -435,9 +437,9 @@ void TeachingDesktop::showEvent(QShowEvent *event)
     }
 }
 
-// The first movie or page of a lesson that has them comes sooner when the
-// engine (and for movies the emulator) has started while the teacher talks;
-// a lesson without either never starts it, nor takes its memory.
+// The first movie, deck or page of a lesson that has them comes sooner when
+// the engine (and for movies the emulator) has started while the teacher
+// talks; a lesson without any never starts it, nor takes its memory.
 void TeachingDesktop::prepareWeb()
 {
     if (!isVisible())
@@ -446,6 +448,8 @@ void TeachingDesktop::prepareWeb()
     const PlatformServices &platform = m_context.platform;
     if (!fields[slot::FlashFiles].trimmed().isEmpty())
         platform.flashPlayers->prepare();
+    else if (!fields[slot::DeckFiles].trimmed().isEmpty())
+        platform.deckPlayers->prepare();
     else if (!fields[slot::WebAddress].trimmed().isEmpty())
         platform.webBrowsers->prepare();
 }

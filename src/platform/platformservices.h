@@ -8,6 +8,7 @@ class MediaPlayerFactory;
 class MediaProbe;
 class DocumentConverter;
 class FlashPlayerFactory;
+class DeckPlayerFactory;
 class WebBrowserFactory;
 
 // The hosted components the windows reach, handed down from the composition
@@ -22,4 +23,5 @@ struct PlatformServices {
     DocumentConverter *documents = nullptr;
     FlashPlayerFactory *flashPlayers = nullptr;
     WebBrowserFactory *webBrowsers = nullptr;
+    DeckPlayerFactory *deckPlayers = nullptr;
 };

@@ -3,11 +3,12 @@
 #include <QString>
 #include <QtPlugin>
 
+class DeckPlayerFactory;
 class FlashPlayerFactory;
 class WebBrowserFactory;
 
-// What the web module offers once loaded: the browser and the Flash player on
-// Qt WebEngine. They live in a module of their own so that neither the engine
+// What the web module offers once loaded: the browser, the Flash player and the
+// decks' slide show on Qt WebEngine. They live in a module of their own so that neither the engine
 // nor OpenGL is in the process before the first page is needed.
 class WebComponents
 {
@@ -19,7 +20,8 @@ public:
     virtual void open(const QString &webFolder) = 0;
     virtual FlashPlayerFactory &flashPlayers() = 0;
     virtual WebBrowserFactory &webBrowsers() = 0;
+    virtual DeckPlayerFactory &deckPlayers() = 0;
 };
 
-#define VELTANO_WEB_COMPONENTS_IID "org.veltano.WebComponents/1"
+#define VELTANO_WEB_COMPONENTS_IID "org.veltano.WebComponents/2"
 Q_DECLARE_INTERFACE(WebComponents, VELTANO_WEB_COMPONENTS_IID)

@@ -49,7 +49,9 @@ void FakeDocumentConverter::answer(const QString &path, Form form)
                                    : document.format == ConvertedDocument::Format::Show;
     };
     const auto found = std::find_if(documents.begin(), documents.end(), wanted);
-    if (found != documents.end())
+    if (form == Form::Usual && m_refusals.contains(path))
+        emit failed(path, m_refusals.value(path));
+    else if (found != documents.end())
         emit opened(*found);
     else if (!documents.isEmpty() && form == Form::Usual)
         emit opened(documents.first());

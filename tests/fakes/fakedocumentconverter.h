@@ -8,7 +8,7 @@
 // A converter that answers from what the test provided: a prepared HTML, text
 // or PDF file or a slide show for a path, or a refusal; any other path is not
 // found. A deck's pages are the PDF provided for it, its usual form the show
-// if one was provided. Answers
+// if one was provided; a refusal refuses the usual form only. Answers
 // come from the event loop, or only on answerHeld() while `hold` is set.
 class FakeDocumentConverter : public DocumentConverter
 {

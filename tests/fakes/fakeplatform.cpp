@@ -64,6 +64,7 @@ PlatformServices FakePlatform::services()
     services.mediaProbe = &mediaProbe;
     services.documents = &documents;
     services.flashPlayers = &flashPlayers;
+    services.deckPlayers = &deckPlayers;
     services.webBrowsers = &webBrowsers;
     return services;
 }

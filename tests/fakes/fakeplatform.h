@@ -3,6 +3,7 @@
 // Test doubles of the platform interfaces: they answer from a script and record
 // what they were asked. For tests only; the program always uses the real ones.
 
+#include "fakedeckplayer.h"
 #include "fakedocumentconverter.h"
 #include "fakeflashplayer.h"
 #include "fakemediaplayer.h"
@@ -81,6 +82,7 @@ struct FakePlatform {
     FakeMediaProbe mediaProbe;
     FakeDocumentConverter documents;
     FakeFlashPlayerFactory flashPlayers;
+    FakeDeckPlayerFactory deckPlayers;
     FakeWebBrowserFactory webBrowsers;
     PlatformServices services();
 };

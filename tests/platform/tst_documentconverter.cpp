@@ -66,8 +66,9 @@ private slots:
     void convertsSeveralAtOnceThenFromTheCache()
     {
         Converter c;
-        for (const QString &path : {m_doc, m_rtf, m_ppt, m_rtfAsText})
+        for (const QString &path : {m_doc, m_rtf, m_rtfAsText})
             c.converter.open(path);
+        c.converter.open(m_ppt, DocumentConverter::Urgency::Teacher, DocumentConverter::Form::Pages);
         // Nothing is answered from inside open().
         QVERIFY(c.opened.isEmpty() && c.failed.isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(c.opened.size() + c.failed.size(), 4, kConversionWait);
@@ -219,8 +220,11 @@ private slots:
         Converter c;
         const QStringList all = {docx, odt, wps,    docxAsText, pptx,     slideShow,
                                  odp,  pdf, cutPdf, brokenWps,  noiseWps, pictureAsDeck};
+        const QStringList decks = {pptx, slideShow, odp, pdf, cutPdf, pictureAsDeck};
         for (const QString &path : all)
-            c.converter.open(path);
+            c.converter.open(path, DocumentConverter::Urgency::Teacher,
+                             decks.contains(path) ? DocumentConverter::Form::Pages
+                                                  : DocumentConverter::Form::Usual);
         QTRY_COMPARE_WITH_TIMEOUT(c.opened.size() + c.failed.size(), int(all.size()), kConversionWait);
 
         QCOMPARE(c.failed.value(cutPdf), QStringLiteral("PDF 文件已损坏，无法读取"));
@@ -248,6 +252,18 @@ private slots:
         // .ppsx converts once; both broken .wps are tried.
         QCOMPARE(c.opened.value(pdf).file, pdf);
         QCOMPARE(c.converter.conversionsStarted(), 7);
+
+        // Asked for as usual, a deck becomes a slide show of its three slides;
+        // a PDF deck stays as it is.
+        c.opened.clear();
+        c.converter.open(odp);
+        c.converter.open(pdf);
+        QTRY_COMPARE_WITH_TIMEOUT(c.opened.size(), 2, kConversionWait);
+        QCOMPARE(c.opened.value(odp).format, ConvertedDocument::Format::Show);
+        QFile show(c.opened.value(odp).file);
+        QVERIFY(show.open(QIODevice::ReadOnly));
+        QVERIFY(show.readAll().contains("ooo:number-of-slides=\"3\""));
+        QCOMPARE(c.opened.value(pdf).format, ConvertedDocument::Format::Pdf);
     }
 
     void cacheDropsTheLeastRecentlyUsedBeyondItsBudget()

@@ -6,14 +6,17 @@
 struct PaneServices;
 struct ConvertedDocument;
 struct MediaList;
+class DeckPlayer;
 class DeckView;
 class DocumentWait;
 class QAction;
 
-// The deck pane ("Ppt"): the control WebBrowser1 showing a PowerPoint deck
-// converted to PDF. Opening a deck is waited for with a notice over the pane;
-// the desktop stays usable. The pane keeps itself in front of the other
-// panes: when a deck has been shown in it and when the focus leaves it.
+// The deck pane ("Ppt"): the control WebBrowser1 playing a PowerPoint deck as
+// a slide show with its builds, transitions and links, or showing its pages
+// converted to PDF where no show can be made or played (a PDF deck as it is).
+// Opening a deck is waited for with a notice over the pane, or over the first
+// slides as a still while the show is made; the desktop stays usable. The pane keeps itself in front of the
+// other panes: when a deck has been shown in it and when the focus leaves it.
 class DeckPane : public Pane
 {
     Q_OBJECT
@@ -25,6 +28,10 @@ public:
 
     // Shows the deck at `path` (a ".ppt" or ".pps" file); an empty path shows nothing.
     void Navigate(const QString &path);
+    // The next build or slide (direction +1), or back (-1).
+    void step(int direction);
+    // The show playing the deck; null while none was ever played.
+    DeckPlayer *player() const { return m_player; }
 
     // File menu "Powerpoint打开": a deck chosen in the open dialog, in the
     // upper left quarter of the work area.
@@ -43,9 +50,16 @@ protected:
 private:
     void placeQuarter();
     void onOpened(const ConvertedDocument &converted);
+    void play(const ConvertedDocument &converted);
+    void showPlaying();
+    // `source` by value: it may be the show's own, which stopping clears.
+    void showPages(QString source, const QString &reason);
+    void stopShow();
 
     const PaneServices &m_services;
     const FullArea &m_fullArea;
     DeckView *m_view;
     DocumentWait *m_wait;
+    DeckPlayer *m_player = nullptr;
+    QString m_showSource;
 };

@@ -109,8 +109,22 @@ void DeckView::paintEvent(QPaintEvent *event)
         QTimer::singleShot(0, this, &DeckView::renderAhead);
 }
 
+void DeckView::setShow(QWidget *show)
+{
+    if (m_show && m_show != show)
+        m_show->hide();
+    m_show = show;
+    if (!show)
+        return;
+    show->setParent(this);
+    show->setGeometry(rect());
+    show->show();
+}
+
 void DeckView::resizeEvent(QResizeEvent *event)
 {
+    if (m_show)
+        m_show->setGeometry(rect());
     m_rendered.clear();
     QWidget::resizeEvent(event);
 }

@@ -6,8 +6,9 @@
 #include <QSet>
 #include <QWidget>
 
-// The browser control in which decks are shown (WebBrowser1): one slide at a
-// time on white paper, fitted to the pane and centred on black. A click, the wheel,
+// The browser control in which decks are shown (WebBrowser1): a slide show
+// laid over it (setShow), or the deck's pages one slide at a time on white
+// paper, fitted to the pane and centred on black. A click, the wheel,
 // PageDown/PageUp, the arrows and space step through the slides (the right
 // button and the backward keys step back). The slide after the one shown is
 // rendered ahead, so a step never waits for rendering.
@@ -21,6 +22,9 @@ public:
     bool showDeck(const QString &pdfFile, QString *problem);
     // The empty address: nothing is shown.
     void clear();
+    // `show` covers the control while it is set and shown; null uncovers it.
+    void setShow(QWidget *show);
+    QWidget *show() const { return m_show; }
 
     int slide() const { return m_slide; }
     int slideCount() const;
@@ -54,4 +58,5 @@ private:
     bool m_loaded = false;
     QHash<int, QImage> m_rendered;
     QSet<int> m_unreadable;
+    QWidget *m_show = nullptr;
 };

@@ -1,16 +1,24 @@
 #include "documentwait.h"
 
 #include "panenotice.h"
-#include "platform/documentconverter.h"
+
+#include "lesson/filekinds.h"
+
+#include <cstdio>
+#include <QFileInfo>
 
 DocumentWait::DocumentWait(DocumentConverter *converter, QWidget *workArea, QObject *parent)
     : QObject(parent), m_converter(converter), m_notice(new PaneNotice(workArea))
 {
     connect(converter, &DocumentConverter::opened, this, &DocumentWait::onOpened);
     connect(converter, &DocumentConverter::failed, this, &DocumentWait::onFailed);
+    connect(converter, &DocumentConverter::stillPages, this, [this](const ConvertedDocument &document) {
+        if (!m_pending.isEmpty() && document.source == m_pending && m_form == DocumentConverter::Form::Usual)
+            emit stillPages(document);
+    });
 }
 
-void DocumentWait::request(const QString &path, QWidget *pane)
+void DocumentWait::request(const QString &path, QWidget *pane, DocumentConverter::Form form)
 {
     // Asked for in the background before, it now goes ahead of the rest.
     const bool hurry = pane && !m_teacherWaits;
@@ -21,11 +29,12 @@ void DocumentWait::request(const QString &path, QWidget *pane)
         m_notice->start(
             pane, QStringLiteral("正在打开…（最多 %1 秒）").arg(DocumentConverter::kTeacherWaitSeconds));
     }
-    if (path == m_pending && !hurry)
+    if (path == m_pending && form == m_form && !hurry)
         return;
     m_pending = path;
-    m_converter->open(path,
-                      pane ? DocumentConverter::Urgency::Teacher : DocumentConverter::Urgency::Background);
+    m_form = form;
+    m_converter->open(
+        path, pane ? DocumentConverter::Urgency::Teacher : DocumentConverter::Urgency::Background, form);
 }
 
 void DocumentWait::cancel()
@@ -46,7 +55,8 @@ void DocumentWait::tell(const QString &text, QWidget *pane)
 
 void DocumentWait::onOpened(const ConvertedDocument &document)
 {
-    if (m_pending.isEmpty() || document.source != m_pending)
+    if (m_pending.isEmpty() || document.source != m_pending ||
+        (m_form == DocumentConverter::Form::Pages && document.format == ConvertedDocument::Format::Show))
         return;
     const bool waited = m_teacherWaits;
     cancel();
@@ -57,6 +67,13 @@ void DocumentWait::onFailed(const QString &source, const QString &reason)
 {
     if (m_pending.isEmpty() || source != m_pending)
         return;
+    if (m_form == DocumentConverter::Form::Usual &&
+        filekinds::conversionFor(QFileInfo(source).suffix()) == filekinds::Conversion::Pdf) {
+        std::fprintf(stderr, "Veltano: %s plays as still pages: %s\n", qPrintable(source),
+                     qPrintable(reason));
+        request(source, m_teacherWaits ? m_pane.data() : nullptr, DocumentConverter::Form::Pages);
+        return;
+    }
     const bool waited = m_teacherWaits;
     cancel();
     // At start-up nobody asked yet; the teacher hears of it on asking.

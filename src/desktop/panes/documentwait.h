@@ -1,13 +1,13 @@
 #pragma once
 
+#include "platform/documentconverter.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
-struct ConvertedDocument;
 class PaneNotice;
-class DocumentConverter;
 
 // The one document a pane waits for from the converter: while the teacher
 // waits, the "正在打开…（最多 30 秒）" notice and a busy pointer over the pane; when it
@@ -20,10 +20,12 @@ class DocumentWait : public QObject
 public:
     DocumentWait(DocumentConverter *converter, QWidget *workArea, QObject *parent = nullptr);
 
-    // Asks for `path`. With `pane` the teacher waits over that pane and the
-    // document goes ahead of those converting in the background; asking again
-    // for the document already on its way only makes the teacher wait for it.
-    void request(const QString &path, QWidget *pane);
+    // Asks for `path` in `form`. With `pane` the teacher waits over that pane
+    // and the document goes ahead of those converting in the background;
+    // asking again for the document already on its way only makes the teacher
+    // wait for it. A deck's still pages stand in for a show that cannot be made.
+    void request(const QString &path, QWidget *pane,
+                 DocumentConverter::Form form = DocumentConverter::Form::Usual);
     // Nothing is waited for any more.
     void cancel();
     const QString &pending() const { return m_pending; }
@@ -38,6 +40,8 @@ public:
 signals:
     // `waited` tells whether the teacher was waiting for it.
     void opened(const ConvertedDocument &document, bool waited);
+    // The deck being waited for: its first slides, while its show is made.
+    void stillPages(const ConvertedDocument &document);
 
 private:
     void onOpened(const ConvertedDocument &document);
@@ -48,5 +52,6 @@ private:
     PaneNotice *m_notice;
     QPointer<QWidget> m_pane;
     QString m_pending;
+    DocumentConverter::Form m_form = DocumentConverter::Form::Usual;
     bool m_teacherWaits = false;
 };

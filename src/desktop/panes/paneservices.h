@@ -6,6 +6,7 @@
 #include <functional>
 
 class ChoiceDialogs;
+class DeckPlayerFactory;
 class DocumentConverter;
 class FileDialog;
 class FlashPlayerFactory;
@@ -34,6 +35,7 @@ struct PaneServices {
     DocumentConverter *documents = nullptr;
     MediaPlayerFactory *mediaPlayers = nullptr;
     FlashPlayerFactory *flashPlayers = nullptr;
+    DeckPlayerFactory *deckPlayers = nullptr;
     // Shows a pane's own window maximized on the lesson's screen, and moves it
     // there again when the lesson changes screens.
     std::function<void(QWidget *window)> presentMaximized;

@@ -3,6 +3,7 @@
 #include "engineview.h"
 #include "webengine.h"
 
+#include <functional>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,7 +57,6 @@ public:
 // itself is handed to the program, and it opens no window.
 class ShowPage : public QWebEnginePage
 {
-    Q_OBJECT
 public:
     ShowPage(QWebEngineProfile *profile, QObject *parent)
         : QWebEnginePage(profile, parent), guard(new ShowGuard(this))
@@ -66,17 +66,15 @@ public:
     }
 
     ShowGuard *guard;
-
-signals:
-    void linkClicked(const QUrl &url);
+    std::function<void(const QUrl &url)> linkClicked;
 
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
     {
         if (isMainFrame && (type == NavigationTypeTyped || type == NavigationTypeReload))
             return true;
-        if (isMainFrame && type == NavigationTypeLinkClicked)
-            emit linkClicked(url);
+        if (isMainFrame && type == NavigationTypeLinkClicked && linkClicked)
+            linkClicked(url);
         return false;
     }
     QWebEnginePage *createWindow(WebWindowType) override { return nullptr; }
@@ -127,9 +125,9 @@ void SlideShowPlayer::load()
         view->setPage(m_page);
         connect(m_page, &QWebEnginePage::loadFinished, this, &SlideShowPlayer::onLoaded);
         connect(m_page, &QWebEnginePage::titleChanged, this, &SlideShowPlayer::readTitle);
-        connect(m_page, &ShowPage::linkClicked, this, [this](const QUrl &url) {
+        m_page->linkClicked = [this](const QUrl &url) {
             readTitle(QStringLiteral("open %1 %2").arg(m_linksOpened + 1).arg(url.toString()));
-        });
+        };
     }
     m_page->guard->folder = QFileInfo(m_show).absolutePath();
     m_page->guard->web = false;
@@ -150,8 +148,8 @@ void SlideShowPlayer::onLoaded(bool ok)
         fail(QStringLiteral("找不到幻灯片放映组件"));
         return;
     }
-    const QByteArray notes = QJsonDocument(QJsonObject{{QStringLiteral("slides"), m_slides}})
-                                 .toJson(QJsonDocument::Compact);
+    const QByteArray notes =
+        QJsonDocument(QJsonObject{{QStringLiteral("slides"), m_slides}}).toJson(QJsonDocument::Compact);
     const QString code = QStringLiteral("window.veltanoShow = %1;\n%2\ndocument.title;")
                              .arg(QString::fromUtf8(notes), QString::fromUtf8(script.readAll()));
     const QString show = m_show;
@@ -231,5 +229,3 @@ void SlideShowPlayerFactory::prepare()
 {
     m_engine.profile();
 }
-
-#include "slideshowplayer.moc"

@@ -2,6 +2,7 @@
 
 #include "qtwebbrowser.h"
 #include "ruffleflashplayer.h"
+#include "slideshowplayer.h"
 #include "webengine.h"
 
 WebPlugin::WebPlugin() = default;
@@ -12,6 +13,7 @@ void WebPlugin::open(const QString &webFolder)
     m_engine = std::make_unique<WebEngine>(webFolder);
     m_flashPlayers = std::make_unique<RuffleFlashPlayerFactory>(*m_engine);
     m_webBrowsers = std::make_unique<QtWebBrowserFactory>(*m_engine);
+    m_deckPlayers = std::make_unique<SlideShowPlayerFactory>(*m_engine);
 }
 
 FlashPlayerFactory &WebPlugin::flashPlayers()
@@ -22,4 +24,9 @@ FlashPlayerFactory &WebPlugin::flashPlayers()
 WebBrowserFactory &WebPlugin::webBrowsers()
 {
     return *m_webBrowsers;
+}
+
+DeckPlayerFactory &WebPlugin::deckPlayers()
+{
+    return *m_deckPlayers;
 }

@@ -30,5 +30,6 @@ struct PaneServicesFixture {
                           &fakes.documents,
                           &fakes.mediaPlayers,
                           &fakes.flashPlayers,
+                          &fakes.deckPlayers,
                           [](QWidget *window) { window->show(); }};
 };

@@ -242,6 +242,58 @@ private slots:
         QCOMPARE(d.fakes.documents.releases, 1);
     }
 
+    // A deck plays as its show, which the presenter's keys step wherever the
+    // keyboard is; a deck whose show cannot be made, or cannot be played,
+    // shows its pages instead, without a word to the teacher.
+    void decksPlayTheirShowsOrFallBackToTheirPages()
+    {
+        DocumentDesktop d;
+        const QString a = d.write(QStringLiteral("备课本/a.ppt"));
+        const QString b = d.write(QStringLiteral("备课本/b.ppt"));
+        const QString aShow = d.write(QStringLiteral("converted/a.svg"));
+        const QString aPdf = d.write(QStringLiteral("converted/a.pdf"));
+        const QString bPdf = d.write(QStringLiteral("converted/b.pdf"));
+        writeDeck(aPdf, {Qt::red});
+        writeDeck(bPdf, {Qt::yellow});
+        d.fakes.documents.provide(a, ConvertedDocument::Format::Show, aShow);
+        d.fakes.documents.provide(a, ConvertedDocument::Format::Pdf, aPdf);
+        d.fakes.documents.provide(b, ConvertedDocument::Format::Pdf, bPdf);
+        d.fakes.documents.refuse(b, QStringLiteral("LibreOffice 未能转换该文件"));
+        d.state.LessonFields[slot::DeckFiles] = QStringLiteral("a.ppt b.ppt ");
+        d.show();
+        auto *deck = d.pane<DeckPane>(PaneKind::Deck);
+        DeckView *view = deck->WebBrowser1();
+        const QPoint centre = view->rect().center();
+
+        d.click("ppt");
+        QTRY_VERIFY(deck->player());
+        auto *show = static_cast<FakeDeckPlayer *>(deck->player());
+        QTRY_COMPARE(show->show(), aShow);
+        QVERIFY(show->widget()->isVisible());
+        QCOMPARE(show->widget()->geometry(), view->rect());
+        QCOMPARE(d.current(), QStringLiteral("Ppt"));
+        QTest::keyClick(show->widget(), Qt::Key_PageDown);
+        QTest::keyClick(show->widget(), Qt::Key_PageUp);
+        QCOMPARE(show->steps, (QList<int>{1, -1}));
+
+        d.click("ppt");
+        QVERIFY(show->show().isEmpty());
+        d.click("ppt");
+        QTRY_COMPARE(view->slideCount(), 1);
+        QVERIFY(!show->widget()->isVisible());
+        QCOMPARE(view->grab().toImage().pixelColor(centre), QColor(Qt::yellow));
+        QCOMPARE(d.fakes.documents.pages, QStringList{b});
+        QVERIFY(!d.desktop->findChild<PaneNotice *>()->isVisible());
+
+        show->refusal = QStringLiteral("幻灯片放映无法启动");
+        d.click("ppt");
+        d.click("ppt");
+        QTRY_COMPARE(view->slideCount(), 1);
+        QCOMPARE(view->grab().toImage().pixelColor(centre), QColor(Qt::red));
+        QVERIFY(!show->widget()->isVisible());
+        QCOMPARE(d.fakes.documents.pages, (QStringList{b, a}));
+    }
+
     void pptTogglesThroughTheLessonsDecks()
     {
         DocumentDesktop d;
