@@ -5,6 +5,7 @@ with what teachers build into their decks: click builds, a transition, an
 action button, a hidden slide, an embedded sound.
 
     python3 writedecks.py [FOLDER]
+    python3 writedecks.py FOLDER --slides N   (a benchmark deck, not kept here)
 
 quiz.pptx      slide 1: a black question on white; a red answer box that
                appears on a click. Slide 2: a blue slide.
@@ -13,14 +14,18 @@ transition.pptx  two slides, the second entering with a fade; a build that
 button.pptx    slide 1: a green action button that jumps to slide 3; slide 2
                yellow; slide 3 blue; slide 4 hidden (magenta); slide 5 grey.
 sound.pptx     one slide with an embedded WAV sound playing as it shows.
+slides-N.pptx  N slides, each with a 400x300 photo-like picture, a question
+               and a red answer box that appears on a click.
 """
 
 import io
 import math
 import struct
 import sys
+import random
 import wave
 import zipfile
+import zlib
 
 P = ('xmlns:a="http://schemas.openxmlformats.org/drawingml/2006/main" '
      'xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships" '
@@ -133,7 +138,7 @@ def package(slides, media=()):
                    '<?xml version="1.0" encoding="UTF-8" standalone="yes"?><Types xmlns="http://schemas.'
                    'openxmlformats.org/package/2006/content-types"><Default Extension="rels" ContentType="'
                    'application/vnd.openxmlformats-package.relationships+xml"/><Default Extension="xml" '
-                   'ContentType="application/xml"/><Default Extension="wav" ContentType="audio/wav"/>'
+                   'ContentType="application/xml"/><Default Extension="wav" ContentType="audio/wav"/><Default Extension="png" ContentType="image/png"/>'
                    '<Override PartName="/ppt/presentation.xml" ContentType="%s.presentation.main+xml"/>'
                    '<Override PartName="/ppt/slideMasters/slideMaster1.xml" ContentType="%s.slideMaster+xml"/>'
                    '<Override PartName="/ppt/slideLayouts/slideLayout1.xml" ContentType="%s.slideLayout+xml"/>'
@@ -215,8 +220,47 @@ def sound():
     return package([(first, [("rId2", "audio", "../media/tone.wav", False)])], [("tone.wav", tone())])
 
 
+def picture(seed, width=400, height=300):
+    """A PNG of soft colour gradients with noise: as hard to compress as a photo."""
+    noise = random.Random(seed)
+    rows = bytearray()
+    for y in range(height):
+        rows.append(0)
+        for x in range(width):
+            rows += bytes(((x * 255 // width + seed * 40 + noise.randrange(24)) % 256,
+                           (y * 255 // height + noise.randrange(24)) % 256,
+                           (seed * 70 + noise.randrange(24)) % 256))
+
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)) +
+            chunk(b"IDAT", zlib.compress(bytes(rows), 6)) + chunk(b"IEND", b""))
+
+
+def bench(count):
+    slides, media = [], []
+    pictures = [picture(seed) for seed in range(7)]
+    for i in range(count):
+        pic = ('<p:pic><p:nvPicPr><p:cNvPr id="4" name="Picture %d"/><p:cNvPicPr/><p:nvPr/></p:nvPicPr>'
+               '<p:blipFill><a:blip r:embed="rId2"/><a:stretch><a:fillRect/></a:stretch></p:blipFill>'
+               '<p:spPr><a:xfrm><a:off x="457200" y="2286000"/><a:ext cx="3657600" cy="2743200"/></a:xfrm>'
+               '<a:prstGeom prst="rect"><a:avLst/></a:prstGeom></p:spPr></p:pic>' % (i + 1))
+        question = box(2, "Question", 457200, 457200, 8229600, 1600200, None, "第 %d 题" % (i + 1), 4400)
+        answer = box(3, "Answer", 4572000, 3429000, 3657600, 2286000, "FF0000", "答案", 6000, "FFFFFF")
+        xml = slide([question, pic, answer], extra=timing(click_effect(3, 3, 1, appear(6, 3)), [3]))
+        slides.append((xml, [("rId2", "image", "../media/picture%d.png" % (i + 1), False)]))
+        media.append(("picture%d.png" % (i + 1), pictures[i % 7]))
+    return package(slides, media)
+
+
 def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else "."
+    if len(sys.argv) == 4 and sys.argv[2] == "--slides":
+        count = int(sys.argv[3])
+        with open("%s/slides-%d.pptx" % (folder, count), "wb") as f:
+            f.write(bench(count))
+        return
     for name, make in [("quiz", quiz), ("transition", transition), ("button", button), ("sound", sound)]:
         with open("%s/%s.pptx" % (folder, name), "wb") as f:
             f.write(make())
