@@ -28,7 +28,13 @@ QVector<demotexts::Slide> demotexts::slides()
         {QStringLiteral("上课"),
          {QStringLiteral("首页 → 打开配置文件 → 封面 → 教学桌面，"),
           QStringLiteral("工具栏上一按，材料就出现。")},
-         QColor(0xd2, 0x6a, 0x1e)},
+         QColor(0xd2, 0x6a, 0x1e),
+         QString(),
+         true},
+        {QStringLiteral("小测验"),
+         {QStringLiteral("一节课 45 分钟，"), QStringLiteral("上了 30 分钟，还剩多少分钟？")},
+         QColor(0x6a, 0x3d, 0x9a),
+         QStringLiteral("答案：15 分钟（单击幻灯片显示）")},
     };
 }
 

@@ -14,10 +14,12 @@ struct Slide {
     QString title;
     QStringList lines;
     QColor background;
+    QString answer;     // comes in on a click; none when empty
+    bool fades = false; // the slide fades in
 };
 
 QStringList documentParagraphs(); // ten paragraphs
-QVector<Slide> slides();          // three slides
+QVector<Slide> slides();          // four slides: a quiz with a click build, one fading in
 QString reading();                // the reading, lines ended by CR LF
 QString questions();              // questions on the reading, lines ended by LF
 QString startPage();              // an HTML page in UTF-8

@@ -11,6 +11,9 @@ const char *const kDraw = "urn:oasis:names:tc:opendocument:xmlns:drawing:1.0";
 const char *const kFo = "urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0";
 const char *const kSvg = "urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0";
 const char *const kPresentation = "urn:oasis:names:tc:opendocument:xmlns:presentation:1.0";
+const char *const kAnim = "urn:oasis:names:tc:opendocument:xmlns:animation:1.0";
+const char *const kSmil = "urn:oasis:names:tc:opendocument:xmlns:smil-compatible:1.0";
+const char *const kXml = "http://www.w3.org/XML/1998/namespace";
 
 // Writes the document element with every namespace used here; the caller
 // closes it with writeEndDocument().
@@ -24,7 +27,9 @@ void beginDocument(QXmlStreamWriter &xml, const char *mimeType)
                                       {"draw", kDraw},
                                       {"fo", kFo},
                                       {"svg", kSvg},
-                                      {"presentation", kPresentation}})
+                                      {"presentation", kPresentation},
+                                      {"anim", kAnim},
+                                      {"smil", kSmil}})
         xml.writeNamespace(QLatin1String(uri), QLatin1String(prefix));
     xml.writeStartElement(QLatin1String(kOffice), QStringLiteral("document"));
     xml.writeAttribute(QLatin1String(kOffice), QStringLiteral("version"), QStringLiteral("1.2"));
@@ -71,9 +76,12 @@ void graphicStyle(QXmlStreamWriter &xml, const QString &name, const QString &fil
     xml.writeEndElement();
 }
 
-void frame(QXmlStreamWriter &xml, double top, double height, const QString &style, const QStringList &lines)
+void frame(QXmlStreamWriter &xml, double top, double height, const QString &style, const QStringList &lines,
+           const QString &id = QString())
 {
     xml.writeStartElement(QLatin1String(kDraw), QStringLiteral("frame"));
+    if (!id.isEmpty())
+        xml.writeAttribute(QLatin1String(kXml), QStringLiteral("id"), id);
     xml.writeAttribute(QLatin1String(kDraw), QStringLiteral("style-name"), QStringLiteral("clear"));
     xml.writeAttribute(QLatin1String(kSvg), QStringLiteral("x"), QStringLiteral("2cm"));
     xml.writeAttribute(QLatin1String(kSvg), QStringLiteral("y"), QStringLiteral("%1cm").arg(top));
@@ -88,6 +96,38 @@ void frame(QXmlStreamWriter &xml, double top, double height, const QString &styl
     }
     xml.writeEndElement();
     xml.writeEndElement();
+}
+
+// The shape `id` appears on the slide's first click.
+void appearOnClick(QXmlStreamWriter &xml, const QString &id)
+{
+    xml.writeStartElement(QLatin1String(kAnim), QStringLiteral("par"));
+    xml.writeAttribute(QLatin1String(kPresentation), QStringLiteral("node-type"),
+                       QStringLiteral("timing-root"));
+    xml.writeStartElement(QLatin1String(kAnim), QStringLiteral("seq"));
+    xml.writeAttribute(QLatin1String(kPresentation), QStringLiteral("node-type"),
+                       QStringLiteral("main-sequence"));
+    xml.writeStartElement(QLatin1String(kAnim), QStringLiteral("par"));
+    xml.writeAttribute(QLatin1String(kSmil), QStringLiteral("begin"), QStringLiteral("next"));
+    xml.writeStartElement(QLatin1String(kAnim), QStringLiteral("par"));
+    xml.writeAttribute(QLatin1String(kSmil), QStringLiteral("begin"), QStringLiteral("0s"));
+    xml.writeStartElement(QLatin1String(kAnim), QStringLiteral("par"));
+    xml.writeAttribute(QLatin1String(kSmil), QStringLiteral("begin"), QStringLiteral("0s"));
+    xml.writeAttribute(QLatin1String(kSmil), QStringLiteral("fill"), QStringLiteral("hold"));
+    xml.writeAttribute(QLatin1String(kPresentation), QStringLiteral("node-type"), QStringLiteral("on-click"));
+    xml.writeAttribute(QLatin1String(kPresentation), QStringLiteral("preset-class"),
+                       QStringLiteral("entrance"));
+    xml.writeAttribute(QLatin1String(kPresentation), QStringLiteral("preset-id"),
+                       QStringLiteral("ooo-entrance-appear"));
+    xml.writeEmptyElement(QLatin1String(kAnim), QStringLiteral("set"));
+    xml.writeAttribute(QLatin1String(kSmil), QStringLiteral("begin"), QStringLiteral("0s"));
+    xml.writeAttribute(QLatin1String(kSmil), QStringLiteral("dur"), QStringLiteral("0.001s"));
+    xml.writeAttribute(QLatin1String(kSmil), QStringLiteral("fill"), QStringLiteral("hold"));
+    xml.writeAttribute(QLatin1String(kSmil), QStringLiteral("targetElement"), id);
+    xml.writeAttribute(QLatin1String(kSmil), QStringLiteral("attributeName"), QStringLiteral("visibility"));
+    xml.writeAttribute(QLatin1String(kSmil), QStringLiteral("to"), QStringLiteral("visible"));
+    for (int level = 0; level < 5; ++level)
+        xml.writeEndElement();
 }
 
 } // namespace
@@ -135,6 +175,19 @@ QByteArray flatodf::presentation(const QVector<demotexts::Slide> &slides)
         graphicStyle(xml, QStringLiteral("ground%1").arg(i), slides.at(i).background.name());
     paragraphStyle(xml, QStringLiteral("title"), QStringLiteral("44pt"), QStringLiteral("#ffffff"));
     paragraphStyle(xml, QStringLiteral("line"), QStringLiteral("26pt"), QStringLiteral("#ffffff"));
+    paragraphStyle(xml, QStringLiteral("answer"), QStringLiteral("30pt"), QStringLiteral("#ffd700"));
+    // A slide that fades in over the one before.
+    xml.writeStartElement(QLatin1String(kStyle), QStringLiteral("style"));
+    xml.writeAttribute(QLatin1String(kStyle), QStringLiteral("name"), QStringLiteral("fade"));
+    xml.writeAttribute(QLatin1String(kStyle), QStringLiteral("family"), QStringLiteral("drawing-page"));
+    xml.writeEmptyElement(QLatin1String(kStyle), QStringLiteral("drawing-page-properties"));
+    xml.writeAttribute(QLatin1String(kPresentation), QStringLiteral("transition-type"),
+                       QStringLiteral("manual"));
+    xml.writeAttribute(QLatin1String(kPresentation), QStringLiteral("transition-speed"),
+                       QStringLiteral("slow"));
+    xml.writeAttribute(QLatin1String(kSmil), QStringLiteral("type"), QStringLiteral("fade"));
+    xml.writeAttribute(QLatin1String(kSmil), QStringLiteral("subtype"), QStringLiteral("crossfade"));
+    xml.writeEndElement();
     xml.writeEndElement();
 
     xml.writeStartElement(QLatin1String(kOffice), QStringLiteral("master-styles"));
@@ -152,6 +205,8 @@ QByteArray flatodf::presentation(const QVector<demotexts::Slide> &slides)
                            QStringLiteral("slide%1").arg(i + 1));
         xml.writeAttribute(QLatin1String(kDraw), QStringLiteral("master-page-name"),
                            QStringLiteral("Default"));
+        if (slide.fades)
+            xml.writeAttribute(QLatin1String(kDraw), QStringLiteral("style-name"), QStringLiteral("fade"));
         xml.writeEmptyElement(QLatin1String(kDraw), QStringLiteral("rect"));
         xml.writeAttribute(QLatin1String(kDraw), QStringLiteral("style-name"),
                            QStringLiteral("ground%1").arg(i));
@@ -161,6 +216,11 @@ QByteArray flatodf::presentation(const QVector<demotexts::Slide> &slides)
         xml.writeAttribute(QLatin1String(kSvg), QStringLiteral("height"), QStringLiteral("21cm"));
         frame(xml, 3, 4, QStringLiteral("title"), {slide.title});
         frame(xml, 9, 10, QStringLiteral("line"), slide.lines);
+        if (!slide.answer.isEmpty()) {
+            const QString id = QStringLiteral("answer%1").arg(i + 1);
+            frame(xml, 15, 3, QStringLiteral("answer"), {slide.answer}, id);
+            appearOnClick(xml, id);
+        }
         xml.writeEndElement();
     }
     xml.writeEndDocument();

@@ -13,8 +13,11 @@ DocumentWait::DocumentWait(DocumentConverter *converter, QWidget *workArea, QObj
     connect(converter, &DocumentConverter::opened, this, &DocumentWait::onOpened);
     connect(converter, &DocumentConverter::failed, this, &DocumentWait::onFailed);
     connect(converter, &DocumentConverter::stillPages, this, [this](const ConvertedDocument &document) {
-        if (!m_pending.isEmpty() && document.source == m_pending && m_form == DocumentConverter::Form::Usual)
-            emit stillPages(document);
+        if (m_pending.isEmpty() || document.source != m_pending || m_form != DocumentConverter::Form::Usual)
+            return;
+        // The slides on screen say enough: the notice would hide them.
+        m_notice->stop();
+        emit stillPages(document);
     });
 }
 

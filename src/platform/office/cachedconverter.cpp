@@ -52,6 +52,14 @@ CachedDocumentConverter::CachedDocumentConverter(DocumentCache cache, Conversion
 {
     m_backEnd->setParent(this);
     connect(m_backEnd, &ConversionBackEnd::finished, this, &CachedDocumentConverter::onFinished);
+    connect(m_backEnd, &ConversionBackEnd::firstPagesReady, this, [this](int id) {
+        const auto found = m_conversions.constFind(id);
+        if (found == m_conversions.constEnd())
+            return;
+        for (const QString &source : found->sources)
+            emit stillPages(ConvertedDocument{source, found->workFolder + QStringLiteral("/first.pdf"),
+                                              ConvertedDocument::Format::Pdf});
+    });
 }
 
 QString CachedDocumentConverter::signatureProblem(const QString &suffix, const QByteArray &content)
@@ -152,7 +160,11 @@ void CachedDocumentConverter::open(const QString &path, Urgency urgency, Form fo
     copy.close();
     m_conversions.insert(id, Conversion{key, format, work, {path}, urgent});
     ++m_started;
-    m_backEnd->convert({id, input, format, output, urgent});
+    // A slide show comes with the deck's first slides ahead of it, to stand in
+    // while the rest is made.
+    const QString firstPages =
+        format == QLatin1String("svg") ? work + QStringLiteral("/first.pdf") : QString();
+    m_backEnd->convert({id, input, format, output, urgent, firstPages});
 }
 
 void CachedDocumentConverter::release()

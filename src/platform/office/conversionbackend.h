@@ -13,6 +13,7 @@
 // - `problem` is empty when the suite ran to its end (which is no proof that
 //   it converted anything); otherwise it says in a teacher's words what went wrong.
 // - Jobs running at the same time never disturb one another.
+// - firstPagesReady() may come before finished() for a job that asked for them.
 // - A job the teacher waits for ends within DocumentConverter::kTeacherWaitSeconds
 //   of being asked for (or made urgent), with timedOut() as its problem if it
 //   has not finished by then.
@@ -26,6 +27,8 @@ public:
         QString format; // "html", "pdf" or "svg" (a deck's slide show)
         QString outputFolder;
         bool urgent = false;
+        // Where a deck's first slides go as PDF ahead of the output; empty for none.
+        QString firstPages;
     };
 
     using QObject::QObject;
@@ -38,4 +41,7 @@ public:
 
 signals:
     void finished(int id, const QString &problem);
+    // A job's first pages are in its `firstPages` file (a back end that
+    // cannot make them ahead never says so).
+    void firstPagesReady(int id);
 };

@@ -6,9 +6,11 @@ Started by the program as
 it starts LibreOffice listening on the named pipe with the given profile,
 prints {"ready": PID} once connected, then reads one job a line on stdin:
     {"id": N, "input": PATH, "output": PATH, "filter": NAME,
-     "import": NAME, "password": TEXT}
+     "import": NAME, "password": TEXT, "first_pages": PATH}
 ("import" only to read the input with that filter and no other, "password"
-only when the output is to be encrypted) and answers each with
+only when the output is to be encrypted, "first_pages" for a deck's first
+slides as PDF ahead of the output, told by {"id": N, "first_pages": PATH})
+and answers each with
     {"id": N, "problem": TEXT}
 where an empty problem means the output was written; when LibreOffice dies
 under a job, the script ends without an answer. A deck exported as a slide
@@ -93,6 +95,7 @@ SHOW_FILTER = "impress_svg_Export"
 # page on the web. Programs, macros and documents of this computer never start.
 SLIDE_ACTIONS = {"PREVPAGE": "previous", "NEXTPAGE": "next", "FIRSTPAGE": "first",
                  "LASTPAGE": "last", "BOOKMARK": "slide", "DOCUMENT": "url"}
+FIRST_PAGES = "1-3"
 MEDIA_SHAPES = ("com.sun.star.presentation.MediaShape", "com.sun.star.drawing.MediaShape")
 
 
@@ -110,6 +113,19 @@ def shapes_of(container):
         yield shape
         if shape.getShapeType() == "com.sun.star.drawing.GroupShape":
             yield from shapes_of(shape)
+
+
+def store_first_pages(document, job):
+    """The deck's first slides as PDF, to stand in while the rest is made."""
+    pages = uno.Any("[]com.sun.star.beans.PropertyValue", (prop("PageRange", FIRST_PAGES),))
+    store = (prop("FilterName", "impress_pdf_Export"), prop("Overwrite", True), prop("FilterData", pages))
+    try:
+        uno.invoke(document, "storeToURL", (uno.systemPathToFileUrl(job["first_pages"]), store))
+    except RuntimeException:
+        raise
+    except Exception:
+        return
+    print(json.dumps({"id": job["id"], "first_pages": job["first_pages"]}), flush=True)
 
 
 def prepare_show(document):
@@ -212,6 +228,8 @@ def convert(context, job):
             return "文件有密码保护"
         return "LibreOffice 无法打开该文件"
     try:
+        if job.get("first_pages"):
+            store_first_pages(document, job)
         if job["filter"] == SHOW_FILTER:
             show = prepare_show(document)
             with open(os.path.join(os.path.dirname(job["output"]), "show.json"), "w") as out:

@@ -205,6 +205,10 @@ void OfficeListenerBackEnd::onReply(const QJsonObject &reply)
     }
     if (!m_current || reply.value(QLatin1String("id")).toInt() != m_current->id)
         return;
+    if (reply.contains(QLatin1String("first_pages"))) {
+        emit firstPagesReady(m_current->id);
+        return;
+    }
     m_timeout->stop();
     const int id = m_current->id;
     m_current.reset();
@@ -263,6 +267,8 @@ void OfficeListenerBackEnd::sendNext()
     const QString filter = OfficeProcessBackEnd::importFilter(m_current->input);
     if (!filter.isEmpty())
         job.insert(QStringLiteral("import"), filter);
+    if (!m_current->firstPages.isEmpty())
+        job.insert(QStringLiteral("first_pages"), m_current->firstPages);
     m_worker->write(QJsonDocument(job).toJson(QJsonDocument::Compact) + '\n');
     // The teacher's wait counts from asking, but a job is given up as stuck only
     // once it has had a while of its own (LibreOffice may have been starting).
