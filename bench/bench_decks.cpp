@@ -50,8 +50,8 @@ QString writeDeck(const QString &folder, int slides)
 {
     QProcess python;
     python.start(QStringLiteral("/usr/bin/python3"),
-                 {QStringLiteral(VELTANO_TEST_DATA "/decks/writedecks.py"), folder, QStringLiteral("--slides"),
-                  QString::number(slides)});
+                 {QStringLiteral(VELTANO_TEST_DATA "/decks/writedecks.py"), folder,
+                  QStringLiteral("--slides"), QString::number(slides)});
     python.waitForFinished(600000);
     return folder + QStringLiteral("/slides-%1.pptx").arg(slides);
 }
@@ -65,7 +65,8 @@ struct Desktop : TestContext {
         state.ScreenHeight = 11520;
         context.platform.documents = converter;
         context.platform.deckPlayers = players;
-        state.LessonFields[slot::DeckFiles] = install(deck, QStringLiteral("备课本/课/deck.pptx")) + QLatin1Char(' ');
+        state.LessonFields[slot::DeckFiles] =
+            install(deck, QStringLiteral("备课本/课/deck.pptx")) + QLatin1Char(' ');
         desktop = qobject_cast<TeachingDesktop *>(flow.show(ScreenId::Desktop));
         if (!QTest::qWaitForWindowExposed(desktop))
             std::fprintf(stderr, "The desktop did not show.\n");
@@ -112,7 +113,8 @@ int main(int argc, char *argv[])
     QTemporaryDir work;
     const QString forty = writeDeck(work.path(), 40);
     const QString eighty = writeDeck(work.path(), 80);
-    WebModule module(QStringLiteral(VELTANO_APP_DIR "/libveltano-web.so"), QStringLiteral(VELTANO_APP_DIR "/web"));
+    WebModule module(QStringLiteral(VELTANO_APP_DIR "/libveltano-web.so"),
+                     QStringLiteral(VELTANO_APP_DIR "/web"));
     ModuleDeckPlayerFactory players(module);
     // The engine starts a second after a lesson's desktop shows.
     players.prepare();
@@ -142,10 +144,11 @@ int main(int argc, char *argv[])
         while (d.deck()->player()->status() != DeckPlayer::Status::Playing)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         QTest::qWait(300);
-        builds.append(until([&d] { QTest::keyClick(d.input(), Qt::Key_Space); }, [&d] { return d.answerShown(); }));
+        builds.append(
+            until([&d] { QTest::keyClick(d.input(), Qt::Key_Space); }, [&d] { return d.answerShown(); }));
         QTest::qWait(300);
-        slides.append(until([&d] { QTest::keyClick(d.input(), Qt::Key_PageDown); },
-                            [&d] { return !d.answerShown(); }));
+        slides.append(
+            until([&d] { QTest::keyClick(d.input(), Qt::Key_PageDown); }, [&d] { return !d.answerShown(); }));
     }
     report("40-slide .pptx, not converted, first slide (click to painted)", median(uncached), "<= 1500 ms");
     report("40-slide .pptx from the cache, first slide (click to painted)", median(cached), "<= 300 ms");

@@ -178,8 +178,8 @@ int main(int argc, char *argv[])
                                                      QStringLiteral("doc"));
     const QString ppt = officefixtures::officeSaveAs(work.path(), QStringLiteral("deck.fodp"),
                                                      officefixtures::threeSlideDeck(), QStringLiteral("ppt"));
-    const QString pdfDeck = officefixtures::officeSaveAs(work.path(), QStringLiteral("pages.fodp"),
-                                                         officefixtures::threeSlideDeck(), QStringLiteral("pdf"));
+    const QString pdfDeck = officefixtures::officeSaveAs(
+        work.path(), QStringLiteral("pages.fodp"), officefixtures::threeSlideDeck(), QStringLiteral("pdf"));
     if (doc.isEmpty() || ppt.isEmpty() || pdfDeck.isEmpty()) {
         std::fprintf(stderr, "LibreOffice could not make the benchmark documents\n");
         return 1;
