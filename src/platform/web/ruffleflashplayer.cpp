@@ -13,9 +13,9 @@
 #include <QUrl>
 #include <QWebEngineView>
 
-RuffleFlashPlayer::RuffleFlashPlayer(WebEngine &engine, QWidget *parent)
+RuffleFlashPlayer::RuffleFlashPlayer(WebEngine &engine, QWidget *parent, int blankMs)
     : FlashPlayer(parent), m_engine(engine), m_view(new EngineView(engine, parent)),
-      m_guard(new LocalFileGuard(engine.webFolder(), this))
+      m_guard(new LocalFileGuard(engine.webFolder(), this)), m_blankMs(blankMs)
 {
     connect(m_view, &EngineView::focusIn, this, &FlashPlayer::focusIn);
     connect(m_view, &EngineView::pressed, this, &FlashPlayer::pressed);
@@ -102,9 +102,9 @@ void RuffleFlashPlayer::start()
         m_pageRequest = m_request;
         // In a query "+" reads as a space and "#" ends the address: it goes in
         // percent-encoded whole, so any file name arrives as it is.
-        host.setQuery(QStringLiteral("movie=%1&request=%2")
+        host.setQuery(QStringLiteral("movie=%1&request=%2&blank=%3")
                           .arg(QString::fromLatin1(QUrl::toPercentEncoding(movieAddress())),
-                               QString::number(m_request)));
+                               QString::number(m_request), QString::number(m_blankMs)));
     }
     view->load(host);
 }
@@ -144,21 +144,32 @@ void RuffleFlashPlayer::loadMovie()
     m_view->hideNotice();
     // The address goes in as a JSON string, so no file name can break the call.
     const QJsonArray url{movieAddress()};
-    const QString call = QStringLiteral("loadMovie(%1[0], %2)")
-                             .arg(QString::fromUtf8(QJsonDocument(url).toJson(QJsonDocument::Compact)))
-                             .arg(m_request);
+    // One arg() for all: a "%3" in the address must not take a later value.
+    const QString call = QStringLiteral("loadMovie(%1[0], %2, %3)")
+                             .arg(QString::fromUtf8(QJsonDocument(url).toJson(QJsonDocument::Compact)),
+                                  QString::number(m_request), QString::number(m_blankMs));
     m_view->view()->page()->runJavaScript(call);
 }
 
 void RuffleFlashPlayer::readTitle(const QString &title)
 {
     const QStringList parts = title.split(QLatin1Char(' '));
-    if (parts.size() != 2 || parts.at(1).toInt() != m_request || m_status != Status::Loading)
+    if (parts.size() != 2 || parts.at(1).toInt() != m_request)
         return;
-    if (parts.at(0) == QLatin1String("playing"))
+    const QString &state = parts.at(0);
+    const bool loading = m_status == Status::Loading;
+    const bool shown = loading || m_status == Status::Playing;
+    if (loading && state == QLatin1String("playing"))
         setStatus(Status::Playing);
-    else if (parts.at(0) == QLatin1String("failed"))
+    else if (loading && state == QLatin1String("failed"))
         fail(QStringLiteral("Flash 播放组件不能读取它"));
+    else if (shown && (state == QLatin1String("error") || state == QLatin1String("blank"))) {
+        // Its sounds go with it rather than play on behind the notice.
+        m_view->view()->page()->runJavaScript(QStringLiteral("unloadMovie()"));
+        fail(state == QLatin1String("error")
+                 ? QStringLiteral("Flash 播放组件播放它时出错")
+                 : QStringLiteral("它一直没有画出任何内容，可能用了这里不支持的 3D 绘图"));
+    }
 }
 
 void RuffleFlashPlayer::fail(const QString &reason)

@@ -13,7 +13,11 @@ class RuffleFlashPlayer : public FlashPlayer
 {
     Q_OBJECT
 public:
-    RuffleFlashPlayer(WebEngine &engine, QWidget *parent);
+    // How long a movie in sight may show nothing but its stage before the
+    // notice takes its place.
+    static constexpr int kBlankMs = 15000;
+
+    RuffleFlashPlayer(WebEngine &engine, QWidget *parent, int blankMs = kBlankMs);
 
     QWidget *widget() override;
     void setMovie(const QString &path) override;
@@ -45,6 +49,7 @@ private:
     EngineView *m_view;
     LocalFileGuard *m_guard;
     QString m_movie;
+    int m_blankMs;
     int m_request = 0;
     int m_pageRequest = 0; // the request the host page's address carries
     bool m_hostReady = false;

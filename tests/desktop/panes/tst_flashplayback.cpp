@@ -259,6 +259,45 @@ private slots:
         QVERIFY(!d.player()->view()->noticeShown());
     }
 
+    // A movie that shows nothing but its stage, or that the emulator gives
+    // up on, leaves a notice instead of an empty pane; one that draws plays on.
+    void moviesShowingNothingGetANotice()
+    {
+        TestContext t;
+        WebEngine engine(QStringLiteral(VELTANO_APP_DIR "/web"));
+        QWidget window;
+        window.resize(400, 200);
+        RuffleFlashPlayer player(engine, &window, 2000);
+        player.widget()->resize(400, 200);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        SwfWriter blank(4000, 3000, 12);
+        blank.fileAttributes();
+        blank.setBackgroundColor(Qt::white);
+        blank.showFrame();
+        const QString blankMovie = t.write("备课本/blank.swf", blank.finish());
+        player.setMovie(blankMovie);
+        QVERIFY(waitForStatus(&player, FlashPlayer::Status::Playing));
+        QVERIFY(waitForStatus(&player, FlashPlayer::Status::Failed));
+        QVERIFY2(player.view()->noticeText().contains(blankMovie) &&
+                     player.view()->noticeText().contains(QStringLiteral("没有画出任何内容")),
+                 qPrintable(player.view()->noticeText()));
+
+        player.setMovie(t.write("备课本/box.swf", boxMovie(Qt::white, kBox)));
+        QVERIFY(waitForStatus(&player, FlashPlayer::Status::Playing));
+        QTest::qWait(4000);
+        QCOMPARE(player.status(), FlashPlayer::Status::Playing);
+        QVERIFY(!player.view()->noticeShown());
+
+        // An LZMA-compressed movie whose body does not inflate.
+        const QByteArray broken = QByteArray("ZWS\x0d\x00\x01\x00\x00\x40\x00\x00\x00", 12) +
+                                  QByteArray("\x5d\x00\x00\x10\x00", 5) + QByteArray(64, '\xff');
+        player.setMovie(t.write("备课本/broken.swf", broken));
+        QVERIFY(waitForStatus(&player, FlashPlayer::Status::Failed));
+        QVERIFY2(player.view()->noticeText().contains(QStringLiteral("出错")),
+                 qPrintable(player.view()->noticeText()));
+    }
+
     // Without the emulator's files in the program folder a movie is named in a notice
     // (the engine not started for it); once the files are back the next movie plays.
     void emulatorMissingThenBack()
