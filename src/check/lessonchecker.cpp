@@ -131,8 +131,22 @@ void LessonChecker::converted(const QString &source, const QString &reason)
 {
     if (m_converting < 0 || m_items.at(m_converting).path != source)
         return;
+    const CheckItem &item = m_items.at(m_converting);
+    // The deck pane plays a deck whose show cannot be made as its still pages:
+    // so is it judged.
+    if (!reason.isEmpty() && item.kind == MediaKind::Deck && m_showProblem.isEmpty()) {
+        m_showProblem = reason;
+        m_converter.open(item.path, DocumentConverter::Urgency::Teacher, DocumentConverter::Form::Pages);
+        return;
+    }
     const int index = std::exchange(m_converting, -1);
-    settle(index, reason.isEmpty() ? CheckItem::Status::Found : CheckItem::Status::Unplayable, reason);
+    const QString showProblem = std::exchange(m_showProblem, QString());
+    if (!showProblem.isEmpty())
+        settle(index, reason.isEmpty() ? CheckItem::Status::Found : CheckItem::Status::Unplayable,
+               reason.isEmpty() ? QStringLiteral("只能按静态页面播放（动画无法播放：%1）").arg(showProblem)
+                                : showProblem);
+    else
+        settle(index, reason.isEmpty() ? CheckItem::Status::Found : CheckItem::Status::Unplayable, reason);
 }
 
 void LessonChecker::settle(int index, CheckItem::Status status, const QString &reason)

@@ -48,6 +48,8 @@ private:
     DocumentConverter &m_converter;
     // The item whose document the converter is working on; -1 for none.
     int m_converting = -1;
+    // Why the deck being converted cannot play as a show, once its pages are asked for.
+    QString m_showProblem;
     LessonRecord m_fields;
     QList<CheckItem> m_items;
     QList<int> m_queue;

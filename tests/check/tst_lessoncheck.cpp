@@ -48,6 +48,7 @@ class TestLessonCheck : public QObject
     Q_OBJECT
 private slots:
     void everyMediumIsFoundMissingOrUnplayable();
+    void aDeckWithoutItsShowPlaysAsPages();
     void aPdfDeckIsJudgedByItsPages();
     void homeMenuOffersTheCheckOnceALessonIsChosen();
     void aFileOfTheSameNameTakesTheMissingOnesPlaceAfterConfirmation();
@@ -99,10 +100,36 @@ void TestLessonCheck::everyMediumIsFoundMissingOrUnplayable()
     // Only what exists and passed its content check reaches a back end; plain
     // texts need none.
     QCOMPARE(t.fakes.mediaProbe.probed.size(), 2);
-    QCOMPARE(t.fakes.documents.requested, QStringList({document, richText, deck}));
+    // The deck refused as a show is tried as still pages, as the deck pane does.
+    QCOMPARE(t.fakes.documents.requested, QStringList({document, richText, deck, deck}));
+    QCOMPARE(t.fakes.documents.pages, QStringList({deck}));
 
     QVERIFY(!checker.start(t.write(QStringLiteral("x.doc"), "x"), &error));
     QVERIFY(error.contains(QStringLiteral("不是课件文件")));
+}
+
+// A deck whose show cannot be made plays as its still pages in class: found,
+// and the report says so.
+void TestLessonCheck::aDeckWithoutItsShowPlaysAsPages()
+{
+    TestContext t;
+    const QString deck = t.write(QStringLiteral("备课本/b.pptx"), "pptx");
+    const QString exam = t.install(QStringLiteral(VELTANO_TEST_DATA "/documents/exam-writer.pdf"),
+                                   QStringLiteral("备课本/b.pdf"));
+    t.fakes.documents.refuse(deck, QStringLiteral("转换超时"));
+    t.fakes.documents.provide(deck, ConvertedDocument::Format::Pdf, exam);
+    QStringList lines(15);
+    lines[5] = QStringLiteral("b.pptx ");
+    const QString lesson = t.write(QStringLiteral("备课本/配置区/b.spz"), filebytes::gbkLines(lines));
+    LessonChecker checker(t.context.book, t.fakes.mediaProbe, t.fakes.documents);
+    QSignalSpy finished(&checker, &LessonChecker::finished);
+    QString error;
+    QVERIFY(checker.start(lesson, &error));
+    QVERIFY(finished.wait(kWatchdogMs));
+    QCOMPARE(checker.items()[0].status, CheckItem::Status::Found);
+    QVERIFY2(checker.items()[0].reason.contains(QStringLiteral("静态页面")) &&
+                 checker.items()[0].reason.contains(QStringLiteral("转换超时")),
+             qPrintable(checker.items()[0].reason));
 }
 
 // A PDF is shown as it is: a page the deck pane cannot render makes it unplayable.
