@@ -16,29 +16,7 @@ gone='备课本\不在'
 printf '%s\r\n' '第一章' '缺' '备课本' '不在\文档.doc' '不在\文本.txt ' '不在\演示.ppt ' '不在\动画.swf ' \
   "$gone\\视频.mp4 " "$gone\\图片.jpg " "$gone\\音乐1.mp3" "$gone\\音乐2.mp3" "$gone\\背景1.jpg" \
   "$gone\\背景2.jpg" "$gone\\首页.html" "$gone\\程序.exe" | iconv -f UTF-8 -t GBK >"$lesson"
-"$work/app/veltano" "$lesson" >"$work/run.log" 2>&1 &
-pid=$!
-
-# The home screen with the lesson chosen, the cover page, the desktop.
-home=
-for _ in $(seq 300); do
-  home=$(xdotool search --onlyvisible --name '^高中数学Veltano-------' 2>/dev/null | head -n1) && [ -n "$home" ] && break
-  sleep 0.2
-done
-check test -n "$home"
-[ -n "$home" ] || give_up
-sleep 1
-xdotool mousemove --window "$home" 300 200 click 1
-cover=$(wait_window '高中数学Veltano' || true)
-check test -n "$cover"
-[ -n "$cover" ] || give_up
-sleep 2
-xdotool windowfocus "$cover" 2>/dev/null || true
-xdotool mousemove --window "$cover" 500 500 click 1
-desktop=$(wait_window '一中高中数学Veltano                   第一章之缺' || true)
-check test -n "$desktop"
-[ -n "$desktop" ] || give_up
-sleep 2
+start_lesson_desktop "$lesson" 缺
 
 # Cancels whatever dialog or box the button opened (Escape answers No to the exit question).
 dismiss() {

@@ -125,3 +125,30 @@ open_lesson() { # file-name scale
   check wait_window "高中数学Veltano-------${1%.spz}" >/dev/null
   xdotool mousemove --window "$home" $((300 * $2)) $((200 * $2)) click 1
 }
+
+# The program started with a lesson on its command line: its home screen, a
+# left click to the cover page, another to the desktop titled "…第一章之TITLE".
+# Sets $pid, $home, $cover and $desktop; ends the test when a screen never shows.
+start_lesson_desktop() { # lesson-file lesson-title
+  "$work/app/veltano" "$1" >"$work/run.log" 2>&1 &
+  pid=$!
+  home=
+  for _ in $(seq 300); do
+    home=$(xdotool search --onlyvisible --name '^高中数学Veltano-------' 2>/dev/null | head -n1) && [ -n "$home" ] && break
+    sleep 0.2
+  done
+  check test -n "$home"
+  [ -n "$home" ] || give_up
+  sleep 1
+  xdotool mousemove --window "$home" 300 200 click 1
+  cover=$(wait_window '高中数学Veltano' || true)
+  check test -n "$cover"
+  [ -n "$cover" ] || give_up
+  sleep 2
+  xdotool windowfocus "$cover" 2>/dev/null || true
+  xdotool mousemove --window "$cover" 500 500 click 1
+  desktop=$(wait_window "一中高中数学Veltano                   第一章之$2" || true)
+  check test -n "$desktop"
+  [ -n "$desktop" ] || give_up
+  sleep 2
+}

@@ -17,28 +17,7 @@ lesson="$work/app/备课本/配置区/卷.spz"
 mkdir -p "$(dirname "$lesson")"
 printf '%s\r\n' '第一章' '卷' '' '备课本\课\图表.docx' '' '备课本\课\卷.pdf ' '' '' '' '' '' '' '' '' '' |
   iconv -f UTF-8 -t GBK >"$lesson"
-"$work/app/veltano" "$lesson" >"$work/run.log" 2>&1 &
-pid=$!
-
-home=
-for _ in $(seq 300); do
-  home=$(xdotool search --onlyvisible --name '^高中数学Veltano-------' 2>/dev/null | head -n1) && [ -n "$home" ] && break
-  sleep 0.2
-done
-check test -n "$home"
-[ -n "$home" ] || give_up
-sleep 1
-xdotool mousemove --window "$home" 300 200 click 1
-cover=$(wait_window '高中数学Veltano' || true)
-check test -n "$cover"
-[ -n "$cover" ] || give_up
-sleep 2
-xdotool windowfocus "$cover" 2>/dev/null || true
-xdotool mousemove --window "$cover" 500 500 click 1
-desktop=$(wait_window '一中高中数学Veltano                   第一章之卷' || true)
-check test -n "$desktop"
-[ -n "$desktop" ] || give_up
-sleep 2
+start_lesson_desktop "$lesson" 卷
 
 # The page over the work area: the picture, 6 cm at 12 points, is a good
 # part of it at 28 points (the converter may take a while the first time).
