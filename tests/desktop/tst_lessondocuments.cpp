@@ -11,6 +11,8 @@
 #include "platform/office/officeprocess.h"
 #include "support/officefixtures.h"
 
+#include <QFile>
+
 #include <QScreen>
 #include <QTextDocument>
 #include <QToolButton>
@@ -73,6 +75,18 @@ private slots:
         QCOMPARE(ole1->page()->toPlainText(), QStringLiteral("高中\ntwo\nthree"));
         QTRY_COMPARE(onScreen(ole1), QColor(Qt::white));
 
+        // The deck comes as its slide show...
+        click(desktop, "ppt");
+        QTRY_VERIFY_WITH_TIMEOUT(!d.fakes.deckPlayers.created.isEmpty() &&
+                                     !d.fakes.deckPlayers.created.first()->show().isEmpty(),
+                                 kConversionWait);
+        FakeDeckPlayer *show = d.fakes.deckPlayers.created.first();
+        QFile svg(show->show());
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QVERIFY(svg.read(4096).contains("<svg"));
+        // ...and, where the show cannot play, as its pages.
+        click(desktop, "ppt");
+        show->refusal = QStringLiteral("no show here");
         click(desktop, "ppt");
         DeckView *view = d.pane<DeckPane>(PaneKind::Deck)->WebBrowser1();
         QTRY_COMPARE_WITH_TIMEOUT(view->slideCount(), 3, kConversionWait);
