@@ -267,6 +267,17 @@ def main():
         end_all()
 
 
+def office_alive(office, context):
+    try:
+        service(context, "com.sun.star.document.TypeDetection")
+        office.wait(timeout=0.2)
+        return False
+    except subprocess.TimeoutExpired:
+        return True
+    except RuntimeException:
+        return False
+
+
 def serve(office, pipe):
     context = connect(office, pipe)
     if context is None:
@@ -280,6 +291,10 @@ def serve(office, pipe):
         job = json.loads(line)
         try:
             problem = convert(context, job)
+            if problem and not office_alive(office, context):
+                # Killed under the load or the store, LibreOffice may first be
+                # seen as a file it cannot read: not the file's fault.
+                return
         except RuntimeException:
             # The bridge is gone: LibreOffice died under the conversion. The
             # program sees this script end under the job and knows what to do.
