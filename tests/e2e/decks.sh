@@ -21,15 +21,7 @@ printf '%s\r\n' 章 课 备课本 '' '' 'quiz.ppt ' '' '' '' '' '' '' '' '' '' |
 export XDG_CACHE_HOME="$work/cache"
 "$work/app/veltano" >"$work/run.log" 2>&1 & pid=$!
 open_lesson quiz.spz 1
-desktop_shown() { # a click before the cover is mapped is lost
-  xdotool mousemove 400 400 click 1
-  sleep 1
-  desktop=$(xdotool search --onlyvisible --name '^一中高中数学Veltano' | head -n1)
-  [ -n "$desktop" ]
-}
-desktop=
-check until_true desktop_shown
-[ -n "$desktop" ] || give_up
+click_to_desktop
 
 # The deck pane takes the upper left quarter of the work area; the slide
 # fills its width. Its answer box lies in the middle of the lower half.

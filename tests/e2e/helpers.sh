@@ -152,3 +152,17 @@ start_lesson_desktop() { # lesson-file lesson-title
   [ -n "$desktop" ] || give_up
   sleep 2
 }
+
+# From the cover page on, left clicks until the desktop shows (a click before
+# the cover is mapped is lost). Sets $desktop; ends the test when it never shows.
+click_to_desktop() {
+  desktop_shown() {
+    xdotool mousemove 400 400 click 1
+    sleep 1
+    desktop=$(xdotool search --onlyvisible --name '^一中高中数学Veltano' | head -n1)
+    [ -n "$desktop" ]
+  }
+  desktop=
+  check until_true desktop_shown
+  [ -n "$desktop" ] || give_up
+}

@@ -16,15 +16,7 @@ cp "$work/app/备课本/配置区/示例/示例课.spz" "$work/app/备课本/配
 "$work/app/veltano" >"$work/run.log" 2>&1 & pid=$!
 open_lesson ink.spz 1
 check wait_window '高中数学Veltano' >/dev/null
-desktop_shown() { # a click before the cover is mapped is lost
-  xdotool mousemove 400 400 click 1
-  sleep 1
-  desktop=$(xdotool search --onlyvisible --name '^一中高中数学Veltano' | head -n1)
-  [ -n "$desktop" ]
-}
-desktop=
-check until_true desktop_shown
-[ -n "$desktop" ] || give_up
+click_to_desktop
 
 # The video's noise: it moves while the video plays.
 noise=100x70+360+632
